@@ -1,0 +1,31 @@
+# Shared by scripts/run and scripts/test: install what is missing, configure, build.
+# Sourced, not run.
+
+PINXEL_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+PINXEL_PACKAGES=(
+  build-essential cmake pkg-config
+  qt6-base-dev qt6-base-dev-tools libgl-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  fonts-dejavu-core xvfb xauth
+)
+
+pinxel_install_deps() {
+  local missing=() pkg
+  for pkg in "${PINXEL_PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' || missing+=("$pkg")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing: ${missing[*]}"
+  local sudo=()
+  [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+  "${sudo[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# pinxel_build PRESET: configure (once) and build with the named preset.
+pinxel_build() {
+  local preset=$1
+  cd "$PINXEL_ROOT" || return 1
+  cmake --preset "$preset" >/dev/null || return 1
+  cmake --build --preset "$preset" -j "$(nproc)"
+}

@@ -1,0 +1,399 @@
+// Figures on a picture surface: lines, boxes, ellipses, polygons, Bezier
+// curves, rounded rectangles, dots and text.
+//
+// Pixel rules, the same in both draw modes so that a preview matches the
+// final figure:
+// - coordinates name pixels; a figure runs through pixel centres;
+// - a line covers both end points; wide solid lines have round caps;
+// - a box from (x1, y1) to (x2, y2) covers x1..x2 and y1..y2 with a 1-pixel
+//   pen; a wider pen grows it by (w - 1) / 2 outwards on the top-left and by
+//   the rest on the bottom-right, so a zero-size box is a w x w square;
+// - dashes keep their pixel lengths up to width 3 and grow in proportion to
+//   the pen beyond it, with flat ends: a wide dash never turns into a bar;
+// - hatches are 8 x 8 patterns fixed to the surface's origin; their gaps are
+//   left untouched.
+// In XOR mode (7) the whole figure, outline and fill, is drawn into a
+// transparent overlay of its bounding box that is XORed onto the raster once:
+// the figure shows without gaps where pen and fill overlap, and drawing it a
+// second time restores every pixel.
+
+#include "pinxel/PictureSurface.h"
+
+#include "pinxel/Screen.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace pinxel {
+
+bool hatchCovers(int fillStyle, int x, int y)
+{
+    const int u = x & 7, v = y & 7;
+    switch (fillStyle) {
+    case FillHorizontal: return v == 0;
+    case FillVertical: return u == 0;
+    case FillUpwardDiagonal: return ((u + v) & 7) == 7;
+    case FillDownwardDiagonal: return u == v;
+    case FillCross: return u == 0 || v == 0;
+    case FillDiagonalCross: return u == v || ((u + v) & 7) == 7;
+    default: return fillStyle == FillSolid;
+    }
+}
+
+namespace {
+
+QColor qColor(Color c) { return QColor::fromRgb(toQRgb(c)); }
+
+QPointF centre(int x, int y) { return QPointF(x + 0.5, y + 0.5); }
+
+// The fill of a FillStyle in a colour: nothing, solid, or an 8 x 8 hatch
+// texture whose gaps are transparent.
+QBrush makeBrush(int fillStyle, Color color)
+{
+    if (fillStyle == FillTransparent || fillStyle < 0 || fillStyle > FillDiagonalCross)
+        return Qt::NoBrush;
+    if (fillStyle == FillSolid)
+        return QBrush(qColor(color));
+    QImage tile(8, 8, QImage::Format_ARGB32_Premultiplied);
+    const QRgb ink = toQRgb(color);
+    for (int y = 0; y < 8; ++y)
+        for (int x = 0; x < 8; ++x)
+            tile.setPixel(x, y, hatchCovers(fillStyle, x, y) ? ink : 0);
+    return QBrush(tile);
+}
+
+}  // namespace
+
+// A painter for one figure. In copy mode it paints on the raster, clipped to
+// the figure's bounds; in XOR mode it paints into the overlay and XORs it on
+// the raster when it ends. Either way the touched area is marked changed.
+class PictureSurface::Painting {
+public:
+    Painting(PictureSurface &surface, const QRect &bounds) : m_surface(surface)
+    {
+        m_bounds = bounds & surface.m_raster.rect();
+        if (m_bounds.isEmpty())
+            return;
+        m_xor = surface.DrawMode == DrawModeXorPen;
+        if (m_xor) {
+            const size_t count = size_t(m_bounds.width()) * size_t(m_bounds.height());
+            auto &store = surface.m_overlayStore;
+            if (store.size() < count)
+                store.resize(count);
+            std::fill_n(store.begin(), count, QRgb(0));
+            m_overlay = QImage(reinterpret_cast<uchar *>(store.data()), m_bounds.width(), m_bounds.height(),
+                               m_bounds.width() * 4, QImage::Format_ARGB32_Premultiplied);
+            m_painter.begin(&m_overlay);
+            m_painter.translate(-m_bounds.x(), -m_bounds.y());
+        } else {
+            m_painter.begin(&surface.m_raster);
+            m_painter.setClipRect(m_bounds);
+        }
+        m_painter.setRenderHint(QPainter::Antialiasing, false);
+        m_painter.setRenderHint(QPainter::TextAntialiasing, !m_xor);
+    }
+
+    ~Painting()
+    {
+        if (!m_painter.isActive())
+            return;
+        m_painter.end();
+        if (m_xor)
+            xorOverlay();
+        else
+            m_surface.markChanged(m_bounds);
+    }
+
+    bool active() const { return m_painter.isActive(); }
+    QPainter &painter() { return m_painter; }
+
+private:
+    // XORs the overlay's drawn pixels onto the raster and marks the 16 x 16
+    // tiles they touch, so that a thin figure repaints only its own area.
+    void xorOverlay()
+    {
+        constexpr int Tile = 16;
+        const int w = m_bounds.width(), h = m_bounds.height();
+        const QRgb *overlay = m_surface.m_overlayStore.data();
+        QImage &raster = m_surface.m_raster;
+        std::vector<unsigned char> touched(size_t((w + Tile - 1) / Tile));
+        std::vector<QRect> rects;
+        for (int band = 0; band < h; band += Tile) {
+            std::fill(touched.begin(), touched.end(), 0);
+            const int bandEnd = std::min(h, band + Tile);
+            for (int y = band; y < bandEnd; ++y) {
+                const QRgb *o = overlay + size_t(y) * w;
+                QRgb *d = reinterpret_cast<QRgb *>(raster.scanLine(m_bounds.y() + y)) + m_bounds.x();
+                for (int x = 0; x < w; ++x) {
+                    if (o[x]) {
+                        d[x] ^= o[x] & 0xFFFFFF;
+                        touched[size_t(x / Tile)] = 1;
+                    }
+                }
+            }
+            for (size_t t = 0; t < touched.size();) {
+                if (!touched[t]) {
+                    ++t;
+                    continue;
+                }
+                const size_t first = t;
+                while (t < touched.size() && touched[t])
+                    ++t;
+                const QRect r(m_bounds.x() + int(first) * Tile, m_bounds.y() + band, int(t - first) * Tile,
+                              bandEnd - band);
+                rects.push_back(r & m_bounds);
+            }
+        }
+        if (rects.empty())
+            return;
+        QRegion region;
+        region.setRects(rects.data(), int(rects.size()));
+        m_surface.markChanged(region);
+    }
+
+    PictureSurface &m_surface;
+    QRect m_bounds;
+    bool m_xor = false;
+    QImage m_overlay;
+    QPainter m_painter;
+};
+
+QPen PictureSurface::makePen(Color color) const
+{
+    const int w = std::max(1, DrawWidth);
+    QPen pen(qColor(color));
+    pen.setWidth(w);
+    if (DrawStyle >= StyleDash && DrawStyle <= StyleDashDotDot) {
+        static const std::array<QList<qreal>, 5> base = {
+            QList<qreal>{}, QList<qreal>{18, 6}, QList<qreal>{3, 3}, QList<qreal>{9, 6, 3, 6},
+            QList<qreal>{9, 3, 3, 3, 3, 3}};
+        QList<qreal> pattern;
+        for (qreal length : base[size_t(DrawStyle)])
+            pattern << std::max(length, length * w / 3.0) / w;  // Qt counts in pen widths
+        pen.setDashPattern(pattern);
+        pen.setCapStyle(Qt::FlatCap);
+        pen.setJoinStyle(Qt::MiterJoin);
+    } else if (w == 1) {
+        pen.setCapStyle(Qt::SquareCap);  // covers the end point
+        pen.setJoinStyle(Qt::MiterJoin);
+    } else {
+        pen.setCapStyle(Qt::RoundCap);
+        pen.setJoinStyle(Qt::RoundJoin);
+    }
+    return pen;
+}
+
+QRect PictureSurface::penBounds(const QRect &pixels) const
+{
+    const int margin = std::max(1, DrawWidth) + 2;
+    return pixels.normalized().adjusted(-margin, -margin, margin, margin);
+}
+
+void PictureSurface::paintDot(int x, int y, Color color)
+{
+    const int w = std::max(1, DrawWidth);
+    Painting painting(*this, penBounds(QRect(x, y, 1, 1)));
+    if (!painting.active())
+        return;
+    QPainter &p = painting.painter();
+    if (w == 1) {
+        p.fillRect(QRect(x, y, 1, 1), qColor(color));
+        return;
+    }
+    p.setPen(Qt::NoPen);
+    p.setBrush(qColor(color));
+    p.drawEllipse(centre(x, y), w / 2.0, w / 2.0);
+}
+
+void PictureSurface::Line(double x1, double y1, double x2, double y2, std::optional<Color> color, LineForm form)
+{
+    const int px1 = toPixelX(x1), py1 = toPixelY(y1), px2 = toPixelX(x2), py2 = toPixelY(y2);
+    CurrentX = x2;
+    CurrentY = y2;
+    const Color c = color.value_or(ForeColor);
+    if (form != LineForm::Plain) {
+        paintBox(px1, py1, px2, py2, c, form);
+        return;
+    }
+    if (px1 == px2 && py1 == py2) {
+        paintDot(px1, py1, c);
+        return;
+    }
+    Painting painting(*this, penBounds(QRect(QPoint(px1, py1), QPoint(px2, py2))));
+    if (!painting.active())
+        return;
+    QPainter &p = painting.painter();
+    p.setPen(makePen(c));
+    p.drawLine(centre(px1, py1), centre(px2, py2));
+}
+
+void PictureSurface::paintBox(int x1, int y1, int x2, int y2, Color lineColor, LineForm form)
+{
+    if (x1 > x2)
+        std::swap(x1, x2);
+    if (y1 > y2)
+        std::swap(y1, y2);
+    const int w = std::max(1, DrawWidth);
+    const int lo = (w - 1) / 2, hi = w - 1 - lo;
+    const QRect outer(QPoint(x1 - lo, y1 - lo), QPoint(x2 + hi, y2 + hi));
+    Painting painting(*this, outer);
+    if (!painting.active())
+        return;
+    QPainter &p = painting.painter();
+    if (form == LineForm::FilledBox) {
+        p.fillRect(outer, qColor(lineColor));
+        return;
+    }
+    const QBrush fill = makeBrush(FillStyle, FillColor);
+    if (fill.style() != Qt::NoBrush)
+        p.fillRect(QRect(QPoint(x1, y1), QPoint(x2, y2)), fill);
+    if (DrawStyle >= StyleDash && DrawStyle <= StyleDashDotDot) {
+        QPainterPath path;
+        path.moveTo(centre(x1, y1));
+        path.lineTo(centre(x2, y1));
+        path.lineTo(centre(x2, y2));
+        path.lineTo(centre(x1, y2));
+        path.closeSubpath();
+        p.strokePath(path, makePen(lineColor));
+        return;
+    }
+    const QColor ink = qColor(lineColor);
+    p.fillRect(QRect(QPoint(outer.left(), y1 - lo), QPoint(outer.right(), y1 + hi)), ink);
+    p.fillRect(QRect(QPoint(outer.left(), y2 - lo), QPoint(outer.right(), y2 + hi)), ink);
+    p.fillRect(QRect(QPoint(x1 - lo, outer.top()), QPoint(x1 + hi, outer.bottom())), ink);
+    p.fillRect(QRect(QPoint(x2 - lo, outer.top()), QPoint(x2 + hi, outer.bottom())), ink);
+}
+
+void PictureSurface::Circle(double x, double y, double radius, std::optional<Color> color, double aspect)
+{
+    const Color c = color.value_or(ForeColor);
+    const int cx = toPixelX(x), cy = toPixelY(y);
+    const double r = std::abs(m_scaleMode == ScaleTwips ? radius / twipsPerPixelX() : radius);
+    aspect = std::abs(aspect);
+    const double rx = aspect <= 1.0 ? r : r / aspect;
+    const double ry = aspect <= 1.0 ? r * aspect : r;
+    const int irx = int(std::lround(rx)), iry = int(std::lround(ry));
+    CurrentX = x;
+    CurrentY = y;
+    if (irx == 0 && iry == 0) {
+        paintDot(cx, cy, c);
+        return;
+    }
+    if (irx == 0 || iry == 0) {
+        // A flat ellipse is the line it collapses to.
+        Painting painting(*this, penBounds(QRect(QPoint(cx - irx, cy - iry), QPoint(cx + irx, cy + iry))));
+        if (!painting.active())
+            return;
+        painting.painter().setPen(makePen(c));
+        painting.painter().drawLine(centre(cx - irx, cy - iry), centre(cx + irx, cy + iry));
+        return;
+    }
+    Painting painting(*this, penBounds(QRect(QPoint(cx - irx, cy - iry), QPoint(cx + irx, cy + iry))));
+    if (!painting.active())
+        return;
+    QPainter &p = painting.painter();
+    p.setPen(makePen(c));
+    p.setBrush(makeBrush(FillStyle, FillColor));
+    p.drawEllipse(centre(cx, cy), rx, ry);
+}
+
+void PictureSurface::Polygon(std::span<const QPoint> points)
+{
+    if (points.empty())
+        return;
+    QRect box(points.front(), QSize(1, 1));
+    QPolygonF polygon;
+    for (const QPoint &pt : points) {
+        box |= QRect(pt, QSize(1, 1));
+        polygon << centre(pt.x(), pt.y());
+    }
+    if (points.size() == 1) {
+        paintDot(points.front().x(), points.front().y(), ForeColor);
+        return;
+    }
+    Painting painting(*this, penBounds(box));
+    if (!painting.active())
+        return;
+    QPainter &p = painting.painter();
+    p.setPen(makePen(ForeColor));
+    if (points.size() == 2) {
+        p.drawLine(polygon[0], polygon[1]);
+        return;
+    }
+    p.setBrush(makeBrush(FillStyle, FillColor));
+    p.drawPolygon(polygon, Qt::OddEvenFill);
+}
+
+void PictureSurface::PolyBezier(std::span<const QPoint> points)
+{
+    if (points.size() < 4 || (points.size() - 1) % 3 != 0)
+        return;  // the call draws nothing for a count that is not 3n + 1
+    QRect box(points.front(), QSize(1, 1));
+    QPainterPath path(centre(points[0].x(), points[0].y()));
+    for (size_t i = 1; i + 2 < points.size(); i += 3) {
+        path.cubicTo(centre(points[i].x(), points[i].y()), centre(points[i + 1].x(), points[i + 1].y()),
+                     centre(points[i + 2].x(), points[i + 2].y()));
+    }
+    for (const QPoint &pt : points)
+        box |= QRect(pt, QSize(1, 1));
+    Painting painting(*this, penBounds(box));
+    if (!painting.active())
+        return;
+    painting.painter().strokePath(path, makePen(ForeColor));
+}
+
+void PictureSurface::RoundRect(int left, int top, int right, int bottom, int cornerWidth, int cornerHeight)
+{
+    // The right and bottom edges are exclusive, as the device call has them.
+    if (left > right)
+        std::swap(left, right);
+    if (top > bottom)
+        std::swap(top, bottom);
+    const int w = right - left - 1, h = bottom - top - 1;
+    if (w <= 0 || h <= 0) {
+        Painting painting(*this, penBounds(QRect(left, top, std::max(1, w + 1), std::max(1, h + 1))));
+        if (!painting.active())
+            return;
+        painting.painter().setPen(makePen(ForeColor));
+        painting.painter().drawLine(centre(left, top), centre(std::max(left, right - 1), std::max(top, bottom - 1)));
+        return;
+    }
+    Painting painting(*this, penBounds(QRect(left, top, w + 1, h + 1)));
+    if (!painting.active())
+        return;
+    QPainter &p = painting.painter();
+    p.setPen(makePen(ForeColor));
+    p.setBrush(makeBrush(FillStyle, FillColor));
+    const double rx = std::min(cornerWidth / 2.0, w / 2.0), ry = std::min(cornerHeight / 2.0, h / 2.0);
+    p.drawRoundedRect(QRectF(centre(left, top), QSizeF(w, h)), rx, ry);
+}
+
+void PictureSurface::Print(const QString &text)
+{
+    const QFontMetrics metrics(Font);
+    const int x = toPixelX(CurrentX), y = toPixelY(CurrentY);
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    int top = y;
+    for (const QString &line : lines) {
+        const QRect box = metrics.boundingRect(line).translated(x, top + metrics.ascent()) | QRect(x, top, 1, 1);
+        Painting painting(*this, box.adjusted(-2, -2, 2, 2));
+        if (painting.active()) {
+            QPainter &p = painting.painter();
+            QFont font = Font;
+            if (DrawMode == DrawModeXorPen)
+                font.setStyleStrategy(QFont::NoAntialias);
+            p.setFont(font);
+            p.setPen(qColor(ForeColor));
+            p.drawText(QPointF(x, top + metrics.ascent()), line);
+        }
+        top += metrics.height();
+    }
+    CurrentX = 0.0;
+    CurrentY = fromPixelY(top);
+}
+
+}  // namespace pinxel

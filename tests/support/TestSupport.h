@@ -1,0 +1,27 @@
+#pragma once
+// Helpers shared by the test programs.
+
+#include "pinxel/Numeric.h"
+
+#include <QImage>
+#include <QString>
+#include <gtest/gtest.h>
+
+#include <cstdint>
+
+namespace pinxel::test {
+
+// An RGB32 image of reproducible random pixels.
+QImage randomImage(int width, int height, std::uint32_t seed);
+// An RGB32 image of one colour.
+QImage filledImage(int width, int height, Color color);
+// Equal sizes and pixels; on failure names the first differing pixel.
+::testing::AssertionResult sameImage(const QImage &expected, const QImage &actual);
+// Pixels that differ between two images of the same size.
+int countDifferences(const QImage &a, const QImage &b);
+// Loads DejaVu Sans and returns its family name, so that text pixels are known.
+QString knownFontFamily();
+// The source tree's resources folder.
+QString resourcesDir();
+
+}  // namespace pinxel::test
