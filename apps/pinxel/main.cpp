@@ -1,9 +1,60 @@
-// pinxel: the command line tool.
+// pinxel: the command line tool. `pinxel COMMAND ARGS...`; `pinxel --help` lists the commands.
+
+#include "Command.h"
+
 #include <QApplication>
+
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace pinxel::cli {
+
+namespace {
+std::vector<const Command *> &registry()
+{
+    static std::vector<const Command *> commands;
+    return commands;
+}
+}  // namespace
+
+Command::Command(const char *name, const char *summary, Run run) : name(name), summary(summary), run(run)
+{
+    registry().push_back(this);
+}
+
+const std::vector<const Command *> &Command::all() { return registry(); }
+
+}  // namespace pinxel::cli
+
+namespace {
+
+void printUsage(std::FILE *out)
+{
+    std::fprintf(out, "usage: pinxel COMMAND [ARGS...]\n\ncommands:\n");
+    for (const pinxel::cli::Command *command : pinxel::cli::Command::all())
+        std::fprintf(out, "  %-12s %s\n", command->name, command->summary);
+    std::fprintf(out, "\n'pinxel COMMAND --help' tells more of one command.\n");
+}
+
+}  // namespace
+
 int main(int argc, char **argv)
 {
+    // Headless unless a display is there; `pinxel script --show` needs one.
+    if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY"))
+        setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication app(argc, argv);
-    std::puts("pinxel");
-    return 0;
+    QStringList arguments = app.arguments().mid(1);
+    if (arguments.isEmpty() || arguments.front() == QLatin1String("--help") || arguments.front() == QLatin1String("-h")) {
+        printUsage(arguments.isEmpty() ? stderr : stdout);
+        return arguments.isEmpty() ? 2 : 0;
+    }
+    const QString name = arguments.takeFirst();
+    for (const pinxel::cli::Command *command : pinxel::cli::Command::all())
+        if (name == QLatin1String(command->name))
+            return command->run(arguments);
+    std::fprintf(stderr, "pinxel: unknown command '%s'\n\n", qPrintable(name));
+    printUsage(stderr);
+    return 2;
 }
