@@ -15,6 +15,7 @@
 #include <QCursor>
 #include <QImage>
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 #include <memory>
@@ -43,7 +44,7 @@ struct CommonDialog {
     QString Filter;       // "Description|*.ext;*.ext2|Description|*.ext"
     int FilterIndex = 1;
     QString InitDir;
-    Color Color = 0;
+    pinxel::Color Color = 0;
     QString FontName = QStringLiteral("DejaVu Sans");
     double FontSize = 8.0;
     bool FontBold = false;
@@ -98,6 +99,10 @@ public:
     virtual void ShowFont(CommonDialog &dialog) = 0;
     virtual void ShowPrinter(CommonDialog &dialog) = 0;
     virtual Printer &printer() = 0;
+    // A pop-up menu at the pointer; returns the chosen item's index, or -1
+    // when the menu is dismissed. An item "-" is a separator. Services
+    // without menus dismiss it.
+    virtual int PopupMenu(const QStringList &items);
 
     // --- Picture files.
     // An empty path gives an empty picture; a missing file raises 53, an

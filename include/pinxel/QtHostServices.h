@@ -1,0 +1,52 @@
+#pragma once
+// The host services for a person at the screen: Qt message boxes, file,
+// colour, font and print dialogs, a QPrinter and QMenu pop-ups.
+
+#include "pinxel/HostServices.h"
+
+#include <QString>
+
+#include <memory>
+
+class QWidget;
+
+namespace pinxel {
+
+class QtPrinter;
+
+class QtHostServices : public HostServices {
+public:
+    // Printing goes to the PDF file named by PINXEL_PRINT_PDF, when it is set.
+    QtHostServices();
+    ~QtHostServices() override;
+
+    int MsgBox(const QString &text, int style) override;
+    void ShowOpen(CommonDialog &dialog) override;
+    void ShowSave(CommonDialog &dialog) override;
+    void ShowColor(CommonDialog &dialog) override;
+    void ShowFont(CommonDialog &dialog) override;
+    void ShowPrinter(CommonDialog &dialog) override;
+    Printer &printer() override;
+    int PopupMenu(const QStringList &items) override;
+
+    // Sends every print job to this PDF file without showing the printer
+    // dialog; an empty path returns to the system's printers.
+    void setPrintToPdf(const QString &path);
+    QString printToPdf() const { return m_pdfPath; }
+
+    // The window the dialogs belong to; the active window when none is set.
+    void setDialogParent(QWidget *parent) { m_parent = parent; }
+
+private:
+    QWidget *dialogParent() const;
+
+    std::unique_ptr<QtPrinter> m_printer;
+    QString m_pdfPath;
+    QWidget *m_parent = nullptr;
+};
+
+// "Text files|*.txt;*.log|All|*.*" in Qt's name filter form, one per entry:
+// {"Text files (*.txt *.log)", "All (*.*)"}.
+QStringList toQtNameFilters(const QString &filter);
+
+}  // namespace pinxel

@@ -1,0 +1,153 @@
+#include "pinxel/HostServices.h"
+
+#include "pinxel/Error.h"
+#include "pinxel/QtHostServices.h"
+#include "pinxel/Screen.h"
+#include "platform/CursorFile.h"
+#include "platform/PictureFiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QPixmap>
+
+#include <chrono>
+#include <memory>
+
+#include <dlfcn.h>
+#include <sys/stat.h>
+
+namespace pinxel {
+
+// --- Random source.
+
+RandomSource::RandomSource(std::uint32_t seed) : m_state(seed & 0xFFFFFF) {}
+
+void RandomSource::Randomize()
+{
+    // Any clock bits will do; fold the nanoseconds into the 24-bit state.
+    const auto ticks = static_cast<std::uint64_t>(
+        std::chrono::high_resolution_clock::now().time_since_epoch().count());
+    m_state = static_cast<std::uint32_t>((ticks ^ (ticks >> 24) ^ (ticks >> 48)) & 0xFFFFFF);
+}
+
+float RandomSource::Rnd()
+{
+    // Unsigned arithmetic wraps modulo 2^32, a multiple of 2^24, so the mask
+    // gives the state modulo 2^24 exactly.
+    m_state = (m_state * 1140671485u + 12820163u) & 0xFFFFFFu;
+    return static_cast<float>(m_state) / 16777216.0f;
+}
+
+// --- The current services.
+
+namespace {
+HostServices *g_current = nullptr;
+std::unique_ptr<HostServices> g_default;
+}  // namespace
+
+HostServices::~HostServices()
+{
+    if (g_current == this)
+        g_current = nullptr;
+}
+
+HostServices &HostServices::current()
+{
+    if (g_current)
+        return *g_current;
+    if (!g_default)
+        g_default = std::make_unique<QtHostServices>();
+    return *g_default;
+}
+
+void HostServices::setCurrent(HostServices *services) { g_current = services; }
+
+int HostServices::PopupMenu(const QStringList &) { return -1; }
+
+// --- Picture files.
+
+QImage HostServices::LoadPicture(const QString &path) { return loadPictureFile(path); }
+
+void HostServices::SavePicture(const QImage &picture, const QString &path) { savePictureFile(picture, path); }
+
+// --- Files.
+
+namespace {
+bool statPath(const QString &path, struct stat &info)
+{
+    const QByteArray name = QFile::encodeName(path);
+    return !path.isEmpty() && ::stat(name.constData(), &info) == 0;
+}
+
+[[noreturn]] void fileNotFound(const QString &path)
+{
+    throw Error(ErrFileNotFound, QStringLiteral("File not found: %1").arg(path));
+}
+}  // namespace
+
+bool HostServices::FileExists(const QString &path)
+{
+    struct stat info {};
+    return statPath(path, info) && S_ISREG(info.st_mode);
+}
+
+int HostServices::GetAttr(const QString &path)
+{
+    struct stat info {};
+    if (!statPath(path, info))
+        fileNotFound(path);
+    // The owner's write bit is the read-only attribute; there is no hidden
+    // attribute here (a leading dot is only a naming habit).
+    return (info.st_mode & S_IWUSR) ? AttrNormal : AttrReadOnly;
+}
+
+void HostServices::SetAttr(const QString &path, int attributes)
+{
+    struct stat info {};
+    if (!statPath(path, info))
+        fileNotFound(path);
+    mode_t mode = info.st_mode & 07777;
+    if (attributes & AttrReadOnly)
+        mode &= ~static_cast<mode_t>(S_IWUSR | S_IWGRP | S_IWOTH);
+    else
+        mode |= S_IWUSR;
+    if (::chmod(QFile::encodeName(path).constData(), mode) != 0)
+        throw Error(ErrPermissionDenied, QStringLiteral("Permission denied: cannot change the attributes of %1").arg(path));
+}
+
+void HostServices::Kill(const QString &path)
+{
+    struct stat info {};
+    if (!statPath(path, info) || S_ISDIR(info.st_mode))
+        fileNotFound(path);
+    // A read-only file is protected from deletion, as it is from writing,
+    // even for an administrator.
+    if (!(info.st_mode & S_IWUSR))
+        throw Error(ErrPermissionDenied, QStringLiteral("Permission denied: %1 is read-only").arg(path));
+    if (::unlink(QFile::encodeName(path).constData()) != 0)
+        throw Error(ErrPermissionDenied, QStringLiteral("Permission denied: cannot delete %1").arg(path));
+}
+
+QString HostServices::AppPath()
+{
+    Dl_info info {};
+    if (::dladdr(reinterpret_cast<void *>(&HostServices::current), &info) != 0 && info.dli_fname)
+        return QFileInfo(QFile::decodeName(info.dli_fname)).absolutePath();
+    return QDir::currentPath();
+}
+
+// --- Pointer shapes.
+
+QCursor HostServices::LoadCursor(const QString &path)
+{
+    const CursorImage cursor = readCursorFile(path);
+    return QCursor(QPixmap::fromImage(cursor.image), cursor.hotSpot.x(), cursor.hotSpot.y());
+}
+
+// --- Screen.
+
+double HostServices::TwipsPerPixelX() { return twipsPerPixelX(); }
+double HostServices::TwipsPerPixelY() { return twipsPerPixelY(); }
+
+}  // namespace pinxel

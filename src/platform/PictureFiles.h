@@ -1,0 +1,42 @@
+#pragma once
+// Picture files: the guarded loader behind LoadPicture and the 24-bit BMP
+// writer behind SavePicture, plus the atomic write both the pictures and
+// the pointer files go through.
+
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+
+#include <functional>
+
+class QIODevice;
+
+namespace pinxel {
+
+// Reads a picture file of any format the loader knows. An empty path gives a
+// null image; raises 53 when the file is missing, 70 when it cannot be read,
+// 481 when it is corrupt, truncated, not a picture or larger than the limits.
+// Opaque pictures come back in RGB32, pictures with transparency in ARGB32.
+QImage loadPictureFile(const QString &path);
+
+// The same for a picture held in memory; name only serves the messages.
+QImage decodePicture(const QByteArray &data, const QString &name = QString());
+
+// A 24-bit BMP (BITMAPFILEHEADER + BITMAPINFOHEADER, BI_RGB, bottom-up, rows
+// padded to four bytes) of the picture; alpha is dropped.
+QByteArray encodeBmp24(const QImage &picture);
+
+// Writes the picture as a 24-bit BMP, atomically: raises 76 for a missing
+// folder, 70 for a read-only file or folder (also for root), 57 when writing
+// fails; the old file stays as it was on every failure.
+void savePictureFile(const QImage &picture, const QString &path);
+
+// Raises 76 or 70 as savePictureFile does when path may not be written.
+void checkWritableTarget(const QString &path);
+
+// Checks the target, then writes through a temporary file in the same folder
+// that replaces the target only when write() succeeded and everything is on
+// disk. write() returns false when it failed.
+void saveFileAtomically(const QString &path, const std::function<bool(QIODevice &)> &write);
+
+}  // namespace pinxel

@@ -1,0 +1,267 @@
+#include "pinxel/QtHostServices.h"
+
+#include "pinxel/Error.h"
+#include "pinxel/Screen.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QCursor>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontDialog>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QPointer>
+
+namespace pinxel {
+
+// A printer job on a QPrinter: the first picture opens the document, EndDoc
+// closes and sends it.
+class QtPrinter : public Printer {
+public:
+    QPrinter printer {QPrinter::HighResolution};
+
+    void PaintPicture(const QImage &picture, int x, int y) override
+    {
+        if (!m_painter.isActive()) {
+            printer.setCopyCount(qMax(1, Copies));
+            if (!m_painter.begin(&printer))
+                throw Error(ErrPrinter, QStringLiteral("Printer error: the print job could not be started"));
+        }
+        // At its own size: one picture pixel covers what a screen pixel does.
+        const double scaleX = printer.resolution() * twipsPerPixelX() / 1440.0;
+        const double scaleY = printer.resolution() * twipsPerPixelY() / 1440.0;
+        const QRectF target(x * scaleX, y * scaleY, picture.width() * scaleX, picture.height() * scaleY);
+        m_painter.drawImage(target, picture);
+    }
+
+    void EndDoc() override
+    {
+        if (m_painter.isActive() && !m_painter.end())
+            throw Error(ErrPrinter, QStringLiteral("Printer error: the print job could not be finished"));
+    }
+
+private:
+    QPainter m_painter;
+};
+
+namespace {
+
+[[noreturn]] void cancelled() { throw Error(ErrCancel, QStringLiteral("Cancel was selected.")); }
+
+enum DialogFlag : int {
+    FlagOverwritePrompt = 2,
+    FlagPathMustExist = 2048,
+    FlagFileMustExist = 4096,
+};
+
+void prepareFileDialog(QFileDialog &box, const CommonDialog &dialog, const QString &defaultTitle)
+{
+    box.setWindowTitle(dialog.DialogTitle.isEmpty() ? defaultTitle : dialog.DialogTitle);
+    box.setOption(QFileDialog::DontUseNativeDialog, false);
+    const QStringList filters = toQtNameFilters(dialog.Filter);
+    if (!filters.isEmpty()) {
+        box.setNameFilters(filters);
+        box.selectNameFilter(filters.value(qBound(1, dialog.FilterIndex, int(filters.size())) - 1));
+    }
+    if (!dialog.InitDir.isEmpty())
+        box.setDirectory(dialog.InitDir);
+    if (!dialog.FileName.isEmpty()) {
+        const QFileInfo file(dialog.FileName);
+        if (dialog.FileName.contains(QLatin1Char('/')))
+            box.setDirectory(file.absolutePath());
+        box.selectFile(file.fileName());
+    }
+}
+
+void readFileDialog(const QFileDialog &box, CommonDialog &dialog)
+{
+    const QStringList files = box.selectedFiles();
+    dialog.FileName = files.isEmpty() ? QString() : files.front();
+    const QStringList filters = box.nameFilters();
+    const int index = filters.indexOf(box.selectedNameFilter());
+    if (index >= 0 && !dialog.Filter.isEmpty())
+        dialog.FilterIndex = index + 1;
+}
+
+}  // namespace
+
+QStringList toQtNameFilters(const QString &filter)
+{
+    QStringList result;
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    static const QRegularExpression trailingPatterns(QStringLiteral("\\s*\\([^()]*\\*[^()]*\\)\\s*$"));
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        // The description often repeats its patterns; Qt shows them once, from the list.
+        QString description = parts[i];
+        description.remove(trailingPatterns);
+        QStringList patterns = parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts);
+        for (QString &pattern : patterns)
+            pattern = pattern.trimmed();
+        result << QStringLiteral("%1 (%2)").arg(description.trimmed(), patterns.join(QLatin1Char(' ')));
+    }
+    return result;
+}
+
+QtHostServices::QtHostServices() : m_printer(std::make_unique<QtPrinter>())
+{
+    setPrintToPdf(qEnvironmentVariable("PINXEL_PRINT_PDF"));
+}
+
+QtHostServices::~QtHostServices() = default;
+
+QWidget *QtHostServices::dialogParent() const { return m_parent ? m_parent : QApplication::activeWindow(); }
+
+void QtHostServices::setPrintToPdf(const QString &path)
+{
+    m_pdfPath = path;
+    if (path.isEmpty()) {
+        m_printer->printer.setOutputFormat(QPrinter::NativeFormat);
+        m_printer->printer.setOutputFileName(QString());
+    } else {
+        m_printer->printer.setOutputFormat(QPrinter::PdfFormat);
+        m_printer->printer.setOutputFileName(path);
+    }
+}
+
+int QtHostServices::MsgBox(const QString &text, int style)
+{
+    QMessageBox box(dialogParent());
+    box.setWindowTitle(QString::fromLatin1(LibraryTitle));
+    box.setText(text);
+    switch (style & 0x70) {
+    case 16: box.setIcon(QMessageBox::Critical); break;
+    case 32: box.setIcon(QMessageBox::Question); break;
+    case 48: box.setIcon(QMessageBox::Warning); break;
+    case 64: box.setIcon(QMessageBox::Information); break;
+    default: box.setIcon(QMessageBox::NoIcon); break;
+    }
+    // The button sets of the styles, with their answers.
+    struct Button {
+        QMessageBox::StandardButton button;
+        int answer;
+    };
+    std::vector<Button> buttons;
+    switch (style & 7) {
+    case 1: buttons = {{QMessageBox::Ok, AnswerOk}, {QMessageBox::Cancel, AnswerCancel}}; break;
+    case 2: buttons = {{QMessageBox::Abort, 3}, {QMessageBox::Retry, 4}, {QMessageBox::Ignore, 5}}; break;
+    case 3:
+        buttons = {{QMessageBox::Yes, AnswerYes}, {QMessageBox::No, AnswerNo}, {QMessageBox::Cancel, AnswerCancel}};
+        break;
+    case 4: buttons = {{QMessageBox::Yes, AnswerYes}, {QMessageBox::No, AnswerNo}}; break;
+    case 5: buttons = {{QMessageBox::Retry, 4}, {QMessageBox::Cancel, AnswerCancel}}; break;
+    default: buttons = {{QMessageBox::Ok, AnswerOk}}; break;
+    }
+    for (const Button &b : buttons)
+        box.addButton(b.button);
+    const size_t defaultIndex = size_t((style >> 8) & 3);
+    box.setDefaultButton(buttons[defaultIndex < buttons.size() ? defaultIndex : 0].button);
+    box.exec();
+    const auto clicked = box.standardButton(box.clickedButton());
+    for (const Button &b : buttons)
+        if (b.button == clicked)
+            return b.answer;
+    // Closed without a button: the box's Cancel, else its only answer.
+    for (const Button &b : buttons)
+        if (b.answer == AnswerCancel)
+            return AnswerCancel;
+    return buttons.size() == 1 ? buttons.front().answer : AnswerCancel;
+}
+
+void QtHostServices::ShowOpen(CommonDialog &dialog)
+{
+    QFileDialog box(dialogParent());
+    prepareFileDialog(box, dialog, QStringLiteral("Open"));
+    box.setAcceptMode(QFileDialog::AcceptOpen);
+    box.setFileMode((dialog.Flags & FlagFileMustExist) ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    if (box.exec() != QDialog::Accepted || box.selectedFiles().isEmpty())
+        cancelled();
+    readFileDialog(box, dialog);
+}
+
+void QtHostServices::ShowSave(CommonDialog &dialog)
+{
+    QFileDialog box(dialogParent());
+    prepareFileDialog(box, dialog, QStringLiteral("Save As"));
+    box.setAcceptMode(QFileDialog::AcceptSave);
+    box.setFileMode(QFileDialog::AnyFile);
+    box.setOption(QFileDialog::DontConfirmOverwrite, !(dialog.Flags & FlagOverwritePrompt));
+    for (;;) {
+        if (box.exec() != QDialog::Accepted || box.selectedFiles().isEmpty())
+            cancelled();
+        const QFileInfo chosen(box.selectedFiles().front());
+        if (!(dialog.Flags & FlagPathMustExist) || chosen.absoluteDir().exists())
+            break;
+        QMessageBox::warning(&box, box.windowTitle(),
+                             QStringLiteral("The folder %1 does not exist.").arg(chosen.absolutePath()));
+    }
+    readFileDialog(box, dialog);
+}
+
+void QtHostServices::ShowColor(CommonDialog &dialog)
+{
+    const QColor chosen = QColorDialog::getColor(QColor::fromRgb(toQRgb(dialog.Color)), dialogParent(),
+                                                 dialog.DialogTitle.isEmpty() ? QStringLiteral("Color")
+                                                                              : dialog.DialogTitle);
+    if (chosen.isValid())
+        dialog.Color = fromQRgb(chosen.rgb());
+}
+
+void QtHostServices::ShowFont(CommonDialog &dialog)
+{
+    QFont initial(dialog.FontName);
+    if (dialog.FontSize > 0)
+        initial.setPointSizeF(dialog.FontSize);
+    initial.setBold(dialog.FontBold);
+    initial.setItalic(dialog.FontItalic);
+    initial.setUnderline(dialog.FontUnderline);
+    initial.setStrikeOut(dialog.FontStrikethru);
+    bool ok = false;
+    const QFont chosen = QFontDialog::getFont(&ok, initial, dialogParent(),
+                                              dialog.DialogTitle.isEmpty() ? QStringLiteral("Font")
+                                                                           : dialog.DialogTitle);
+    if (!ok)
+        return;
+    dialog.FontName = chosen.family();
+    dialog.FontSize = chosen.pointSizeF();
+    dialog.FontBold = chosen.bold();
+    dialog.FontItalic = chosen.italic();
+    dialog.FontUnderline = chosen.underline();
+    dialog.FontStrikethru = chosen.strikeOut();
+}
+
+void QtHostServices::ShowPrinter(CommonDialog &dialog)
+{
+    QPrinter &printer = m_printer->printer;
+    printer.setCopyCount(qMax(1, dialog.Copies));
+    if (m_pdfPath.isEmpty()) {
+        QPrintDialog box(&printer, dialogParent());
+        if (!dialog.DialogTitle.isEmpty())
+            box.setWindowTitle(dialog.DialogTitle);
+        if (box.exec() != QDialog::Accepted)
+            cancelled();
+        dialog.Copies = printer.copyCount();
+    }
+    m_printer->Copies = dialog.Copies;
+}
+
+Printer &QtHostServices::printer() { return *m_printer; }
+
+int QtHostServices::PopupMenu(const QStringList &items)
+{
+    QMenu menu(dialogParent());
+    std::vector<QAction *> actions;
+    for (const QString &item : items)
+        actions.push_back(item == QLatin1String("-") ? menu.addSeparator() : menu.addAction(item));
+    const QAction *chosen = menu.exec(QCursor::pos());
+    for (size_t i = 0; i < actions.size(); ++i)
+        if (chosen && actions[i] == chosen)
+            return int(i);
+    return -1;
+}
+
+}  // namespace pinxel
