@@ -23,6 +23,7 @@
 #include <vector>
 
 class QPainter;
+class QPainterPath;
 class QPen;
 
 namespace pinxel {
@@ -176,6 +177,7 @@ private:
     void paintDot(int x, int y, Color color);
     QPen makePen(Color color) const;
     QRect penBounds(const QRect &pixels) const;
+    void strokeFigure(Painting &painting, const QPainterPath &path, Color color);
     double containerUnitsPerPixelX() const;
     double containerUnitsPerPixelY() const;
 

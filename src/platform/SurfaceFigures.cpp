@@ -27,6 +27,8 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdlib>
+#include <vector>
 
 namespace pinxel {
 
@@ -48,7 +50,47 @@ namespace {
 
 QColor qColor(Color c) { return QColor::fromRgb(toQRgb(c)); }
 
-QPointF centre(int x, int y) { return QPointF(x + 0.5, y + 0.5); }
+// The on and off lengths of a line style, in pixels, for a pen width:
+// the classic lengths up to width 3, then in proportion to the pen.
+std::vector<int> dashLengths(int drawStyle, int width)
+{
+    static const std::array<std::vector<int>, 5> base = {
+        std::vector<int>{}, std::vector<int>{18, 6}, std::vector<int>{3, 3}, std::vector<int>{9, 6, 3, 6},
+        std::vector<int>{9, 3, 3, 3, 3, 3}};
+    if (drawStyle < StyleDash || drawStyle > StyleDashDotDot)
+        return {};
+    std::vector<int> lengths;
+    for (int length : base[size_t(drawStyle)])
+        lengths.push_back(std::max(length, (length * width + 2) / 3));
+    return lengths;
+}
+
+// Walks a dash pattern one pixel at a time along a one-pixel line.
+class DashWalker {
+public:
+    explicit DashWalker(std::vector<int> lengths) : m_lengths(std::move(lengths))
+    {
+        if (!m_lengths.empty())
+            m_left = m_lengths[0];
+    }
+    // Whether the next pixel is drawn.
+    bool step()
+    {
+        if (m_lengths.empty())
+            return true;
+        const bool on = (m_index % 2) == 0;
+        if (--m_left == 0) {
+            m_index = (m_index + 1) % m_lengths.size();
+            m_left = m_lengths[m_index];
+        }
+        return on;
+    }
+
+private:
+    std::vector<int> m_lengths;
+    size_t m_index = 0;
+    int m_left = 0;
+};
 
 // The fill of a FillStyle in a colour: nothing, solid, or an 8 x 8 hatch
 // texture whose gaps are transparent.
@@ -111,6 +153,17 @@ public:
     bool active() const { return m_painter.isActive(); }
     QPainter &painter() { return m_painter; }
 
+    // Sets one pixel of the figure directly, for one-pixel pens.
+    void plot(int x, int y, QRgb ink)
+    {
+        if (!m_bounds.contains(x, y))
+            return;
+        if (m_xor)
+            m_surface.m_overlayStore[size_t(y - m_bounds.y()) * size_t(m_bounds.width()) + size_t(x - m_bounds.x())] = ink;
+        else
+            reinterpret_cast<QRgb *>(m_surface.m_raster.scanLine(y))[x] = ink;
+    }
+
 private:
     // XORs the overlay's drawn pixels onto the raster and marks the 16 x 16
     // tiles they touch, so that a thin figure repaints only its own area.
@@ -167,18 +220,13 @@ QPen PictureSurface::makePen(Color color) const
     const int w = std::max(1, DrawWidth);
     QPen pen(qColor(color));
     pen.setWidth(w);
-    if (DrawStyle >= StyleDash && DrawStyle <= StyleDashDotDot) {
-        static const std::array<QList<qreal>, 5> base = {
-            QList<qreal>{}, QList<qreal>{18, 6}, QList<qreal>{3, 3}, QList<qreal>{9, 6, 3, 6},
-            QList<qreal>{9, 3, 3, 3, 3, 3}};
+    const std::vector<int> dashes = dashLengths(DrawStyle, w);
+    if (!dashes.empty()) {
         QList<qreal> pattern;
-        for (qreal length : base[size_t(DrawStyle)])
-            pattern << std::max(length, length * w / 3.0) / w;  // Qt counts in pen widths
+        for (int length : dashes)
+            pattern << qreal(length) / w;  // Qt counts in pen widths
         pen.setDashPattern(pattern);
         pen.setCapStyle(Qt::FlatCap);
-        pen.setJoinStyle(Qt::MiterJoin);
-    } else if (w == 1) {
-        pen.setCapStyle(Qt::SquareCap);  // covers the end point
         pen.setJoinStyle(Qt::MiterJoin);
     } else {
         pen.setCapStyle(Qt::RoundCap);
@@ -193,20 +241,72 @@ QRect PictureSurface::penBounds(const QRect &pixels) const
     return pixels.normalized().adjusted(-margin, -margin, margin, margin);
 }
 
+// Draws the outline of a path that runs through pixel coordinates. A one-pixel
+// pen steps from pixel to pixel itself, covering every vertex and counting
+// dashes in pixels; a wider pen is Qt's stroke centred on the pixel centres.
+void PictureSurface::strokeFigure(Painting &painting, const QPainterPath &path, Color color)
+{
+    if (std::max(1, DrawWidth) > 1) {
+        painting.painter().strokePath(path.translated(0.5, 0.5), makePen(color));
+        return;
+    }
+    const QRgb ink = toQRgb(color);
+    DashWalker dashes(dashLengths(DrawStyle, 1));
+    bool first = true;
+    QPoint last;
+    const auto plotFrom = [&](QPoint from, QPoint to, bool includeStart) {
+        // Bresenham, both ends included unless the start was the previous segment's end.
+        int x = from.x(), y = from.y();
+        const int dx = std::abs(to.x() - x), sx = x < to.x() ? 1 : -1;
+        const int dy = -std::abs(to.y() - y), sy = y < to.y() ? 1 : -1;
+        int err = dx + dy;
+        bool skip = !includeStart;
+        for (;;) {
+            if (!skip && dashes.step())
+                painting.plot(x, y, ink);
+            skip = false;
+            if (x == to.x() && y == to.y())
+                break;
+            const int e2 = 2 * err;
+            if (e2 >= dy) {
+                err += dy;
+                x += sx;
+            }
+            if (e2 <= dx) {
+                err += dx;
+                y += sy;
+            }
+        }
+    };
+    for (const QPolygonF &polygon : path.toSubpathPolygons()) {
+        first = true;
+        for (const QPointF &pointF : polygon) {
+            const QPoint point(int(std::lround(pointF.x())), int(std::lround(pointF.y())));
+            if (first) {
+                plotFrom(point, point, true);
+                first = false;
+            } else if (point != last) {
+                plotFrom(last, point, false);
+            }
+            last = point;
+        }
+    }
+}
+
 void PictureSurface::paintDot(int x, int y, Color color)
 {
     const int w = std::max(1, DrawWidth);
     Painting painting(*this, penBounds(QRect(x, y, 1, 1)));
     if (!painting.active())
         return;
-    QPainter &p = painting.painter();
     if (w == 1) {
-        p.fillRect(QRect(x, y, 1, 1), qColor(color));
+        painting.plot(x, y, toQRgb(color));
         return;
     }
+    QPainter &p = painting.painter();
     p.setPen(Qt::NoPen);
     p.setBrush(qColor(color));
-    p.drawEllipse(centre(x, y), w / 2.0, w / 2.0);
+    p.drawEllipse(QPointF(x + 0.5, y + 0.5), w / 2.0, w / 2.0);
 }
 
 void PictureSurface::Line(double x1, double y1, double x2, double y2, std::optional<Color> color, LineForm form)
@@ -226,9 +326,9 @@ void PictureSurface::Line(double x1, double y1, double x2, double y2, std::optio
     Painting painting(*this, penBounds(QRect(QPoint(px1, py1), QPoint(px2, py2))));
     if (!painting.active())
         return;
-    QPainter &p = painting.painter();
-    p.setPen(makePen(c));
-    p.drawLine(centre(px1, py1), centre(px2, py2));
+    QPainterPath path(QPointF(px1, py1));
+    path.lineTo(px2, py2);
+    strokeFigure(painting, path, c);
 }
 
 void PictureSurface::paintBox(int x1, int y1, int x2, int y2, Color lineColor, LineForm form)
@@ -251,14 +351,13 @@ void PictureSurface::paintBox(int x1, int y1, int x2, int y2, Color lineColor, L
     const QBrush fill = makeBrush(FillStyle, FillColor);
     if (fill.style() != Qt::NoBrush)
         p.fillRect(QRect(QPoint(x1, y1), QPoint(x2, y2)), fill);
-    if (DrawStyle >= StyleDash && DrawStyle <= StyleDashDotDot) {
-        QPainterPath path;
-        path.moveTo(centre(x1, y1));
-        path.lineTo(centre(x2, y1));
-        path.lineTo(centre(x2, y2));
-        path.lineTo(centre(x1, y2));
+    if (!dashLengths(DrawStyle, w).empty()) {
+        QPainterPath path(QPointF(x1, y1));
+        path.lineTo(x2, y1);
+        path.lineTo(x2, y2);
+        path.lineTo(x1, y2);
         path.closeSubpath();
-        p.strokePath(path, makePen(lineColor));
+        strokeFigure(painting, path, lineColor);
         return;
     }
     const QColor ink = qColor(lineColor);
@@ -283,49 +382,46 @@ void PictureSurface::Circle(double x, double y, double radius, std::optional<Col
         paintDot(cx, cy, c);
         return;
     }
-    if (irx == 0 || iry == 0) {
-        // A flat ellipse is the line it collapses to.
-        Painting painting(*this, penBounds(QRect(QPoint(cx - irx, cy - iry), QPoint(cx + irx, cy + iry))));
-        if (!painting.active())
-            return;
-        painting.painter().setPen(makePen(c));
-        painting.painter().drawLine(centre(cx - irx, cy - iry), centre(cx + irx, cy + iry));
-        return;
-    }
     Painting painting(*this, penBounds(QRect(QPoint(cx - irx, cy - iry), QPoint(cx + irx, cy + iry))));
     if (!painting.active())
         return;
-    QPainter &p = painting.painter();
-    p.setPen(makePen(c));
-    p.setBrush(makeBrush(FillStyle, FillColor));
-    p.drawEllipse(centre(cx, cy), rx, ry);
+    QPainterPath path;
+    if (irx == 0 || iry == 0) {
+        // A flat ellipse is the line it collapses to.
+        path.moveTo(cx - irx, cy - iry);
+        path.lineTo(cx + irx, cy + iry);
+    } else {
+        path.addEllipse(QPointF(cx, cy), rx, ry);
+        painting.painter().fillPath(path, makeBrush(FillStyle, FillColor));
+    }
+    strokeFigure(painting, path, c);
 }
 
 void PictureSurface::Polygon(std::span<const QPoint> points)
 {
     if (points.empty())
         return;
-    QRect box(points.front(), QSize(1, 1));
-    QPolygonF polygon;
-    for (const QPoint &pt : points) {
-        box |= QRect(pt, QSize(1, 1));
-        polygon << centre(pt.x(), pt.y());
-    }
     if (points.size() == 1) {
         paintDot(points.front().x(), points.front().y(), ForeColor);
         return;
     }
+    QRect box(points.front(), QSize(1, 1));
+    QPolygonF polygon;
+    for (const QPoint &pt : points) {
+        box |= QRect(pt, QSize(1, 1));
+        polygon << QPointF(pt);
+    }
     Painting painting(*this, penBounds(box));
     if (!painting.active())
         return;
-    QPainter &p = painting.painter();
-    p.setPen(makePen(ForeColor));
-    if (points.size() == 2) {
-        p.drawLine(polygon[0], polygon[1]);
-        return;
+    QPainterPath path;
+    path.setFillRule(Qt::OddEvenFill);
+    path.addPolygon(polygon);
+    if (points.size() > 2) {
+        path.closeSubpath();
+        painting.painter().fillPath(path, makeBrush(FillStyle, FillColor));
     }
-    p.setBrush(makeBrush(FillStyle, FillColor));
-    p.drawPolygon(polygon, Qt::OddEvenFill);
+    strokeFigure(painting, path, ForeColor);
 }
 
 void PictureSurface::PolyBezier(std::span<const QPoint> points)
@@ -333,17 +429,15 @@ void PictureSurface::PolyBezier(std::span<const QPoint> points)
     if (points.size() < 4 || (points.size() - 1) % 3 != 0)
         return;  // the call draws nothing for a count that is not 3n + 1
     QRect box(points.front(), QSize(1, 1));
-    QPainterPath path(centre(points[0].x(), points[0].y()));
-    for (size_t i = 1; i + 2 < points.size(); i += 3) {
-        path.cubicTo(centre(points[i].x(), points[i].y()), centre(points[i + 1].x(), points[i + 1].y()),
-                     centre(points[i + 2].x(), points[i + 2].y()));
-    }
+    QPainterPath path{QPointF(points[0])};
+    for (size_t i = 1; i + 2 < points.size(); i += 3)
+        path.cubicTo(QPointF(points[i]), QPointF(points[i + 1]), QPointF(points[i + 2]));
     for (const QPoint &pt : points)
         box |= QRect(pt, QSize(1, 1));
     Painting painting(*this, penBounds(box));
     if (!painting.active())
         return;
-    painting.painter().strokePath(path, makePen(ForeColor));
+    strokeFigure(painting, path, ForeColor);
 }
 
 void PictureSurface::RoundRect(int left, int top, int right, int bottom, int cornerWidth, int cornerHeight)
@@ -353,39 +447,35 @@ void PictureSurface::RoundRect(int left, int top, int right, int bottom, int cor
         std::swap(left, right);
     if (top > bottom)
         std::swap(top, bottom);
-    const int w = right - left - 1, h = bottom - top - 1;
-    if (w <= 0 || h <= 0) {
-        Painting painting(*this, penBounds(QRect(left, top, std::max(1, w + 1), std::max(1, h + 1))));
-        if (!painting.active())
-            return;
-        painting.painter().setPen(makePen(ForeColor));
-        painting.painter().drawLine(centre(left, top), centre(std::max(left, right - 1), std::max(top, bottom - 1)));
-        return;
-    }
+    const int w = std::max(0, right - left - 1), h = std::max(0, bottom - top - 1);
     Painting painting(*this, penBounds(QRect(left, top, w + 1, h + 1)));
     if (!painting.active())
         return;
-    QPainter &p = painting.painter();
-    p.setPen(makePen(ForeColor));
-    p.setBrush(makeBrush(FillStyle, FillColor));
-    const double rx = std::min(cornerWidth / 2.0, w / 2.0), ry = std::min(cornerHeight / 2.0, h / 2.0);
-    p.drawRoundedRect(QRectF(centre(left, top), QSizeF(w, h)), rx, ry);
+    QPainterPath path;
+    if (w == 0 || h == 0) {
+        path.moveTo(left, top);
+        path.lineTo(left + w, top + h);
+    } else {
+        const double rx = std::min(cornerWidth / 2.0, w / 2.0), ry = std::min(cornerHeight / 2.0, h / 2.0);
+        path.addRoundedRect(QRectF(left, top, w, h), rx, ry);
+        painting.painter().fillPath(path, makeBrush(FillStyle, FillColor));
+    }
+    strokeFigure(painting, path, ForeColor);
 }
 
 void PictureSurface::Print(const QString &text)
 {
     const QFontMetrics metrics(Font);
     const int x = toPixelX(CurrentX), y = toPixelY(CurrentY);
-    const QStringList lines = text.split(QLatin1Char('\n'));
     int top = y;
-    for (const QString &line : lines) {
+    for (const QString &line : text.split(QLatin1Char('\n'))) {
         const QRect box = metrics.boundingRect(line).translated(x, top + metrics.ascent()) | QRect(x, top, 1, 1);
         Painting painting(*this, box.adjusted(-2, -2, 2, 2));
         if (painting.active()) {
             QPainter &p = painting.painter();
             QFont font = Font;
             if (DrawMode == DrawModeXorPen)
-                font.setStyleStrategy(QFont::NoAntialias);
+                font.setStyleStrategy(QFont::NoAntialias);  // partial pixels have no XOR colour
             p.setFont(font);
             p.setPen(qColor(ForeColor));
             p.drawText(QPointF(x, top + metrics.ascent()), line);
