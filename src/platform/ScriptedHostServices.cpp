@@ -1,0 +1,289 @@
+#include "pinxel/ScriptedHostServices.h"
+
+#include "pinxel/Error.h"
+
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+
+namespace pinxel {
+
+QString dialogKindName(DialogKind kind)
+{
+    switch (kind) {
+    case DialogKind::MessageBox: return QStringLiteral("message box");
+    case DialogKind::Open: return QStringLiteral("open dialog");
+    case DialogKind::Save: return QStringLiteral("save dialog");
+    case DialogKind::Color: return QStringLiteral("colour dialog");
+    case DialogKind::Font: return QStringLiteral("font dialog");
+    case DialogKind::Printer: return QStringLiteral("printer dialog");
+    case DialogKind::PopupMenu: return QStringLiteral("pop-up menu");
+    }
+    return QString();
+}
+
+// --- The printer.
+
+void ScriptedPrinter::PaintPicture(const QImage &picture, int x, int y)
+{
+    m_painted.push_back({picture, x, y, Copies});
+    ++m_pending;
+}
+
+void ScriptedPrinter::EndDoc()
+{
+    if (!m_output.isEmpty() && m_pending > 0) {
+        const auto first = m_painted.end() - m_pending;
+        QRect page;
+        for (auto it = first; it != m_painted.end(); ++it)
+            page |= QRect(QPoint(it->x, it->y), it->picture.size());
+        page |= QRect(0, 0, 1, 1);
+        const QSize pageSize(page.right() + 1, page.bottom() + 1);
+        if (m_output.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)) {
+            QPdfWriter writer(m_output);
+            writer.setResolution(96);
+            writer.setPageSize(QPageSize(QSizeF(pageSize) / 96.0, QPageSize::Inch));
+            writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+            QPainter painter;
+            if (!painter.begin(&writer))
+                throw Error(ErrPrinter, QStringLiteral("Printer error: cannot write %1").arg(m_output));
+            for (auto it = first; it != m_painted.end(); ++it)
+                painter.drawImage(QPoint(it->x, it->y), it->picture);
+            painter.end();
+        } else {
+            QImage sheet(pageSize, QImage::Format_RGB32);
+            sheet.fill(Qt::white);
+            QPainter painter(&sheet);
+            for (auto it = first; it != m_painted.end(); ++it)
+                painter.drawImage(QPoint(it->x, it->y), it->picture);
+            painter.end();
+            if (!sheet.save(m_output, "PNG"))
+                throw Error(ErrPrinter, QStringLiteral("Printer error: cannot write %1").arg(m_output));
+        }
+    }
+    m_documents.push_back(Copies);
+    m_pending = 0;
+}
+
+// --- Queueing answers.
+
+ScriptedHostServices::ScriptedHostServices() = default;
+ScriptedHostServices::~ScriptedHostServices() = default;
+
+void ScriptedHostServices::answerMsgBox(int answer) { queue({DialogKind::MessageBox, false, answer, {}, {}}); }
+void ScriptedHostServices::answerOpen(const QString &path, int filterIndex)
+{
+    queue({DialogKind::Open, false, filterIndex, path, {}});
+}
+void ScriptedHostServices::cancelOpen() { queue({DialogKind::Open, true, 0, {}, {}}); }
+void ScriptedHostServices::answerSave(const QString &path, int filterIndex)
+{
+    queue({DialogKind::Save, false, filterIndex, path, {}});
+}
+void ScriptedHostServices::cancelSave() { queue({DialogKind::Save, true, 0, {}, {}}); }
+void ScriptedHostServices::answerColor(Color color) { queue({DialogKind::Color, false, color, {}, {}}); }
+void ScriptedHostServices::cancelColor() { queue({DialogKind::Color, true, 0, {}, {}}); }
+void ScriptedHostServices::answerFont(const FontAnswer &font) { queue({DialogKind::Font, false, 0, {}, font}); }
+void ScriptedHostServices::cancelFont() { queue({DialogKind::Font, true, 0, {}, {}}); }
+void ScriptedHostServices::answerPrinter(int copies) { queue({DialogKind::Printer, false, copies, {}, {}}); }
+void ScriptedHostServices::cancelPrinter() { queue({DialogKind::Printer, true, 0, {}, {}}); }
+void ScriptedHostServices::answerPopupMenu(int index) { queue({DialogKind::PopupMenu, false, index, {}, {}}); }
+void ScriptedHostServices::dismissPopupMenu() { queue({DialogKind::PopupMenu, true, -1, {}, {}}); }
+
+namespace {
+
+[[noreturn]] void badLine(const QString &line, const QString &why)
+{
+    throw Error(ErrInvalidProcedureCall, QStringLiteral("Cannot read the answer \"%1\": %2").arg(line, why));
+}
+
+int readInt(const QString &text, const QString &line)
+{
+    bool ok = false;
+    const int value = text.trimmed().toInt(&ok);
+    if (!ok)
+        badLine(line, QStringLiteral("\"%1\" is not a whole number").arg(text.trimmed()));
+    return value;
+}
+
+}  // namespace
+
+void ScriptedHostServices::queueAnswer(const QString &line)
+{
+    const QString trimmed = line.trimmed();
+    const qsizetype space = trimmed.indexOf(QLatin1Char(' '));
+    const QString word = (space < 0 ? trimmed : trimmed.left(space)).toLower();
+    const QString rest = space < 0 ? QString() : trimmed.mid(space + 1).trimmed();
+    const bool cancel = rest.compare(QLatin1String("cancel"), Qt::CaseInsensitive) == 0;
+    if (rest.isEmpty())
+        badLine(line, QStringLiteral("the answer is missing"));
+
+    if (word == QLatin1String("msgbox")) {
+        answerMsgBox(readInt(rest, line));
+    } else if (word == QLatin1String("open")) {
+        cancel ? cancelOpen() : answerOpen(rest);
+    } else if (word == QLatin1String("save")) {
+        cancel ? cancelSave() : answerSave(rest);
+    } else if (word == QLatin1String("color") || word == QLatin1String("colour")) {
+        cancel ? cancelColor() : answerColor(readInt(rest, line));
+    } else if (word == QLatin1String("printer")) {
+        cancel ? cancelPrinter() : answerPrinter(readInt(rest, line));
+    } else if (word == QLatin1String("popup")) {
+        if (rest.compare(QLatin1String("dismiss"), Qt::CaseInsensitive) == 0)
+            dismissPopupMenu();
+        else
+            answerPopupMenu(readInt(rest, line));
+    } else if (word == QLatin1String("font")) {
+        if (cancel) {
+            cancelFont();
+            return;
+        }
+        const QStringList parts = rest.split(QLatin1Char(';'));
+        if (parts.size() < 2)
+            badLine(line, QStringLiteral("a font answer is NAME;SIZE followed by its styles"));
+        FontAnswer font;
+        font.name = parts[0].trimmed();
+        bool ok = false;
+        font.size = parts[1].trimmed().toDouble(&ok);
+        if (!ok || font.size <= 0)
+            badLine(line, QStringLiteral("\"%1\" is not a font size").arg(parts[1].trimmed()));
+        for (qsizetype i = 2; i < parts.size(); ++i) {
+            const QString style = parts[i].trimmed().toLower();
+            if (style == QLatin1String("bold"))
+                font.bold = true;
+            else if (style == QLatin1String("italic"))
+                font.italic = true;
+            else if (style == QLatin1String("underline"))
+                font.underline = true;
+            else if (style == QLatin1String("strikethru") || style == QLatin1String("strikethrough"))
+                font.strikethru = true;
+            else if (style.startsWith(QLatin1String("color=")))
+                font.color = readInt(style.mid(6), line);
+            else
+                badLine(line, QStringLiteral("unknown font style \"%1\"").arg(style));
+        }
+        answerFont(font);
+    } else {
+        badLine(line, QStringLiteral("unknown dialog \"%1\"").arg(word));
+    }
+}
+
+QStringList ScriptedHostServices::messages() const
+{
+    QStringList texts;
+    for (const ShownDialog &shown : m_shown)
+        if (shown.kind == DialogKind::MessageBox)
+            texts << shown.text;
+    return texts;
+}
+
+// --- Showing.
+
+ScriptedHostServices::Answer ScriptedHostServices::take(ShownDialog shown)
+{
+    const DialogKind kind = shown.kind;
+    const QString text = shown.text;
+    m_shown.push_back(std::move(shown));
+    const QString what = QStringLiteral("%1 \"%2\"").arg(dialogKindName(kind), text);
+    if (m_answers.empty())
+        throw UnansweredDialog(QStringLiteral("No answer queued for the %1").arg(what).toStdString());
+    if (m_answers.front().kind != kind)
+        throw UnansweredDialog(QStringLiteral("The %1 was shown, but the next queued answer is for a %2")
+                                   .arg(what, dialogKindName(m_answers.front().kind))
+                                   .toStdString());
+    Answer answer = std::move(m_answers.front());
+    m_answers.pop_front();
+    return answer;
+}
+
+int ScriptedHostServices::MsgBox(const QString &text, int style)
+{
+    ShownDialog shown;
+    shown.kind = DialogKind::MessageBox;
+    shown.text = text;
+    shown.style = style;
+    return take(std::move(shown)).value;
+}
+
+namespace {
+ShownDialog dialogShown(DialogKind kind, const CommonDialog &dialog)
+{
+    ShownDialog shown;
+    shown.kind = kind;
+    shown.text = dialog.DialogTitle;
+    shown.style = dialog.Flags;
+    shown.preset = dialog;
+    return shown;
+}
+
+[[noreturn]] void cancelled() { throw Error(ErrCancel, QStringLiteral("Cancel was selected.")); }
+}  // namespace
+
+void ScriptedHostServices::ShowOpen(CommonDialog &dialog)
+{
+    const Answer answer = take(dialogShown(DialogKind::Open, dialog));
+    if (answer.cancel)
+        cancelled();
+    dialog.FileName = answer.path;
+    if (answer.value > 0)
+        dialog.FilterIndex = answer.value;
+}
+
+void ScriptedHostServices::ShowSave(CommonDialog &dialog)
+{
+    const Answer answer = take(dialogShown(DialogKind::Save, dialog));
+    if (answer.cancel)
+        cancelled();
+    dialog.FileName = answer.path;
+    if (answer.value > 0)
+        dialog.FilterIndex = answer.value;
+}
+
+void ScriptedHostServices::ShowColor(CommonDialog &dialog)
+{
+    const Answer answer = take(dialogShown(DialogKind::Color, dialog));
+    if (!answer.cancel)
+        dialog.Color = answer.value;
+}
+
+void ScriptedHostServices::ShowFont(CommonDialog &dialog)
+{
+    const Answer answer = take(dialogShown(DialogKind::Font, dialog));
+    if (answer.cancel)
+        return;
+    dialog.FontName = answer.font.name;
+    dialog.FontSize = answer.font.size;
+    dialog.FontBold = answer.font.bold;
+    dialog.FontItalic = answer.font.italic;
+    dialog.FontUnderline = answer.font.underline;
+    dialog.FontStrikethru = answer.font.strikethru;
+    dialog.Color = answer.font.color;
+}
+
+void ScriptedHostServices::ShowPrinter(CommonDialog &dialog)
+{
+    const Answer answer = take(dialogShown(DialogKind::Printer, dialog));
+    if (answer.cancel)
+        cancelled();
+    dialog.Copies = answer.value;
+    m_printer.Copies = answer.value;
+}
+
+int ScriptedHostServices::PopupMenu(const QStringList &items)
+{
+    ShownDialog shown;
+    shown.kind = DialogKind::PopupMenu;
+    shown.text = items.join(QLatin1Char('\n'));
+    shown.items = items;
+    const Answer answer = take(std::move(shown));
+    if (answer.cancel)
+        return -1;
+    if (answer.value < 0 || answer.value >= items.size() || items[answer.value] == QLatin1String("-"))
+        throw UnansweredDialog(QStringLiteral("The queued answer %1 is not an item of the pop-up menu \"%2\"")
+                                   .arg(answer.value)
+                                   .arg(items.join(QStringLiteral(", ")))
+                                   .toStdString());
+    return answer.value;
+}
+
+}  // namespace pinxel
