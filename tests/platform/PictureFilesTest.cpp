@@ -1,0 +1,312 @@
+// Picture files: the BMP writer's exact bytes and pixels, the loader's
+// formats, and bad input (corrupt, truncated, oversized, unwritable) that
+// must end in a clear error and lose nothing.
+
+#include "pinxel/Error.h"
+#include "pinxel/ScriptedHostServices.h"
+#include "platform/CursorFile.h"
+#include "platform/PictureFiles.h"
+#include "support/TestSupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtEndian>
+
+#include <sys/stat.h>
+
+namespace pinxel {
+namespace {
+
+using test::randomImage;
+using test::sameImage;
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    return file.readAll();
+}
+
+void writeAll(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+// Runs f and returns the number of the pinxel::Error it raised, 0 when none.
+template <typename F>
+int errorOf(F &&f, QString *description = nullptr)
+{
+    try {
+        f();
+    } catch (const Error &error) {
+        if (description)
+            *description = error.description();
+        return error.number();
+    }
+    return 0;
+}
+
+void setMode(const QString &path, mode_t mode) { ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), mode), 0); }
+
+class PictureFilesTest : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    ScriptedHostServices host;
+    QString path(const QString &name) const { return dir.filePath(name); }
+};
+
+TEST_F(PictureFilesTest, BmpRoundTripKeepsEveryPixelForOddAndEvenWidths)
+{
+    for (int width : {1, 2, 3, 5, 7, 8, 33}) {
+        const QImage picture = randomImage(width, 9, std::uint32_t(width));
+        const QString file = path(QStringLiteral("round%1.bmp").arg(width));
+        host.SavePicture(picture, file);
+        const QImage loaded = host.LoadPicture(file);
+        EXPECT_EQ(loaded.format(), QImage::Format_RGB32);
+        EXPECT_TRUE(sameImage(picture, loaded)) << "width " << width;
+    }
+}
+
+TEST_F(PictureFilesTest, BmpWriterWritesTheDocumentedHeadersAndPaddedBottomUpRows)
+{
+    QImage picture(3, 2, QImage::Format_RGB32);
+    picture.setPixel(0, 0, qRgb(1, 2, 3));      // top row
+    picture.setPixel(0, 1, qRgb(10, 20, 30));   // bottom row, written first
+    picture.setPixel(2, 1, qRgb(40, 50, 60));
+    const QByteArray bytes = encodeBmp24(picture);
+    const char *d = bytes.constData();
+    const int rowBytes = 12;  // 9 bytes of pixels padded to 12
+    ASSERT_EQ(bytes.size(), 54 + rowBytes * 2);
+    EXPECT_EQ(bytes.left(2), QByteArray("BM"));
+    EXPECT_EQ(qFromLittleEndian<quint32>(d + 2), quint32(bytes.size()));
+    EXPECT_EQ(qFromLittleEndian<quint32>(d + 10), 54u);
+    EXPECT_EQ(qFromLittleEndian<quint32>(d + 14), 40u);
+    EXPECT_EQ(qFromLittleEndian<qint32>(d + 18), 3);
+    EXPECT_EQ(qFromLittleEndian<qint32>(d + 22), 2);  // positive: bottom-up
+    EXPECT_EQ(qFromLittleEndian<quint16>(d + 26), 1);
+    EXPECT_EQ(qFromLittleEndian<quint16>(d + 28), 24);
+    EXPECT_EQ(qFromLittleEndian<quint32>(d + 30), 0u);  // BI_RGB
+    EXPECT_EQ(bytes.mid(54, 3), QByteArray("\x1e\x14\x0a", 3));      // blue, green, red of the bottom row
+    EXPECT_EQ(bytes.mid(54 + 6, 3), QByteArray("\x3c\x32\x28", 3));
+    EXPECT_EQ(bytes.mid(54 + 9, 3), QByteArray(3, '\0'));            // padding
+    EXPECT_EQ(bytes.mid(54 + rowBytes, 3), QByteArray("\x03\x02\x01", 3));
+}
+
+TEST_F(PictureFilesTest, LoadsThePictureFormatsOfTheOpenDialog)
+{
+    const QImage picture = randomImage(20, 10, 7);
+    ASSERT_TRUE(picture.save(path("p.png"), "PNG"));
+    ASSERT_TRUE(picture.save(path("p.jpg"), "JPEG", 100));
+    ASSERT_TRUE(picture.convertToFormat(QImage::Format_Indexed8).save(path("p8.bmp"), "BMP"));
+    ASSERT_TRUE(picture.save(path("p.ico"), "ICO"));
+
+    const QImage png = host.LoadPicture(path("p.png"));
+    EXPECT_EQ(png.format(), QImage::Format_RGB32);
+    EXPECT_TRUE(sameImage(picture, png));
+    const QImage jpeg = host.LoadPicture(path("p.jpg"));
+    EXPECT_EQ(jpeg.size(), picture.size());
+    EXPECT_EQ(jpeg.format(), QImage::Format_RGB32);
+    EXPECT_TRUE(sameImage(picture.convertToFormat(QImage::Format_Indexed8).convertToFormat(QImage::Format_RGB32),
+                          host.LoadPicture(path("p8.bmp"))));
+    EXPECT_TRUE(sameImage(picture, host.LoadPicture(path("p.ico"))));
+
+    // A one-pixel GIF, opaque and then with its only colour transparent.
+    writeAll(path("o.gif"), QByteArray::fromBase64("R0lGODdhAQABAIAAAP///wAAACwAAAAAAQABAAACAkQBADs="));
+    const QImage gif = host.LoadPicture(path("o.gif"));
+    ASSERT_EQ(gif.size(), QSize(1, 1));
+    EXPECT_EQ(gif.format(), QImage::Format_RGB32);
+    writeAll(path("t.gif"), QByteArray::fromBase64("R0lGODlhAQABAIAAAAAAAP///yH5BAEAAAAALAAAAAABAAEAAAIBRAA7"));
+    const QImage clear = host.LoadPicture(path("t.gif"));
+    EXPECT_EQ(clear.format(), QImage::Format_ARGB32);
+    EXPECT_EQ(qAlpha(clear.pixel(0, 0)), 0);
+}
+
+TEST_F(PictureFilesTest, CursorsAndIconsKeepTheirTransparency)
+{
+    QImage arrow(32, 32, QImage::Format_ARGB32);
+    arrow.fill(Qt::transparent);
+    for (int i = 0; i < 16; ++i)
+        arrow.setPixel(i, i, qRgb(200, 10, 10));
+    writeCursorFile(path("arrow.cur"), arrow, QPoint(0, 0));
+    const QImage loaded = host.LoadPicture(path("arrow.cur"));
+    ASSERT_EQ(loaded.format(), QImage::Format_ARGB32);
+    EXPECT_EQ(loaded.pixel(5, 5), qRgb(200, 10, 10));
+    EXPECT_EQ(qAlpha(loaded.pixel(6, 5)), 0);
+}
+
+TEST_F(PictureFilesTest, EmptyPathGivesAnEmptyPictureAndAMissingFileRaises53)
+{
+    EXPECT_TRUE(host.LoadPicture(QString()).isNull());
+    EXPECT_EQ(errorOf([&] { host.LoadPicture(path("missing.bmp")); }), ErrFileNotFound);
+    EXPECT_EQ(errorOf([&] { host.LoadPicture(dir.path()); }), ErrFileNotFound);
+}
+
+TEST_F(PictureFilesTest, BadPictureFilesRaise481WithAReason)
+{
+    const QImage picture = randomImage(64, 64, 3);
+    host.SavePicture(picture, path("good.bmp"));
+    const QByteArray good = readAll(path("good.bmp"));
+
+    struct Case {
+        const char *name;
+        QByteArray bytes;
+    };
+    QByteArray badOffset = good;
+    qToLittleEndian<quint32>(quint32(good.size() + 10), badOffset.data() + 10);
+    QByteArray badDepth = good;
+    qToLittleEndian<quint16>(7, badDepth.data() + 28);
+    QByteArray badHeader = good;
+    qToLittleEndian<quint32>(99, badHeader.data() + 14);
+    const std::vector<Case> cases = {
+        {"half.bmp", good.left(good.size() / 2)},
+        {"one-byte-short.bmp", good.left(good.size() - 1)},
+        {"headers-only.bmp", good.left(30)},
+        {"text.bmp", QByteArray("This is a text file, not a picture.\n")},
+        {"empty.bmp", QByteArray()},
+        {"offset.bmp", badOffset},
+        {"depth.bmp", badDepth},
+        {"header.bmp", badHeader},
+        {"garbage.png", QByteArray("\x89PNG\r\n\x1a\n garbage garbage garbage", 32)},
+        {"cut.cur", encodeCursor(randomImage(32, 32, 1), QPoint(1, 1)).left(200)},
+    };
+    for (const Case &c : cases) {
+        writeAll(path(c.name), c.bytes);
+        QString description;
+        EXPECT_EQ(errorOf([&] { host.LoadPicture(path(c.name)); }, &description), ErrInvalidPicture) << c.name;
+        EXPECT_TRUE(description.startsWith(QLatin1String("Invalid picture"))) << description.toStdString();
+        EXPECT_TRUE(description.contains(QLatin1String(c.name))) << description.toStdString();
+    }
+}
+
+// A bitmap header claiming width x height pixels of 24 bits over a few bytes.
+QByteArray hugeBmpHeader(qint32 width, qint32 height)
+{
+    QByteArray bytes(54 + 16, '\0');
+    char *d = bytes.data();
+    d[0] = 'B';
+    d[1] = 'M';
+    qToLittleEndian<quint32>(quint32(bytes.size()), d + 2);
+    qToLittleEndian<quint32>(54, d + 10);
+    qToLittleEndian<quint32>(40, d + 14);
+    qToLittleEndian<qint32>(width, d + 18);
+    qToLittleEndian<qint32>(height, d + 22);
+    qToLittleEndian<quint16>(1, d + 26);
+    qToLittleEndian<quint16>(24, d + 28);
+    return bytes;
+}
+
+quint32 crc32(const QByteArray &data)
+{
+    quint32 crc = 0xFFFFFFFFu;
+    for (char c : data) {
+        crc ^= uchar(c);
+        for (int k = 0; k < 8; ++k)
+            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+    }
+    return ~crc;
+}
+
+// A PNG whose valid header claims width x height pixels, with no image data.
+QByteArray hugePngHeader(quint32 width, quint32 height)
+{
+    QByteArray chunk("IHDR");
+    chunk.append(13, '\0');
+    qToBigEndian<quint32>(width, chunk.data() + 4);
+    qToBigEndian<quint32>(height, chunk.data() + 8);
+    chunk[12] = 8;  // bit depth
+    chunk[13] = 2;  // truecolour
+    const auto framed = [](const QByteArray &typeAndData) {
+        QByteArray length(4, '\0'), crc(4, '\0');
+        qToBigEndian<quint32>(quint32(typeAndData.size() - 4), length.data());
+        qToBigEndian<quint32>(crc32(typeAndData), crc.data());
+        return length + typeAndData + crc;
+    };
+    return QByteArray("\x89PNG\r\n\x1a\n", 8) + framed(chunk) + framed(QByteArray("IDAT\x78\x9c", 6)) +
+           framed(QByteArray("IEND"));
+}
+
+TEST_F(PictureFilesTest, HeadersClaimingGiantPicturesRaise481WithoutAllocating)
+{
+    writeAll(path("huge.bmp"), hugeBmpHeader(100000, 100000));
+    writeAll(path("huge-topdown.bmp"), hugeBmpHeader(100000, -100000));
+    writeAll(path("too-many-pixels.bmp"), hugeBmpHeader(30000, 30000));
+    writeAll(path("huge.png"), hugePngHeader(100000, 100000));
+    writeAll(path("too-many-pixels.png"), hugePngHeader(30000, 30000));
+    for (const char *name : {"huge.bmp", "huge-topdown.bmp", "too-many-pixels.bmp", "huge.png", "too-many-pixels.png"}) {
+        QString description;
+        EXPECT_EQ(errorOf([&] { host.LoadPicture(path(name)); }, &description), ErrInvalidPicture) << name;
+        EXPECT_TRUE(description.contains(QLatin1String("larger than"))) << description.toStdString();
+    }
+}
+
+TEST_F(PictureFilesTest, SavingOntoAReadOnlyFileRaises70AndKeepsTheOldBytes)
+{
+    const QString file = path("old.bmp");
+    host.SavePicture(randomImage(5, 5, 1), file);
+    const QByteArray before = readAll(file);
+    setMode(file, 0444);
+    // The machine runs as root, whom the system itself would let write: the
+    // read-only attribute must still hold.
+    EXPECT_EQ(errorOf([&] { host.SavePicture(randomImage(6, 6, 2), file); }), ErrPermissionDenied);
+    EXPECT_EQ(readAll(file), before);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("old.bmp")});
+}
+
+TEST_F(PictureFilesTest, SavingIntoAReadOnlyFolderRaises70AndKeepsTheOldBytes)
+{
+    const QString folder = path("locked");
+    ASSERT_TRUE(QDir().mkdir(folder));
+    const QString file = folder + QStringLiteral("/old.bmp");
+    host.SavePicture(randomImage(5, 5, 1), file);
+    const QByteArray before = readAll(file);
+    setMode(folder, 0555);
+    EXPECT_EQ(errorOf([&] { host.SavePicture(randomImage(6, 6, 2), file); }), ErrPermissionDenied);
+    EXPECT_EQ(errorOf([&] { host.SavePicture(randomImage(6, 6, 2), folder + QStringLiteral("/new.bmp")); }),
+              ErrPermissionDenied);
+    setMode(folder, 0755);
+    EXPECT_EQ(readAll(file), before);
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList{QStringLiteral("old.bmp")});
+}
+
+TEST_F(PictureFilesTest, SavingIntoAMissingFolderRaises76AndOtherBadTargetsAreRefused)
+{
+    EXPECT_EQ(errorOf([&] { host.SavePicture(randomImage(2, 2, 1), path("no/such/folder/x.bmp")); }),
+              ErrPathNotFound);
+    EXPECT_EQ(errorOf([&] { host.SavePicture(randomImage(2, 2, 1), QString()); }), ErrPathNotFound);
+    EXPECT_EQ(errorOf([&] { host.SavePicture(randomImage(2, 2, 1), dir.path()); }), ErrPermissionDenied);
+    EXPECT_EQ(errorOf([&] { host.SavePicture(QImage(), path("empty.bmp")); }), ErrInvalidPicture);
+    EXPECT_FALSE(QFile::exists(path("empty.bmp")));
+}
+
+TEST_F(PictureFilesTest, AFailedWriteLeavesTheOldFileAndNoTemporaryFile)
+{
+    const QString file = path("keep.bmp");
+    writeAll(file, QByteArray("old contents"));
+    EXPECT_EQ(errorOf([&] {
+                  saveFileAtomically(file, [](QIODevice &device) {
+                      device.write("half of the new contents");
+                      return false;
+                  });
+              }),
+              ErrDeviceIO);
+    EXPECT_EQ(readAll(file), QByteArray("old contents"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("keep.bmp")});
+}
+
+TEST_F(PictureFilesTest, ReplacingAFileKeepsItsPermissions)
+{
+    const QString file = path("shared.bmp");
+    host.SavePicture(randomImage(3, 3, 1), file);
+    setMode(file, 0640);
+    host.SavePicture(randomImage(4, 4, 2), file);
+    struct stat info {};
+    ASSERT_EQ(::stat(QFile::encodeName(file).constData(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0640u);
+    EXPECT_EQ(host.LoadPicture(file).size(), QSize(4, 4));
+}
+
+}  // namespace
+}  // namespace pinxel
