@@ -125,6 +125,96 @@ void validateBmp(const QByteArray &head, qint64 fileSize, const QString &name)
     }
 }
 
+[[noreturn]] void truncated(const QString &name)
+{
+    invalidPicture(name, QStringLiteral("the file is truncated"));
+}
+
+// Qt's GIF reader also returns what it decoded before the data ran out, so
+// the block structure is walked first: every block must be complete, and the
+// file may end only between blocks.
+void validateGif(const QByteArray &data, const QString &name)
+{
+    const auto *d = reinterpret_cast<const uchar *>(data.constData());
+    const qint64 size = data.size();
+    qint64 pos = 13;
+    if (size < pos)
+        truncated(name);
+    const auto skipColorTable = [&](uchar flags) {
+        if (flags & 0x80)
+            pos += 3 * (qint64(2) << (flags & 7));
+    };
+    const auto skipSubBlocks = [&] {
+        for (;;) {
+            if (pos >= size)
+                truncated(name);
+            const int length = d[pos++];
+            if (length == 0)
+                return;
+            pos += length;
+        }
+    };
+    skipColorTable(d[10]);
+    bool sawImage = false;
+    while (pos < size) {
+        const uchar introducer = d[pos++];
+        if (introducer == 0x3B)  // trailer
+            break;
+        if (introducer == 0x21) {  // extension: label, then sub-blocks
+            ++pos;
+            skipSubBlocks();
+        } else if (introducer == 0x2C) {  // image: descriptor, local colours, code size, data
+            if (pos + 9 > size)
+                truncated(name);
+            const uchar flags = d[pos + 8];
+            pos += 9;
+            skipColorTable(flags);
+            ++pos;  // LZW minimum code size
+            skipSubBlocks();
+            sawImage = true;
+        } else {
+            invalidPicture(name, QStringLiteral("unknown GIF block 0x%1").arg(introducer, 2, 16, QLatin1Char('0')));
+        }
+    }
+    if (pos > size || !sawImage)
+        truncated(name);
+}
+
+// Libjpeg fills a cut-off picture with grey and only warns, so the markers
+// are walked first: the scans must run on to the end-of-image marker.
+void validateJpeg(const QByteArray &data, const QString &name)
+{
+    const auto *d = reinterpret_cast<const uchar *>(data.constData());
+    const qint64 size = data.size();
+    qint64 pos = 2;
+    for (;;) {
+        if (pos >= size || d[pos] != 0xFF)
+            truncated(name);
+        while (pos < size && d[pos] == 0xFF)
+            ++pos;
+        if (pos >= size)
+            truncated(name);
+        const uchar marker = d[pos++];
+        if (marker == 0xD9)  // end of image
+            return;
+        if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7))
+            continue;
+        if (pos + 2 > size)
+            truncated(name);
+        pos += (qint64(d[pos]) << 8) | d[pos + 1];
+        if (marker != 0xDA)
+            continue;
+        // Entropy-coded data: 0xFF is followed by a stuffed 0 or a restart marker.
+        for (;;) {
+            if (pos + 1 >= size)
+                truncated(name);
+            if (d[pos] == 0xFF && d[pos + 1] != 0 && !(d[pos + 1] >= 0xD0 && d[pos + 1] <= 0xD7))
+                break;
+            ++pos;
+        }
+    }
+}
+
 bool hasTransparency(const QImage &image)
 {
     if (!image.hasAlphaChannel())
@@ -173,6 +263,15 @@ QImage decodeDevice(QIODevice &device, qint64 size, const QString &name)
     if (looksLikeIconDirectory(head)) {
         const QByteArray all = device.readAll();
         return normalized(decodeIconDirectory(all, name).image);
+    }
+    const bool gif = head.startsWith("GIF87a") || head.startsWith("GIF89a");
+    const bool jpeg = head.startsWith("\xFF\xD8\xFF");
+    if (gif || jpeg) {
+        QBuffer buffer;
+        buffer.setData(device.readAll());
+        gif ? validateGif(buffer.data(), name) : validateJpeg(buffer.data(), name);
+        buffer.open(QIODevice::ReadOnly);
+        return normalized(readThroughQt(buffer, name));
     }
     return normalized(readThroughQt(device, name));
 }

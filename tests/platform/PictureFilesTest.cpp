@@ -51,6 +51,49 @@ int errorOf(F &&f, QString *description = nullptr)
 
 void setMode(const QString &path, mode_t mode) { ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), mode), 0); }
 
+// A GIF of a 4-colour picture (pixel = (x / 8 + y / 8) % 4 of red, green,
+// blue, black), coded with 3-bit codes and a clear code after every two
+// pixels so that the code width never grows.
+QByteArray checkerGif(int width, int height)
+{
+    QByteArray out("GIF89a");
+    const auto put16 = [&out](int v) { out.append(char(v & 0xFF)).append(char(v >> 8)); };
+    put16(width);
+    put16(height);
+    out.append(char(0x81)).append('\0').append('\0');
+    out.append(QByteArray("\xFF\0\0\0\xFF\0\0\0\xFF\0\0\0", 12));
+    out.append(',');
+    put16(0);
+    put16(0);
+    put16(width);
+    put16(height);
+    out.append('\0').append(char(2));
+    std::vector<int> codes{4};
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            codes.push_back((x / 8 + y / 8) % 4);
+            if (x % 2)
+                codes.push_back(4);
+        }
+    codes.push_back(5);
+    QByteArray data;
+    unsigned acc = 0;
+    int bits = 0;
+    for (int code : codes) {
+        acc |= unsigned(code) << bits;
+        bits += 3;
+        for (; bits >= 8; bits -= 8, acc >>= 8)
+            data.append(char(acc & 0xFF));
+    }
+    if (bits)
+        data.append(char(acc & 0xFF));
+    for (qsizetype i = 0; i < data.size(); i += 255) {
+        const QByteArray block = data.mid(i, 255);
+        out.append(char(block.size())).append(block);
+    }
+    return out.append('\0').append(';');
+}
+
 class PictureFilesTest : public ::testing::Test {
 protected:
     QTemporaryDir dir;
@@ -122,6 +165,13 @@ TEST_F(PictureFilesTest, LoadsThePictureFormatsOfTheOpenDialog)
     const QImage clear = host.LoadPicture(path("t.gif"));
     EXPECT_EQ(clear.format(), QImage::Format_ARGB32);
     EXPECT_EQ(qAlpha(clear.pixel(0, 0)), 0);
+
+    writeAll(path("checker.gif"), checkerGif(40, 24));
+    const QImage checker = host.LoadPicture(path("checker.gif"));
+    ASSERT_EQ(checker.size(), QSize(40, 24));
+    EXPECT_EQ(checker.pixel(0, 0), qRgb(255, 0, 0));
+    EXPECT_EQ(checker.pixel(39, 23), qRgb(0, 0, 255));  // (4 + 2) % 4 = 2
+    EXPECT_EQ(checker.pixel(31, 8), qRgb(255, 0, 0));   // (3 + 1) % 4 = 0
 }
 
 TEST_F(PictureFilesTest, CursorsAndIconsKeepTheirTransparency)
@@ -160,8 +210,15 @@ TEST_F(PictureFilesTest, BadPictureFilesRaise481WithAReason)
     qToLittleEndian<quint16>(7, badDepth.data() + 28);
     QByteArray badHeader = good;
     qToLittleEndian<quint32>(99, badHeader.data() + 14);
+    ASSERT_TRUE(picture.save(path("good.jpg"), "JPEG"));
+    const QByteArray jpeg = readAll(path("good.jpg"));
+    const QByteArray gif = checkerGif(64, 64);
     const std::vector<Case> cases = {
         {"half.bmp", good.left(good.size() / 2)},
+        {"half.jpg", jpeg.left(jpeg.size() / 2)},
+        {"no-end.jpg", jpeg.left(jpeg.size() - 2)},
+        {"half.gif", gif.left(gif.size() / 2)},
+        {"no-image.gif", gif.left(13 + 12)},
         {"one-byte-short.bmp", good.left(good.size() - 1)},
         {"headers-only.bmp", good.left(30)},
         {"text.bmp", QByteArray("This is a text file, not a picture.\n")},
