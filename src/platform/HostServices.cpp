@@ -6,6 +6,7 @@
 #include "platform/CursorFile.h"
 #include "platform/PictureFiles.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -56,8 +57,12 @@ HostServices &HostServices::current()
 {
     if (g_current)
         return *g_current;
-    if (!g_default)
+    if (!g_default) {
         g_default = std::make_unique<QtHostServices>();
+        // Its printer and dialogs belong to the application: they go with it.
+        if (QCoreApplication::instance())
+            qAddPostRoutine([] { g_default.reset(); });
+    }
     return *g_default;
 }
 

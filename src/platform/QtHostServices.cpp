@@ -20,13 +20,29 @@
 namespace pinxel {
 
 // A printer job on a QPrinter: the first picture opens the document, EndDoc
-// closes and sends it.
+// closes and sends it. The QPrinter is made on first use, since making one
+// asks the system for its printers.
 class QtPrinter : public Printer {
 public:
-    QPrinter printer {QPrinter::HighResolution};
+    QPrinter &device()
+    {
+        if (!m_printer) {
+            m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+            applyOutput();
+        }
+        return *m_printer;
+    }
+
+    void setPdfPath(const QString &path)
+    {
+        m_pdfPath = path;
+        if (m_printer)
+            applyOutput();
+    }
 
     void PaintPicture(const QImage &picture, int x, int y) override
     {
+        QPrinter &printer = device();
         if (!m_painter.isActive()) {
             printer.setCopyCount(qMax(1, Copies));
             if (!m_painter.begin(&printer))
@@ -46,7 +62,15 @@ public:
     }
 
 private:
-    QPainter m_painter;
+    void applyOutput()
+    {
+        m_printer->setOutputFormat(m_pdfPath.isEmpty() ? QPrinter::NativeFormat : QPrinter::PdfFormat);
+        m_printer->setOutputFileName(m_pdfPath);
+    }
+
+    std::unique_ptr<QPrinter> m_printer;
+    QPainter m_painter;  // declared after the printer, so it ends first
+    QString m_pdfPath;
 };
 
 namespace {
@@ -119,13 +143,7 @@ QWidget *QtHostServices::dialogParent() const { return m_parent ? m_parent : QAp
 void QtHostServices::setPrintToPdf(const QString &path)
 {
     m_pdfPath = path;
-    if (path.isEmpty()) {
-        m_printer->printer.setOutputFormat(QPrinter::NativeFormat);
-        m_printer->printer.setOutputFileName(QString());
-    } else {
-        m_printer->printer.setOutputFormat(QPrinter::PdfFormat);
-        m_printer->printer.setOutputFileName(path);
-    }
+    m_printer->setPdfPath(path);
 }
 
 int QtHostServices::MsgBox(const QString &text, int style)
@@ -236,7 +254,7 @@ void QtHostServices::ShowFont(CommonDialog &dialog)
 
 void QtHostServices::ShowPrinter(CommonDialog &dialog)
 {
-    QPrinter &printer = m_printer->printer;
+    QPrinter &printer = m_printer->device();
     printer.setCopyCount(qMax(1, dialog.Copies));
     if (m_pdfPath.isEmpty()) {
         QPrintDialog box(&printer, dialogParent());

@@ -1,0 +1,152 @@
+// The Qt services with their real dialogs, answered by the test from inside
+// the dialog's own event loop, as a person would click.
+
+#include "pinxel/Error.h"
+#include "pinxel/QtHostServices.h"
+#include "support/TestSupport.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QColorDialog>
+#include <QDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <functional>
+
+namespace pinxel {
+namespace {
+
+// Once the modal window is up, act on it. A window that never appears
+// cannot hang the test: every dialog left open is rejected.
+void whenModal(std::function<void(QWidget *)> act, int triesLeft = 500)
+{
+    QTimer::singleShot(0, [act = std::move(act), triesLeft]() mutable {
+        if (QWidget *modal = QApplication::activeModalWidget()) {
+            act(modal);
+        } else if (triesLeft > 0) {
+            whenModal(std::move(act), triesLeft - 1);
+        } else {
+            ADD_FAILURE() << "no modal window appeared";
+            for (QWidget *widget : QApplication::topLevelWidgets())
+                if (auto *dialog = qobject_cast<QDialog *>(widget))
+                    dialog->reject();
+        }
+    });
+}
+
+struct SeenBox {
+    QString title, text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QStringList buttons;
+};
+
+// Shows a box of the style, records it and clicks the button with the text.
+int answerBox(int style, const QString &click, SeenBox &seen)
+{
+    QtHostServices host;
+    whenModal([&](QWidget *modal) {
+        auto *box = qobject_cast<QMessageBox *>(modal);
+        ASSERT_NE(box, nullptr);
+        seen.title = box->windowTitle();
+        seen.text = box->text();
+        seen.icon = box->icon();
+        for (QAbstractButton *button : box->buttons()) {
+            seen.buttons << button->text().remove(QLatin1Char('&'));
+            if (button->text().remove(QLatin1Char('&')) == click)
+                button->click();
+        }
+    });
+    return host.MsgBox(QStringLiteral("Do you want to save the changes?"), style);
+}
+
+TEST(QtHostDialogTest, MessageBoxStylesGiveTheirIconsButtonsAndAnswers)
+{
+    SeenBox seen;
+    EXPECT_EQ(answerBox(MsgCritical, QStringLiteral("OK"), seen), AnswerOk);
+    EXPECT_EQ(seen.title, QStringLiteral("Pinxel"));
+    EXPECT_EQ(seen.text, QStringLiteral("Do you want to save the changes?"));
+    EXPECT_EQ(seen.icon, QMessageBox::Critical);
+    EXPECT_EQ(seen.buttons.size(), 1);
+
+    seen = {};
+    EXPECT_EQ(answerBox(MsgQuestionYesNo, QStringLiteral("No"), seen), AnswerNo);
+    EXPECT_EQ(seen.icon, QMessageBox::Question);
+    EXPECT_EQ(seen.buttons.size(), 2);
+
+    seen = {};
+    EXPECT_EQ(answerBox(MsgExclamationYesNoCancel, QStringLiteral("Yes"), seen), AnswerYes);
+    EXPECT_EQ(seen.icon, QMessageBox::Warning);
+    EXPECT_EQ(seen.buttons.size(), 3);
+
+    seen = {};
+    EXPECT_EQ(answerBox(MsgExclamationYesNoCancel, QStringLiteral("Cancel"), seen), AnswerCancel);
+}
+
+TEST(QtHostDialogTest, CancelledFileDialogsRaiseCancel)
+{
+    QtHostServices host;
+    CommonDialog dialog;
+    dialog.Filter = QStringLiteral("Bitmap (*.bmp)|*.bmp|All Files|*.*");
+    dialog.FileName = QStringLiteral("kept.bmp");
+    QStringList filters;
+    whenModal([&](QWidget *modal) {
+        auto *box = qobject_cast<QFileDialog *>(modal);
+        ASSERT_NE(box, nullptr);
+        filters = box->nameFilters();
+        box->reject();
+    });
+    int number = 0;
+    try {
+        host.ShowSave(dialog);
+    } catch (const Error &error) {
+        number = error.number();
+        EXPECT_EQ(error.description(), QStringLiteral("Cancel was selected."));
+    }
+    EXPECT_EQ(number, ErrCancel);
+    EXPECT_EQ(dialog.FileName, QStringLiteral("kept.bmp"));
+    EXPECT_EQ(filters, (QStringList{QStringLiteral("Bitmap (*.bmp)"), QStringLiteral("All Files (*.*)")}));
+}
+
+TEST(QtHostDialogTest, AcceptedOpenDialogGivesTheFileAndFilterIndex)
+{
+    QTemporaryDir dir;
+    test::filledImage(2, 2, 0).save(dir.filePath("a.png"));
+    QtHostServices host;
+    CommonDialog dialog;
+    dialog.Flags = 4100;
+    dialog.Filter = QStringLiteral("Bitmap|*.bmp|Pictures|*.png;*.gif");
+    dialog.InitDir = dir.path();
+    whenModal([&](QWidget *modal) {
+        auto *box = qobject_cast<QFileDialog *>(modal);
+        ASSERT_NE(box, nullptr);
+        box->selectNameFilter(box->nameFilters().at(1));
+        box->selectFile(dir.filePath("a.png"));
+        QMetaObject::invokeMethod(box, "accept");
+    });
+    host.ShowOpen(dialog);
+    EXPECT_EQ(dialog.FileName, dir.filePath("a.png"));
+    EXPECT_EQ(dialog.FilterIndex, 2);
+}
+
+TEST(QtHostDialogTest, CancelledColourDialogLeavesTheColour)
+{
+    QtHostServices host;
+    CommonDialog dialog;
+    dialog.Color = composeColor(10, 20, 30);
+    QColor shown;
+    whenModal([&](QWidget *modal) {
+        auto *box = qobject_cast<QColorDialog *>(modal);
+        ASSERT_NE(box, nullptr);
+        shown = box->currentColor();
+        box->reject();
+    });
+    host.ShowColor(dialog);
+    EXPECT_EQ(dialog.Color, composeColor(10, 20, 30));
+    EXPECT_EQ(shown, QColor(10, 20, 30));
+}
+
+}  // namespace
+}  // namespace pinxel
