@@ -1,0 +1,96 @@
+#pragma once
+// Dabbler: the control the library offers to hosts. Its face is one image
+// element, Image1, that fills it; Appearance, BorderStyle and Stretch are
+// Image1's own, the six editor settings are members of the control.
+//
+// The class is split by aspect: DabblerProperties.cpp holds the properties
+// and their persistence, Dabbler.cpp the display, the event relays and the
+// methods. Hosts reach it through DabblerInterface (include/pinxel/Dabbler.h).
+
+#include "pinxel/Dabbler.h"
+#include "pinxel/Numeric.h"
+
+#include <QVariantList>
+#include <QWidget>
+
+namespace pinxel {
+
+class Container;
+class ImageElement;
+
+class Dabbler : public QWidget, public DabblerInterface {
+    Q_OBJECT
+    Q_INTERFACES(pinxel::DabblerInterface)
+public:
+    explicit Dabbler(QWidget *parent = nullptr);
+    ~Dabbler() override;
+
+    QWidget *widget() override { return this; }
+
+    void setContainer(Container *container) override { m_container = container; }
+    Container *container() const { return m_container; }
+    // The container's ambient user mode; true without a container.
+    bool ambientUserMode() const;
+
+    void initProperties() override;
+    void readProperties(PropertyBag &bag) override;
+    void writeProperties(PropertyBag &bag) override;
+
+    std::int16_t Appearance() const override;
+    void setAppearance(std::int16_t appearance) override;
+    std::int16_t BorderStyle() const override;
+    void setBorderStyle(std::int16_t style) override;
+    bool Stretch() const override;
+    void setStretch(bool stretch) override;
+    QString WindowCaption() const override { return m_windowCaption; }
+    void setWindowCaption(const QString &caption) override;
+    QString picturefilename() override;
+    void setPicturefilename(const QString &name) override;
+    void SaveAs(const QString &picturefilename) override;
+    std::int32_t EditWidth() const override { return m_editWidth; }
+    void setEditWidth(std::int32_t width) override;
+    std::int32_t EditHeight() const override { return m_editHeight; }
+    void setEditHeight(std::int32_t height) override;
+    bool EditMaximized() const override { return isSet(m_editMaximized); }
+    void setEditMaximized(bool maximized) override;
+    bool EditMenuFile() const override { return isSet(m_editMenuFile); }
+    void setEditMenuFile(bool shown) override;
+    void PicturePrint() override;
+
+    ImageElement *Image1() const { return m_image; }
+
+    // The Resize behaviour: Image1 takes the control's inner size.
+    void resizeImage();
+
+signals:
+    void MouseDown(std::int16_t Button, std::int16_t Shift, float X, float Y);
+    void MouseMove(std::int16_t Button, std::int16_t Shift, float X, float Y);
+    void MouseUp(std::int16_t Button, std::int16_t Shift, float X, float Y);
+    void Click();
+    // Declared for hosts; the control never raises it.
+    void DblClick();
+
+protected:
+    QString openEditor() override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    // Tells the container that a property changed, by its storage name.
+    void notify(const QString &name);
+    // Loads a picture file into Image1 and redraws; an empty name empties it.
+    void loadPicture(const QString &name);
+    void relayMouse(const QString &event, std::int16_t button, std::int16_t shift, float x, float y);
+    void relayClick();
+
+    ImageElement *m_image;
+    Container *m_container = nullptr;
+
+    QString m_windowCaption;
+    QString m_pictureFilename;
+    std::int32_t m_editWidth = 10000;
+    std::int32_t m_editHeight = 10000;
+    Flag m_editMaximized = FlagFalse;
+    Flag m_editMenuFile = FlagFalse;
+};
+
+}  // namespace pinxel

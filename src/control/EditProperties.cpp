@@ -1,0 +1,169 @@
+#include "control/EditProperties.h"
+
+#include "control/ComponentServer.h"
+#include "control/VariantConversion.h"
+#include "pinxel/Dabbler.h"
+#include "pinxel/Error.h"
+#include "pinxel/Screen.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+
+#include <functional>
+#include <iterator>
+
+namespace pinxel {
+
+namespace {
+
+// "Object doesn't support this property or method": a selected object that is no Dabbler.
+constexpr int ErrNotSupported = 438;
+
+constexpr double PageWidth = 5925.0;
+constexpr double PageHeight = 3630.0;
+
+int pixelsX(double twips) { return static_cast<int>(roundHalfEven(twips / twipsPerPixelX())); }
+int pixelsY(double twips) { return static_cast<int>(roundHalfEven(twips / twipsPerPixelY())); }
+
+// Places an element by its left, top, width and height in twips.
+template <typename Element>
+Element *place(Element *element, const char *name, double left, double top, double width, double height)
+{
+    element->setObjectName(QLatin1String(name));
+    element->setGeometry(pixelsX(left), pixelsY(top), pixelsX(width), pixelsY(height));
+    return element;
+}
+
+QLabel *label(QWidget *page, const char *name, const char *caption, double l, double t, double w, double h)
+{
+    return place(new QLabel(QLatin1String(caption), page), name, l, t, w, h);
+}
+
+QLineEdit *textBox(QWidget *page, const char *name, double l, double t, double w, double h)
+{
+    return place(new QLineEdit(page), name, l, t, w, h);
+}
+
+QCheckBox *checkBox(QWidget *page, const char *name, const char *caption, double l, double t, double w, double h)
+{
+    return place(new QCheckBox(QLatin1String(caption), page), name, l, t, w, h);
+}
+
+}  // namespace
+
+EditProperties::EditProperties(QWidget *parent)
+    : QWidget(parent),
+      lblAppearance(label(this, "lblAppearance", "Appearance:", 90, 120, 1125, 240)),
+      txtAppearance(textBox(this, "txtAppearance", 1320, 0, 525, 330)),
+      lblBorderStyle(label(this, "lblBorderStyle", "BorderStyle:", 90, 765, 1005, 240)),
+      txtBorderStyle(textBox(this, "txtBorderStyle", 1320, 720, 525, 330)),
+      lblWindowCaption(label(this, "lblWindowCaption", "WindowCaption:", 90, 1425, 1365, 240)),
+      txtWindowCaption(textBox(this, "txtWindowCaption", 90, 1670, 5685, 330)),
+      lblpicturefilename(label(this, "lblpicturefilename", "picturefilename:", 90, 2070, 1245, 240)),
+      txtpicturefilename(textBox(this, "txtpicturefilename", 90, 2320, 5685, 330)),
+      lblEditWidth(label(this, "lblEditWidth", "EditWidth:", 90, 2715, 885, 240)),
+      txtEditWidth(textBox(this, "txtEditWidth", 90, 2970, 765, 330)),
+      lblEditHeight(label(this, "lblEditHeight", "EditHeight:", 1320, 2640, 900, 240)),
+      txtEditHeight(textBox(this, "txtEditHeight", 1320, 2895, 780, 330)),
+      chkEditMaximized(checkBox(this, "chkEditMaximized", "EditMaximized", 3480, 405, 1635, 285)),
+      chkEditMenuFile(checkBox(this, "chkEditMenuFile", "EditMenuFile", 3480, 840, 1620, 285))
+{
+    setObjectName(QStringLiteral("EditProperties"));
+    resize(sizeHint());
+
+    QWidget *const tabOrder[] = {txtAppearance, txtBorderStyle, txtWindowCaption, txtpicturefilename,
+                                 txtEditWidth,  txtEditHeight,  chkEditMaximized, chkEditMenuFile};
+    for (std::size_t i = 1; i < std::size(tabOrder); ++i)
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
+
+    // Setting a value from code counts like the user's change: a box's state
+    // moves its flag, any edit marks the page changed.
+    connect(chkEditMenuFile, &QCheckBox::stateChanged, this, &EditProperties::chkEditMenuFile_Click);
+    connect(chkEditMaximized, &QCheckBox::stateChanged, this, &EditProperties::chkEditMaximized_Click);
+    for (QLineEdit *text : {txtAppearance, txtBorderStyle, txtWindowCaption, txtpicturefilename, txtEditWidth,
+                            txtEditHeight})
+        connect(text, &QLineEdit::textChanged, this, [this] { setChanged(true); });
+
+    ComponentServer::instanceCreated();
+}
+
+EditProperties::~EditProperties() { ComponentServer::instanceDestroyed(); }
+
+QSize EditProperties::sizeHint() const { return QSize(pixelsX(PageWidth), pixelsY(PageHeight)); }
+
+void EditProperties::setChanged(bool changed)
+{
+    m_changed = changed;
+    if (m_site)
+        m_site->pageChanged(changed);
+}
+
+void EditProperties::chkEditMenuFile_Click()
+{
+    PageEditMenuFile = toFlag(chkEditMenuFile->checkState() != Qt::Unchecked);
+    setChanged(true);
+}
+
+void EditProperties::chkEditMaximized_Click()
+{
+    PageEditMaximized = toFlag(chkEditMaximized->checkState() != Qt::Unchecked);
+    setChanged(true);
+}
+
+DabblerInterface &EditProperties::firstSelected() const
+{
+    const QList<QObject *> selected = m_site ? m_site->selectedControls() : QList<QObject *>();
+    if (selected.isEmpty() || !selected.front())
+        throw Error(ErrSubscriptOutOfRange, QStringLiteral("Subscript out of range: no control is selected"));
+    auto *control = qobject_cast<DabblerInterface *>(selected.front());
+    if (!control)
+        throw Error(ErrNotSupported, QStringLiteral("Object doesn't support this property or method"));
+    return *control;
+}
+
+void EditProperties::selectionChanged()
+{
+    DabblerInterface &c = firstSelected();
+    chkEditMenuFile->setChecked((toFlag(c.EditMenuFile()) & 1) != 0);
+    chkEditMaximized->setChecked((toFlag(c.EditMaximized()) & 1) != 0);
+    txtEditHeight->setText(QString::number(c.EditHeight()));
+    txtEditWidth->setText(QString::number(c.EditWidth()));
+    txtpicturefilename->setText(c.picturefilename());
+    txtWindowCaption->setText(c.WindowCaption());
+    txtBorderStyle->setText(QString::number(c.BorderStyle()));
+    txtAppearance->setText(QString::number(c.Appearance()));
+}
+
+void EditProperties::applyChanges()
+{
+    DabblerInterface &c = firstSelected();
+    struct Step {
+        const char *property;
+        QWidget *field;
+        std::function<void()> apply;
+    };
+    const Step steps[] = {
+        {"EditMenuFile", chkEditMenuFile, [&] { c.setEditMenuFile(isSet(PageEditMenuFile)); }},
+        {"EditMaximized", chkEditMaximized, [&] { c.setEditMaximized(isSet(PageEditMaximized)); }},
+        {"EditHeight", txtEditHeight, [&] { c.setEditHeight(variantToInt32(txtEditHeight->text())); }},
+        {"EditWidth", txtEditWidth, [&] { c.setEditWidth(variantToInt32(txtEditWidth->text())); }},
+        {"picturefilename", txtpicturefilename, [&] { c.setPicturefilename(txtpicturefilename->text()); }},
+        {"WindowCaption", txtWindowCaption, [&] { c.setWindowCaption(txtWindowCaption->text()); }},
+        {"BorderStyle", txtBorderStyle, [&] { c.setBorderStyle(variantToInt16(txtBorderStyle->text())); }},
+        {"Appearance", txtAppearance, [&] { c.setAppearance(variantToInt16(txtAppearance->text())); }},
+    };
+    for (const Step &step : steps) {
+        try {
+            step.apply();
+        } catch (const Error &error) {
+            // The failing field takes the focus; the steps before it stay applied.
+            step.field->setFocus();
+            if (auto *text = qobject_cast<QLineEdit *>(step.field))
+                text->selectAll();
+            throw Error(error.number(), QStringLiteral("%1: %2").arg(QLatin1String(step.property), error.description()));
+        }
+    }
+}
+
+}  // namespace pinxel
