@@ -1,0 +1,94 @@
+// pinxel-host: a desktop program that hosts the control Dabbler on a form.
+//
+//   pinxel-host [--form FILE] [--design] [--screenshot FILE.png]
+//
+// The control is created by name through the component runtime (register it
+// with `pinxel register`), restored from the form file and saved back to it.
+// --screenshot renders the form without a display, saves it and exits.
+
+#include "HostWindow.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QTimer>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+QString defaultFormPath()
+{
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    if (folder.isEmpty())
+        folder = QDir::homePath() + QStringLiteral("/.config");
+    return folder + QStringLiteral("/pinxel/host-form.ini");
+}
+
+// The bundled sample picture: the source tree's, else the installed one.
+QString samplePicture()
+{
+    const QStringList candidates{
+        QStringLiteral(PINXEL_RESOURCES_DIR "/sample.bmp"),
+        QCoreApplication::applicationDirPath() + QStringLiteral("/../share/pinxel/sample.bmp"),
+    };
+    for (const QString &candidate : candidates)
+        if (QFileInfo::exists(candidate))
+            return QFileInfo(candidate).canonicalFilePath();
+    return QString();
+}
+
+}  // namespace
+
+int main(int argc, char **argv)
+{
+    bool screenshot = false;
+    for (int i = 1; i < argc; ++i)
+        if (QByteArrayView(argv[i]) == "--screenshot" || QByteArrayView(argv[i]).startsWith("--screenshot="))
+            screenshot = true;
+    if (screenshot || (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY")))
+        setenv("QT_QPA_PLATFORM", "offscreen", screenshot ? 1 : 0);
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("pinxel-host"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Hosts the Pinxel control Dabbler on a form."));
+    parser.addHelpOption();
+    const QCommandLineOption formOption(QStringLiteral("form"), QStringLiteral("The form file (default %1).").arg(defaultFormPath()),
+                                        QStringLiteral("FILE"), defaultFormPath());
+    const QCommandLineOption designOption(QStringLiteral("design"), QStringLiteral("Start in design mode."));
+    const QCommandLineOption screenshotOption(QStringLiteral("screenshot"),
+                                              QStringLiteral("Render the form without a display, save it as a PNG file and exit."),
+                                              QStringLiteral("FILE"));
+    parser.addOptions({formOption, designOption, screenshotOption});
+    parser.process(app);
+
+    HostWindow::Options options;
+    options.formPath = QFileInfo(parser.value(formOption)).absoluteFilePath();
+    options.samplePicture = samplePicture();
+    options.design = parser.isSet(designOption);
+    options.headless = parser.isSet(screenshotOption);
+
+    HostWindow window(options);
+    if (!window.start())
+        return 1;
+    window.show();
+
+    if (options.headless) {
+        // Let the layout settle and the control paint, then render the window.
+        for (int i = 0; i < 5; ++i)
+            QCoreApplication::processEvents();
+        const QString output = parser.value(screenshotOption);
+        if (!window.grab().save(output, "PNG")) {
+            std::fprintf(stderr, "pinxel-host: cannot write %s\n", qPrintable(output));
+            return 1;
+        }
+        std::printf("%s\n", qPrintable(QFileInfo(output).absoluteFilePath()));
+        return 0;
+    }
+    return app.exec();
+}
