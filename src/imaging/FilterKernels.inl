@@ -1,0 +1,187 @@
+// The filter loops, included once per instruction set by FilterKernels.cpp
+// inside a namespace of its own. No includes here: the including file has them.
+//
+// Raster pixels are 0xFFRRGGBB. Each loop keeps to fixed-width integer
+// arithmetic without calls or early exits, so that it vectorises; the
+// roundings are the exact integer forms of "nearest, halves to even".
+
+namespace {
+
+constexpr std::uint32_t Opaque = 0xFF000000u;
+
+inline int red(std::uint32_t p) { return int((p >> 16) & 0xFFu); }
+inline int green(std::uint32_t p) { return int((p >> 8) & 0xFFu); }
+inline int blue(std::uint32_t p) { return int(p & 0xFFu); }
+inline int absolute(int v) { return v < 0 ? -v : v; }
+inline int capped(int v) { return v > 255 ? 255 : v; }
+inline std::uint32_t pack(int r, int g, int b)
+{
+    return Opaque | (std::uint32_t(r) << 16) | (std::uint32_t(g) << 8) | std::uint32_t(b);
+}
+// nearest(n / 256) for n >= 0, halves to even.
+inline int halfEvenBy256(int n) { return (n + 127 + ((n >> 8) & 1)) >> 8; }
+// nearest(n / 10) for n >= 0, halves to even.
+inline int halfEvenBy10(int n)
+{
+    const int q = n / 10;
+    const int rest = n - 10 * q;
+    return q + int(rest + (q & 1) > 5);
+}
+
+void blackWhite(QRgb *__restrict row, int count)
+{
+    for (int i = 0; i < count; ++i) {
+        const std::uint32_t p = row[i];
+        // Bits 7 and 6 of a component are both set exactly when it is 192 or more.
+        const std::uint32_t high = p & (p << 1) & 0x808080u;
+        row[i] = high != 0 ? 0xFFFFFFFFu : Opaque;
+    }
+}
+
+void brighten(QRgb *__restrict row, int count, int step)
+{
+    for (int i = 0; i < count; ++i) {
+        const std::uint32_t p = row[i];
+        const int r = capped(absolute(red(p) + step));
+        const int g = capped(absolute(green(p) + step));
+        const int b = capped(absolute(blue(p) + step));
+        row[i] = pack(r, g, b);
+    }
+}
+
+void grayBlackWhite(QRgb *__restrict row, int count)
+{
+    for (int i = 0; i < count; ++i) {
+        const std::uint32_t p = row[i];
+        const int r = red(p), g = green(p), b = blue(p);
+        // Each stage feeds the next: r1 into g1, g1 and r1 into b1.
+        const int r1 = halfEvenBy256(absolute((g - b + g + r) * r));
+        const int g1 = halfEvenBy256(absolute((b - g + b + r1) * r1));
+        const int b1 = halfEvenBy256(absolute((b - g1 + b + r1) * g1));
+        const int sum = capped(r1) + capped(g1) + capped(b1);
+        // A third of an integer is never a half, so plain nearest will do.
+        const int grey = (sum + 1) / 3;
+        row[i] = pack(grey, grey, grey);
+    }
+}
+
+void grayscale(QRgb *__restrict row, int count)
+{
+    for (int i = 0; i < count; ++i) {
+        const std::uint32_t p = row[i];
+        // nearest(0.32f * (r + g + b)): 0.32 s is never within 0.02 of a half
+        // and the single-precision weight is off by under 6e-6 at s = 765, so
+        // this is nearest(8 s / 25) = floor((16 s + 25) / 50).
+        const int sum = red(p) + green(p) + blue(p);
+        const int grey = (16 * sum + 25) / 50;
+        row[i] = pack(grey, grey, grey);
+    }
+}
+
+void replaceColor(QRgb *__restrict row, int count, QRgb from, QRgb to)
+{
+    for (int i = 0; i < count; ++i) {
+        const std::uint32_t p = row[i];
+        row[i] = (p & 0xFFFFFFu) == from ? to : p;
+    }
+}
+
+void blur(QRgb *__restrict out, const QRgb *__restrict up, const QRgb *__restrict mid,
+          const QRgb *__restrict down, int count)
+{
+    // Red and blue add up side by side in the two halves of a word: nine
+    // components stay below 2^16.
+    constexpr std::uint32_t RedBlue = 0x00FF00FFu;
+    for (int i = 0; i < count; ++i) {
+        const std::uint32_t redBlue = (up[i - 1] & RedBlue) + (up[i] & RedBlue) + (up[i + 1] & RedBlue)
+                                      + (mid[i - 1] & RedBlue) + (mid[i] & RedBlue) + (mid[i + 1] & RedBlue)
+                                      + (down[i - 1] & RedBlue) + (down[i] & RedBlue) + (down[i + 1] & RedBlue);
+        const int g = green(up[i - 1]) + green(up[i]) + green(up[i + 1]) + green(mid[i - 1]) + green(mid[i])
+                      + green(mid[i + 1]) + green(down[i - 1]) + green(down[i]) + green(down[i + 1]);
+        out[i] = pack(halfEvenBy10(int(redBlue >> 16)), halfEvenBy10(g), halfEvenBy10(int(redBlue & 0xFFFFu)));
+    }
+}
+
+void emboss(QRgb *__restrict row, const QRgb *__restrict belowRight, int count)
+{
+    for (int i = 0; i < count; ++i) {
+        const std::uint32_t p = row[i], q = belowRight[i];
+        const int r = capped(absolute(red(p) - red(q) - 128));
+        const int g = capped(absolute(green(p) - green(q) - 128));
+        const int b = capped(absolute(blue(p) - blue(q) - 128));
+        row[i] = pack(r, g, b);
+    }
+}
+
+// nearest(0.5 (c - u) + c) = nearest((3c - u) / 2), halves to even, then its absolute value.
+inline int sharpened(int c, int u)
+{
+    const int twice = 3 * c - u;
+    const int floorHalf = twice >> 1;
+    return capped(absolute(floorHalf + (twice & floorHalf & 1)));
+}
+
+void sharpen(QRgb *__restrict row, const QRgb *__restrict upLeft, int count)
+{
+    for (int i = 0; i < count; ++i) {
+        const std::uint32_t p = row[i], u = upLeft[i];
+        row[i] = pack(sharpened(red(p), red(u)), sharpened(green(p), green(u)), sharpened(blue(p), blue(u)));
+    }
+}
+
+void snow(QRgb *__restrict row, const QRgb *__restrict upLeft, int count)
+{
+    for (int i = 0; i < count; ++i) {
+        const std::uint32_t p = row[i], u = upLeft[i];
+        const int r = capped(absolute(25 * red(p) - 24 * red(u)));
+        const int g = capped(absolute(25 * green(p) - 24 * green(u)));
+        const int b = capped(absolute(25 * blue(p) - 24 * blue(u)));
+        row[i] = pack(r, g, b);
+    }
+}
+
+inline std::uint32_t nextState(std::uint32_t s) { return (s * RandomMultiplier + RandomIncrement) & RandomMask; }
+// floor(5 r - 2) for the draw r = s / 2^24, in exact integers.
+inline int offsetOf(std::uint32_t s) { return int((5u * s) >> 24) - 2; }
+
+void diffuse(QRgb *__restrict out, const QRgb *__restrict centre, std::ptrdiff_t stride,
+             std::uint32_t *__restrict states, int count)
+{
+    // The draws vectorise, the picks from three neighbours do not: draw a
+    // block of offsets first, then pick.
+    constexpr int Block = 256;
+    std::int32_t redAt[Block], greenAt[Block], blueAt[Block];
+    const std::int32_t rowStride = std::int32_t(stride);
+    for (int start = 0; start < count; start += Block) {
+        const int n = count - start < Block ? count - start : Block;
+        std::uint32_t *__restrict st = states + start;
+        for (int i = 0; i < n; ++i) {
+            const std::uint32_t s1 = nextState(st[i]);
+            const std::uint32_t s2 = nextState(s1);
+            const std::uint32_t s3 = nextState(s2);
+            const std::uint32_t s4 = nextState(s3);
+            st[i] = s4;
+            redAt[i] = i + offsetOf(s1) * rowStride;
+            greenAt[i] = i + offsetOf(s2);
+            blueAt[i] = i + offsetOf(s3) * rowStride + offsetOf(s4);
+        }
+        const QRgb *c = centre + start;
+        QRgb *o = out + start;
+        for (int i = 0; i < n; ++i)
+            o[i] = Opaque | (c[redAt[i]] & 0xFF0000u) | (c[greenAt[i]] & 0xFF00u) | (c[blueAt[i]] & 0xFFu);
+    }
+}
+
+void gather(QRgb *__restrict out, const QRgb *__restrict source, const std::ptrdiff_t *__restrict offsets,
+            int count)
+{
+    for (int i = 0; i < count; ++i)
+        out[i] = source[i + offsets[i]] | Opaque;
+}
+
+}  // namespace
+
+const Kernels table = {
+    KERNEL_SET_NAME, blackWhite, brighten, grayBlackWhite, grayscale, replaceColor, blur,
+    emboss,          sharpen,    snow,     diffuse,        gather,
+};

@@ -1,0 +1,91 @@
+#pragma once
+// What one run of FilterPicture works with: the raster's scan lines, the
+// region, the scratch storage kept between runs, and the sweep that repaints
+// the columns done at most once per displayed frame. Internal to the engine.
+
+#include "imaging/mdlFilter.h"
+
+#include <QImage>
+
+#include <chrono>
+#include <cstdint>
+#include <vector>
+
+namespace pinxel::filters {
+
+// The region after the whole-picture substitution, any other region clipped
+// to the picture; empty when left > right or top > bottom.
+struct Region {
+    int left = 0;
+    int top = 0;
+    int right = -1;
+    int bottom = -1;
+    bool whole = false;  // reaches one column and one row past the picture
+};
+
+// Scratch storage kept between runs, so that a run on a large picture does not
+// pay for fresh pages every time.
+struct Scratch {
+    ColorArray colors;
+    std::vector<std::uint32_t> states;
+    std::vector<int> shifts;
+    std::vector<std::ptrdiff_t> offsets;
+    std::vector<std::uint8_t> exactColumns;
+    std::vector<QRgb> edge;
+    std::vector<QRgb> nextEdge;
+};
+Scratch &scratch();
+
+// Switches for tests: run the exact per-pixel paths that the fast paths stand in for.
+struct EngineSwitches {
+    bool drawOneByOne = false;        // Diffuse: one Rnd() call per draw
+    bool exactShiftEverywhere = false;  // Crease, Wave: per-pixel rounding in every column
+};
+EngineSwitches &engineSwitches();
+
+class Pass {
+public:
+    Pass(PictureSurface &target, const Region &region, bool smallRegion, RandomSource &random);
+
+    PictureSurface &target;
+    const Region region;
+    const bool smallRegion;
+    RandomSource &random;
+    const int width;   // of the picture, in pixels
+    const int height;
+
+    QRgb *row(int y) { return reinterpret_cast<QRgb *>(m_bits + std::ptrdiff_t(y) * m_bytesPerLine); }
+
+    // Calls strip(a, b) for column strips of first..last, left to right, and
+    // marks rows top..bottom of each strip changed. For a large region the
+    // surface repaints what was done once a frame's time has passed.
+    template <typename Strip>
+    void sweep(int first, int last, int top, int bottom, Strip &&strip)
+    {
+        for (int a = first; a <= last;) {
+            const int b = last - a < StripColumns ? last : a + StripColumns - 1;
+            strip(a, b);
+            columnsDone(a, b, top, bottom);
+            if (b == last)
+                break;
+            a = b + 1;
+        }
+    }
+
+private:
+    static constexpr int StripColumns = 512;
+    void columnsDone(int a, int b, int top, int bottom);
+
+    uchar *m_bits;
+    std::ptrdiff_t m_bytesPerLine;
+    std::chrono::steady_clock::time_point m_lastRepaint;
+};
+
+// The passes of the filters that read a copy of the region or their neighbours.
+void blurPass(Pass &pass);
+void embossPass(Pass &pass);
+void sharpenPass(Pass &pass, bool snow);
+void diffusePass(Pass &pass);
+void shiftPass(Pass &pass, double amplitude);  // Crease 512, Wave 4
+
+}  // namespace pinxel::filters

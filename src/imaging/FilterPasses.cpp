@@ -1,0 +1,328 @@
+// The filters that read their neighbours: Blur, Emboss, Sharpen, Snow,
+// Diffuse, Crease and Wave. Each either reads a copy of the region taken
+// before the pass or visits the pixels in an order in which every pixel it
+// reads is still the original, so that no result feeds a later one.
+//
+// Only a whole-picture region reaches past the picture (one column and one
+// row). The few pixels whose neighbours lie there are computed one by one
+// from colours with the outside read as -1; all others take the fast loops.
+
+#include "imaging/FilterPass.h"
+
+#include "imaging/FilterKernels.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+namespace pinxel::filters {
+
+namespace {
+
+constexpr QRgb Opaque = 0xFF000000u;
+// What a write of the colour -1 (a read outside the picture) puts in the raster.
+constexpr QRgb OutsideWritten = toQRgb(NoColor) | Opaque;
+
+// The part of the region that lies in the picture, for the copies.
+QRect inPicture(const Pass &pass)
+{
+    const Region &rg = pass.region;
+    const int right = std::min(rg.right, pass.width - 1), bottom = std::min(rg.bottom, pass.height - 1);
+    if (rg.left > right || rg.top > bottom)
+        return QRect();
+    return QRect(QPoint(rg.left, rg.top), QPoint(right, bottom));
+}
+
+QRgb composed(int red, int green, int blue) { return toQRgb(composeColor(red, green, blue)) | Opaque; }
+
+// Blur of one pixel from colours, the outside as -1.
+QRgb blurAt(const ColorArray &colors, int x, int y)
+{
+    int sum[3] = {0, 0, 0};
+    for (int dx = -1; dx <= 1; ++dx)
+        for (int dy = -1; dy <= 1; ++dy) {
+            int c[3];
+            SplitColor(colors.color(x + dx, y + dy), c[0], c[1], c[2]);
+            for (int i = 0; i < 3; ++i)
+                sum[i] += c[i];
+        }
+    int result[3];
+    for (int i = 0; i < 3; ++i)
+        result[i] = toInt16(std::fabs(sum[i] / 10.0));
+    return composed(result[0], result[1], result[2]);
+}
+
+}  // namespace
+
+void blurPass(Pass &pass)
+{
+    const Region &rg = pass.region;
+    const int xa = rg.left + 1, xb = std::min(rg.right - 1, pass.width - 1);
+    const int ya = rg.top + 1, yb = std::min(rg.bottom - 1, pass.height - 1);
+    if (xa > xb || ya > yb)
+        return;
+    ColorArray &colors = scratch().colors;
+    colors.fill(pass.target.raster(), inPicture(pass));
+    const Kernels &k = kernels();
+    // Beyond these the 3 x 3 cells reach the outside column or row.
+    const int fastRight = std::min(xb, pass.width - 2), fastBottom = std::min(yb, pass.height - 2);
+    pass.sweep(xa, xb, ya, yb, [&](int a, int b) {
+        const int fb = std::min(b, fastRight);
+        for (int y = ya; y <= yb; ++y) {
+            QRgb *out = pass.row(y);
+            int x = a;
+            if (y <= fastBottom && a <= fb) {
+                k.blur(out + a, colors.at(a, y - 1), colors.at(a, y), colors.at(a, y + 1), fb - a + 1);
+                x = fb + 1;
+            }
+            for (; x <= b; ++x)
+                out[x] = blurAt(colors, x, y);
+        }
+    });
+}
+
+void embossPass(Pass &pass)
+{
+    // In place: row y reads row y + 1 one column right, which neither this
+    // strip (top to bottom) nor an earlier one (left of it) has written yet.
+    const Region &rg = pass.region;
+    const int xa = rg.left, xb = std::min(rg.right - 1, pass.width - 1);
+    const int ya = rg.top, yb = std::min(rg.bottom - 1, pass.height - 1);
+    if (xa > xb || ya > yb)
+        return;
+    const Kernels &k = kernels();
+    const int fastRight = std::min(xb, pass.width - 2), fastBottom = std::min(yb, pass.height - 2);
+    pass.sweep(xa, xb, ya, yb, [&](int a, int b) {
+        const int fb = std::min(b, fastRight);
+        for (int y = ya; y <= yb; ++y) {
+            QRgb *out = pass.row(y);
+            int x = a;
+            if (y <= fastBottom && a <= fb) {
+                k.emboss(out + a, pass.row(y + 1) + a + 1, fb - a + 1);
+                x = fb + 1;
+            }
+            // The neighbour is outside: red -1, green 0, blue 0.
+            for (; x <= b; ++x) {
+                const Color c = fromQRgb(out[x]);
+                out[x] = composed(std::abs(colorRed(c) + 1 - 128), std::abs(colorGreen(c) - 128),
+                                  std::abs(colorBlue(c) - 128));
+            }
+        }
+    });
+}
+
+void sharpenPass(Pass &pass, bool snow)
+{
+    // In place, each strip from the bottom row up, so that the row above is
+    // still the original; the column left of a strip was written by the strip
+    // before, which kept its original last column aside.
+    const Region &rg = pass.region;
+    const int xa = rg.left + 1, xb = std::min(rg.right, pass.width - 1);
+    const int ya = rg.top + 1, yb = std::min(rg.bottom, pass.height - 1);
+    if (xa > xb || ya > yb)
+        return;
+    const Kernels &k = kernels();
+    const auto kernel = snow ? k.snow : k.sharpen;
+    Scratch &s = scratch();
+    const std::size_t rows = std::size_t(yb - ya + 1);
+    s.edge.resize(rows);
+    s.nextEdge.resize(rows);
+    pass.sweep(xa, xb, ya, yb, [&](int a, int b) {
+        if (b < xb)
+            for (std::size_t i = 0; i < rows; ++i)
+                s.nextEdge[i] = pass.row(ya - 1 + int(i))[b];
+        const int n = b - a + 1;
+        for (int y = yb; y >= ya; --y) {
+            QRgb *out = pass.row(y) + a;
+            const QRgb *above = pass.row(y - 1) + a;
+            if (a == xa) {
+                kernel(out, above - 1, n);
+            } else {
+                kernel(out, &s.edge[std::size_t(y - ya)], 1);
+                kernel(out + 1, above, n - 1);
+            }
+        }
+        std::swap(s.edge, s.nextEdge);
+    });
+}
+
+// ---------------------------------------------------------------- Diffuse
+
+namespace {
+
+// The random source's step as an affine map modulo 2^24, and its powers, so
+// that the state before any draw of the pass is known without drawing.
+struct Affine {
+    std::uint32_t mul = 1;
+    std::uint32_t add = 0;
+    std::uint32_t operator()(std::uint32_t s) const { return (mul * s + add) & RandomMask; }
+    // This map after other.
+    Affine after(const Affine &other) const { return {mul * other.mul, mul * other.add + add}; }
+};
+
+Affine stepPower(std::uint64_t n)
+{
+    Affine result, base{RandomMultiplier, RandomIncrement};
+    for (; n != 0; n >>= 1) {
+        if (n & 1)
+            result = base.after(result);
+        base = base.after(base);
+    }
+    return result;
+}
+
+// The state a draw was made from, given the state it left: the multiplier is
+// odd, so the step can be undone.
+std::uint32_t stateBefore(std::uint32_t after)
+{
+    std::uint32_t inverse = RandomMultiplier;  // Newton's iteration doubles the correct bits
+    for (int i = 0; i < 5; ++i)
+        inverse *= 2u - RandomMultiplier * inverse;
+    return (inverse * (after - RandomIncrement)) & RandomMask;
+}
+
+// Whether the random source steps as this file assumes; otherwise Diffuse draws one by one.
+bool randomSourceMatches()
+{
+    static const bool matches = [] {
+        RandomSource probe(0x2468AC);
+        std::uint32_t state = 0x2468AC;
+        for (int i = 0; i < 4; ++i) {
+            state = Affine{RandomMultiplier, RandomIncrement}(state);
+            if (std::uint32_t(probe.Rnd() * 16777216.0f) != state)
+                return false;
+        }
+        return true;
+    }();
+    return matches;
+}
+
+int offsetOf(float draw) { return int(std::floor(5.0 * double(draw) - 2.0)); }
+
+void diffuseOneByOne(Pass &pass, const ColorArray &colors, int xa, int xb, int ya, int yb)
+{
+    pass.sweep(xa, xb, ya, yb, [&](int a, int b) {
+        for (int x = a; x <= b; ++x)
+            for (int y = ya; y <= yb; ++y) {
+                const int o1 = offsetOf(pass.random.Rnd());
+                const int o2 = offsetOf(pass.random.Rnd());
+                const int o3 = offsetOf(pass.random.Rnd());
+                const int o4 = offsetOf(pass.random.Rnd());
+                const int red = std::abs(colors.color(x, y + o1) % 256);
+                const int green = std::abs((colors.color(x + o2, y) / 256) % 256);
+                const int blue = std::abs(colors.color(x + o4, y + o3) / 65536);
+                pass.row(y)[x] = composed(red, green, blue);
+            }
+    });
+}
+
+}  // namespace
+
+void diffusePass(Pass &pass)
+{
+    // The margins keep every neighbour inside the region and the picture.
+    const Region &rg = pass.region;
+    const int xa = rg.left + 2, xb = rg.right - 3;
+    const int ya = rg.top + 2, yb = rg.bottom - 3;
+    if (xa > xb || ya > yb)
+        return;
+    Scratch &s = scratch();
+    ColorArray &colors = s.colors;
+    colors.fill(pass.target.raster(), inPicture(pass));
+    if (engineSwitches().drawOneByOne || !randomSourceMatches()) {
+        diffuseOneByOne(pass, colors, xa, xb, ya, yb);
+        return;
+    }
+    // Draw k of the pass (k = 0, 1, ...) belongs to pixel k / 4 in column-major
+    // order; a row of a strip needs the states of draws H * 4 apart.
+    const std::uint64_t rows = std::uint64_t(yb - ya + 1);
+    const std::uint64_t pixels = rows * std::uint64_t(xb - xa + 1);
+    const std::uint32_t start = stateBefore(std::uint32_t(pass.random.Rnd() * 16777216.0f));
+    const Affine nextColumn = stepPower(4 * rows);
+    const Kernels &k = kernels();
+    pass.sweep(xa, xb, ya, yb, [&](int a, int b) {
+        const int n = b - a + 1;
+        s.states.resize(std::size_t(n));
+        s.states[0] = stepPower(4 * rows * std::uint64_t(a - xa))(start);
+        for (int i = 1; i < n; ++i)
+            s.states[std::size_t(i)] = nextColumn(s.states[std::size_t(i - 1)]);
+        for (int y = ya; y <= yb; ++y)
+            k.diffuse(pass.row(y) + a, colors.at(a, y), colors.stride(), s.states.data(), n);
+    });
+    pass.random.seed(stepPower(4 * pixels)(start));
+}
+
+// ---------------------------------------------------------------- Crease and Wave
+
+void shiftPass(Pass &pass, double amplitude)
+{
+    // Each pixel moves within its column by nearest(y + amplitude sin x) - y.
+    // That is nearest(amplitude sin x) for every y unless its fraction is
+    // within rounding reach of a half; such columns are rounded pixel by pixel.
+    const Region &rg = pass.region;
+    const int xa = rg.left, xb = std::min(rg.right, pass.width - 1);  // writes past the picture vanish
+    const int top = rg.top, bottom = rg.bottom;
+    const int lastInside = std::min(bottom, pass.height - 1);  // row bottom may be the outside row
+    if (xa > xb || top > bottom)
+        return;
+    Scratch &s = scratch();
+    ColorArray &colors = s.colors;
+    colors.fill(pass.target.raster(), inPicture(pass));
+    if (colors.region().isEmpty())
+        return;
+
+    const std::size_t columns = std::size_t(xb - xa + 1);
+    s.shifts.resize(columns);
+    s.offsets.resize(columns);
+    s.exactColumns.resize(columns);
+    int lowest = 0, highest = 0;
+    bool anyExact = false;
+    const bool exactEverywhere = engineSwitches().exactShiftEverywhere;
+    for (std::size_t i = 0; i < columns; ++i) {
+        const double d = amplitude * std::sin(double(xa + int(i)));
+        const int shift = int(std::nearbyint(d));
+        const bool exact = exactEverywhere || std::fabs(d - std::floor(d) - 0.5) < 1e-6;
+        s.shifts[i] = shift;
+        s.exactColumns[i] = exact;
+        // An exact column takes its own values back in the fast rows and is redone afterwards.
+        s.offsets[i] = exact ? 0 : -std::ptrdiff_t(shift) * colors.stride();
+        lowest = std::min(lowest, shift);
+        highest = std::max(highest, shift);
+        anyExact |= exact;
+    }
+    const int firstRow = std::max(0, top + lowest), lastRow = std::min(pass.height - 1, bottom + highest);
+    // Rows where every column's source row is a copied one.
+    const int fastFirst = std::max(firstRow, top + highest), fastLast = std::min(lastRow, lastInside + lowest);
+    const auto source = [&](int x, int y) { return y <= lastInside ? *colors.at(x, y) | Opaque : OutsideWritten; };
+    const Kernels &k = kernels();
+    pass.sweep(xa, xb, std::max(0, firstRow - 1), std::min(pass.height - 1, lastRow + 1), [&](int a, int b) {
+        const std::size_t i0 = std::size_t(a - xa);
+        for (int y = firstRow; y <= lastRow; ++y) {
+            QRgb *out = pass.row(y);
+            if (y >= fastFirst && y <= fastLast) {
+                k.gather(out + a, colors.at(a, y), s.offsets.data() + i0, b - a + 1);
+                continue;
+            }
+            for (int x = a; x <= b; ++x) {
+                const std::size_t i = std::size_t(x - xa);
+                const int from = y - s.shifts[i];
+                if (!s.exactColumns[i] && from >= top && from <= bottom)
+                    out[x] = source(x, from);
+            }
+        }
+        if (!anyExact)
+            return;
+        for (int x = a; x <= b; ++x) {
+            if (!s.exactColumns[std::size_t(x - xa)])
+                continue;
+            const double d = amplitude * std::sin(double(x));
+            for (int y = top; y <= bottom; ++y) {
+                const double to = std::nearbyint(double(y) + d);
+                if (to >= 0.0 && to < double(pass.height))
+                    pass.row(int(to))[x] = source(x, y);
+            }
+        }
+    });
+}
+
+}  // namespace pinxel::filters

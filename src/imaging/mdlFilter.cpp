@@ -1,0 +1,255 @@
+// The filter engine's frame, the point filters and the colour helpers. The
+// filters that read a copy or their neighbours are in FilterPasses.cpp, their
+// inner loops in FilterKernels.inl.
+
+#include "imaging/mdlFilter.h"
+
+#include "editor/mdlGeneral.h"
+#include "imaging/FilterKernels.h"
+#include "imaging/FilterPass.h"
+
+#include <algorithm>
+#include <cstring>
+#include <new>
+
+namespace pinxel {
+
+Color ReplaceColorFrom = 0;
+Color ReplaceColorTo = 0;
+
+void SplitColor(Color color, int &red, int &green, int &blue)
+{
+    // C++ division truncates and its remainder keeps the dividend's sign, as the colours need.
+    red = color % 256;
+    green = (color / 256) % 256;
+    blue = color / 65536;
+}
+
+// ---------------------------------------------------------------- colour array
+
+namespace {
+// The part of the inclusive bounds that lies in a picture of the given size.
+QRect clippedRect(int left, int top, int right, int bottom, int width, int height)
+{
+    const int l = std::max(left, 0), t = std::max(top, 0);
+    const int r = std::min(right, width - 1), b = std::min(bottom, height - 1);
+    if (l > r || t > b)
+        return QRect();
+    return QRect(QPoint(l, t), QPoint(r, b));
+}
+}  // namespace
+
+ColorArray::ColorArray() = default;
+ColorArray::~ColorArray() = default;
+
+void ColorArray::reserve(std::size_t pixels)
+{
+    if (pixels <= m_capacity)
+        return;
+    m_store.reset();
+    m_capacity = 0;
+    try {
+        // Left uninitialised: fill() writes every pixel it will read.
+        m_store.reset(new QRgb[pixels]);
+    } catch (const std::bad_alloc &) {
+        throw Error(ErrOutOfMemory);
+    }
+    m_capacity = pixels;
+}
+
+void ColorArray::fill(const QImage &raster, const QRect &region)
+{
+    m_region = region & raster.rect();
+    if (m_region.isEmpty()) {
+        m_region = QRect();
+        m_stride = 0;
+        return;
+    }
+    m_stride = m_region.width();
+    reserve(std::size_t(m_stride) * std::size_t(m_region.height()));
+    const std::size_t bytes = std::size_t(m_stride) * sizeof(QRgb);
+    for (int y = m_region.top(); y <= m_region.bottom(); ++y)
+        std::memcpy(m_store.get() + std::ptrdiff_t(y - m_region.top()) * m_stride,
+                    reinterpret_cast<const QRgb *>(raster.constScanLine(y)) + m_region.left(), bytes);
+}
+
+const QRgb *ColorArray::at(int x, int y) const
+{
+    return m_store.get() + std::ptrdiff_t(y - m_region.top()) * m_stride + (x - m_region.left());
+}
+
+Color ColorArray::color(int x, int y) const
+{
+    if (!m_region.contains(x, y))
+        return NoColor;
+    return fromQRgb(*at(x, y));
+}
+
+void ColorArray::release()
+{
+    m_store.reset();
+    m_capacity = 0;
+    m_region = QRect();
+    m_stride = 0;
+}
+
+void RetrieveColorInfo(const PictureSurface &target, ColorArray &colors, int left, int top, int right, int bottom)
+{
+    const QImage &raster = target.Image();
+    colors.fill(raster, clippedRect(left, top, right, bottom, raster.width(), raster.height()));
+}
+
+// ---------------------------------------------------------------- passes
+
+namespace filters {
+
+Scratch &scratch()
+{
+    thread_local Scratch store;
+    return store;
+}
+
+EngineSwitches &engineSwitches()
+{
+    static EngineSwitches switches;
+    return switches;
+}
+
+Pass::Pass(PictureSurface &target, const Region &region, bool smallRegion, RandomSource &random)
+    : target(target),
+      region(region),
+      smallRegion(smallRegion),
+      random(random),
+      width(target.pixelWidth()),
+      height(target.pixelHeight()),
+      m_bits(target.raster().bits()),  // detaches a shared raster once, here
+      m_bytesPerLine(target.raster().bytesPerLine()),
+      m_lastRepaint(std::chrono::steady_clock::now())
+{
+}
+
+void Pass::columnsDone(int a, int b, int top, int bottom)
+{
+    if (a > b || top > bottom)
+        return;
+    target.markChanged(QRect(QPoint(a, top), QPoint(b, bottom)));
+    if (smallRegion)
+        return;
+    // The sweep shows on screen, but no faster than the screen shows frames.
+    constexpr auto Frame = std::chrono::milliseconds(16);
+    const auto now = std::chrono::steady_clock::now();
+    if (now - m_lastRepaint >= Frame) {
+        target.Refresh();
+        m_lastRepaint = std::chrono::steady_clock::now();
+    }
+}
+
+namespace {
+
+void pointPass(Pass &pass, int filter)
+{
+    const Region &rg = pass.region;
+    const QRect area = clippedRect(rg.left, rg.top, rg.right, rg.bottom, pass.width, pass.height);
+    if (area.isEmpty())
+        return;  // reads outside give -1 and writes there vanish: nothing to do
+    const Kernels &k = kernels();
+    const int y0 = area.top(), y1 = area.bottom();
+    auto eachRow = [&](auto &&kernel) {
+        pass.sweep(area.left(), area.right(), y0, y1, [&](int a, int b) {
+            for (int y = y0; y <= y1; ++y)
+                kernel(pass.row(y) + a, b - a + 1);
+        });
+    };
+    switch (filter) {
+    case FilterBlackWhite: eachRow(k.blackWhite); break;
+    case FilterBrightness:
+    case FilterDarkness: {
+        const int step = (pass.smallRegion ? 2 : 32) * (filter == FilterDarkness ? -1 : 1);
+        eachRow([&](QRgb *row, int n) { k.brighten(row, n, step); });
+        break;
+    }
+    case FilterGrayBlackWhite: eachRow(k.grayBlackWhite); break;
+    case FilterGrayscale: eachRow(k.grayscale); break;
+    case FilterReplaceColors: {
+        // Only a 24-bit colour can equal a pixel of the picture.
+        const Color from = ReplaceColorFrom;
+        if (from < 0 || from > 0xFFFFFF)
+            return;
+        const QRgb fromPixel = toQRgb(from) & 0xFFFFFFu;
+        const QRgb toPixel = toQRgb(ReplaceColorTo);
+        eachRow([&](QRgb *row, int n) { k.replaceColor(row, n, fromPixel, toPixel); });
+        break;
+    }
+    default: break;
+    }
+}
+
+void runPass(Pass &pass, int filter)
+{
+    switch (filter) {
+    case FilterBlackWhite:
+    case FilterBrightness:
+    case FilterDarkness:
+    case FilterGrayBlackWhite:
+    case FilterGrayscale:
+    case FilterReplaceColors: pointPass(pass, filter); break;
+    case FilterBlur: blurPass(pass); break;
+    case FilterCrease: shiftPass(pass, 512.0); break;
+    case FilterDiffuse: diffusePass(pass); break;
+    case FilterEmboss: embossPass(pass); break;
+    case FilterSharpen: sharpenPass(pass, false); break;
+    case FilterSnow: sharpenPass(pass, true); break;
+    case FilterWave: shiftPass(pass, 4.0); break;
+    default: break;  // 9 and every unknown number: nothing
+    }
+}
+
+}  // namespace
+}  // namespace filters
+
+// ---------------------------------------------------------------- the frame
+
+void FilterPicture(int filter, PictureSurface &target, int &left, int &top, int &right, int &bottom,
+                   RandomSource &random)
+{
+    try {
+        filters::Region region;
+        if (left == -1 && top == -1 && right == -1 && bottom == -1) {
+            left = 0;
+            top = 0;
+            right = target.pixelWidth();
+            bottom = target.pixelHeight();
+            region.whole = true;
+        }
+        // Measured as given; a region far outside the picture is clipped, not an overflow.
+        const bool smallRegion = (std::int64_t(bottom) - top) * (std::int64_t(right) - left) < 256;
+        if (region.whole) {
+            region.left = left;
+            region.top = top;
+            region.right = right;
+            region.bottom = bottom;
+        } else {
+            region.left = std::max(left, 0);
+            region.top = std::max(top, 0);
+            region.right = std::min(right, target.pixelWidth() - 1);
+            region.bottom = std::min(bottom, target.pixelHeight() - 1);
+        }
+
+        const int drawMode = target.DrawMode;
+        target.DrawMode = DrawModeCopyPen;
+        filters::Pass pass(target, region, smallRegion, random);
+        filters::runPass(pass, filter);
+        target.DrawMode = drawMode;
+        target.Refresh();
+    } catch (const Error &error) {
+        // As documented, the draw mode stays at copy pen on this path and what was written stays.
+        ReportError(ReportDescription, error.description());
+    }
+}
+
+void FilterPicture(int filter, PictureSurface &target, int &left, int &top, int &right, int &bottom)
+{
+    FilterPicture(filter, target, left, top, right, bottom, HostServices::current().random());
+}
+
+}  // namespace pinxel
