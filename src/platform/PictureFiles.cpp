@@ -356,7 +356,7 @@ void checkWritableTarget(const QString &path)
         throw Error(ErrPermissionDenied, QStringLiteral("Permission denied: %1 is a folder").arg(path));
     // The owner's write bit decides, also for an administrator whom the
     // system itself would let through: read-only means read-only.
-    if (exists && !(fileStat.st_mode & S_IWUSR))
+    if (exists && (!(fileStat.st_mode & S_IWUSR) || ::access(QFile::encodeName(path).constData(), W_OK) != 0))
         throw Error(ErrPermissionDenied, QStringLiteral("Permission denied: %1 is read-only").arg(path));
     if (!(folderStat.st_mode & S_IWUSR) || ::access(QFile::encodeName(folder).constData(), W_OK | X_OK) != 0)
         throw Error(ErrPermissionDenied, QStringLiteral("Permission denied: the folder %1 is read-only").arg(folder));

@@ -299,6 +299,45 @@ TEST_F(PictureFilesTest, HeadersClaimingGiantPicturesRaise481WithoutAllocating)
     }
 }
 
+TEST_F(PictureFilesTest, DamagedBytesGiveAPictureOr481AndNeverAnythingElse)
+{
+    const QImage picture = randomImage(24, 16, 5);
+    ASSERT_TRUE(picture.save(path("s.jpg"), "JPEG"));
+    ASSERT_TRUE(picture.save(path("s.png"), "PNG"));
+    const std::vector<QByteArray> originals = {encodeBmp24(picture), readAll(path("s.jpg")), readAll(path("s.png")),
+                                               checkerGif(24, 16), encodeCursor(picture, QPoint(2, 2))};
+    // The decoders complain about every bad byte; the outcome is what counts here.
+    struct Quiet {
+        QtMessageHandler previous = qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
+        ~Quiet() { qInstallMessageHandler(previous); }
+    } quiet;
+    std::uint32_t state = 1;
+    const auto next = [&state] { return state = state * 1664525u + 1013904223u; };
+    int pictures = 0, invalid = 0;
+    for (const QByteArray &original : originals)
+        for (int round = 0; round < 150; ++round) {
+            QByteArray damaged = original;
+            // Headers are where a size or an offset goes wrong: aim half the hits there.
+            for (int hit = 0; hit < 4; ++hit) {
+                const qsizetype span = next() % 2 ? qMin<qsizetype>(64, damaged.size()) : damaged.size();
+                damaged[next() % span] = char(next() >> 24);
+            }
+            if (round % 5 == 0)
+                damaged.truncate(next() % damaged.size());
+            try {
+                const QImage loaded = decodePicture(damaged, QStringLiteral("damaged"));
+                ASSERT_FALSE(loaded.isNull());
+                ASSERT_LE(qint64(loaded.width()) * loaded.height(), MaxPicturePixels);
+                ++pictures;
+            } catch (const Error &error) {
+                ASSERT_EQ(error.number(), ErrInvalidPicture) << error.description().toStdString();
+                ++invalid;
+            }
+        }
+    EXPECT_GT(invalid, 0);
+    EXPECT_GT(pictures, 0);
+}
+
 TEST_F(PictureFilesTest, SavingOntoAReadOnlyFileRaises70AndKeepsTheOldBytes)
 {
     const QString file = path("old.bmp");
