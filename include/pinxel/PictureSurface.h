@@ -106,6 +106,10 @@ public:
     // --- Picture and raster.
     // Replaces the raster; an empty picture clears it to BackColor.
     void setPicture(const QImage &picture);
+    // As setPicture, but the surface keeps pixels of its own: a copy that
+    // reuses the raster's memory when the size matches, so that neither side
+    // pays a copy later when the other draws (undo snapshots).
+    void copyPicture(const QImage &picture);
     const QImage &Picture() const { return m_raster; }
     const QImage &Image() const { return m_raster; }
     // Resizes the drawable area in pixels (and the element with it), keeping

@@ -19,6 +19,10 @@ public:
 
     PictureSurface *surface() const { return m_surface; }
 
+    // Where the container's drawing area starts inside the parent widget: a
+    // surface placed on a bordered canvas sits inside that border.
+    void setContainerOffset(const QPoint &offset);
+
     // The platform's masks for a Qt event.
     static int buttonMask(Qt::MouseButtons buttons);
     static int shiftMask(Qt::KeyboardModifiers modifiers);
@@ -50,6 +54,7 @@ private:
     double scaleY(double py) const;
 
     QPointer<PictureSurface> m_surface;
+    QPoint m_containerOffset;
 };
 
 }  // namespace pinxel

@@ -196,6 +196,20 @@ void PictureSurface::setPicture(const QImage &picture)
     markChanged(m_raster.rect());
 }
 
+void PictureSurface::copyPicture(const QImage &picture)
+{
+    if (picture.isNull() || picture.format() != QImage::Format_RGB32 || picture.size() != m_raster.size()
+        || m_raster.isDetached() == false) {
+        setPicture(picture);
+        if (!m_raster.isDetached() && !m_raster.isNull())
+            m_raster.detach();
+        return;
+    }
+    for (int y = 0; y < m_raster.height(); ++y)
+        std::memcpy(m_raster.scanLine(y), picture.constScanLine(y), size_t(m_raster.width()) * 4);
+    markChanged(m_raster.rect());
+}
+
 void PictureSurface::Cls()
 {
     m_raster.fill(toQRgb(BackColor));

@@ -28,10 +28,17 @@ void SurfaceView::followGeometry()
     const double ux = pixelsContainer ? 1.0 : twipsPerPixelX();
     const double uy = pixelsContainer ? 1.0 : twipsPerPixelY();
     const int border = m_surface->borderPixels();
-    setGeometry(int(roundHalfEven(m_surface->Left() / ux)), int(roundHalfEven(m_surface->Top() / uy)),
+    setGeometry(m_containerOffset.x() + int(roundHalfEven(m_surface->Left() / ux)),
+                m_containerOffset.y() + int(roundHalfEven(m_surface->Top() / uy)),
                 m_surface->pixelWidth() + 2 * border, m_surface->pixelHeight() + 2 * border);
     setVisible(m_surface->Visible());
     update();
+}
+
+void SurfaceView::setContainerOffset(const QPoint &offset)
+{
+    m_containerOffset = offset;
+    followGeometry();
 }
 
 QRegion SurfaceView::toWidget(const QRegion &pixels) const

@@ -1,0 +1,188 @@
+// The File menu: New, Open, Save, Save As (with the read-only question),
+// Print and Exit, and the question whether to save changes.
+
+#include "editor/frmPaint.h"
+
+#include "control/FileMenuShown.h"
+#include "editor/mdlGeneral.h"
+
+#include <QAction>
+#include <QDir>
+#include <QTemporaryDir>
+
+namespace pinxel {
+
+namespace {
+
+const char *const OpenFilter =
+    "All Picture Files|*.bmp;*.dib;*.gif;*.jpg; *.wma;*.emf;*.ico;*.cur|Bitmaps (*.bmp;*.dib)|*.bmp;*.dib|GIF Images "
+    "(*.gif)|*.gif|JPEG Images (*.jpg)|*.jpg|MetaFiles (*.wma;*.emf)|*.wma; *.emf|Icons (*.ico;*.cur)|*.ico;*.cur|All "
+    "Files (*.*)|*.*";
+const char *const SaveFilter = "Bitmap Files (*.bmp) |*.bmp";
+
+}  // namespace
+
+// Asks whether to save the changes before New or Open. True to go on: after
+// No, or after Yes when the save succeeded. A cancelled or failed save stops
+// the command, so the unsaved picture is never thrown away.
+static bool askToSaveChanges(frmPaint &window)
+{
+    const int answer =
+        HostServices::current().MsgBox(QStringLiteral("Do you want to save the changes?"), MsgExclamationYesNoCancel);
+    if (answer == AnswerCancel)
+        return false;
+    if (answer == AnswerYes) {
+        window.mnuSave_Click();
+        return window.IsDirty == FlagFalse;
+    }
+    return true;
+}
+
+void frmPaint::mnuNew_Click()
+{
+    try {
+        if (!isSet(FileMenuShown))
+            IsDirty = FlagFalse;
+        if (IsDirty == FlagTrue && !askToSaveChanges(*this))
+            return;
+        picZoom.Move(0, 0, picPaint.Width(), picPaint.Height());
+        picZoom.setPicture(QImage());
+        SetZoomView(0, 0, FlagTrue);
+        picPaint.setPicture(QImage());  // white, at the canvas's size
+        IsDirty = FlagFalse;
+        CurrentFileName.clear();
+        UpdateCaption();
+        PolygonActive = FlagFalse;
+        PolygonPoints.assign(1, QPoint());
+        ZoomFactor = 1.0f;
+        AdjustPaintResizeBox();
+        ClearImageBuffer();
+        picSelect.setVisible(false);
+        for (const char *name : {"mnuCut", "mnuCopy", "mnuDelete", "mnuCrop"})
+            item(QString::fromLatin1(name))->setEnabled(false);
+    } catch (const Error &error) {
+        ReportError(ReportDescription, error.description());
+    }
+}
+
+void frmPaint::mnuOpen_Click()
+{
+    try {
+        if (isSet(IsDirty) && !askToSaveChanges(*this)) {
+            Form_Resize();
+            AdjustPaintResizeBox();
+            return;
+        }
+        cdlOpen.Filter = QString::fromLatin1(OpenFilter);
+        cdlOpen.FileName.clear();
+        HostServices::current().ShowOpen(cdlOpen);
+        const QString path = cdlOpen.FileName;
+        if (!path.isEmpty()) {
+            IsDirty = FlagFalse;
+            mnuNew_Click();
+            picPaint.setPicture(HostServices::current().LoadPicture(path));
+            CurrentFileName = path;
+            UpdateCaption();
+            ClearImageBuffer();
+            optTools_MouseDown(ToolZoom, 1, 0, 0, 0);
+            optTools_Click(ToolZoom);
+        }
+    } catch (const Error &error) {
+        if (error.number() != ErrCancel)
+            ReportError(ReportOpen, error.description());
+    }
+    Form_Resize();
+    AdjustPaintResizeBox();
+}
+
+// Writes the canvas to CurrentFileName; failures go to the caller.
+static void saveCanvas(frmPaint &window)
+{
+    window.SetZoomView(0, 0, FlagTrue);
+    HostServices::current().SavePicture(window.picPaint.Image(), window.CurrentFileName);
+    window.IsDirty = FlagFalse;
+    window.UpdateCaption();
+}
+
+void frmPaint::mnuSave_Click()
+{
+    if (CurrentFileName.isEmpty()) {
+        mnuSaveAs_Click();
+        return;
+    }
+    try {
+        saveCanvas(*this);
+    } catch (const Error &error) {
+        ReportError(ReportWrite, error.description());
+    }
+}
+
+void frmPaint::mnuSaveAs_Click()
+{
+    try {
+        cdlSave.DialogTitle = QStringLiteral("Save As");
+        cdlSave.Filter = QString::fromLatin1(SaveFilter);
+        HostServices::current().ShowSave(cdlSave);
+        if (cdlSave.FileName.isEmpty())
+            return;
+        CurrentFileName = cdlSave.FileName;
+        try {
+            saveCanvas(*this);
+        } catch (const Error &error) {
+            if (error.number() != ErrPermissionDenied)
+                throw;
+            if (isSet(ReadOnlyPrompt(CurrentFileName)))
+                mnuSave_Click();
+        }
+    } catch (const Error &error) {
+        if (error.number() != ErrCancel)
+            ReportError(ReportWrite, error.description());
+    }
+}
+
+Flag frmPaint::ReadOnlyPrompt(const QString &path)
+{
+    const QString text = QStringLiteral("The file is read-only/hidden. \r\n"
+                                        "Are you sure you want to write into the file and remove the "
+                                        "read-only/hidden property?");
+    if (HostServices::current().MsgBox(text, MsgQuestionYesNo) != AnswerYes)
+        return FlagFalse;
+    HostServices::current().SetAttr(path, AttrNormal);
+    return FlagTrue;
+}
+
+void frmPaint::mnuPrint_Click()
+{
+    try {
+        HostServices &host = HostServices::current();
+        host.ShowPrinter(cdlPrint);
+        host.printer().Copies = cdlPrint.Copies;
+        SetZoomView(0, 0, FlagTrue);
+        // The round trip through a file makes everything drawn part of the
+        // canvas's stored picture. The file is private to this run, so no
+        // file of the user's can be touched.
+        QTemporaryDir scratch;
+        if (!scratch.isValid())
+            throw Error(ErrPathNotFound, QStringLiteral("Cannot create a temporary folder for printing."));
+        const QString temp = scratch.filePath(QStringLiteral("print.bmp"));
+        host.SavePicture(picPaint.Image(), temp);
+        picPaint.setPicture(host.LoadPicture(temp));
+        host.Kill(temp);
+        host.printer().PaintPicture(picPaint.Image(), 0, 0);
+        host.printer().EndDoc();
+    } catch (const Error &error) {
+        if (error.number() != ErrCancel)
+            ReportError(ReportPrint, error.description());
+    }
+}
+
+void frmPaint::mnuExit_Click()
+{
+    try {
+        close();
+    } catch (const Error &error) {
+        ReportError(ReportDescription, error.description());
+    }
+}
+
+}  // namespace pinxel

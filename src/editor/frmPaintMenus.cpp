@@ -1,0 +1,205 @@
+// The editor's menu bar: every menu and item with its caption, shortcut,
+// visibility, check mark and enabled state, and the drop-down handlers.
+// Items whose commands belong to parts not built yet exist and do nothing.
+
+#include "editor/frmPaint.h"
+
+#include <QMenu>
+#include <QMenuBar>
+
+namespace pinxel {
+
+namespace {
+
+struct ItemSpec {
+    const char *name;     // "-" for a separator
+    const char *caption;
+    const char *shortcut = "";
+};
+
+const ItemSpec FileItems[] = {
+    {"mnuNew", "&New", "Ctrl+N"}, {"mnuOpen", "&Open", "Ctrl+O"}, {"mnuSave", "&Save", "Ctrl+S"},
+    {"mnuSaveAs", "Save &As..."}, {"mnuSep1", "-"},            {"mnuPrint", "&Print", "Ctrl+P"},
+    {"mnuSep2", "-"},             {"mnuExit", "&Exit"},
+};
+
+const ItemSpec EditItems[] = {
+    {"mnuUndo", "&Undo", "Ctrl+Z"}, {"mnuRedo", "&Redo", "Ctrl+Y"},    {"mnuSep3", "-"},
+    {"mnuCut", "Cu&t", "Ctrl+X"},   {"mnuCopy", "&Copy", "Ctrl+C"},    {"mnuPaste", "&Paste", "Ctrl+V"},
+    {"mnuDelete", "&Delete", "Del"}, {"mnuSep4", "-"},                  {"mnuCrop", "C&rop"},
+};
+
+const char *const BorderStyleCaptions[] = {"&Solid", "&Dash", "D&ot", "D&ashDot", "Da&shDotDot"};
+const char *const FillStyleCaptions[] = {"&Solid",           "&Transparent",   "&Horizontal Line", "&Vertical Line",
+                                         "&Downward Diagonal", "&Upward Diagonal", "&Cross",           "Diagona&l Cross"};
+
+const ItemSpec ResizeItems[] = {
+    {"mnuResize25", "25%"},   {"mnuResize50", "50%"},   {"mnuResize75", "75%"},   {"mnuResize125", "125%"},
+    {"mnuResize150", "150%"}, {"mnuResize175", "175%"}, {"mnuResize200", "200%"}, {"mnuSep5", "-"},
+    {"mnuResizeBoth", "&Both"}, {"mnuResizeWidth", "&Width"}, {"mnuResizeHeight", "&Height"},
+};
+
+const ItemSpec RotateItems[] = {
+    {"mnuRotate45", "By 45\u00b0"},   {"mnuRotate90", "By 90\u00b0"},   {"mnuRotate135", "By 135\u00b0"},
+    {"mnuRotate180", "By 180\u00b0"}, {"mnuRotate225", "By 225\u00b0"}, {"mnuRotate270", "By 270\u00b0"},
+    {"mnuRotate315", "By 315\u00b0"}, {"mnuSep6", "-"},                 {"mnuRotateClockwise", "&Clockwise"},
+    {"mnuRotateAntiClockwise", "&Anti-Clockwise"},
+};
+
+const ItemSpec FilterItems[] = {
+    {"mnuBlacknWhite", "&Black && White"},        {"mnuBlur", "B&lur"},          {"mnuBrightness", "B&rightness"},
+    {"mnuCrease", "&Crease"},                     {"mnuDarkness", "&Darkness"},  {"mnuDiffuse", "Di&ffuse"},
+    {"mnuEmboss", "&Emboss"},                     {"mnuGrayBlacknWhite", "Gra&y Black && White"},
+    {"mnuGrayscale", "&Grayscale"},               {"mnuInvertColors", "&Invert Colors"},
+    {"mnuReplaceColors", "&Replace Colors"},      {"mnuSharpen", "&Sharpen"},    {"mnuSnow", "S&now"},
+    {"mnuWave", "&Wave"},
+};
+
+// The filter brush's pop-up: index = engine filter number; seven are hidden.
+const char *const FilterToolCaptions[] = {"&Black && White", "B&lur",       "&Light",           "&Crease",
+                                          "&Dirty",          "Di&ffuse",    "&Emboss",          "Gra&y Black && White",
+                                          "&Grayscale",      "&Invert Colors", "&Replace Color", "&Sharpen",
+                                          "S&now",           "&Wave"};
+const bool FilterToolShown[] = {true, false, true, false, true, true, false, true, true, false, false, false, false, true};
+
+QString indexed(const char *array, int index)
+{
+    return QStringLiteral("%1(%2)").arg(QLatin1String(array)).arg(index);
+}
+
+}  // namespace
+
+QMenu *frmPaint::addMenu(QWidget *parent, const QString &name, const QString &caption)
+{
+    QMenu *menu = new QMenu(caption, parent);
+    menu->setObjectName(name);
+    menu->menuAction()->setObjectName(name);
+    if (auto *bar = qobject_cast<QMenuBar *>(parent))
+        bar->addMenu(menu);
+    else if (auto *above = qobject_cast<QMenu *>(parent))
+        above->addMenu(menu);
+    m_menus[name] = menu;
+    m_items[name] = menu->menuAction();
+    return menu;
+}
+
+QAction *frmPaint::addItem(QMenu *menu, const QString &name, const QString &caption, const QKeySequence &shortcut)
+{
+    QAction *action = caption == QLatin1String("-") ? menu->addSeparator() : menu->addAction(caption);
+    action->setObjectName(name);
+    if (!shortcut.isEmpty()) {
+        action->setShortcut(shortcut);
+        action->setShortcutContext(Qt::WindowShortcut);
+    }
+    m_items[name] = action;
+    return action;
+}
+
+QMenu *frmPaint::menu(const QString &name) const
+{
+    const auto found = m_menus.find(name);
+    return found == m_menus.end() ? nullptr : found->second;
+}
+
+QAction *frmPaint::item(const QString &name) const
+{
+    const auto found = m_items.find(name);
+    return found == m_items.end() ? nullptr : found->second;
+}
+
+bool frmPaint::reachable(const QString &name) const
+{
+    const QAction *action = item(name);
+    if (!action)
+        return false;
+    for (;;) {
+        if (!action->isVisible() || !action->isEnabled())
+            return false;
+        // The menu the item sits in, and that menu's own entry above it.
+        const QMenu *holder = nullptr;
+        for (QObject *object : action->associatedObjects())
+            if (auto *m = qobject_cast<QMenu *>(object); m && m->menuAction() != action)
+                holder = m;
+        if (!holder)
+            return true;  // on the menu bar
+        if (holder == menu(QStringLiteral("mnuTFilter")))
+            return true;  // a pop-up: reachable whenever it is shown
+        action = holder->menuAction();
+    }
+}
+
+void frmPaint::createMenus()
+{
+    const auto addItems = [this](QMenu *menu, const auto &specs) {
+        for (const ItemSpec &spec : specs)
+            addItem(menu, QString::fromLatin1(spec.name), QString::fromUtf8(spec.caption),
+                    QKeySequence(QString::fromLatin1(spec.shortcut)));
+    };
+
+    QMenu *file = addMenu(menuBar, QStringLiteral("mnuFile"), QStringLiteral("&File"));
+    addItems(file, FileItems);
+    file->menuAction()->setVisible(false);  // shown by the control when its EditMenuFile is set
+
+    QMenu *edit = addMenu(menuBar, QStringLiteral("mnuEdit"), QStringLiteral("&Edit"));
+    addItems(edit, EditItems);
+    for (const char *name : {"mnuUndo", "mnuRedo", "mnuCut", "mnuCopy", "mnuPaste", "mnuDelete", "mnuCrop"})
+        item(QString::fromLatin1(name))->setEnabled(false);
+
+    QMenu *format = addMenu(menuBar, QStringLiteral("mnuFormat"), QStringLiteral("F&ormat"));
+    QMenu *borderStyle = addMenu(format, QStringLiteral("mnuBorderStyle"), QStringLiteral("&Border Style"));
+    for (int i = 0; i < 5; ++i) {
+        QAction *a = addItem(borderStyle, indexed("mnuBS", i), QString::fromLatin1(BorderStyleCaptions[i]));
+        a->setCheckable(true);
+        a->setChecked(i == 0);
+    }
+    QMenu *fillStyle = addMenu(format, QStringLiteral("mnuFillStyle"), QStringLiteral("Fi&ll Style"));
+    for (int i = 0; i < 8; ++i) {
+        QAction *a = addItem(fillStyle, indexed("mnuFS", i), QString::fromLatin1(FillStyleCaptions[i]));
+        a->setCheckable(true);
+        a->setChecked(i == 0);
+        a->setVisible(i != 1);  // transparent shapes come from the fill panel
+    }
+    addItem(format, QStringLiteral("mnuSep7"), QStringLiteral("-"));
+    addItem(format, QStringLiteral("mnuForegroundColor"), QStringLiteral("F&oreground Color..."));
+    addItem(format, QStringLiteral("mnuFillColor"), QStringLiteral("Fi&ll Color..."));
+    addItem(format, QStringLiteral("mnuFont"), QStringLiteral("&Font..."), QKeySequence(QStringLiteral("Ctrl+F")));
+
+    QMenu *effect = addMenu(menuBar, QStringLiteral("mnuEffect"), QStringLiteral("Effec&t"));
+    addItems(addMenu(effect, QStringLiteral("mnuResize"), QStringLiteral("Re&size")), ResizeItems);
+    QMenu *flip = addMenu(effect, QStringLiteral("mnuFlip"), QStringLiteral("&Flip"));
+    addItem(flip, QStringLiteral("mnuFlipHorizontal"), QStringLiteral("&Horizontal"));
+    addItem(flip, QStringLiteral("mnuFlipVertical"), QStringLiteral("&Vertical"));
+    addItems(addMenu(effect, QStringLiteral("mnuRotate"), QStringLiteral("&Rotate")), RotateItems);
+    addItem(effect, QStringLiteral("mnuSep8"), QStringLiteral("-"));
+    addItem(effect, QStringLiteral("mnuClear"), QStringLiteral("&Clear"));
+    for (const char *name : {"mnuResizeBoth", "mnuResizeWidth", "mnuResizeHeight", "mnuRotateClockwise",
+                             "mnuRotateAntiClockwise"}) {
+        item(QString::fromLatin1(name))->setCheckable(true);
+    }
+    item(QStringLiteral("mnuResizeBoth"))->setChecked(true);
+    item(QStringLiteral("mnuRotateClockwise"))->setChecked(true);
+
+    QMenu *filter = addMenu(menuBar, QStringLiteral("mnuFilter"), QStringLiteral("&Filte&r"));
+    addItems(filter, FilterItems);
+
+    // The filter brush's pop-up is a menu of its own that never shows in the bar.
+    QMenu *tfilter = addMenu(this, QStringLiteral("mnuTFilter"), QStringLiteral("&TFilter"));
+    for (int i = 0; i < 14; ++i) {
+        QAction *a = addItem(tfilter, indexed("mnuFilterTools", i), QString::fromLatin1(FilterToolCaptions[i]));
+        a->setCheckable(true);
+        a->setVisible(FilterToolShown[i]);
+    }
+
+    // Dropping a menu down clears the status bar.
+    connect(file, &QMenu::aboutToShow, this, &frmPaint::mnuFile_Click);
+    connect(edit, &QMenu::aboutToShow, this, &frmPaint::mnuEdit_Click);
+    connect(effect, &QMenu::aboutToShow, this, &frmPaint::mnuEffect_Click);
+    connect(filter, &QMenu::aboutToShow, this, &frmPaint::mnuFilter_Click);
+}
+
+void frmPaint::mnuFile_Click() { UpdateStatusBar(0, 0, 0, 0, FlagTrue); }
+void frmPaint::mnuEdit_Click() { UpdateStatusBar(0, 0, 0, 0, FlagTrue); }
+void frmPaint::mnuEffect_Click() { UpdateStatusBar(0, 0, 0, 0, FlagTrue); }
+void frmPaint::mnuFilter_Click() { UpdateStatusBar(0, 0, 0, 0, FlagTrue); }
+
+}  // namespace pinxel

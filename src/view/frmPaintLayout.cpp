@@ -1,0 +1,196 @@
+// The window's layout in twips: tool palette on the left, colour palette and
+// status bar at the bottom, the canvas between them with scroll bars that
+// appear only when it does not fit, the three resize handles, and the zoom view.
+
+#include "editor/frmPaint.h"
+
+#include "editor/mdlGeneral.h"
+#include "pinxel/Screen.h"
+#include "view/StatusBar.h"
+
+#include <QFrame>
+#include <QScrollBar>
+
+namespace pinxel {
+
+namespace {
+
+constexpr double ToolsWidth = 855;
+constexpr double ColorHeight = 860;
+constexpr double BarThickness = 255;
+constexpr double MinimumHeight = 2800;
+constexpr double HandleSize = 70;
+
+int px(double twips, double perPixel) { return int(roundHalfEven(twips / perPixel)); }
+
+// A scroll maximum: the overhang in units of 10 twips, nearest, as a 16-bit value.
+int scrollMaximum(double overhang) { return toInt16(overhang / 10.0); }
+
+}  // namespace
+
+void frmPaint::Form_Resize()
+{
+    try {
+        if (isMinimized())
+            return;
+        const double tx = twipsPerPixelX(), ty = twipsPerPixelY();
+        if (Height() < MinimumHeight)
+            setHeight(MinimumHeight);
+        const double scaleHeight = ScaleHeight();
+        const double width = Width(), height = Height();
+
+        // The status bar is docked to the bottom of the client area.
+        sta->setGeometry(0, client->height() - StatusBar::PixelHeight, client->width(), StatusBar::PixelHeight);
+
+        fraTools->setGeometry(0, px(-90, ty), px(ToolsWidth, tx), px(scaleHeight - 900, ty));
+        const double colorTop = scaleHeight - 1110;
+        fraColor->setGeometry(0, px(colorTop, ty), px(width - 90, tx), px(ColorHeight, ty));
+
+        const double canvasWidth = picPaint.Width(), canvasHeight = picPaint.Height();
+        const double hBar = hscPaint->isVisibleTo(client) ? BarThickness : 0;
+
+        // Vertical bar, first pass, with the horizontal bar as it was.
+        int vMax = scrollMaximum(canvasHeight - (height - hBar - 1950));
+        vscPaint->setMaximum(std::max(0, vMax));
+        vscPaint->setVisible(vMax > 0);
+        if (vMax > 0)
+            vscPaint->setGeometry(px(width - BarThickness - 210, tx), 0, px(BarThickness, tx),
+                                  px(scaleHeight - ColorHeight - hBar - 150, ty));
+        const double vBar = vMax > 0 ? BarThickness : 0;
+
+        // Horizontal bar.
+        const int hMax = scrollMaximum(canvasWidth - (width - vBar - 1050));
+        hscPaint->setMaximum(std::max(0, hMax));
+        hscPaint->setVisible(hMax > 0);
+        if (hMax > 0) {
+            const double barWidth = vMax > 0 ? width - ToolsWidth - vBar - 100 : width - ToolsWidth - 90;
+            hscPaint->setGeometry(px(ToolsWidth, tx), px(colorTop - BarThickness + 110, ty), px(barWidth, tx),
+                                  px(BarThickness, ty));
+        }
+
+        // With the horizontal bar showing, the vertical bar is measured again.
+        if (hMax > 0) {
+            vMax = scrollMaximum(canvasHeight - (height - BarThickness - 1850));
+            vscPaint->setMaximum(std::max(0, vMax));
+            vscPaint->setGeometry(vscPaint->x(), 0, px(BarThickness, tx),
+                                  px(scaleHeight - ColorHeight - BarThickness - 150, ty));
+        }
+
+        if (vscPaint->isVisibleTo(client) && hscPaint->isVisibleTo(client)) {
+            fraScroll->move(vscPaint->x(), hscPaint->y());
+            fraScroll->show();
+            fraScroll->raise();
+        } else {
+            fraScroll->hide();
+        }
+    } catch (const Error &error) {
+        ReportError(ReportDescription, error.description());
+    }
+}
+
+void frmPaint::hscPaint_Change()
+{
+    try {
+        picPaint.setLeft(checked32(std::int64_t(ToolsWidth) - 10 * std::int64_t(hscPaint->value())));
+        AdjustPaintResizeBox();
+    } catch (const Error &error) {
+        ReportError(ReportDescription, error.description());
+    }
+}
+
+void frmPaint::vscPaint_Change()
+{
+    try {
+        picPaint.setTop(checked32(-10 * std::int64_t(vscPaint->value())));
+        AdjustPaintResizeBox();
+    } catch (const Error &error) {
+        ReportError(ReportDescription, error.description());
+    }
+}
+
+void frmPaint::picPaint_Resize() { CanvasResized = FlagTrue; }
+
+void frmPaint::AdjustPaintResizeBox()
+{
+    try {
+        const double tx = twipsPerPixelX(), ty = twipsPerPixelY();
+        const double left = picPaint.Left(), top = picPaint.Top();
+        const double width = picPaint.Width(), height = picPaint.Height();
+        const QPoint right(px(left + width, tx), px(top + height / 2, ty));
+        const QPoint bottom(px(left + width / 2, tx), px(top + height, ty));
+        const int size = px(HandleSize, tx);
+        picPaintResize[0]->setGeometry(right.x(), right.y(), size, size);
+        picPaintResize[1]->setGeometry(bottom.x(), bottom.y(), size, size);
+        picPaintResize[2]->setGeometry(right.x(), bottom.y(), size, size);
+        for (QWidget *handle : picPaintResize)
+            handle->raise();
+    } catch (const Error &error) {
+        ReportError(ReportDescription, error.description());
+    }
+}
+
+void frmPaint::picPaintResize_MouseDown(int, int, int, double X, double Y)
+{
+    try {
+        DragOriginX = toInt32(X);
+        DragOriginY = toInt32(Y);
+        IsDragging = FlagTrue;
+        CanvasResized = FlagFalse;
+    } catch (const Error &error) {
+        ReportError(ReportDescription, error.description());
+    }
+}
+
+void frmPaint::picPaintResize_MouseMove(int Index, int, int, double X, double Y)
+{
+    try {
+        if (!isSet(IsDragging))
+            return;
+        const double tx = twipsPerPixelX(), ty = twipsPerPixelY();
+        const double dx = X - DragOriginX, dy = Y - DragOriginY;
+        QWidget *handle = picPaintResize[size_t(Index)];
+        if ((Index == 0 || Index == 2) && picPaint.Width() + dx > 0) {
+            handle->move(handle->x() + px(dx, tx), handle->y());
+            picPaint.setWidth(picPaint.Width() + dx);
+        }
+        if ((Index == 1 || Index == 2) && picPaint.Height() + dy > 0) {
+            handle->move(handle->x(), handle->y() + px(dy, ty));
+            picPaint.setHeight(picPaint.Height() + dy);
+        }
+        AdjustPaintResizeBox();
+        Form_Resize();
+    } catch (const Error &error) {
+        ReportError(ReportDescription, error.description());
+    }
+}
+
+void frmPaint::picPaintResize_MouseUp(int, int, int, double, double)
+{
+    try {
+        IsDragging = FlagFalse;
+        if (isSet(CanvasResized))
+            SetImageBuffer();
+        CanvasResized = FlagFalse;
+    } catch (const Error &error) {
+        ReportError(ReportDescription, error.description());
+    }
+}
+
+void frmPaint::SetZoomView(std::int32_t x, std::int32_t y, Flag reset)
+{
+    // The zoomed view is built by the Zoom tool together with the resize
+    // effect; until then only the return to actual size has work to do.
+    Q_UNUSED(x);
+    Q_UNUSED(y);
+    if (!isSet(reset) || ZoomFactor == 1.0f)
+        return;
+    ZoomFactor = 1.0f;
+    picPaint.setPicture(picZoom.Image());
+    picPaint.Move(picPaint.Left(), picPaint.Top(), picZoom.Width(), picZoom.Height());
+    AdjustPaintResizeBox();
+    Form_Resize();
+    for (QWidget *handle : picPaintResize)
+        handle->show();
+}
+
+}  // namespace pinxel
