@@ -128,16 +128,13 @@ void HostWindow::buildUi()
 
 void HostWindow::loadForm()
 {
-    try {
-        m_bag = std::make_unique<pinxel::FilePropertyBag>(m_options.formPath, ControlName);
-    } catch (const Error &error) {
+    m_formFile = std::make_unique<pinxel::ContainerForm>(m_options.formPath, ControlName);
+    if (!m_formFile->loadError().isEmpty())
         showMessage(QStringLiteral("The form file %1 cannot be read: %2\nThe form starts empty; the file is kept as it is.")
-                        .arg(m_options.formPath, error.description()));
-        m_bag = std::make_unique<pinxel::FilePropertyBag>(m_options.formPath, ControlName, pinxel::IniDocument());
-        m_backupBeforeSave = true;
-    }
-    const int width = m_bag->document().value(FormSection, QStringLiteral("Width")).value_or(QString()).toInt();
-    const int height = m_bag->document().value(FormSection, QStringLiteral("Height")).value_or(QString()).toInt();
+                        .arg(m_options.formPath, m_formFile->loadError()));
+    const pinxel::IniDocument &document = m_formFile->document();
+    const int width = document.value(FormSection, QStringLiteral("Width")).value_or(QString()).toInt();
+    const int height = document.value(FormSection, QStringLiteral("Height")).value_or(QString()).toInt();
     if (width >= 320 && width <= 8000 && height >= 240 && height <= 8000)
         resize(width, height);
     else
@@ -193,26 +190,10 @@ bool HostWindow::createControl()
 
 void HostWindow::restoreControl()
 {
-    if (!m_bag->hasSection()) {
-        // First placement on this form: a new instance showing the sample picture.
-        m_control->initProperties();
-        if (!m_options.samplePicture.isEmpty()) {
-            try {
-                m_control->setPicturefilename(m_options.samplePicture);
-            } catch (const Error &error) {
-                log(QStringLiteral("The sample picture cannot be shown: %1").arg(error.description()));
-            }
-        }
-        return;
-    }
-    try {
-        m_control->readProperties(*m_bag);
-    } catch (const Error &error) {
-        m_backupBeforeSave = true;
-        showMessage(QStringLiteral("The form file %1 could not be restored: the value of %2 is not valid (%3).\n"
-                                   "The values before it were restored; the file is kept as it is.")
-                        .arg(m_options.formPath, m_bag->lastReadKey(), error.description()));
-    }
+    // A control placed for the first time shows the sample picture.
+    const QString message = m_formFile->restore(*m_control, m_options.samplePicture);
+    if (!message.isEmpty())
+        showMessage(message);
 }
 
 void HostWindow::destroyControl()
@@ -233,7 +214,7 @@ void HostWindow::setDesignMode(bool design)
     // As a designer does: the instance of one mode saves its properties and
     // goes; the instance of the other mode is created and restores them.
     if (m_control) {
-        m_control->writeProperties(*m_bag);
+        m_formFile->keep(*m_control);
         destroyControl();
     }
     m_design = design;
@@ -359,29 +340,18 @@ bool HostWindow::saveForm()
 {
     if (!m_control)
         return false;
-    const QString path = m_options.formPath;
-    if (m_backupBeforeSave && QFile::exists(path)) {
-        // The file could not be read or restored whole: keep it before replacing it.
-        const QString backup = path + QStringLiteral(".bak");
-        QFile::remove(backup);
-        if (!QFile::copy(path, backup)) {
-            showMessage(QStringLiteral("The form was not saved: cannot keep a copy of %1 as %2.").arg(path, backup));
-            return false;
-        }
-        log(QStringLiteral("The former form file was kept as %1").arg(backup));
-    }
     try {
-        m_control->writeProperties(*m_bag);
-        m_bag->document().setValue(FormSection, QStringLiteral("Width"), QString::number(width()));
-        m_bag->document().setValue(FormSection, QStringLiteral("Height"), QString::number(height()));
-        m_bag->save();
+        m_formFile->document().setValue(FormSection, QStringLiteral("Width"), QString::number(width()));
+        m_formFile->document().setValue(FormSection, QStringLiteral("Height"), QString::number(height()));
+        const QString backup = m_formFile->save(*m_control);
+        if (!backup.isEmpty())
+            log(QStringLiteral("The former form file was kept as %1").arg(backup));
     } catch (const Error &error) {
-        showMessage(QStringLiteral("The form file %1 could not be saved: %2").arg(path, error.description()));
+        showMessage(QStringLiteral("The form file %1 could not be saved: %2").arg(m_options.formPath, error.description()));
         return false;
     }
-    m_backupBeforeSave = false;
     m_dirty = false;
-    log(QStringLiteral("Saved the form to %1").arg(path));
+    log(QStringLiteral("Saved the form to %1").arg(m_options.formPath));
     return true;
 }
 

@@ -5,7 +5,7 @@
 // mode), takes the property-changed notices and logs the events the control
 // raises.
 
-#include "platform/FilePropertyBag.h"
+#include "platform/ContainerForm.h"
 #include "pinxel/Container.h"
 
 #include <QMainWindow>
@@ -68,10 +68,7 @@ private:
 
     Options m_options;
     bool m_design;
-    std::unique_ptr<pinxel::FilePropertyBag> m_bag;
-    // The form file could not be read or restored: its content is copied to
-    // FILE.bak before the first save replaces it.
-    bool m_backupBeforeSave = false;
+    std::unique_ptr<pinxel::ContainerForm> m_formFile;
     bool m_dirty = false;
 
     FormArea *m_form = nullptr;

@@ -37,7 +37,13 @@ Element *place(Element *element, const char *name, double left, double top, doub
 
 QLabel *label(QWidget *page, const char *name, const char *caption, double l, double t, double w, double h)
 {
-    return place(new QLabel(QLatin1String(caption), page), name, l, t, w, h);
+    QLabel *element = place(new QLabel(QLatin1String(caption), page), name, l, t, w, h);
+    // The places suit the small system font the page was laid out for; a
+    // wider font lets a caption run on into the free space to its right
+    // rather than lose its end.
+    if (element->sizeHint().width() > element->width())
+        element->resize(element->sizeHint().width(), element->height());
+    return element;
 }
 
 QLineEdit *textBox(QWidget *page, const char *name, double l, double t, double w, double h)

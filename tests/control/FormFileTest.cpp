@@ -5,6 +5,7 @@
 
 #include "control/EditProperties.h"
 #include "control/ImageElement.h"
+#include "platform/ContainerForm.h"
 #include "platform/FilePropertyBag.h"
 #include "platform/IniDocument.h"
 
@@ -156,6 +157,73 @@ TEST_F(FormFile, BadFilesRaiseAndAFailedSaveKeepsTheOldFile)
     }
     bag.save();
     EXPECT_TRUE(readText(form).contains(QStringLiteral("WindowCaption=new\n")));
+}
+
+TEST_F(FormFile, AHostsFormPlacesTheControlWithTheSamplePictureAndFindsItAfterARestart)
+{
+    const QString formPath = path("host-form.ini");
+    const QString sample = pictureFile("sample.bmp", randomImage(6, 4, 21));
+    {
+        ContainerForm form(formPath, QStringLiteral("Dabbler1"));
+        EXPECT_TRUE(form.loadError().isEmpty());
+        EXPECT_FALSE(form.holdsControl());
+        control->setEditWidth(1);  // a new instance starts from the defaults
+        EXPECT_EQ(form.restore(*control, sample), QString());
+        EXPECT_EQ(control->EditWidth(), 10000);
+        EXPECT_EQ(container.notices, (QStringList{"EditWidth", "PictureFilename"}));
+        EXPECT_TRUE(sameImage(randomImage(6, 4, 21), control->Image1()->Picture()));
+        control->setWindowCaption(QStringLiteral("Edited in design mode"));
+        form.document().setValue(QStringLiteral("Form"), QStringLiteral("Width"), QStringLiteral("800"));
+        EXPECT_EQ(form.save(*control), QString()) << "no backup of a good file";
+    }
+    ContainerForm again(formPath, QStringLiteral("Dabbler1"));
+    ASSERT_TRUE(again.holdsControl());
+    Dabbler restarted;
+    EXPECT_EQ(again.restore(restarted, path("not-used-any-more.bmp")), QString());
+    EXPECT_EQ(restarted.WindowCaption(), QStringLiteral("Edited in design mode"));
+    EXPECT_EQ(restarted.picturefilename(), sample);
+    EXPECT_EQ(again.document().value(QStringLiteral("Form"), QStringLiteral("Width")), QStringLiteral("800"));
+
+    // A designer recreating the control keeps its values in memory only.
+    restarted.setEditHeight(4444);
+    again.keep(restarted);
+    Dabbler recreated;
+    again.restore(recreated);
+    EXPECT_EQ(recreated.EditHeight(), 4444);
+    EXPECT_FALSE(readText(formPath).contains(QStringLiteral("4444")));
+}
+
+TEST_F(FormFile, AFormThatFailedToRestoreIsKeptAsABackupBeforeItIsReplaced)
+{
+    const QString formPath = path("form.ini");
+    const QByteArray original = "[Dabbler1]\nWindowCaption=kept\nEditWidth=wide\nEditMenuFile=True\n";
+    writeText(formPath, original);
+    ContainerForm form(formPath, QStringLiteral("Dabbler1"));
+    const QString message = form.restore(*control);
+    EXPECT_TRUE(message.contains(QStringLiteral("EditWidth"))) << qPrintable(message);
+    EXPECT_TRUE(message.contains(QStringLiteral("Type mismatch")));
+    EXPECT_EQ(control->WindowCaption(), QStringLiteral("kept"));
+    EXPECT_EQ(readText(formPath).toUtf8(), original);
+
+    control->setEditWidth(9000);
+    EXPECT_EQ(form.save(*control), formPath + QStringLiteral(".bak"));
+    EXPECT_EQ(readText(formPath + QStringLiteral(".bak")).toUtf8(), original);
+    EXPECT_TRUE(readText(formPath).contains(QStringLiteral("EditWidth=9000")));
+    EXPECT_EQ(form.save(*control), QString()) << "one backup, before the first replacement";
+}
+
+TEST_F(FormFile, AnUnreadableFormStartsEmptyAndIsKeptAsABackup)
+{
+    const QString formPath = path("form.ini");
+    const QByteArray original = "[Dabbler1]\nthis is not a form\n";
+    writeText(formPath, original);
+    ContainerForm form(formPath, QStringLiteral("Dabbler1"));
+    EXPECT_TRUE(form.loadError().contains(QStringLiteral("line 2"))) << qPrintable(form.loadError());
+    EXPECT_FALSE(form.holdsControl());
+    EXPECT_EQ(form.restore(*control), QString());
+    EXPECT_EQ(form.save(*control), formPath + QStringLiteral(".bak"));
+    EXPECT_EQ(readText(formPath + QStringLiteral(".bak")).toUtf8(), original);
+    EXPECT_TRUE(ContainerForm(formPath, QStringLiteral("Dabbler1")).holdsControl());
 }
 
 }  // namespace
