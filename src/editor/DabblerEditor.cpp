@@ -1,0 +1,59 @@
+// Opening the editor from the control: the control's method Dabbler hands
+// itself to this launcher, which loads the control's picture into the
+// canvas, sets the caption, size, window state and File menu, mirrors the
+// canvas into the control once a second while the editor is open, and shows
+// the editor modally.
+
+#include "control/Dabbler.h"
+#include "control/EditorLauncher.h"
+#include "control/ImageElement.h"
+#include "editor/frmPaint.h"
+
+#include <QMenu>
+#include <QTimer>
+
+namespace pinxel {
+
+namespace {
+
+class DabblerEditor : public EditorLauncher {
+public:
+    void openEditor(Dabbler &control) override
+    {
+        HostServices &host = HostServices::current();
+        const QString name = control.picturefilename();
+        frmPaint &w = frmPaint::instance();
+        if (!name.isEmpty())
+            w.picPaint.setPicture(host.LoadPicture(control.picturefilename()));
+        w.setWindowTitle(control.WindowCaption().isEmpty() ? QStringLiteral("Limnery") : control.WindowCaption());
+        if (control.EditWidth() == 0)
+            control.setEditWidth(10000);
+        if (control.EditHeight() == 0)
+            control.setEditHeight(10000);
+        w.setWidth(control.EditWidth());
+        w.setHeight(control.EditHeight());
+        if (control.EditMaximized())
+            w.setWindowState(w.windowState() | Qt::WindowMaximized);
+        w.menu(QStringLiteral("mnuFile"))->menuAction()->setVisible(control.EditMenuFile());
+
+        // Timer1: the host sees the picture as it is being edited.
+        QTimer timer1;
+        timer1.setInterval(1000);
+        QObject::connect(&timer1, &QTimer::timeout, &w, [&control, &w] { control.Image1()->setPicture(w.picPaint.Image()); });
+        // A last copy as the editor closes, so the host keeps the final picture.
+        const QMetaObject::Connection last = QObject::connect(
+            &w, &frmPaint::closed, &control, [&control, &w] { control.Image1()->setPicture(w.picPaint.Image()); });
+        timer1.start();
+        w.ClearImageBuffer();
+        w.showModal(&control);
+        timer1.stop();
+        QObject::disconnect(last);
+    }
+};
+
+DabblerEditor g_launcher;
+const bool g_installed = (EditorLauncher::install(&g_launcher), true);
+
+}  // namespace
+
+}  // namespace pinxel
