@@ -3,7 +3,7 @@
 // element, Image1, that fills it; Appearance, BorderStyle and Stretch are
 // Image1's own, the six editor settings are members of the control.
 //
-// The class is split by aspect: DabblerProperties.cpp holds the properties
+// The class lives in two files: DabblerProperties.cpp holds the properties
 // and their persistence, Dabbler.cpp the display, the event relays and the
 // methods. Hosts reach it through DabblerInterface (include/pinxel/Dabbler.h).
 

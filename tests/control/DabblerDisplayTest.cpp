@@ -122,10 +122,16 @@ TEST_F(DabblerDisplay, MethodDabblerDoesNothingInTheDesignerAndNeedsAnEditorAtRu
     EXPECT_EQ(c.Dabbler(), QString());
     EXPECT_TRUE(host.shown().empty());
 
+    // Without an editor linked in, the method says so.
     container.userMode = true;
-    ASSERT_EQ(EditorLauncher::installed(), nullptr);
+    struct Restore {
+        EditorLauncher *editor = EditorLauncher::installed();
+        ~Restore() { EditorLauncher::install(editor); }
+    } restore;
+    EditorLauncher::install(nullptr);
     host.answerMsgBox(AnswerOk);
-    EXPECT_EQ(c.Dabbler(), QString());
+    const QString result = c.Dabbler();
+    EXPECT_EQ(result, QString());
     ASSERT_EQ(host.shown().size(), 1u);
     EXPECT_EQ(host.shown()[0].text, QStringLiteral("The picture editor is not available."));
     EXPECT_EQ(host.shown()[0].style, MsgCritical);
@@ -133,7 +139,6 @@ TEST_F(DabblerDisplay, MethodDabblerDoesNothingInTheDesignerAndNeedsAnEditorAtRu
     FakeLauncher launcher;
     EditorLauncher::install(&launcher);
     c.Dabbler();
-    EditorLauncher::install(nullptr);
     EXPECT_EQ(launcher.opened, std::vector<Dabbler *>{control.get()});
     EXPECT_EQ(host.shown().size(), 1u);
 }
