@@ -101,6 +101,10 @@ void Dabbler::SaveAs(const QString &picturefilename)
 void Dabbler::PicturePrint()
 {
     try {
+        if (EditorLauncher *launcher = EditorLauncher::installed()) {
+            launcher->printPicture(*this);
+            return;
+        }
         HostServices &host = HostServices::current();
         CommonDialog dialog;
         dialog.Flags = PrinterDialogFlags;

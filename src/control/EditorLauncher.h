@@ -17,6 +17,12 @@ public:
     // closes. Failures are pinxel::Error, returned to the host.
     virtual void openEditor(Dabbler &control) = 0;
 
+    // Prints the control's picture through the editor: the editor's print
+    // dialog (the window is created hidden when it does not exist), then the
+    // picture by way of the editor's canvas. Failures are pinxel::Error; a
+    // cancelled dialog raises ErrCancel.
+    virtual void printPicture(Dabbler &control) = 0;
+
     // The installed launcher, or nullptr.
     static EditorLauncher *installed();
     // Takes no ownership; nullptr removes the launcher.

@@ -10,6 +10,7 @@
 #include "editor/frmPaint.h"
 
 #include <QMenu>
+#include <QTemporaryDir>
 #include <QTimer>
 
 namespace pinxel {
@@ -48,6 +49,25 @@ public:
         w.showModal(&control);
         timer1.stop();
         QObject::disconnect(last);
+    }
+
+    void printPicture(Dabbler &control) override
+    {
+        HostServices &host = HostServices::current();
+        frmPaint &w = frmPaint::instance();  // created hidden when it does not exist
+        host.ShowPrinter(w.cdlPrint);
+        host.printer().Copies = w.cdlPrint.Copies;
+        // The picture reaches the printer by way of the editor's canvas,
+        // through a private file that cannot collide with one of the user's.
+        QTemporaryDir scratch;
+        if (!scratch.isValid())
+            throw Error(ErrPathNotFound, QStringLiteral("Cannot create a temporary folder for printing."));
+        const QString temp = scratch.filePath(QStringLiteral("print.bmp"));
+        host.SavePicture(control.Image1()->Picture(), temp);
+        w.picPaint.setPicture(host.LoadPicture(temp));
+        host.Kill(temp);
+        host.printer().PaintPicture(w.picPaint.Image(), 0, 0);
+        host.printer().EndDoc();
     }
 };
 

@@ -4,6 +4,11 @@
 #include "ControlFixture.h"
 
 #include "control/EditorLauncher.h"
+#include "editor/frmPaint.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include "control/ImageElement.h"
 
 #include <QCoreApplication>
@@ -112,6 +117,7 @@ TEST_F(DabblerDisplay, ADoubleClickRaisesNoDblClickAndNoSecondClick)
 class FakeLauncher : public EditorLauncher {
 public:
     void openEditor(Dabbler &control) override { opened.push_back(&control); }
+    void printPicture(Dabbler &) override {}
     std::vector<Dabbler *> opened;
 };
 
@@ -174,6 +180,32 @@ TEST_F(DabblerDisplay, PicturePrintSendsThePictureWithTheChosenCopies)
     EXPECT_EQ(host.printer().painted()[0].copies, 3);
     EXPECT_EQ(host.printer().documents(), std::vector<int>{3});
     EXPECT_TRUE(host.messages().isEmpty());
+}
+
+TEST_F(DabblerDisplay, PicturePrintGoesThroughTheEditorCanvasAndLeavesTempBmpAlone)
+{
+    // A user's own temp.bmp in the current folder must survive printing.
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(QFileInfo(path(QStringLiteral("x"))).absolutePath());
+    const QByteArray mine("not a picture, but mine");
+    {
+        QFile own(QStringLiteral("temp.bmp"));
+        ASSERT_TRUE(own.open(QIODevice::WriteOnly));
+        own.write(mine);
+    }
+    control->Image1()->setPicture(randomImage(8, 6, 4));
+    host.answerPrinter(2);
+    control->PicturePrint();
+    QFile own(QStringLiteral("temp.bmp"));
+    ASSERT_TRUE(own.open(QIODevice::ReadOnly));
+    EXPECT_EQ(own.readAll(), mine);
+    QDir::setCurrent(previous);
+    ASSERT_EQ(host.printer().painted().size(), 1u);
+    EXPECT_EQ(host.printer().painted()[0].copies, 2);
+    // The editor's canvas now holds the printed picture.
+    ASSERT_TRUE(frmPaint::exists());
+    EXPECT_TRUE(sameImage(randomImage(8, 6, 4), frmPaint::instance().picPaint.Image()));
+    frmPaint::instance().close();
 }
 
 TEST_F(DabblerDisplay, PicturePrintCancelledIsSilentAndFailuresShowMessageTwo)
