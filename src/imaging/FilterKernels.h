@@ -34,8 +34,10 @@ struct Kernels {
     // Diffuse: for each i, four draws advance states[i] and pick the red, green
     // and blue of three neighbours of centre[i] (rows stride apart).
     void (*diffuse)(QRgb *out, const QRgb *centre, std::ptrdiff_t stride, std::uint32_t *states, int count);
-    // Wave and Crease: out[i] = source[i + offsets[i]], opaque.
-    void (*gather)(QRgb *out, const QRgb *source, const std::ptrdiff_t *offsets, int count);
+    // Wave and Crease, one row of the result for count columns: column i takes
+    // row (row - shifts[i]) of its source tile (rows of tileWidth pixels)
+    // when that is one of its rows 0..rows-1, and keeps its pixel otherwise.
+    void (*shiftRow)(QRgb *out, const QRgb *tile, int tileWidth, const int *shifts, int count, int row, int rows);
 };
 
 // The kernels for this processor, unless useBaselineKernels(true) was called.

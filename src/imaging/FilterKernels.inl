@@ -172,16 +172,20 @@ void diffuse(QRgb *__restrict out, const QRgb *__restrict centre, std::ptrdiff_t
     }
 }
 
-void gather(QRgb *__restrict out, const QRgb *__restrict source, const std::ptrdiff_t *__restrict offsets,
-            int count)
+void shiftRow(QRgb *__restrict out, const QRgb *__restrict tile, int tileWidth, const int *__restrict shifts,
+              int count, int row, int rows)
 {
-    for (int i = 0; i < count; ++i)
-        out[i] = source[i + offsets[i]] | Opaque;
+    for (int i = 0; i < count; ++i) {
+        const int from = row - shifts[i];
+        const bool inside = unsigned(from) < unsigned(rows);
+        const QRgb moved = tile[(inside ? from : 0) * tileWidth + i] | Opaque;
+        out[i] = inside ? moved : out[i];
+    }
 }
 
 }  // namespace
 
 const Kernels table = {
     KERNEL_SET_NAME, blackWhite, brighten, grayBlackWhite, grayscale, replaceColor, blur,
-    emboss,          sharpen,    snow,     diffuse,        gather,
+    emboss,          sharpen,    snow,     diffuse,        shiftRow,
 };

@@ -9,6 +9,8 @@
 
 #include <chrono>
 #include <cstdint>
+#include <memory>
+#include <new>
 #include <vector>
 
 namespace pinxel::filters {
@@ -23,14 +25,37 @@ struct Region {
     bool whole = false;  // reaches one column and one row past the picture
 };
 
+// Uninitialised storage that only grows.
+template <typename T>
+class ScratchBuffer {
+public:
+    T *get(std::size_t count)
+    {
+        if (count > m_capacity) {
+            m_store.reset();
+            m_capacity = 0;
+            try {
+                m_store.reset(new T[count]);
+            } catch (const std::bad_alloc &) {
+                throw Error(ErrOutOfMemory);
+            }
+            m_capacity = count;
+        }
+        return m_store.get();
+    }
+
+private:
+    std::unique_ptr<T[]> m_store;
+    std::size_t m_capacity = 0;
+};
+
 // Scratch storage kept between runs, so that a run on a large picture does not
 // pay for fresh pages every time.
 struct Scratch {
     ColorArray colors;
+    ScratchBuffer<QRgb> tiles;
     std::vector<std::uint32_t> states;
     std::vector<int> shifts;
-    std::vector<std::ptrdiff_t> offsets;
-    std::vector<std::uint8_t> exactColumns;
     std::vector<QRgb> edge;
     std::vector<QRgb> nextEdge;
 };
@@ -60,10 +85,10 @@ public:
     // marks rows top..bottom of each strip changed. For a large region the
     // surface repaints what was done once a frame's time has passed.
     template <typename Strip>
-    void sweep(int first, int last, int top, int bottom, Strip &&strip)
+    void sweep(int first, int last, int top, int bottom, Strip &&strip, int columns = StripColumns)
     {
         for (int a = first; a <= last;) {
-            const int b = last - a < StripColumns ? last : a + StripColumns - 1;
+            const int b = last - a < columns ? last : a + columns - 1;
             strip(a, b);
             columnsDone(a, b, top, bottom);
             if (b == last)
@@ -72,8 +97,11 @@ public:
         }
     }
 
-private:
+    // Columns per strip: 2 KB of each row, long runs for the loops while a
+    // strip's rows stay few enough pages apart.
     static constexpr int StripColumns = 512;
+
+private:
     void columnsDone(int a, int b, int top, int bottom);
 
     uchar *m_bits;

@@ -259,70 +259,85 @@ void shiftPass(Pass &pass, double amplitude)
     // Each pixel moves within its column by nearest(y + amplitude sin x) - y.
     // That is nearest(amplitude sin x) for every y unless its fraction is
     // within rounding reach of a half; such columns are rounded pixel by pixel.
+    //
+    // Neighbouring columns move by very different amounts (Crease up to 512
+    // rows each way), so a row of the result may gather from rows far apart.
+    // For large moves the copy is therefore kept in tiles of 32 columns, each
+    // tile's rows together, and the result is built tile by tile, so that a
+    // tile's source stays in the cache while its rows are written. Small
+    // moves (Wave) read rows close together: one tile as wide as the region.
     const Region &rg = pass.region;
     const int xa = rg.left, xb = std::min(rg.right, pass.width - 1);  // writes past the picture vanish
     const int top = rg.top, bottom = rg.bottom;
     const int lastInside = std::min(bottom, pass.height - 1);  // row bottom may be the outside row
-    if (xa > xb || top > bottom)
+    if (xa > xb || top > bottom || top > lastInside)
         return;
+    const int columns = xb - xa + 1, rows = bottom - top + 1;
+    const int tileColumns = amplitude > 16.0 ? 32 : columns;
+    const int tiles = (columns + tileColumns - 1) / tileColumns;
+    const std::size_t tileSize = std::size_t(rows) * std::size_t(tileColumns);
     Scratch &s = scratch();
-    ColorArray &colors = s.colors;
-    colors.fill(pass.target.raster(), inPicture(pass));
-    if (colors.region().isEmpty())
-        return;
+    QRgb *tiled = s.tiles.get(tileSize * std::size_t(tiles));
+    for (int y = top; y <= bottom; ++y) {
+        QRgb *tileRow = tiled + std::size_t(y - top) * std::size_t(tileColumns);
+        if (y > lastInside) {
+            // The outside row reads -1, and -1 written is this.
+            for (int t = 0; t < tiles; ++t)
+                std::fill_n(tileRow + std::size_t(t) * tileSize, tileColumns, OutsideWritten);
+            continue;
+        }
+        const QRgb *from = pass.row(y) + xa;
+        for (int t = 0; t < tiles; ++t) {
+            const int n = std::min(tileColumns, columns - t * tileColumns);
+            std::copy_n(from + t * tileColumns, n, tileRow + std::size_t(t) * tileSize);
+        }
+    }
+    // Where column x's source starts: its tile, moved to the column.
+    const auto sourceOf = [&](int x) {
+        const int i = x - xa;
+        return tiled + std::size_t(i / tileColumns) * tileSize + std::size_t(i % tileColumns);
+    };
 
-    const std::size_t columns = std::size_t(xb - xa + 1);
-    s.shifts.resize(columns);
-    s.offsets.resize(columns);
-    s.exactColumns.resize(columns);
+    // An exact column gets a shift no row can take here and is done pixel by pixel afterwards.
+    constexpr int Never = 1 << 30;
+    std::vector<int> &shifts = s.shifts;
+    shifts.resize(std::size_t(columns));
     int lowest = 0, highest = 0;
     bool anyExact = false;
     const bool exactEverywhere = engineSwitches().exactShiftEverywhere;
-    for (std::size_t i = 0; i < columns; ++i) {
-        const double d = amplitude * std::sin(double(xa + int(i)));
+    for (int i = 0; i < columns; ++i) {
+        const double d = amplitude * std::sin(double(xa + i));
         const int shift = int(std::nearbyint(d));
         const bool exact = exactEverywhere || std::fabs(d - std::floor(d) - 0.5) < 1e-6;
-        s.shifts[i] = shift;
-        s.exactColumns[i] = exact;
-        // An exact column takes its own values back in the fast rows and is redone afterwards.
-        s.offsets[i] = exact ? 0 : -std::ptrdiff_t(shift) * colors.stride();
-        lowest = std::min(lowest, shift);
-        highest = std::max(highest, shift);
+        shifts[std::size_t(i)] = exact ? Never : shift;
+        lowest = std::min(lowest, shift - 1);
+        highest = std::max(highest, shift + 1);
         anyExact |= exact;
     }
     const int firstRow = std::max(0, top + lowest), lastRow = std::min(pass.height - 1, bottom + highest);
-    // Rows where every column's source row is a copied one.
-    const int fastFirst = std::max(firstRow, top + highest), fastLast = std::min(lastRow, lastInside + lowest);
-    const auto source = [&](int x, int y) { return y <= lastInside ? *colors.at(x, y) | Opaque : OutsideWritten; };
     const Kernels &k = kernels();
-    pass.sweep(xa, xb, std::max(0, firstRow - 1), std::min(pass.height - 1, lastRow + 1), [&](int a, int b) {
-        const std::size_t i0 = std::size_t(a - xa);
-        for (int y = firstRow; y <= lastRow; ++y) {
-            QRgb *out = pass.row(y);
-            if (y >= fastFirst && y <= fastLast) {
-                k.gather(out + a, colors.at(a, y), s.offsets.data() + i0, b - a + 1);
-                continue;
-            }
+    pass.sweep(
+        xa, xb, firstRow, lastRow,
+        [&](int a, int b) {
+            const QRgb *source = sourceOf(a);
+            const int *stripShifts = shifts.data() + (a - xa);
+            for (int y = firstRow; y <= lastRow; ++y)
+                k.shiftRow(pass.row(y) + a, source, tileColumns, stripShifts, b - a + 1, y - top, rows);
+            if (!anyExact)
+                return;
             for (int x = a; x <= b; ++x) {
-                const std::size_t i = std::size_t(x - xa);
-                const int from = y - s.shifts[i];
-                if (!s.exactColumns[i] && from >= top && from <= bottom)
-                    out[x] = source(x, from);
+                if (shifts[std::size_t(x - xa)] != Never)
+                    continue;
+                const double d = amplitude * std::sin(double(x));
+                const QRgb *column = sourceOf(x);
+                for (int y = top; y <= bottom; ++y) {
+                    const double to = std::nearbyint(double(y) + d);
+                    if (to >= 0.0 && to < double(pass.height))
+                        pass.row(int(to))[x] = column[std::size_t(y - top) * std::size_t(tileColumns)] | Opaque;
+                }
             }
-        }
-        if (!anyExact)
-            return;
-        for (int x = a; x <= b; ++x) {
-            if (!s.exactColumns[std::size_t(x - xa)])
-                continue;
-            const double d = amplitude * std::sin(double(x));
-            for (int y = top; y <= bottom; ++y) {
-                const double to = std::nearbyint(double(y) + d);
-                if (to >= 0.0 && to < double(pass.height))
-                    pass.row(int(to))[x] = source(x, y);
-            }
-        }
-    });
+        },
+        tiles > 1 ? tileColumns : Pass::StripColumns);
 }
 
 }  // namespace pinxel::filters
