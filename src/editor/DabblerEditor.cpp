@@ -24,8 +24,10 @@ public:
         HostServices &host = HostServices::current();
         const QString name = control.picturefilename();
         frmPaint &w = frmPaint::instance();
-        if (!name.isEmpty())
+        if (!name.isEmpty()) {
             w.picPaint.setPicture(host.LoadPicture(control.picturefilename()));
+            w.AdjustPaintResizeBox();  // the handles follow the picture's size
+        }
         w.setWindowTitle(control.WindowCaption().isEmpty() ? QStringLiteral("Limnery") : control.WindowCaption());
         if (control.EditWidth() == 0)
             control.setEditWidth(10000);
