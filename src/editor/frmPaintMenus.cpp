@@ -11,19 +11,19 @@ namespace pinxel {
 
 namespace {
 
-struct ItemSpec {
+struct MenuEntry {
     const char *name;     // "-" for a separator
     const char *caption;
     const char *shortcut = "";
 };
 
-const ItemSpec FileItems[] = {
+const MenuEntry FileItems[] = {
     {"mnuNew", "&New", "Ctrl+N"}, {"mnuOpen", "&Open", "Ctrl+O"}, {"mnuSave", "&Save", "Ctrl+S"},
     {"mnuSaveAs", "Save &As..."}, {"mnuSep1", "-"},            {"mnuPrint", "&Print", "Ctrl+P"},
     {"mnuSep2", "-"},             {"mnuExit", "&Exit"},
 };
 
-const ItemSpec EditItems[] = {
+const MenuEntry EditItems[] = {
     {"mnuUndo", "&Undo", "Ctrl+Z"}, {"mnuRedo", "&Redo", "Ctrl+Y"},    {"mnuSep3", "-"},
     {"mnuCut", "Cu&t", "Ctrl+X"},   {"mnuCopy", "&Copy", "Ctrl+C"},    {"mnuPaste", "&Paste", "Ctrl+V"},
     {"mnuDelete", "&Delete", "Del"}, {"mnuSep4", "-"},                  {"mnuCrop", "C&rop"},
@@ -33,20 +33,20 @@ const char *const BorderStyleCaptions[] = {"&Solid", "&Dash", "D&ot", "D&ashDot"
 const char *const FillStyleCaptions[] = {"&Solid",           "&Transparent",   "&Horizontal Line", "&Vertical Line",
                                          "&Downward Diagonal", "&Upward Diagonal", "&Cross",           "Diagona&l Cross"};
 
-const ItemSpec ResizeItems[] = {
+const MenuEntry ResizeItems[] = {
     {"mnuResize25", "25%"},   {"mnuResize50", "50%"},   {"mnuResize75", "75%"},   {"mnuResize125", "125%"},
     {"mnuResize150", "150%"}, {"mnuResize175", "175%"}, {"mnuResize200", "200%"}, {"mnuSep5", "-"},
     {"mnuResizeBoth", "&Both"}, {"mnuResizeWidth", "&Width"}, {"mnuResizeHeight", "&Height"},
 };
 
-const ItemSpec RotateItems[] = {
+const MenuEntry RotateItems[] = {
     {"mnuRotate45", "By 45\u00b0"},   {"mnuRotate90", "By 90\u00b0"},   {"mnuRotate135", "By 135\u00b0"},
     {"mnuRotate180", "By 180\u00b0"}, {"mnuRotate225", "By 225\u00b0"}, {"mnuRotate270", "By 270\u00b0"},
     {"mnuRotate315", "By 315\u00b0"}, {"mnuSep6", "-"},                 {"mnuRotateClockwise", "&Clockwise"},
     {"mnuRotateAntiClockwise", "&Anti-Clockwise"},
 };
 
-const ItemSpec FilterItems[] = {
+const MenuEntry FilterItems[] = {
     {"mnuBlacknWhite", "&Black && White"},        {"mnuBlur", "B&lur"},          {"mnuBrightness", "B&rightness"},
     {"mnuCrease", "&Crease"},                     {"mnuDarkness", "&Darkness"},  {"mnuDiffuse", "Di&ffuse"},
     {"mnuEmboss", "&Emboss"},                     {"mnuGrayBlacknWhite", "Gra&y Black && White"},
@@ -130,10 +130,10 @@ bool frmPaint::reachable(const QString &name) const
 
 void frmPaint::createMenus()
 {
-    const auto addItems = [this](QMenu *menu, const auto &specs) {
-        for (const ItemSpec &spec : specs)
-            addItem(menu, QString::fromLatin1(spec.name), QString::fromUtf8(spec.caption),
-                    QKeySequence(QString::fromLatin1(spec.shortcut)));
+    const auto addItems = [this](QMenu *menu, const auto &entries) {
+        for (const MenuEntry &entry : entries)
+            addItem(menu, QString::fromLatin1(entry.name), QString::fromUtf8(entry.caption),
+                    QKeySequence(QString::fromLatin1(entry.shortcut)));
     };
 
     QMenu *file = addMenu(menuBar, QStringLiteral("mnuFile"), QStringLiteral("&File"));
