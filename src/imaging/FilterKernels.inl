@@ -89,16 +89,26 @@ void replaceColor(QRgb *__restrict row, int count, QRgb from, QRgb to)
 void blur(QRgb *__restrict out, const QRgb *__restrict up, const QRgb *__restrict mid,
           const QRgb *__restrict down, int count)
 {
-    // Red and blue add up side by side in the two halves of a word: nine
+    // Column sums first, then three neighbouring column sums per pixel. Red
+    // and blue add up side by side in the two halves of a word: nine
     // components stay below 2^16.
     constexpr std::uint32_t RedBlue = 0x00FF00FFu;
-    for (int i = 0; i < count; ++i) {
-        const std::uint32_t redBlue = (up[i - 1] & RedBlue) + (up[i] & RedBlue) + (up[i + 1] & RedBlue)
-                                      + (mid[i - 1] & RedBlue) + (mid[i] & RedBlue) + (mid[i + 1] & RedBlue)
-                                      + (down[i - 1] & RedBlue) + (down[i] & RedBlue) + (down[i + 1] & RedBlue);
-        const int g = green(up[i - 1]) + green(up[i]) + green(up[i + 1]) + green(mid[i - 1]) + green(mid[i])
-                      + green(mid[i + 1]) + green(down[i - 1]) + green(down[i]) + green(down[i + 1]);
-        out[i] = pack(halfEvenBy10(int(redBlue >> 16)), halfEvenBy10(g), halfEvenBy10(int(redBlue & 0xFFFFu)));
+    constexpr int Block = 256;
+    std::uint32_t columnRedBlue[Block + 2];
+    std::int32_t columnGreen[Block + 2];
+    for (int start = 0; start < count; start += Block) {
+        const int n = count - start < Block ? count - start : Block;
+        const QRgb *u = up + start - 1, *m = mid + start - 1, *d = down + start - 1;
+        for (int i = 0; i < n + 2; ++i) {
+            columnRedBlue[i] = (u[i] & RedBlue) + (m[i] & RedBlue) + (d[i] & RedBlue);
+            columnGreen[i] = green(u[i]) + green(m[i]) + green(d[i]);
+        }
+        QRgb *o = out + start;
+        for (int i = 0; i < n; ++i) {
+            const std::uint32_t redBlue = columnRedBlue[i] + columnRedBlue[i + 1] + columnRedBlue[i + 2];
+            const int g = columnGreen[i] + columnGreen[i + 1] + columnGreen[i + 2];
+            o[i] = pack(halfEvenBy10(int(redBlue >> 16)), halfEvenBy10(g), halfEvenBy10(int(redBlue & 0xFFFFu)));
+        }
     }
 }
 

@@ -54,6 +54,7 @@ private:
 struct Scratch {
     ColorArray colors;
     ScratchBuffer<QRgb> tiles;
+    ScratchBuffer<QRgb> ring;
     std::vector<std::uint32_t> states;
     std::vector<int> shifts;
     std::vector<QRgb> edge;

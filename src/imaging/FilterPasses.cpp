@@ -23,26 +23,17 @@ constexpr QRgb Opaque = 0xFF000000u;
 // What a write of the colour -1 (a read outside the picture) puts in the raster.
 constexpr QRgb OutsideWritten = toQRgb(NoColor) | Opaque;
 
-// The part of the region that lies in the picture, for the copies.
-QRect inPicture(const Pass &pass)
-{
-    const Region &rg = pass.region;
-    const int right = std::min(rg.right, pass.width - 1), bottom = std::min(rg.bottom, pass.height - 1);
-    if (rg.left > right || rg.top > bottom)
-        return QRect();
-    return QRect(QPoint(rg.left, rg.top), QPoint(right, bottom));
-}
-
 QRgb composed(int red, int green, int blue) { return toQRgb(composeColor(red, green, blue)) | Opaque; }
 
-// Blur of one pixel from colours, the outside as -1.
-QRgb blurAt(const ColorArray &colors, int x, int y)
+// Blur of one pixel from the original colours, the outside as -1.
+template <typename Original>
+QRgb blurAt(const Original &original, int x, int y)
 {
     int sum[3] = {0, 0, 0};
     for (int dx = -1; dx <= 1; ++dx)
         for (int dy = -1; dy <= 1; ++dy) {
             int c[3];
-            SplitColor(colors.color(x + dx, y + dy), c[0], c[1], c[2]);
+            SplitColor(original(x + dx, y + dy), c[0], c[1], c[2]);
             for (int i = 0; i < 3; ++i)
                 sum[i] += c[i];
         }
@@ -56,28 +47,59 @@ QRgb blurAt(const ColorArray &colors, int x, int y)
 
 void blurPass(Pass &pass)
 {
+    // In place, each strip from the top row down. The three source rows of a
+    // result row are kept aside before they are written, in a ring of three
+    // row copies; their first column, left of the strip and written by the
+    // strip before, comes from that strip's saved last column.
     const Region &rg = pass.region;
-    const int xa = rg.left + 1, xb = std::min(rg.right - 1, pass.width - 1);
-    const int ya = rg.top + 1, yb = std::min(rg.bottom - 1, pass.height - 1);
+    const int w = pass.width, h = pass.height;
+    const int xa = rg.left + 1, xb = std::min(rg.right - 1, w - 1);
+    const int ya = rg.top + 1, yb = std::min(rg.bottom - 1, h - 1);
     if (xa > xb || ya > yb)
         return;
-    ColorArray &colors = scratch().colors;
-    colors.fill(pass.target.raster(), inPicture(pass));
+    Scratch &s = scratch();
+    const int firstSource = ya - 1, lastSource = std::min(yb + 1, h - 1);  // source rows in the picture
+    s.edge.resize(std::size_t(yb - ya + 3));
+    s.nextEdge.resize(s.edge.size());
     const Kernels &k = kernels();
     // Beyond these the 3 x 3 cells reach the outside column or row.
-    const int fastRight = std::min(xb, pass.width - 2), fastBottom = std::min(yb, pass.height - 2);
+    const int fastRight = std::min(xb, w - 2), fastBottom = std::min(yb, h - 2);
     pass.sweep(xa, xb, ya, yb, [&](int a, int b) {
+        const std::size_t width = std::size_t(b - a + 3);  // columns a - 1 .. b + 1
+        QRgb *ring = s.ring.get(3 * width);
+        const int lastColumn = std::min(b + 1, w - 1);
+        const auto slot = [&](int r) { return ring + std::size_t((r - firstSource) % 3) * width; };
+        const auto keep = [&](int r) {
+            if (r > lastSource)
+                return;
+            const std::size_t at = std::size_t(r - firstSource);
+            QRgb *copy = slot(r);
+            const QRgb *line = pass.row(r);
+            std::copy(line + a, line + lastColumn + 1, copy + 1);
+            copy[0] = a == xa ? line[a - 1] : s.edge[at];
+            if (b < xb)
+                s.nextEdge[at] = line[b];
+        };
+        const auto original = [&](int x, int y) -> Color {
+            if (x >= w || y >= h)
+                return NoColor;
+            return fromQRgb(slot(y)[x - a + 1]);
+        };
+        keep(firstSource);
+        keep(firstSource + 1);
         const int fb = std::min(b, fastRight);
         for (int y = ya; y <= yb; ++y) {
+            keep(y + 1);
             QRgb *out = pass.row(y);
             int x = a;
             if (y <= fastBottom && a <= fb) {
-                k.blur(out + a, colors.at(a, y - 1), colors.at(a, y), colors.at(a, y + 1), fb - a + 1);
+                k.blur(out + a, slot(y - 1) + 1, slot(y) + 1, slot(y + 1) + 1, fb - a + 1);
                 x = fb + 1;
             }
             for (; x <= b; ++x)
-                out[x] = blurAt(colors, x, y);
+                out[x] = blurAt(original, x, y);
         }
+        std::swap(s.edge, s.nextEdge);
     });
 }
 
@@ -227,10 +249,9 @@ void diffusePass(Pass &pass)
     if (xa > xb || ya > yb)
         return;
     Scratch &s = scratch();
-    ColorArray &colors = s.colors;
-    colors.fill(pass.target.raster(), inPicture(pass));
     if (engineSwitches().drawOneByOne || !randomSourceMatches()) {
-        diffuseOneByOne(pass, colors, xa, xb, ya, yb);
+        RetrieveColorInfo(pass.target, s.colors, rg.left, rg.top, rg.right, rg.bottom);
+        diffuseOneByOne(pass, s.colors, xa, xb, ya, yb);
         return;
     }
     // Draw k of the pass (k = 0, 1, ...) belongs to pixel k / 4 in column-major
@@ -240,14 +261,48 @@ void diffusePass(Pass &pass)
     const std::uint32_t start = stateBefore(std::uint32_t(pass.random.Rnd() * 16777216.0f));
     const Affine nextColumn = stepPower(4 * rows);
     const Kernels &k = kernels();
+    // In place, each strip from the top row down, reading the five source rows
+    // around a result row from copies kept before they were written: a ring
+    // of five rows, each stored twice (slots i and i + 5), so that any five
+    // consecutive rows lie at one stride. Its first two columns, left of the
+    // strip and written by the strip before, come from that strip's last two.
+    const int firstSource = ya - 2;
+    const std::size_t sourceRows = std::size_t(yb - ya + 5);
+    s.edge.resize(2 * sourceRows);
+    s.nextEdge.resize(2 * sourceRows);
     pass.sweep(xa, xb, ya, yb, [&](int a, int b) {
         const int n = b - a + 1;
+        const std::size_t width = std::size_t(n + 4);  // columns a - 2 .. b + 2
+        QRgb *ring = s.ring.get(10 * width);
+        const auto keep = [&](int r) {
+            const std::size_t at = std::size_t(r - firstSource);
+            QRgb *copy = ring + (at % 5) * width;
+            const QRgb *line = pass.row(r);
+            std::copy(line + a, line + b + 3, copy + 2);
+            if (a == xa) {
+                copy[0] = line[a - 2];
+                copy[1] = line[a - 1];
+            } else {
+                copy[0] = s.edge[2 * at];
+                copy[1] = s.edge[2 * at + 1];
+            }
+            s.nextEdge[2 * at] = copy[width - 4];  // columns b - 1 and b
+            s.nextEdge[2 * at + 1] = copy[width - 3];
+            std::copy(copy, copy + width, copy + 5 * width);
+        };
         s.states.resize(std::size_t(n));
         s.states[0] = stepPower(4 * rows * std::uint64_t(a - xa))(start);
         for (int i = 1; i < n; ++i)
             s.states[std::size_t(i)] = nextColumn(s.states[std::size_t(i - 1)]);
-        for (int y = ya; y <= yb; ++y)
-            k.diffuse(pass.row(y) + a, colors.at(a, y), colors.stride(), s.states.data(), n);
+        for (int r = firstSource; r < ya + 2; ++r)
+            keep(r);
+        for (int y = ya; y <= yb; ++y) {
+            keep(y + 2);
+            const std::size_t window = std::size_t(y - 2 - firstSource) % 5;
+            const QRgb *centre = ring + (window + 2) * width + 2;
+            k.diffuse(pass.row(y) + a, centre, std::ptrdiff_t(width), s.states.data(), n);
+        }
+        std::swap(s.edge, s.nextEdge);
     });
     pass.random.seed(stepPower(4 * pixels)(start));
 }
