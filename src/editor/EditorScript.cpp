@@ -102,7 +102,11 @@ void EditorScript::run(const QString &rawLine)
 
     QStringList words = line.split(QRegularExpression(QStringLiteral("\\s+")));
     const QString head = words.takeFirst();
-    frmPaint &w = window();
+    if (head == QLatin1String("state")) {
+        m_sink(stateJson());  // also after the window closed
+        return;
+    }
+    frmPaint &w = window();  // touching a closed window creates it anew
 
     if (head == QLatin1String("answer")) {
         answer(words);
@@ -139,8 +143,6 @@ void EditorScript::run(const QString &rawLine)
         w.show();
         if (!w.grab().save(path))
             throw Error(ErrPermissionDenied, QStringLiteral("Cannot write %1").arg(path));
-    } else if (head == QLatin1String("state")) {
-        m_sink(stateJson());
     } else {
         static const QRegularExpression event(QStringLiteral("^([A-Za-z][A-Za-z0-9]*)(?:\\((\\d+)\\))?\\.([A-Za-z]+)$"));
         const QRegularExpressionMatch match = event.match(head);
