@@ -1,0 +1,211 @@
+// `pinxel filter FILTER INPUT OUTPUT [--region L T R B] [--from R,G,B --to R,G,B]`:
+// runs the filter engine once on a picture file and writes the result, BMP or
+// PNG by the output's name. Exit 0 on success, 2 for a wrong command line,
+// 1 when the input cannot be read, the output cannot be written or the
+// engine reports a failure. The output is written whole or not at all.
+
+#include "Command.h"
+
+#include "imaging/mdlFilter.h"
+
+#include "pinxel/Error.h"
+#include "pinxel/HostServices.h"
+#include "pinxel/PictureSurface.h"
+#include "pinxel/ScriptedHostServices.h"
+
+#include <QImageWriter>
+#include <QSaveFile>
+
+#include <array>
+#include <cstdio>
+#include <optional>
+
+namespace pinxel::cli {
+namespace {
+
+struct FilterName {
+    const char *name;
+    int number;
+};
+
+constexpr std::array<FilterName, 13> FilterNames = {{
+    {"black-white", FilterBlackWhite},
+    {"blur", FilterBlur},
+    {"brightness", FilterBrightness},
+    {"crease", FilterCrease},
+    {"darkness", FilterDarkness},
+    {"diffuse", FilterDiffuse},
+    {"emboss", FilterEmboss},
+    {"gray-black-white", FilterGrayBlackWhite},
+    {"grayscale", FilterGrayscale},
+    {"replace-colors", FilterReplaceColors},
+    {"sharpen", FilterSharpen},
+    {"snow", FilterSnow},
+    {"wave", FilterWave},
+}};
+
+void printUsage(std::FILE *out)
+{
+    std::fprintf(out,
+                 "usage: pinxel filter FILTER INPUT OUTPUT [--region L T R B] [--from R,G,B --to R,G,B]\n"
+                 "\n"
+                 "Runs one filter once on the picture INPUT (any format the library reads) and\n"
+                 "writes OUTPUT, as PNG when its name ends in .png, else as BMP.\n"
+                 "\n"
+                 "FILTER is an engine number 0..13 or one of these names:\n");
+    for (const FilterName &f : FilterNames)
+        std::fprintf(out, "  %2d  %s\n", f.number, f.name);
+    std::fprintf(out,
+                 "   9  (no name: the engine does nothing for it)\n"
+                 "\n"
+                 "--region L T R B   the inclusive bounds in pixels; all four -1, or no --region,\n"
+                 "                   filter the whole picture; any other region is clipped to it\n"
+                 "--from R,G,B       the colour replace-colors looks for (default 0,0,0)\n"
+                 "--to R,G,B         the colour it writes instead (default 255,255,255)\n");
+}
+
+int usageError(const QString &message)
+{
+    std::fprintf(stderr, "pinxel filter: %s\n(pinxel filter --help lists the filters and options)\n",
+                 qPrintable(message));
+    return 2;
+}
+
+int ioError(const QString &message)
+{
+    std::fprintf(stderr, "pinxel filter: %s\n", qPrintable(message));
+    return 1;
+}
+
+std::optional<int> filterNumber(const QString &text)
+{
+    bool isNumber = false;
+    const int number = text.toInt(&isNumber);
+    if (isNumber)
+        return number >= 0 && number <= 13 ? std::optional<int>(number) : std::nullopt;
+    for (const FilterName &f : FilterNames)
+        if (text == QLatin1String(f.name))
+            return f.number;
+    return std::nullopt;
+}
+
+// "R,G,B" with components 0..255.
+std::optional<Color> colorArgument(const QString &text)
+{
+    const QStringList parts = text.split(QLatin1Char(','));
+    if (parts.size() != 3)
+        return std::nullopt;
+    int c[3];
+    for (int i = 0; i < 3; ++i) {
+        bool ok = false;
+        c[i] = parts[i].trimmed().toInt(&ok);
+        if (!ok || c[i] < 0 || c[i] > 255)
+            return std::nullopt;
+    }
+    return composeColor(c[0], c[1], c[2]);
+}
+
+void savePng(const QImage &picture, const QString &path)
+{
+    // Written aside and renamed into place, so that a failure leaves no half file.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        throw Error(ErrPermissionDenied, file.errorString());
+    QImageWriter writer(&file, "png");
+    if (!writer.write(picture)) {
+        file.cancelWriting();
+        throw Error(ErrDeviceIO, writer.errorString());
+    }
+    if (!file.commit())
+        throw Error(ErrDeviceIO, file.errorString());
+}
+
+int runFilter(const QStringList &arguments)
+{
+    if (arguments.contains(QLatin1String("--help")) || arguments.contains(QLatin1String("-h"))) {
+        printUsage(stdout);
+        return 0;
+    }
+    QStringList positional;
+    int region[4] = {-1, -1, -1, -1};
+    std::optional<Color> from, to;
+    for (int i = 0; i < arguments.size(); ++i) {
+        const QString &argument = arguments[i];
+        if (argument == QLatin1String("--region")) {
+            if (i + 4 >= arguments.size())
+                return usageError(QStringLiteral("--region needs four numbers: L T R B"));
+            for (int k = 0; k < 4; ++k) {
+                bool ok = false;
+                region[k] = arguments[i + 1 + k].toInt(&ok);
+                if (!ok)
+                    return usageError(QStringLiteral("--region bound '%1' is not a whole number").arg(arguments[i + 1 + k]));
+            }
+            i += 4;
+        } else if (argument == QLatin1String("--from") || argument == QLatin1String("--to")) {
+            if (i + 1 >= arguments.size())
+                return usageError(QStringLiteral("%1 needs a colour R,G,B").arg(argument));
+            const std::optional<Color> colour = colorArgument(arguments[++i]);
+            if (!colour)
+                return usageError(QStringLiteral("'%1' is not a colour R,G,B with components 0..255").arg(arguments[i]));
+            (argument == QLatin1String("--from") ? from : to) = colour;
+        } else if (argument.startsWith(QLatin1String("--")) && argument.size() > 2) {
+            return usageError(QStringLiteral("unknown option '%1'").arg(argument));
+        } else {
+            positional << argument;
+        }
+    }
+    if (positional.size() != 3)
+        return usageError(QStringLiteral("expected FILTER INPUT OUTPUT"));
+    const std::optional<int> filter = filterNumber(positional[0]);
+    if (!filter)
+        return usageError(QStringLiteral("unknown filter '%1'").arg(positional[0]));
+    if ((from || to) && *filter != FilterReplaceColors)
+        return usageError(QStringLiteral("--from and --to belong to replace-colors"));
+    const QString input = positional[1], output = positional[2];
+
+    // The engine reports its failures in a message box: here they become a message and exit 1.
+    ScriptedHostServices host;
+    host.answerMsgBox(AnswerOk);
+    HostServices::setCurrent(&host);
+    struct Restore {
+        ~Restore() { HostServices::setCurrent(nullptr); }
+    } restore;
+
+    QImage picture;
+    try {
+        picture = host.LoadPicture(input);
+    } catch (const Error &error) {
+        return ioError(QStringLiteral("cannot read '%1': %2").arg(input, error.description()));
+    }
+    if (picture.isNull())
+        return ioError(QStringLiteral("cannot read '%1': no picture").arg(input));
+
+    PictureSurface surface;
+    surface.setScaleMode(ScalePixels);
+    surface.AutoSize = true;
+    try {
+        surface.setPicture(picture);
+    } catch (const Error &error) {
+        return ioError(QStringLiteral("cannot hold '%1': %2").arg(input, error.description()));
+    }
+    ReplaceColorFrom = from.value_or(composeColor(0, 0, 0));
+    ReplaceColorTo = to.value_or(composeColor(255, 255, 255));
+    FilterPicture(*filter, surface, region[0], region[1], region[2], region[3]);
+    if (host.pendingAnswers() == 0)
+        return ioError(QStringLiteral("the filter failed: %1").arg(host.messages().join(QStringLiteral("; "))));
+
+    try {
+        if (output.endsWith(QLatin1String(".png"), Qt::CaseInsensitive))
+            savePng(surface.Image(), output);
+        else
+            host.SavePicture(surface.Image(), output);
+    } catch (const Error &error) {
+        return ioError(QStringLiteral("cannot write '%1': %2").arg(output, error.description()));
+    }
+    return 0;
+}
+
+const Command filterCommand("filter", "run one filter on a picture file (pinxel filter --help)", runFilter);
+
+}  // namespace
+}  // namespace pinxel::cli
