@@ -25,6 +25,8 @@ public:
     {
     }
     bool test(int x, int y) const { return (word(x, y) >> (x & 63)) & 1u; }
+    // Whether the 64 pixels from x (a multiple of 64) on are all visited.
+    bool fullWord(int x, int y) const { return word(x, y) == ~std::uint64_t(0); }
     void set(int x, int y) { m_bits[m_wordsPerRow * size_t(y) + size_t(x >> 6)] |= std::uint64_t(1) << (x & 63); }
 
 private:
@@ -75,6 +77,12 @@ void PictureSurface::ExtFloodFill(int x, int y, Color color, int fillType)
             const QRgb *next = row(ny);
             bool inRun = false;
             for (int i = left; i <= right; ++i) {
+                // A row already filled is skipped a word at a time.
+                if ((i & 63) == 0 && i + 63 <= right && visited.fullWord(i, ny)) {
+                    i += 63;
+                    inRun = false;
+                    continue;
+                }
                 const bool open = inside(next[i]) && !visited.test(i, ny);
                 if (open && !inRun)
                     seeds.emplace_back(i, ny);
