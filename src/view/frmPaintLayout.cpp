@@ -11,6 +11,8 @@
 #include <QFrame>
 #include <QScrollBar>
 
+#include <cmath>
+
 namespace pinxel {
 
 namespace {
@@ -34,8 +36,10 @@ void frmPaint::Form_Resize()
         if (isMinimized())
             return;
         const double tx = twipsPerPixelX(), ty = twipsPerPixelY();
+        // Up to whole pixels: a height rounded down would stay below the
+        // minimum and lay the window out again without end.
         if (Height() < MinimumHeight)
-            setHeight(MinimumHeight);
+            setHeight(std::ceil(MinimumHeight / ty) * ty);
         const double scaleHeight = ScaleHeight();
         const double width = Width(), height = Height();
 

@@ -1,0 +1,107 @@
+#pragma once
+// Shared by the editor tests: the editor opened as the control opens it,
+// through EditorScript, with scripted host services (an unanswered dialog
+// throws and fails the test), a temporary folder, and helpers that make
+// changes and read the canvas. Every test ends with no editor window left.
+
+#include "control/FileMenuShown.h"
+#include "editor/EditorScript.h"
+#include "editor/frmPaint.h"
+#include "pinxel/ScriptedHostServices.h"
+#include "support/TestSupport.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace pinxel::test {
+
+class EditorFixture : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(m_dir.isValid()); }
+
+    void TearDown() override
+    {
+        m_script.reset();  // closes the window, without a question
+        settle();
+        EXPECT_FALSE(frmPaint::exists());
+        for (QWidget *widget : QApplication::topLevelWidgets())
+            EXPECT_EQ(qobject_cast<frmPaint *>(widget), nullptr) << "an editor window was left behind";
+        FileMenuShown = FlagFalse;
+    }
+
+    // Opens the editor as the control's Dabbler does, with the File menu shown or not.
+    frmPaint &open(bool fileMenu = true)
+    {
+        m_script = std::make_unique<EditorScript>(host, fileMenu, [this](const QString &line) { output << line; });
+        return m_script->window();
+    }
+    EditorScript &script() { return *m_script; }
+    // The window; only while it is open (instance() would create a new one).
+    frmPaint &w()
+    {
+        EXPECT_TRUE(frmPaint::exists());
+        return frmPaint::instance();
+    }
+
+    // Runs queued work: change notices and the deletion of closed windows.
+    static void settle()
+    {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    // One pencil click at (x, y): one change, one undo step.
+    void click(int x, int y, int button = 1, int shift = 0)
+    {
+        w().picPaint_MouseDown(button, shift, x, y);
+        w().picPaint_MouseUp(button, shift, x, y);
+    }
+    // A left-button drag from one point to another, with one move between.
+    void drag(int x1, int y1, int x2, int y2, int shift = 0)
+    {
+        w().picPaint_MouseDown(1, shift, x1, y1);
+        w().picPaint_MouseMove(1, shift, x2, y2);
+        w().picPaint_MouseUp(1, shift, x2, y2);
+    }
+    // Chooses a tool as a click on its button does.
+    void selectTool(int tool)
+    {
+        w().optTools_MouseDown(tool, 1, 0, 0, 0);
+        w().optTools_Click(tool);
+    }
+    QImage canvas() { return w().picPaint.Image().copy(); }
+    bool enabled(const char *item) { return w().item(QString::fromLatin1(item))->isEnabled(); }
+    QString caption() { return w().windowTitle(); }
+
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+    QString folder() const { return m_dir.path(); }
+    // Writes a picture file (BMP) into the temporary folder.
+    QString pictureFile(const QString &name, const QImage &picture)
+    {
+        const QString file = path(name);
+        host.SavePicture(picture, file);
+        return file;
+    }
+    // The kinds of the dialogs shown so far, in order.
+    std::vector<DialogKind> shownKinds() const
+    {
+        std::vector<DialogKind> kinds;
+        for (const ShownDialog &shown : host.shown())
+            kinds.push_back(shown.kind);
+        return kinds;
+    }
+
+    ScriptedHostServices host;
+    QStringList output;
+
+private:
+    QTemporaryDir m_dir;
+    std::unique_ptr<EditorScript> m_script;
+};
+
+}  // namespace pinxel::test

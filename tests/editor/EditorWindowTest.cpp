@@ -1,0 +1,115 @@
+// The editor window's life: the close request with its save question, and the caption.
+
+#include "EditorFixture.h"
+
+#include <QMenu>
+#include <QMenuBar>
+
+namespace pinxel::test {
+namespace {
+
+using WindowTest = EditorFixture;
+
+const QString SaveQuestion = QStringLiteral("Do you want to save the changes?");
+
+TEST_F(WindowTest, WithoutTheFileMenuAnEditedPictureClosesAtOnce)
+{
+    open(false);
+    click(5, 5);
+    ASSERT_EQ(w().IsDirty, FlagTrue);
+    w().close();  // no answer queued: a question would throw
+    EXPECT_FALSE(frmPaint::exists());
+    EXPECT_TRUE(host.shown().empty());
+}
+
+TEST_F(WindowTest, CancelKeepsTheWindowAndNoClosesItWithoutSaving)
+{
+    open(true);
+    click(5, 5);
+    host.answerMsgBox(AnswerCancel);
+    w().close();
+    ASSERT_TRUE(frmPaint::exists());
+    EXPECT_EQ(w().IsDirty, FlagTrue);
+    ASSERT_EQ(host.messages(), QStringList{SaveQuestion});
+    EXPECT_EQ(host.shown()[0].style, MsgExclamationYesNoCancel);
+
+    host.answerMsgBox(AnswerNo);
+    w().close();
+    EXPECT_FALSE(frmPaint::exists());
+    EXPECT_EQ(shownKinds(), (std::vector{DialogKind::MessageBox, DialogKind::MessageBox}));
+}
+
+TEST_F(WindowTest, YesOnAnUntitledPictureAsksForANameAndCancellingItKeepsTheWindow)
+{
+    open(true);
+    click(5, 5);
+    host.answerMsgBox(AnswerYes);
+    host.cancelSave();
+    w().close();
+    ASSERT_TRUE(frmPaint::exists());
+    EXPECT_EQ(shownKinds(), (std::vector{DialogKind::MessageBox, DialogKind::Save}));
+    EXPECT_EQ(host.shown()[1].text, QStringLiteral("Save As"));
+    EXPECT_EQ(w().IsDirty, FlagTrue);
+    EXPECT_TRUE(w().CurrentFileName.isEmpty());
+
+    // Yes again, with a name this time: saved, then closed.
+    const QString file = path(QStringLiteral("closing.bmp"));
+    host.answerMsgBox(AnswerYes);
+    host.answerSave(file);
+    const QImage picture = canvas();
+    w().close();
+    EXPECT_FALSE(frmPaint::exists());
+    EXPECT_TRUE(sameImage(picture, host.LoadPicture(file)));
+}
+
+TEST_F(WindowTest, ASavedPictureClosesWithoutAQuestion)
+{
+    open(true);
+    click(5, 5);
+    host.answerSave(path(QStringLiteral("saved.bmp")));
+    w().mnuSaveAs_Click();
+    ASSERT_EQ(w().IsDirty, FlagFalse);
+    w().clickMenuItem(QStringLiteral("mnuExit"));
+    EXPECT_FALSE(frmPaint::exists());
+    EXPECT_EQ(host.messages(), QStringList());
+}
+
+TEST_F(WindowTest, CaptionNamesTheOpenedFileAndUntitledAfterNew)
+{
+    open(true);
+    EXPECT_EQ(caption(), QStringLiteral("Limnery"));  // the control's caption stays until New, Open or Save
+    const QString file = pictureFile(QStringLiteral("named picture.bmp"), filledImage(20, 10, 0x00FF00));
+    host.answerOpen(file);
+    w().mnuOpen_Click();
+    EXPECT_EQ(caption(), file + QStringLiteral(" - Dabstudio"));
+    EXPECT_EQ(w().CurrentFileName, file);
+
+    w().mnuNew_Click();
+    EXPECT_EQ(caption(), QStringLiteral("untitled - Dabstudio"));
+    EXPECT_TRUE(w().CurrentFileName.isEmpty());
+}
+
+TEST_F(WindowTest, AClosedWindowComesBackNewWithTheFileMenuAsAsked)
+{
+    open(true);
+    click(5, 5);
+    w().DotIndex = 3;
+    ASSERT_TRUE(w().menu(QStringLiteral("mnuFile"))->menuAction()->isVisible());
+    w().IsDirty = FlagFalse;
+    w().close();
+    settle();
+    ASSERT_FALSE(frmPaint::exists());
+
+    open(false);  // a new window: new picture, Pencil, width option 0, empty history
+    EXPECT_EQ(w().CurrentTool, ToolPencil);
+    EXPECT_EQ(w().DotIndex, 0);
+    EXPECT_FALSE(enabled("mnuUndo"));
+    EXPECT_EQ(countDifferences(canvas(), filledImage(canvas().width(), canvas().height(), 0xFFFFFF)), 0);
+    EXPECT_FALSE(w().menu(QStringLiteral("mnuFile"))->menuAction()->isVisible());
+    EXPECT_FALSE(w().reachable(QStringLiteral("mnuNew")));
+    EXPECT_FALSE(w().menuBar->actions().contains(w().menu(QStringLiteral("mnuTFilter"))->menuAction()));
+    EXPECT_FALSE(w().item(QStringLiteral("mnuFS(1)"))->isVisible());
+}
+
+}  // namespace
+}  // namespace pinxel::test
