@@ -104,21 +104,33 @@ static void saveCanvas(frmPaint &window)
     window.UpdateCaption();
 }
 
+// Save with a name: true when the file was written; a failure is shown as a write error.
+static bool saveNamed(frmPaint &window)
+{
+    try {
+        saveCanvas(window);
+        return true;
+    } catch (const Error &error) {
+        ReportError(ReportWrite, error.description());
+        return false;
+    }
+}
+
 void frmPaint::mnuSave_Click()
 {
     if (CurrentFileName.isEmpty()) {
         mnuSaveAs_Click();
         return;
     }
-    try {
-        saveCanvas(*this);
-    } catch (const Error &error) {
-        ReportError(ReportWrite, error.description());
-    }
+    saveNamed(*this);
 }
 
 void frmPaint::mnuSaveAs_Click()
 {
+    // A write that does not happen leaves the picture's name as it was, so
+    // that the name always matches the caption and the file last written.
+    const QString previousName = CurrentFileName;
+    bool written = false;
     try {
         cdlSave.DialogTitle = QStringLiteral("Save As");
         cdlSave.Filter = QString::fromLatin1(SaveFilter);
@@ -128,16 +140,19 @@ void frmPaint::mnuSaveAs_Click()
         CurrentFileName = cdlSave.FileName;
         try {
             saveCanvas(*this);
+            written = true;
         } catch (const Error &error) {
             if (error.number() != ErrPermissionDenied)
                 throw;
             if (isSet(ReadOnlyPrompt(CurrentFileName)))
-                mnuSave_Click();
+                written = saveNamed(*this);
         }
     } catch (const Error &error) {
         if (error.number() != ErrCancel)
             ReportError(ReportWrite, error.description());
     }
+    if (!written)
+        CurrentFileName = previousName;
 }
 
 Flag frmPaint::ReadOnlyPrompt(const QString &path)

@@ -1,0 +1,147 @@
+// `pinxel script`: the built tool run on small scripts, for its exit codes and
+// what it prints.
+
+#include "support/TestSupport.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace pinxel::test {
+namespace {
+
+const QString Tool = QStringLiteral(PINXEL_BINARY_DIR "/bin/pinxel");
+
+struct ToolRun {
+    int exitCode = -1;
+    QStringList out;  // stdout lines
+    QString err;
+};
+
+class ScriptCommandTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_dir.isValid());
+        ASSERT_TRUE(QFileInfo(Tool).isExecutable()) << "build the pinxel tool first: " << Tool.toStdString();
+    }
+
+    ToolRun run(const QString &script, QStringList options = {})
+    {
+        const QString file = m_dir.filePath(QStringLiteral("test.script"));
+        QFile f(file);
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(script.toUtf8());
+        f.close();
+        QProcess process;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        process.setProcessEnvironment(env);
+        process.start(Tool, QStringList{QStringLiteral("script")} << options << file);
+        ToolRun result;
+        if (!process.waitForFinished(60000)) {
+            process.kill();
+            process.waitForFinished();
+            ADD_FAILURE() << "pinxel script did not finish";
+            return result;
+        }
+        result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+        result.out = QString::fromUtf8(process.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        result.err = QString::fromUtf8(process.readAllStandardError());
+        return result;
+    }
+
+    QTemporaryDir m_dir;
+};
+
+TEST_F(ScriptCommandTest, AnUnknownElementEndsWithTwoNamingTheLine)
+{
+    const ToolRun r = run(QStringLiteral("# a comment\n\npicPaint.MouseDown 1 0 5 5\nnoSuchThing.Click\nstate\n"));
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_TRUE(r.err.contains(QStringLiteral("line 4"))) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(QStringLiteral("noSuchThing"))) << r.err.toStdString();
+    EXPECT_TRUE(r.out.isEmpty());  // the state line after it never ran
+
+    EXPECT_EQ(run(QStringLiteral("picPaint.Explode\n")).exitCode, 2);
+    EXPECT_EQ(run(QStringLiteral("picPaint.MouseDown 1 0 x 5\n")).exitCode, 2);
+}
+
+TEST_F(ScriptCommandTest, AnUnansweredMessageBoxEndsWithThreeAfterPrintingIt)
+{
+    const ToolRun r = run(QStringLiteral("picPaint.MouseDown 1 0 5 5\npicPaint.MouseUp 1 0 5 5\nmnuNew.Click\nstate\n"));
+    EXPECT_EQ(r.exitCode, 3);
+    EXPECT_EQ(r.out, QStringList{QStringLiteral("message 51 Do you want to save the changes?")});
+    EXPECT_TRUE(r.err.contains(QStringLiteral("line 3"))) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(QStringLiteral("Do you want to save the changes?"))) << r.err.toStdString();
+}
+
+TEST_F(ScriptCommandTest, DisabledOrHiddenItemsAreRefusedAndTheScriptGoesOn)
+{
+    const ToolRun r = run(QStringLiteral("mnuUndo.Click\nanswer msgbox cancel\npicPaint.MouseDown 1 0 5 5\n"
+                                     "picPaint.MouseUp 1 0 5 5\nmnuNew.Click\nmnuUndo.Click\nmnuUndo.Click\n"));
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(r.out, (QStringList{QStringLiteral("refused: mnuUndo"),
+                                  QStringLiteral("message 51 Do you want to save the changes?"),
+                                  QStringLiteral("refused: mnuUndo")}));
+
+    const ToolRun hidden = run(QStringLiteral("mnuNew.Click\nmnuFS(1).Click\n"),
+                           {QStringLiteral("--no-file-menu")});
+    EXPECT_EQ(hidden.exitCode, 0) << hidden.err.toStdString();
+    EXPECT_EQ(hidden.out, (QStringList{QStringLiteral("refused: mnuNew"), QStringLiteral("refused: mnuFS(1)")}));
+}
+
+TEST_F(ScriptCommandTest, MessageLineBreaksArePrintedAsBackslashN)
+{
+    const QString notPicture = m_dir.filePath(QStringLiteral("text.bmp"));
+    QFile f(notPicture);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("text");
+    f.close();
+    const ToolRun r = run(QStringLiteral("answer open %1\nanswer msgbox ok\nmnuOpen.Click\n").arg(notPicture));
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(r.out, QStringList{QStringLiteral("message 16 Cannot open the file.\\n\\nThe file may be corrupt or "
+                                                "not a valid picture file.")});
+}
+
+TEST_F(ScriptCommandTest, StateIsOneJsonLineWithTheEditorsVariables)
+{
+    const ToolRun r = run(QStringLiteral("canvas 50 40\noptTools(0).MouseDown 1 0 0 0\noptTools(0).Click\n"
+                                     "picPaint.MouseDown 1 0 10 10\npicPaint.MouseMove 1 0 20 15\n"
+                                     "picPaint.MouseUp 1 0 20 15\nstate\n"));
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    ASSERT_EQ(r.out.size(), 1);
+    QJsonParseError error;
+    const QJsonObject state = QJsonDocument::fromJson(r.out[0].toUtf8(), &error).object();
+    ASSERT_EQ(error.error, QJsonParseError::NoError) << r.out[0].toStdString();
+    for (const char *key :
+         {"IsDragging", "IsDrawing", "PolygonActive", "SelectionUnmoved", "SelectionDragging", "IsDirty",
+          "CanvasResized", "DragOriginX", "DragOriginY", "StartX", "StartY", "EndX", "EndY", "PolygonPoints",
+          "FilterBrushFilter", "CurrentTool", "BrushIndex", "UndoCurrent", "UndoNewest", "UndoOldest", "DotIndex",
+          "LineDrawStyle", "FillOption", "ShapeFillStyle", "ZoomFactor", "CurrentFileName", "canvas", "caption",
+          "foreColor", "fillColor", "menus", "status", "picSelect", "hscPaint", "vscPaint"})
+        EXPECT_TRUE(state.contains(QLatin1String(key))) << key;
+    EXPECT_EQ(state[QStringLiteral("CurrentTool")].toInt(), 0);
+    EXPECT_EQ(state[QStringLiteral("caption")].toString(), QStringLiteral("Limnery"));
+    EXPECT_EQ(state[QStringLiteral("canvas")][QStringLiteral("width")].toInt(), 50);
+    EXPECT_EQ(state[QStringLiteral("canvas")][QStringLiteral("widthTwips")].toDouble(), 54 * 15.0);
+    const QJsonObject select = state[QStringLiteral("picSelect")].toObject();
+    EXPECT_TRUE(select[QStringLiteral("visible")].toBool());
+    EXPECT_EQ(select[QStringLiteral("left")].toInt(), 11);
+    EXPECT_EQ(select[QStringLiteral("width")].toInt(), 9);
+    const QJsonObject cut = state[QStringLiteral("menus")][QStringLiteral("mnuCut")].toObject();
+    EXPECT_TRUE(cut[QStringLiteral("enabled")].toBool());
+    EXPECT_TRUE(cut.contains(QStringLiteral("checked")));
+    EXPECT_TRUE(cut.contains(QStringLiteral("visible")));
+    EXPECT_FALSE(state[QStringLiteral("menus")][QStringLiteral("mnuUndo")][QStringLiteral("enabled")].toBool());
+    EXPECT_EQ(state[QStringLiteral("status")].toArray().size(), 3);
+    EXPECT_FALSE(state[QStringLiteral("hscPaint")][QStringLiteral("visible")].toBool());
+    EXPECT_TRUE(state[QStringLiteral("hscPaint")].toObject().contains(QStringLiteral("max")));
+}
+
+}  // namespace
+}  // namespace pinxel::test

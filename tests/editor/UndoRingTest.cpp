@@ -1,0 +1,157 @@
+// The undo ring: eleven snapshots with their sizes, the stepping rules, and
+// the enabling of Undo and Redo.
+
+#include "EditorFixture.h"
+
+namespace pinxel::test {
+namespace {
+
+using UndoRingTest = EditorFixture;
+
+TEST_F(UndoRingTest, NewAndOpenLeaveBothDisabled)
+{
+    open(true);
+    click(3, 3);
+    w().IsDirty = FlagFalse;
+    w().mnuNew_Click();
+    EXPECT_FALSE(enabled("mnuUndo"));
+    EXPECT_FALSE(enabled("mnuRedo"));
+
+    click(3, 3);
+    w().mnuUndo_Click();
+    ASSERT_TRUE(enabled("mnuRedo"));
+    w().IsDirty = FlagFalse;
+    host.answerOpen(pictureFile(QStringLiteral("a.bmp"), filledImage(30, 20, 0x123456)));
+    w().mnuOpen_Click();
+    EXPECT_FALSE(enabled("mnuUndo"));
+    EXPECT_FALSE(enabled("mnuRedo"));
+    EXPECT_EQ(w().UndoCurrent, 0);
+}
+
+TEST_F(UndoRingTest, OneChangeIsUndoneAndRedone)
+{
+    open(true);
+    const QImage cleared = canvas();
+    click(10, 10);
+    const QImage changed = canvas();
+    ASSERT_NE(countDifferences(cleared, changed), 0);
+    EXPECT_TRUE(enabled("mnuUndo"));
+    EXPECT_FALSE(enabled("mnuRedo"));
+
+    w().mnuUndo_Click();
+    EXPECT_TRUE(sameImage(cleared, canvas()));
+    EXPECT_FALSE(enabled("mnuUndo"));
+    EXPECT_TRUE(enabled("mnuRedo"));
+    EXPECT_EQ(w().IsDirty, FlagTrue);  // Undo does not touch the changed flag
+
+    w().mnuRedo_Click();
+    EXPECT_TRUE(sameImage(changed, canvas()));
+    EXPECT_TRUE(enabled("mnuUndo"));
+    EXPECT_FALSE(enabled("mnuRedo"));
+}
+
+TEST_F(UndoRingTest, TwelveChangesAllowTenUndoStepsBackToTheSecondChange)
+{
+    open(true);
+    std::vector<QImage> after;  // after[i]: the canvas after change i + 1
+    for (int i = 0; i < 12; ++i) {
+        click(5 + 6 * i, 5);
+        after.push_back(canvas());
+    }
+    for (int step = 1; step <= 10; ++step) {
+        ASSERT_TRUE(w().reachable(QStringLiteral("mnuUndo"))) << step;
+        w().mnuUndo_Click();
+        ASSERT_TRUE(sameImage(after[size_t(11 - step)], canvas())) << "undo step " << step;
+        EXPECT_EQ(enabled("mnuUndo"), step < 10) << step;
+    }
+    // The ring went on to the state after the second change and no further.
+    EXPECT_TRUE(sameImage(after[1], canvas()));
+    script().run(QStringLiteral("mnuUndo.Click"));
+    EXPECT_EQ(output.back(), QStringLiteral("refused: mnuUndo"));
+
+    // All ten steps can be redone, back to the last change.
+    for (int step = 0; step < 10; ++step)
+        w().mnuRedo_Click();
+    EXPECT_TRUE(sameImage(after[11], canvas()));
+    EXPECT_FALSE(enabled("mnuRedo"));
+}
+
+TEST_F(UndoRingTest, ANewChangeAfterUndoDropsTheRedoPath)
+{
+    open(true);
+    const QImage cleared = canvas();
+    click(5, 5);
+    const QImage first = canvas();
+    click(15, 5);
+    click(25, 5);
+    w().mnuUndo_Click();
+    w().mnuUndo_Click();
+    ASSERT_TRUE(sameImage(first, canvas()));
+    click(35, 5);
+    const QImage fresh = canvas();
+    EXPECT_FALSE(enabled("mnuRedo"));
+
+    w().mnuUndo_Click();
+    EXPECT_TRUE(sameImage(first, canvas()));
+    w().mnuUndo_Click();
+    EXPECT_TRUE(sameImage(cleared, canvas()));
+    EXPECT_FALSE(enabled("mnuUndo"));
+    w().mnuRedo_Click();
+    w().mnuRedo_Click();
+    EXPECT_TRUE(sameImage(fresh, canvas()));
+    EXPECT_FALSE(enabled("mnuRedo"));
+}
+
+TEST_F(UndoRingTest, AResizeIsUndoneWithItsSize)
+{
+    open(true);
+    script().run(QStringLiteral("canvas 40 30"));
+    w().ClearImageBuffer();
+    click(5, 5);
+    const QImage small = canvas();
+    // Corner handle: 150 twips right and 75 down, 10 and 5 pixels.
+    w().picPaintResize_MouseDown(2, 1, 0, 30, 30);
+    w().picPaintResize_MouseMove(2, 1, 0, 180, 105);
+    w().picPaintResize_MouseUp(2, 1, 0, 180, 105);
+    ASSERT_EQ(w().picPaint.pixelWidth(), 50);
+    ASSERT_EQ(w().picPaint.pixelHeight(), 35);
+    click(45, 32);
+    const QImage large = canvas();
+
+    w().mnuUndo_Click();
+    w().mnuUndo_Click();
+    EXPECT_TRUE(sameImage(small, canvas()));
+    EXPECT_EQ(w().UndoCurrent, 1);
+    w().mnuRedo_Click();
+    w().mnuRedo_Click();
+    EXPECT_TRUE(sameImage(large, canvas()));
+}
+
+TEST_F(UndoRingTest, UndoFirstDropsAFloatingSelection)
+{
+    open(true);
+    click(12, 12);
+    const QImage before = canvas();
+    selectTool(ToolSelectArea);
+    drag(10, 10, 20, 20);
+    ASSERT_TRUE(w().picSelect.Visible());
+    // Move it 5 pixels right: its source becomes background.
+    w().picSelect_MouseDown(1, 0, 2, 2);
+    w().picSelect_MouseMove(1, 0, 7, 2);
+    w().picSelect_MouseUp(1, 0, 7, 2);
+    ASSERT_EQ(w().UndoCurrent, 1);
+
+    w().mnuUndo_Click();
+    EXPECT_FALSE(w().picSelect.Visible());
+    EXPECT_TRUE(sameImage(before, canvas()));  // back from the snapshot the drop recorded
+    EXPECT_EQ(w().UndoCurrent, 1);
+    EXPECT_TRUE(enabled("mnuUndo"));
+    EXPECT_FALSE(enabled("mnuCut"));
+
+    w().mnuRedo_Click();  // the dropped selection, 5 pixels right
+    EXPECT_EQ(colorRed(w().picPaint.GetPixel(17, 12)), 0);
+    EXPECT_EQ(w().picPaint.GetPixel(12, 12), 0xFFFFFF);
+}
+
+}  // namespace
+}  // namespace pinxel::test
