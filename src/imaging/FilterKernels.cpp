@@ -5,6 +5,7 @@
 #include "imaging/FilterKernels.h"
 
 #include <atomic>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 

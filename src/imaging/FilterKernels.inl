@@ -49,18 +49,31 @@ void brighten(QRgb *__restrict row, int count, int step)
     }
 }
 
+// Nearest integer, halves to even, for |v| < 2^22: adding and taking away
+// 1.5 * 2^23 leaves no fraction bits, and the default rounding is to even.
+inline float roundedEven(float v)
+{
+    constexpr float Shift = 12582912.0f;
+    return (v + Shift) - Shift;
+}
+
+inline float cappedFloat(float v) { return v < 255.0f ? v : 255.0f; }
+
 void grayBlackWhite(QRgb *__restrict row, int count)
 {
+    // In single precision, which holds every value here exactly: the largest
+    // product is below 3786^2 < 2^24, and dividing by 256 is exact.
+    constexpr float Scale = 1.0f / 256.0f;
     for (int i = 0; i < count; ++i) {
         const std::uint32_t p = row[i];
-        const int r = red(p), g = green(p), b = blue(p);
+        const float r = float(red(p)), g = float(green(p)), b = float(blue(p));
         // Each stage feeds the next: r1 into g1, g1 and r1 into b1.
-        const int r1 = halfEvenBy256(absolute((g - b + g + r) * r));
-        const int g1 = halfEvenBy256(absolute((b - g + b + r1) * r1));
-        const int b1 = halfEvenBy256(absolute((b - g1 + b + r1) * g1));
-        const int sum = capped(r1) + capped(g1) + capped(b1);
-        // A third of an integer is never a half, so plain nearest will do.
-        const int grey = (sum + 1) / 3;
+        const float r1 = roundedEven(std::fabs((g - b + g + r) * r) * Scale);
+        const float g1 = roundedEven(std::fabs((b - g + b + r1) * r1) * Scale);
+        const float b1 = roundedEven(std::fabs((b - g1 + b + r1) * g1) * Scale);
+        const float sum = cappedFloat(r1) + cappedFloat(g1) + cappedFloat(b1);
+        // A third of an integer is never a half: any nearest will do.
+        const int grey = int(sum * (1.0f / 3.0f) + 0.5f);
         row[i] = pack(grey, grey, grey);
     }
 }
@@ -71,9 +84,10 @@ void grayscale(QRgb *__restrict row, int count)
         const std::uint32_t p = row[i];
         // nearest(0.32f * (r + g + b)): 0.32 s is never within 0.02 of a half
         // and the single-precision weight is off by under 6e-6 at s = 765, so
-        // this is nearest(8 s / 25) = floor((16 s + 25) / 50).
-        const int sum = red(p) + green(p) + blue(p);
-        const int grey = (16 * sum + 25) / 50;
+        // this is nearest(8 s / 25) = floor((16 s + 25) / 50); the division
+        // is a multiplication, exact for these numerators.
+        const std::uint32_t sum = std::uint32_t(red(p) + green(p) + blue(p));
+        const int grey = int(((16u * sum + 25u) * 5243u) >> 18);
         row[i] = pack(grey, grey, grey);
     }
 }
