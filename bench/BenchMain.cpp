@@ -1,5 +1,5 @@
-// The main of every benchmark program: headless Qt, then Google Benchmark.
-#include <QGuiApplication>
+// The main of every benchmark program: headless Qt (with widgets), then Google Benchmark.
+#include <QApplication>
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
@@ -8,7 +8,7 @@ int main(int argc, char **argv)
 {
     if (!std::getenv("DISPLAY"))
         setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QGuiApplication app(argc, argv);
+    QApplication app(argc, argv);  // widgets too: the editor window is one
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
