@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 
 namespace pinxel::filters {
 
@@ -317,41 +318,20 @@ void shiftPass(Pass &pass, double amplitude)
     //
     // Neighbouring columns move by very different amounts (Crease up to 512
     // rows each way), so a row of the result may gather from rows far apart.
-    // For large moves the copy is therefore kept in tiles of 32 columns, each
-    // tile's rows together, and the result is built tile by tile, so that a
-    // tile's source stays in the cache while its rows are written. Small
-    // moves (Wave) read rows close together: one tile as wide as the region.
+    // The result is therefore built in strips of 32 columns: a strip's source
+    // is kept aside, its rows together, just before the strip is written, and
+    // stays in the cache while the strip's rows gather from it. A column only
+    // ever writes itself, so no strip reads what another wrote.
     const Region &rg = pass.region;
     const int xa = rg.left, xb = std::min(rg.right, pass.width - 1);  // writes past the picture vanish
     const int top = rg.top, bottom = rg.bottom;
     const int lastInside = std::min(bottom, pass.height - 1);  // row bottom may be the outside row
     if (xa > xb || top > bottom || top > lastInside)
         return;
+    constexpr int TileColumns = 32;
     const int columns = xb - xa + 1, rows = bottom - top + 1;
-    const int tileColumns = amplitude > 16.0 ? 32 : columns;
-    const int tiles = (columns + tileColumns - 1) / tileColumns;
-    const std::size_t tileSize = std::size_t(rows) * std::size_t(tileColumns);
     Scratch &s = scratch();
-    QRgb *tiled = s.tiles.get(tileSize * std::size_t(tiles));
-    for (int y = top; y <= bottom; ++y) {
-        QRgb *tileRow = tiled + std::size_t(y - top) * std::size_t(tileColumns);
-        if (y > lastInside) {
-            // The outside row reads -1, and -1 written is this.
-            for (int t = 0; t < tiles; ++t)
-                std::fill_n(tileRow + std::size_t(t) * tileSize, tileColumns, OutsideWritten);
-            continue;
-        }
-        const QRgb *from = pass.row(y) + xa;
-        for (int t = 0; t < tiles; ++t) {
-            const int n = std::min(tileColumns, columns - t * tileColumns);
-            std::copy_n(from + t * tileColumns, n, tileRow + std::size_t(t) * tileSize);
-        }
-    }
-    // Where column x's source starts: its tile, moved to the column.
-    const auto sourceOf = [&](int x) {
-        const int i = x - xa;
-        return tiled + std::size_t(i / tileColumns) * tileSize + std::size_t(i % tileColumns);
-    };
+    QRgb *tile = s.tiles.get(std::size_t(rows) * TileColumns);
 
     // An exact column gets a shift no row can take here and is done pixel by pixel afterwards.
     constexpr int Never = 1 << 30;
@@ -374,25 +354,33 @@ void shiftPass(Pass &pass, double amplitude)
     pass.sweep(
         xa, xb, firstRow, lastRow,
         [&](int a, int b) {
-            const QRgb *source = sourceOf(a);
+            const int n = b - a + 1;
+            for (int y = top; y <= bottom; ++y) {
+                QRgb *kept = tile + std::size_t(y - top) * TileColumns;
+                if (y > lastInside)
+                    std::fill_n(kept, n, OutsideWritten);  // the outside row reads -1, and -1 written is this
+                else if (n == TileColumns)
+                    std::memcpy(kept, pass.row(y) + a, TileColumns * sizeof(QRgb));
+                else
+                    std::copy_n(pass.row(y) + a, n, kept);
+            }
             const int *stripShifts = shifts.data() + (a - xa);
             for (int y = firstRow; y <= lastRow; ++y)
-                k.shiftRow(pass.row(y) + a, source, tileColumns, stripShifts, b - a + 1, y - top, rows);
+                k.shiftRow(pass.row(y) + a, tile, TileColumns, stripShifts, n, y - top, rows);
             if (!anyExact)
                 return;
             for (int x = a; x <= b; ++x) {
                 if (shifts[std::size_t(x - xa)] != Never)
                     continue;
                 const double d = amplitude * std::sin(double(x));
-                const QRgb *column = sourceOf(x);
                 for (int y = top; y <= bottom; ++y) {
                     const double to = std::nearbyint(double(y) + d);
                     if (to >= 0.0 && to < double(pass.height))
-                        pass.row(int(to))[x] = column[std::size_t(y - top) * std::size_t(tileColumns)] | Opaque;
+                        pass.row(int(to))[x] = tile[std::size_t(y - top) * TileColumns + std::size_t(x - a)] | Opaque;
                 }
             }
         },
-        tiles > 1 ? tileColumns : Pass::StripColumns);
+        TileColumns);
 }
 
 }  // namespace pinxel::filters
