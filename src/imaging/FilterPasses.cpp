@@ -1,7 +1,9 @@
 // The filters that read their neighbours: Blur, Emboss, Sharpen, Snow,
-// Diffuse, Crease and Wave. Each either reads a copy of the region taken
-// before the pass or visits the pixels in an order in which every pixel it
-// reads is still the original, so that no result feeds a later one.
+// Diffuse, Crease and Wave. Each writes in place yet reads only original
+// pixels, so that no result feeds a later one: either it visits the pixels in
+// an order in which what it reads is not written yet, or it keeps the few rows
+// or the strip it reads aside just before writing them. No pass copies the
+// whole picture.
 //
 // Only a whole-picture region reaches past the picture (one column and one
 // row). The few pixels whose neighbours lie there are computed one by one
