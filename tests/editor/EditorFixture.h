@@ -19,6 +19,13 @@
 
 namespace pinxel::test {
 
+// Scripted services whose library folder (for the "Cursors" folder) can be set.
+class EditorHost : public ScriptedHostServices {
+public:
+    QString appPath;
+    QString AppPath() override { return appPath.isEmpty() ? ScriptedHostServices::AppPath() : appPath; }
+};
+
 class EditorFixture : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(m_dir.isValid()); }
@@ -96,7 +103,7 @@ protected:
         return kinds;
     }
 
-    ScriptedHostServices host;
+    EditorHost host;
     QStringList output;
 
 private:

@@ -2,6 +2,9 @@
 
 #include "EditorFixture.h"
 
+#include "platform/CursorFile.h"
+
+#include <QDir>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -109,6 +112,33 @@ TEST_F(WindowTest, AClosedWindowComesBackNewWithTheFileMenuAsAsked)
     EXPECT_FALSE(w().reachable(QStringLiteral("mnuNew")));
     EXPECT_FALSE(w().menuBar->actions().contains(w().menu(QStringLiteral("mnuTFilter"))->menuAction()));
     EXPECT_FALSE(w().item(QStringLiteral("mnuFS(1)"))->isVisible());
+}
+
+TEST_F(WindowTest, EachToolSetsItsPointerAndAMissingFileKeepsThePreviousOneSilently)
+{
+    // A library folder of our own, with two of the pointer files only.
+    host.appPath = folder();
+    ASSERT_TRUE(QDir(folder()).mkdir(QStringLiteral("Cursors")));
+    QImage shape(32, 32, QImage::Format_ARGB32);
+    shape.fill(0xFF000000);
+    writeCursorFile(path(QStringLiteral("Cursors/pencil.cur")), shape, QPoint(3, 28));
+    writeCursorFile(path(QStringLiteral("Cursors/cross.cur")), shape, QPoint(16, 16));
+
+    open(true);
+    const auto pointer = [this] { return w().picPaintView->cursor(); };
+    EXPECT_EQ(pointer().shape(), Qt::BitmapCursor);
+    EXPECT_EQ(pointer().hotSpot(), QPoint(3, 28));
+    selectTool(ToolLine);
+    EXPECT_EQ(pointer().hotSpot(), QPoint(16, 16));
+    selectTool(ToolZoom);  // zoom.cur is missing
+    EXPECT_EQ(pointer().shape(), Qt::BitmapCursor);
+    EXPECT_EQ(pointer().hotSpot(), QPoint(16, 16));
+    EXPECT_TRUE(host.shown().empty());
+    for (const int tool : {ToolSelectArea, ToolCurve}) {
+        selectTool(ToolPolygon);
+        selectTool(tool);
+        EXPECT_EQ(pointer().shape(), Qt::ArrowCursor) << tool;
+    }
 }
 
 }  // namespace

@@ -51,6 +51,22 @@ TEST_F(PointerTest, AMoveWithBothButtonsDrawsNothingEvenDuringAStroke)
     EXPECT_EQ(w().UndoCurrent, 1);
 }
 
+TEST_F(PointerTest, EveryStrokeIsOneUndoStepExceptSelectTextPolygonCurveAndZoom)
+{
+    open(true);
+    for (int tool = 0; tool <= ToolHand; ++tool) {
+        w().IsDirty = FlagFalse;
+        w().mnuNew_Click();
+        w().CurrentTool = tool;
+        click(30, 30);
+        const bool none = tool == ToolSelectArea || tool == ToolText || tool == ToolPolygon || tool == ToolCurve
+                          || tool == ToolZoom;
+        EXPECT_EQ(w().UndoCurrent, none ? 0 : 1) << "tool " << tool;
+        EXPECT_EQ(w().IsDirty, none ? FlagFalse : FlagTrue) << "tool " << tool;
+        EXPECT_EQ(w().IsDrawing, FlagFalse);
+    }
+}
+
 TEST_F(PointerTest, ConstrainEndTakesShiftAloneOrCtrlAlone)
 {
     open(true);
