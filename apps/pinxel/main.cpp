@@ -41,8 +41,14 @@ void printUsage(std::FILE *out)
 
 int main(int argc, char **argv)
 {
-    // Headless unless a display is there; `pinxel script --show` needs one.
-    if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY"))
+    // Headless unless a display is there; a script runs headless anyway
+    // unless it asks to be shown with --show.
+    bool show = false;
+    for (int i = 1; i < argc; ++i)
+        show = show || std::strcmp(argv[i], "--show") == 0;
+    if (argc > 1 && std::strcmp(argv[1], "script") == 0 && !show)
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    else if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY"))
         setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication app(argc, argv);
     QStringList arguments = app.arguments().mid(1);

@@ -9,11 +9,6 @@
 #include <cstddef>
 #include <cstdint>
 
-// The loops are written for the vectoriser; ask for it whatever the build type.
-#if defined(__GNUC__) && !defined(__clang__)
-#pragma GCC optimize("O3")
-#endif
-
 namespace pinxel::filters {
 
 namespace baseline {
