@@ -13,6 +13,7 @@
 
 #include <QFont>
 #include <QImage>
+#include <QLine>
 #include <QObject>
 #include <QPoint>
 #include <QRegion>
@@ -123,6 +124,8 @@ public:
     // --- Drawing, in scale units.
     void Line(double x1, double y1, double x2, double y2, std::optional<Color> color = std::nullopt,
               LineForm form = LineForm::Plain);
+    // Several lines, in pixels, drawn as one figure (see SurfaceFigures.cpp).
+    void Lines(std::span<const QLine> lines, std::optional<Color> color = std::nullopt);
     // Aspect is height / width; above 1 the radius is the vertical one.
     void Circle(double x, double y, double radius, std::optional<Color> color = std::nullopt,
                 double aspect = 1.0);
