@@ -5,8 +5,11 @@
 #include "pinxel/Screen.h"
 #include "view/StatusBar.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QFileInfo>
+#include <QFrame>
+#include <QLabel>
 #include <QImageWriter>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -306,6 +309,41 @@ void EditorScript::raiseEvent(const QString &element, int index, const QString &
             throw unknown();
         return;
     }
+    // The option panels, the palette and the two swatches.
+    if (element == QLatin1String("fraOptDot") && index < 0 && event == QLatin1String("MouseDown")) {
+        mouseArgs([&](int b, int s, double x, double y) { w.fraOptDot_MouseDown(b, s, x, y); });
+        return;
+    }
+    if (element == QLatin1String("fraOptFill") && index < 0 && event == QLatin1String("MouseDown")) {
+        mouseArgs([&](int b, int s, double x, double y) { w.fraOptFill_MouseDown(b, s, x, y); });
+        return;
+    }
+    if (element == QLatin1String("imgBrush") && index >= 0 && index <= 9 && event == QLatin1String("MouseDown")) {
+        mouseArgs([&](int b, int s, double x, double y) { w.imgBrush_MouseDown(index, b, s, x, y); });
+        return;
+    }
+    if (element == QLatin1String("lblColor") && index >= 0 && index <= 25) {
+        if (event == QLatin1String("MouseDown"))
+            mouseArgs([&](int b, int s, double x, double y) { w.lblColor_MouseDown(index, b, s, x, y); });
+        else if (event == QLatin1String("MouseMove"))
+            mouseArgs([&](int b, int s, double x, double y) { w.lblColor_MouseMove(index, b, s, x, y); });
+        else
+            throw unknown();
+        return;
+    }
+    if ((element == QLatin1String("lblForeColor") || element == QLatin1String("lblFillColor")) && index < 0) {
+        const bool fore = element == QLatin1String("lblForeColor");
+        if (event == QLatin1String("DblClick") && args.isEmpty()) {
+            fore ? w.lblForeColor_DblClick() : w.lblFillColor_DblClick();
+        } else if (event == QLatin1String("MouseMove")) {
+            mouseArgs([&](int b, int s, double x, double y) {
+                fore ? w.lblForeColor_MouseMove(b, s, x, y) : w.lblFillColor_MouseMove(b, s, x, y);
+            });
+        } else {
+            throw unknown();
+        }
+        return;
+    }
     if ((element == QLatin1String("hscPaint") || element == QLatin1String("vscPaint")) && index < 0
         && event == QLatin1String("Change")) {
         expectArgs(args, 1, line);
@@ -373,6 +411,25 @@ QString EditorScript::stateJson() const
     state[QStringLiteral("caption")] = w.windowTitle();
     state[QStringLiteral("foreColor")] = colorText(w.foregroundColor());
     state[QStringLiteral("fillColor")] = colorText(w.fillColor());
+    state[QStringLiteral("dialogColor")] = colorText(w.cdlColor.Color);
+    // The tool palette as a user sees it: the pressed button, the panels shown
+    // and where their highlights are (twips in the panel).
+    int pressed = -1;
+    for (size_t i = 0; i < w.optTools.size(); ++i)
+        if (w.optTools[i]->isChecked())
+            pressed = int(i);
+    const auto twips = [](const QWidget *widget) {
+        return QJsonArray{widget->x() * twipsPerPixelX(), widget->y() * twipsPerPixelY()};
+    };
+    state[QStringLiteral("tools")] = QJsonObject{
+        {QStringLiteral("pressed"), pressed},
+        {QStringLiteral("fraOptDot"), w.fraOptDot->isVisibleTo(w.fraTools)},
+        {QStringLiteral("fraBrush"), w.fraBrush->isVisibleTo(w.fraTools)},
+        {QStringLiteral("fraOptFill"), w.fraOptFill->isVisibleTo(w.fraTools)},
+        {QStringLiteral("lblDot"), twips(w.lblDot)},
+        {QStringLiteral("lblBrush"), twips(w.lblBrush)},
+        {QStringLiteral("lblFill"), twips(w.lblFill)},
+        {QStringLiteral("penWidth"), w.picPaint.DrawWidth}};
     QJsonObject menus;
     for (const auto &[name, action] : w.items()) {
         if (action->isSeparator())

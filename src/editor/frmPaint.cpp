@@ -67,6 +67,8 @@ frmPaint::frmPaint() : QWidget(nullptr)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QString::fromLatin1(DesignCaption));
     createElements();
+    createToolPanels();
+    createPalette();
     createMenus();
     wireEvents();
 }
@@ -338,8 +340,16 @@ void frmPaint::SetToolCursor()
 void frmPaint::wireEvents()
 {
     const auto onClick = [this](const char *name, void (frmPaint::*handler)()) {
-        m_clicks[QString::fromLatin1(name)] = handler;
+        m_clicks[QString::fromLatin1(name)] = [this, handler] { (this->*handler)(); };
         connect(item(QString::fromLatin1(name)), &QAction::triggered, this, [this, handler] { (this->*handler)(); });
+    };
+    // Items of an indexed menu array: the handler takes the index.
+    const auto onIndexedClick = [this](const char *array, int count, void (frmPaint::*handler)(int)) {
+        for (int index = 0; index < count; ++index) {
+            const QString name = QStringLiteral("%1(%2)").arg(QLatin1String(array)).arg(index);
+            m_clicks[name] = [this, handler, index] { (this->*handler)(index); };
+            connect(item(name), &QAction::triggered, this, [this, handler, index] { (this->*handler)(index); });
+        }
     };
     onClick("mnuNew", &frmPaint::mnuNew_Click);
     onClick("mnuOpen", &frmPaint::mnuOpen_Click);
@@ -349,6 +359,10 @@ void frmPaint::wireEvents()
     onClick("mnuExit", &frmPaint::mnuExit_Click);
     onClick("mnuUndo", &frmPaint::mnuUndo_Click);
     onClick("mnuRedo", &frmPaint::mnuRedo_Click);
+    onClick("mnuForegroundColor", &frmPaint::mnuForegroundColor_Click);
+    onClick("mnuFillColor", &frmPaint::mnuFillColor_Click);
+    onIndexedClick("mnuBS", 5, &frmPaint::mnuBS_Click);
+    onIndexedClick("mnuFS", 8, &frmPaint::mnuFS_Click);
 
     connect(picPaintView, &SurfaceView::MouseDown, this, &frmPaint::picPaint_MouseDown);
     connect(picPaintView, &SurfaceView::MouseMove, this, &frmPaint::picPaint_MouseMove);
@@ -387,8 +401,13 @@ void frmPaint::wireEvents()
     }
     for (size_t i = 0; i < optTools.size(); ++i) {
         const int index = int(i);
-        connect(optTools[i], &QAbstractButton::pressed, this, [this, index] { optTools_MouseDown(index, 1, 0, 0, 0); });
-        connect(optTools[i], &QAbstractButton::clicked, this, [this, index] { optTools_Click(index); });
+        // A click reports its press when the button is released: a pop-up
+        // menu opened by the press would take the release from the button,
+        // which then would never become the selected one.
+        connect(optTools[i], &QAbstractButton::clicked, this, [this, index] {
+            optTools_MouseDown(index, 1, 0, 0, 0);
+            optTools_Click(index);
+        });
     }
 }
 
@@ -396,7 +415,7 @@ bool frmPaint::clickMenuItem(const QString &name)
 {
     const auto handler = m_clicks.find(name);
     if (handler != m_clicks.end())
-        (this->*(handler->second))();
+        handler->second();
     return true;
 }
 

@@ -12,17 +12,23 @@
 //   view/frmPaintStatus.cpp      the status bar
 //   tools/frmPaintPointer.cpp    pointer dispatch, ConstrainEnd, the finish action
 //   tools/Pencil.cpp             the pencil
+//   tools/ShapeTools.cpp         line, arrow (DrawArrow), rectangle, ellipse, rounded rectangle
+//   tools/Polygon.cpp            the polygon (DrawPolygon)
+//   view/frmPaintPanels.cpp      the width, brush and fill panels
+//   view/frmPaintColors.cpp      the palette, the two swatches, the colour and style commands
 //   tools/SelectArea + selection/frmPaintSelection.cpp   the floating selection
 
 #include "editor/EditorState.h"
 #include "pinxel/HostServices.h"
 #include "pinxel/PictureSurface.h"
 #include "pinxel/SurfaceView.h"
+#include "tools/ShapePreview.h"
 
 #include <QPointer>
 #include <QWidget>
 
 #include <array>
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -163,6 +169,41 @@ public:
     static void setSwatchColor(QLabel *swatch, Color color);
     std::array<QAbstractButton *, 18> optTools{};
 
+    // --- Option panels (view/frmPaintPanels.cpp), placed in fraTools.
+    QFrame *fraOptDot = nullptr;
+    QLabel *lblDot = nullptr;
+    std::array<QWidget *, 8> shpDot{};
+    QFrame *fraBrush = nullptr;
+    QLabel *lblBrush = nullptr;
+    std::array<QLabel *, 10> imgBrush{};
+    QFrame *fraOptFill = nullptr;
+    QLabel *lblFill = nullptr;
+    std::array<QWidget *, 3> shpRect{};
+    void fraOptDot_MouseDown(int Button, int Shift, double X, double Y);
+    void fraOptFill_MouseDown(int Button, int Shift, double X, double Y);
+    void imgBrush_MouseDown(int Index, int Button, int Shift, double X, double Y);
+
+    // --- Palette, colours and styles (view/frmPaintColors.cpp).
+    std::array<QLabel *, 26> lblColor{};
+    void lblColor_MouseDown(int Index, int Button, int Shift, double X, double Y);
+    void lblColor_MouseMove(int Index, int Button, int Shift, double X, double Y);
+    void lblForeColor_DblClick();
+    void lblForeColor_MouseMove(int Button, int Shift, double X, double Y);
+    void lblFillColor_DblClick();
+    void lblFillColor_MouseMove(int Button, int Shift, double X, double Y);
+    void mnuForegroundColor_Click();
+    void mnuFillColor_Click();
+    void mnuBS_Click(int Index);
+    void mnuFS_Click(int Index);
+    // The foreground colour and the preview pen made from it.
+    void SetForeColor(Color color);
+
+    // --- Shape tools (tools/ShapeTools.cpp, tools/Polygon.cpp).
+    void DrawArrow(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2);
+    void DrawPolygon(Flag final, Flag lastOnly);
+    ShapePreview shapePreview;      // the rubber band of a shape being dragged
+    PolygonPreview polygonPreview;  // the edges of an open polygon
+
 signals:
     // The window has closed; the next instance() creates a new one.
     void closed();
@@ -175,6 +216,9 @@ protected:
 private:
     frmPaint();
     void createElements();
+    void createToolPanels();
+    void createPalette();
+    void showFilterMenu();
     void createMenus();
     QMenu *addMenu(QWidget *parent, const QString &name, const QString &caption);
     QAction *addItem(QMenu *menu, const QString &name, const QString &caption, const QKeySequence &shortcut = {});
@@ -183,7 +227,8 @@ private:
 
     std::map<QString, QMenu *> m_menus;
     std::map<QString, QAction *> m_items;
-    std::map<QString, void (frmPaint::*)()> m_clicks;
+    std::map<QString, std::function<void()>> m_clicks;
+    bool m_filterMenuShownByPress = false;  // one pop-up per click of the Filter Brush button
     QSize m_canvasSize;
     QPointer<QEventLoop> m_modalLoop;
 };

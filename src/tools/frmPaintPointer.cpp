@@ -6,7 +6,9 @@
 
 #include "editor/mdlGeneral.h"
 #include "tools/Pencil.h"
+#include "tools/Polygon.h"
 #include "tools/SelectArea.h"
+#include "tools/ShapeTools.h"
 
 #include <cmath>
 
@@ -96,8 +98,12 @@ void frmPaint::picPaint_MouseDown(int Button, int Shift, double X, double Y)
             }
             if (usesPreviewPen(CurrentTool)) {
                 setUpPreviewPen(*this, StartX, StartY);
+                if (ShapeTools::isShapeTool(CurrentTool))
+                    ShapeTools::press(*this);
             } else if (CurrentTool == ToolPencil) {
                 Pencil::press(*this, StartX, StartY);
+            } else if (CurrentTool == ToolPolygon) {
+                Polygon::press(*this, StartX, StartY);
             }
         }
     } catch (const Error &) {
@@ -112,6 +118,12 @@ void frmPaint::picPaint_MouseMove(int Button, int Shift, double X, double Y)
             switch (CurrentTool) {
             case ToolSelectArea: SelectArea::move(*this, Shift, X, Y); break;
             case ToolPencil: Pencil::move(*this, X, Y); break;
+            case ToolLine:
+            case ToolRectangle:
+            case ToolEllipse:
+            case ToolArrow:
+            case ToolRoundedRectangle: ShapeTools::move(*this, Shift, X, Y); break;
+            case ToolPolygon: Polygon::move(*this, X, Y); break;
             default: break;
             }
         }
@@ -129,6 +141,8 @@ void frmPaint::picPaint_MouseUp(int Button, int Shift, double X, double Y)
             EndY = toInt32(Y);
             if (CurrentTool == ToolSelectArea)
                 SelectArea::release(*this, Shift, X, Y);
+            else if (ShapeTools::isShapeTool(CurrentTool))
+                ShapeTools::release(*this, Shift, X, Y);
             IsDrawing = FlagFalse;
             if (!recordsNoSnapshot(CurrentTool))
                 SetImageBuffer();
@@ -144,7 +158,8 @@ void frmPaint::picPaint_DblClick()
     try {
         switch (CurrentTool) {
         case ToolSelectArea: DropSelection(); break;
-        default: break;  // the polygon and curve finish with their tools
+        case ToolPolygon: Polygon::finish(*this); break;
+        default: break;  // the curve finishes with its tool
         }
     } catch (const Error &error) {
         ReportError(ReportDescription, error.description());

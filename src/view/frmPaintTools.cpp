@@ -5,6 +5,8 @@
 #include "editor/mdlGeneral.h"
 
 #include <QAbstractButton>
+#include <QAction>
+#include <QFrame>
 #include <QLabel>
 
 namespace pinxel {
@@ -12,10 +14,15 @@ namespace pinxel {
 void frmPaint::optTools_MouseDown(int Index, int Button, int, double, double)
 {
     try {
+        m_filterMenuShownByPress = false;
         if (Button != 1)
             return;
         picPaint_DblClick();  // finish what the old tool left pending
         CurrentTool = Index;
+        if (CurrentTool == ToolFilterBrush) {
+            m_filterMenuShownByPress = true;  // the selection of the same click shows no second menu
+            showFilterMenu();
+        }
     } catch (const Error &error) {
         ReportError(ReportDescription, error.description());
     }
@@ -27,6 +34,18 @@ void frmPaint::optTools_Click(int Index)
     try {
         if (CurrentTool >= 0 && size_t(CurrentTool) < optTools.size() && optTools[size_t(CurrentTool)])
             optTools[size_t(CurrentTool)]->setChecked(true);
+        const int tool = CurrentTool;
+        fraBrush->setVisible(tool == ToolBrush);
+        fraOptDot->setVisible(tool == ToolEraser || tool == ToolPencil || tool == ToolLine || tool == ToolRectangle
+                              || tool == ToolEllipse || tool == ToolArrow || tool == ToolAirBrush
+                              || tool == ToolRoundedRectangle || tool == ToolPolygon || tool == ToolCurve
+                              || tool == ToolFilterBrush || tool == ToolBrush);
+        fraOptFill->setVisible(tool == ToolRectangle || tool == ToolEllipse || tool == ToolRoundedRectangle
+                               || tool == ToolPolygon);
+        const bool shownByPress = m_filterMenuShownByPress;
+        m_filterMenuShownByPress = false;
+        if (tool == ToolFilterBrush && !shownByPress)
+            showFilterMenu();
         if (CurrentTool == ToolZoom && ZoomFactor == 1.0f) {
             picZoom.Move(0, 0, picPaint.Width(), picPaint.Height());
             picZoom.copyPicture(picPaint.Image());
@@ -41,6 +60,27 @@ void frmPaint::optTools_Click(int Index)
     } catch (const Error &error) {
         ReportError(ReportDescription, error.description());
     }
+}
+
+// The filter brush's pop-up at the pointer: the visible items of mnuTFilter;
+// the chosen one runs as a click on it, a dismissal changes nothing.
+void frmPaint::showFilterMenu()
+{
+    QStringList captions;
+    std::vector<QString> names;
+    for (int i = 0;; ++i) {
+        const QString name = QStringLiteral("mnuFilterTools(%1)").arg(i);
+        const QAction *action = item(name);
+        if (!action)
+            break;
+        if (action->isVisible()) {
+            captions << action->text();
+            names.push_back(name);
+        }
+    }
+    const int chosen = HostServices::current().PopupMenu(captions);
+    if (chosen >= 0 && size_t(chosen) < names.size())
+        clickMenuItem(names[size_t(chosen)]);
 }
 
 Color frmPaint::foregroundColor() const { return fromQRgb(lblForeColor->palette().color(QPalette::Window).rgb()); }
