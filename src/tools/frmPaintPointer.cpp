@@ -45,8 +45,11 @@ static void setUpPreviewPen(frmPaint &w, int X, int Y)
 {
     PictureSurface &canvas = w.picPaint;
     const int tool = w.CurrentTool;
-    if (tool == ToolSelectArea || tool == ToolLine || tool == ToolArrow)
-        canvas.Line(X, Y, X, Y);  // with the mode and colour the last operation left
+    // A dot with the mode and colour the last operation left. Line and Arrow
+    // skip it: left in the XOR mode or another colour, it would stay beside
+    // the final figure's start as a trace.
+    if (tool == ToolSelectArea)
+        canvas.Line(X, Y, X, Y);
     if (tool == ToolSelectArea) {
         canvas.DrawWidth = 1;
         w.DropSelection();
