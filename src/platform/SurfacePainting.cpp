@@ -1,0 +1,416 @@
+#include "platform/SurfacePainting.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace pinxel {
+
+using figures::makeBrush;
+using figures::qColor;
+
+QBrush figures::makeBrush(int fillStyle, Color color)
+{
+    if (fillStyle == FillTransparent || fillStyle < 0 || fillStyle > FillDiagonalCross)
+        return Qt::NoBrush;
+    if (fillStyle == FillSolid)
+        return QBrush(qColor(color));
+    QImage tile(8, 8, QImage::Format_ARGB32_Premultiplied);
+    const QRgb ink = toQRgb(color);
+    for (int y = 0; y < 8; ++y)
+        for (int x = 0; x < 8; ++x)
+            tile.setPixel(x, y, hatchCovers(fillStyle, x, y) ? ink : 0);
+    return QBrush(tile);
+}
+
+PictureSurface::Painting::Painting(PictureSurface &surface, const QRect &bounds) : m_surface(surface)
+{
+    m_bounds = bounds & surface.m_raster.rect();
+    if (m_bounds.isEmpty())
+        return;
+    m_xor = surface.DrawMode == DrawModeXorPen;
+    if (m_xor) {
+        const size_t count = size_t(m_bounds.width()) * size_t(m_bounds.height());
+        auto &store = surface.m_overlayStore;
+        if (store.size() < count)
+            store.resize(count);
+        m_overlay = QImage(reinterpret_cast<uchar *>(store.data()), m_bounds.width(), m_bounds.height(),
+                           m_bounds.width() * 4, QImage::Format_ARGB32_Premultiplied);
+        m_tilesWide = (m_bounds.width() + Tile - 1) / Tile;
+        m_tilesHigh = (m_bounds.height() + Tile - 1) / Tile;
+        m_tiles.assign(size_t(m_tilesWide) * size_t(m_tilesHigh), 0);
+        m_painter.begin(&m_overlay);
+        m_painter.translate(-m_bounds.x(), -m_bounds.y());
+    } else {
+        m_painter.begin(&surface.m_raster);
+        m_painter.setClipRect(m_bounds);
+    }
+    m_painter.setRenderHint(QPainter::Antialiasing, false);
+    m_painter.setRenderHint(QPainter::TextAntialiasing, !m_xor);
+}
+
+PictureSurface::Painting::~Painting()
+{
+    if (!m_painter.isActive())
+        return;
+    if (m_xor && m_fill)
+        finishFill();
+    m_painter.end();
+    if (m_xor)
+        xorOverlay();
+    else
+        m_surface.markChanged(m_bounds);
+}
+
+void PictureSurface::Painting::fillRect(const QRect &rect, const QColor &color)
+{
+    markRect(rect);
+    flushFill();
+    m_painter.fillRect(rect, color);
+}
+
+void PictureSurface::Painting::reserve(const QPainterPath &path, int penWidth, bool miterJoins)
+{
+    if (!m_xor)
+        return;
+    const int w = std::max(1, penWidth);
+    const int margin = (w + 1) / 2 + 2;
+    markAlong(path, margin, miterJoins ? 2 * w + 2 : margin);
+}
+
+void PictureSurface::Painting::fillRect(const QRect &rect, int fillStyle, Color color)
+{
+    if (!fills(fillStyle))
+        return;
+    if (!m_xor) {
+        m_painter.fillRect(rect, makeBrush(fillStyle, color));
+        return;
+    }
+    QPainterPath path;
+    path.addRect(rect);
+    m_fill = Fill{path, rect, true, fillStyle, toQRgb(color) & 0xFFFFFF};
+    m_fillWaiting = true;
+    const QRect r = rect.normalized();
+    markRect(QRect(r.left(), r.top(), r.width(), 1));
+    markRect(QRect(r.left(), r.bottom(), r.width(), 1));
+    markRect(QRect(r.left(), r.top(), 1, r.height()));
+    markRect(QRect(r.right(), r.top(), 1, r.height()));
+}
+
+void PictureSurface::Painting::fillPath(const QPainterPath &path, int fillStyle, Color color)
+{
+    if (!fills(fillStyle))
+        return;
+    if (!m_xor) {
+        m_painter.fillPath(path, makeBrush(fillStyle, color));
+        return;
+    }
+    m_fill = Fill{path, QRect(), false, fillStyle, toQRgb(color) & 0xFFFFFF};
+    m_fillWaiting = true;
+    markAlong(path, 2, 2);
+}
+
+void PictureSurface::Painting::strokePath(const QPainterPath &path, const QPen &pen)
+{
+    reserve(path, pen.width(), pen.joinStyle() == Qt::MiterJoin);
+    flushFill();
+    m_painter.strokePath(path, pen);
+}
+
+void PictureSurface::Painting::fillDisc(const QPointF &centre, double radius, const QColor &color)
+{
+    markRect(QRectF(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius)
+                 .toAlignedRect()
+                 .adjusted(-1, -1, 1, 1));
+    flushFill();
+    m_painter.setPen(Qt::NoPen);
+    m_painter.setBrush(color);
+    m_painter.drawEllipse(centre, radius, radius);
+}
+
+QPainter &PictureSurface::Painting::textPainter()
+{
+    markRect(m_bounds);
+    flushFill();
+    return m_painter;
+}
+
+bool PictureSurface::Painting::fills(int fillStyle)
+{
+    return fillStyle != FillTransparent && fillStyle >= FillSolid && fillStyle <= FillDiagonalCross;
+}
+
+std::array<QRgb, 8> PictureSurface::Painting::fillPattern(int surfaceY) const
+{
+    std::array<QRgb, 8> pattern{};
+    for (int u = 0; u < 8; ++u)
+        pattern[size_t(u)] = hatchCovers(m_fill->style, u, surfaceY) ? m_fill->ink : 0;
+    return pattern;
+}
+
+void PictureSurface::Painting::markRect(const QRect &rect)
+{
+    if (!m_xor)
+        return;
+    const QRect r = rect.normalized().translated(-m_bounds.topLeft()) & QRect(QPoint(0, 0), m_bounds.size());
+    if (r.isEmpty())
+        return;
+    for (int ty = r.top() / Tile; ty <= r.bottom() / Tile; ++ty)
+        std::fill_n(m_tiles.begin() + ptrdiff_t(ty) * m_tilesWide + r.left() / Tile,
+                    r.right() / Tile - r.left() / Tile + 1, 1);
+}
+
+void PictureSurface::Painting::markAlong(const QPainterPath &path, int margin, int vertexMargin)
+{
+    const auto around = [](const QPointF &p, int m) {
+        const int x = int(std::floor(p.x())), y = int(std::floor(p.y()));
+        return QRect(x - m, y - m, 2 * m + 2, 2 * m + 2);
+    };
+    constexpr double Step = Tile / 2;  // every point of a segment is within Step / 2 of a sample
+    for (const QPolygonF &polygon : path.toSubpathPolygons()) {
+        for (qsizetype i = 0; i < polygon.size(); ++i) {
+            markRect(around(polygon[i], vertexMargin));
+            if (i + 1 == polygon.size())
+                break;
+            const QPointF from = polygon[i], to = polygon[i + 1];
+            if (from.x() == to.x() || from.y() == to.y()) {
+                markRect(around(from, margin) | around(to, margin));  // straight along an axis
+                continue;
+            }
+            const double length = std::hypot(to.x() - from.x(), to.y() - from.y());
+            const int steps = std::max(1, int(std::ceil(length / Step)));
+            for (int s = 1; s < steps; ++s)
+                markRect(around(from + (to - from) * (double(s) / steps), margin + int(Step) / 2 + 1));
+        }
+    }
+}
+
+QRegion PictureSurface::Painting::markedRegion(const std::vector<unsigned char> &tiles) const
+{
+    std::vector<QRect> rects;
+    for (int ty = 0; ty < m_tilesHigh; ++ty) {
+        const unsigned char *marks = tiles.data() + size_t(ty) * size_t(m_tilesWide);
+        for (int t = 0; t < m_tilesWide;) {
+            if (!marks[t]) {
+                ++t;
+                continue;
+            }
+            const int first = t;
+            while (t < m_tilesWide && marks[t])
+                ++t;
+            rects.push_back(QRect(m_bounds.x() + first * Tile, m_bounds.y() + ty * Tile, (t - first) * Tile, Tile)
+                            & m_bounds);
+        }
+    }
+    QRegion region;
+    if (!rects.empty())
+        region.setRects(rects.data(), int(rects.size()));
+    return region;
+}
+
+void PictureSurface::Painting::flushFill()
+{
+    if (!m_fillWaiting)
+        return;
+    m_fillWaiting = false;
+    m_filledTiles = m_tiles;
+    paintFillInto(markedRegion(m_tiles), QPainter::CompositionMode_SourceOver);
+}
+
+void PictureSurface::Painting::paintFillInto(const QRegion &region, QPainter::CompositionMode mode)
+{
+    if (region.isEmpty())
+        return;
+    const Fill &fill = *m_fill;
+    const bool hatch = fill.style != FillSolid;
+    m_painter.save();
+    m_painter.setClipRegion(region);
+    // A hatch marker replaces what is under it; an opaque colour does so anyway.
+    m_painter.setCompositionMode(hatch && mode == QPainter::CompositionMode_SourceOver
+                                     ? QPainter::CompositionMode_Source
+                                     : mode);
+    const QColor color = hatch ? QColor::fromRgba(HatchMarker) : QColor::fromRgb(fill.ink);
+    if (fill.isRect)
+        m_painter.fillRect(fill.rect, color);
+    else
+        m_painter.fillPath(fill.path, color);
+    m_painter.restore();
+    if (hatch)
+        m_hatched = true;
+}
+
+void PictureSurface::Painting::finishFill()
+{
+    flushFill();
+    const Fill &fill = *m_fill;
+    std::vector<unsigned char> late(m_tiles.size());
+    bool anyLate = false;
+    for (size_t i = 0; i < m_tiles.size(); ++i)
+        anyLate |= (late[i] = m_tiles[i] && !m_filledTiles[i]) != 0;
+    if (anyLate)
+        paintFillInto(markedRegion(late), QPainter::CompositionMode_DestinationOver);
+    // The inside tiles, each tested at one pixel centre: no fill edge crosses them.
+    const QRect area = (fill.isRect ? fill.rect.normalized() : fill.path.controlPointRect().toAlignedRect())
+                       & m_bounds;
+    if (area.isEmpty())
+        return;
+    uchar *rasterBits = m_surface.m_raster.bits();
+    const size_t stride = size_t(m_surface.m_raster.bytesPerLine());
+    const QRect tiles(QPoint((area.left() - m_bounds.x()) / Tile, (area.top() - m_bounds.y()) / Tile),
+                      QPoint((area.right() - m_bounds.x()) / Tile, (area.bottom() - m_bounds.y()) / Tile));
+    m_direct.assign(m_tiles.size(), 0);
+    const QPolygonF outline = fill.isRect ? QPolygonF() : fill.path.toFillPolygon();
+    const Qt::FillRule rule = fill.path.fillRule();
+    for (int ty = tiles.top(); ty <= tiles.bottom(); ++ty) {
+        const QRect band = QRect(m_bounds.x(), m_bounds.y() + ty * Tile, m_bounds.width(), Tile) & m_bounds;
+        for (int tx = tiles.left(); tx <= tiles.right();) {
+            if (m_tiles[size_t(ty) * size_t(m_tilesWide) + size_t(tx)]) {
+                ++tx;
+                continue;
+            }
+            // A run of unmarked tiles: no edge of the fill crosses it, so
+            // one pixel tells whether all of it is inside.
+            const int first = tx;
+            while (tx <= tiles.right() && !m_tiles[size_t(ty) * size_t(m_tilesWide) + size_t(tx)])
+                ++tx;
+            const QPoint pixel(m_bounds.x() + first * Tile, band.top());
+            if (!(fill.isRect ? fill.rect.normalized().contains(pixel)
+                              : outline.containsPoint(QPointF(pixel) + QPointF(0.5, 0.5), rule)))
+                continue;
+            std::fill_n(m_direct.begin() + ptrdiff_t(ty) * m_tilesWide + first, tx - first, 1);
+            const int left = m_bounds.x() + first * Tile;
+            const int right = std::min(m_bounds.right() + 1, m_bounds.x() + tx * Tile);
+            for (int y = band.top(); y <= band.bottom(); ++y)
+                xorPattern(reinterpret_cast<QRgb *>(rasterBits + size_t(y) * stride), left, right, fillPattern(y));
+        }
+    }
+}
+
+void PictureSurface::Painting::xorPattern(QRgb *__restrict d, int left, int right, const std::array<QRgb, 8> pattern)
+{
+    int x = left;
+    for (; x < right && (x & 7) != 0; ++x)
+        d[x] ^= pattern[size_t(x & 7)];
+    for (; x + 8 <= right; x += 8)
+        for (int k = 0; k < 8; ++k)
+            d[x + k] ^= pattern[size_t(k)];
+    for (; x < right; ++x)
+        d[x] ^= pattern[size_t(x & 7)];
+}
+
+bool PictureSurface::Painting::xorBlock8(QRgb *__restrict d, QRgb *__restrict o)
+{
+    QRgb any = 0;
+    for (int x = 0; x < 8; ++x)
+        any |= o[x];
+    if (!any)
+        return false;
+    for (int x = 0; x < 8; ++x) {
+        d[x] ^= o[x] & 0xFFFFFF;
+        o[x] = 0;
+    }
+    return true;
+}
+
+bool PictureSurface::Painting::xorBlock(QRgb *__restrict d, QRgb *__restrict o, int count)
+{
+    QRgb any = 0;
+    for (int x = 0; x < count; ++x)
+        any |= o[x];
+    if (!any)
+        return false;
+    for (int x = 0; x < count; ++x) {
+        d[x] ^= o[x] & 0xFFFFFF;
+        o[x] = 0;
+    }
+    return true;
+}
+
+bool PictureSurface::Painting::xorHatchedBlock(QRgb *__restrict d, QRgb *__restrict o, int count, int surfaceX,
+                                               const std::array<QRgb, 8> &pattern)
+{
+    QRgb any = 0;
+    if (count == 8) {
+        for (int x = 0; x < 8; ++x)
+            any |= o[x];
+    } else {
+        for (int x = 0; x < count; ++x)
+            any |= o[x];
+    }
+    if (!any)
+        return false;
+    for (int x = 0; x < count; ++x) {
+        const QRgb v = o[x];
+        d[x] ^= v == HatchMarker ? pattern[size_t((surfaceX + x) & 7)] : (v & 0xFFFFFF);
+        o[x] = 0;
+    }
+    return true;
+}
+
+void PictureSurface::Painting::xorOverlay()
+{
+    constexpr int Block = 8;
+    const int w = m_bounds.width(), h = m_bounds.height();
+    QRgb *overlay = m_surface.m_overlayStore.data();
+    uchar *rasterBits = m_surface.m_raster.bits();  // detaches once, not per row
+    const size_t stride = size_t(m_surface.m_raster.bytesPerLine());
+    std::vector<unsigned char> touched(static_cast<size_t>(m_tilesWide));
+    std::vector<std::pair<int, int>> runs;  // marked tiles of a band, as [first, end)
+    std::vector<QRect> rects;
+    for (int band = 0, tileRow = 0; band < h; band += Tile, ++tileRow) {
+        const unsigned char *marks = m_tiles.data() + size_t(tileRow) * size_t(m_tilesWide);
+        runs.clear();
+        for (int t = 0; t < m_tilesWide;) {
+            if (!marks[t]) {
+                ++t;
+                continue;
+            }
+            const int first = t;
+            while (t < m_tilesWide && marks[t])
+                ++t;
+            runs.emplace_back(first, t);
+        }
+        if (m_direct.empty())
+            std::fill(touched.begin(), touched.end(), 0);
+        else
+            std::copy_n(m_direct.begin() + ptrdiff_t(tileRow) * m_tilesWide, m_tilesWide, touched.begin());
+        const int bandEnd = std::min(h, band + Tile);
+        for (int y = band; y < bandEnd && !runs.empty(); ++y) {
+            QRgb *o = overlay + size_t(y) * w;
+            QRgb *d = reinterpret_cast<QRgb *>(rasterBits + size_t(m_bounds.y() + y) * stride) + m_bounds.x();
+            std::array<QRgb, 8> pattern{};
+            if (m_hatched)
+                pattern = fillPattern(m_bounds.y() + y);
+            for (const auto &[firstTile, endTile] : runs) {
+                const int runEnd = std::min(w, endTile * Tile);
+                // Most of a thin figure's tiles are empty: skip them eight pixels at a time.
+                for (int block = firstTile * Tile; block < runEnd; block += Block) {
+                    const int count = std::min(Block, runEnd - block);
+                    const bool drawn = m_hatched ? xorHatchedBlock(d + block, o + block, count, m_bounds.x() + block, pattern)
+                                                 : (count == Block ? xorBlock8(d + block, o + block)
+                                                                   : xorBlock(d + block, o + block, count));
+                    if (drawn)
+                        touched[size_t(block / Tile)] = 1;
+                }
+            }
+        }
+        for (size_t t = 0; t < touched.size();) {
+            if (!touched[t]) {
+                ++t;
+                continue;
+            }
+            const size_t first = t;
+            while (t < touched.size() && touched[t])
+                ++t;
+            const QRect r(m_bounds.x() + int(first) * Tile, m_bounds.y() + band, int(t - first) * Tile,
+                          bandEnd - band);
+            rects.push_back(r & m_bounds);
+        }
+    }
+    if (rects.empty())
+        return;
+    QRegion region;
+    region.setRects(rects.data(), int(rects.size()));
+    m_surface.markChanged(region);
+}
+
+}  // namespace pinxel
