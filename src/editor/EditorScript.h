@@ -5,7 +5,8 @@
 // tests. Lines:
 //
 //   ELEMENT.EVENT ARGS...           picPaint.MouseDown 1 0 10 10
-//   ELEMENT(INDEX).EVENT ARGS...    optTools(5).Click, mnuBS(2).Click
+//   ELEMENT(INDEX).EVENT ARGS...    optTools(5).Click, mnuBS(2).Click, lblColor(25).MouseDown 2 0 0 0
+//   (panels take X, Y in twips:     fraOptDot.MouseDown 1 0 350 420)
 //   answer msgbox yes|no|cancel|ok
 //   answer open PATH|cancel         answer save PATH|cancel
 //   answer print COPIES|cancel      answer color R G B|cancel
