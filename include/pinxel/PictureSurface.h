@@ -24,6 +24,7 @@
 #include <vector>
 
 class QPainter;
+class QColor;
 class QPainterPath;
 class QPen;
 
@@ -182,6 +183,8 @@ private:
     void resizeRaster(int width, int height);
     void paintBox(int x1, int y1, int x2, int y2, Color lineColor, LineForm form);
     void paintDot(int x, int y, Color color);
+    void paintDashedBoxEdges(Painting &painting, int x1, int y1, int x2, int y2, const std::vector<int> &dashes,
+                             const QColor &ink);
     QPen makePen(Color color) const;
     QRect penBounds(const QRect &pixels) const;
     void strokeFigure(Painting &painting, const QPainterPath &path, Color color);

@@ -262,7 +262,12 @@ void PictureSurface::paintBox(int x1, int y1, int x2, int y2, Color lineColor, L
         return;
     }
     painting.fillRect(QRect(QPoint(x1, y1), QPoint(x2, y2)), FillStyle, FillColor);
-    if (!dashLengths(DrawStyle, w).empty()) {
+    const std::vector<int> dashes = dashLengths(DrawStyle, w);
+    if (!dashes.empty() && w > 1 && x2 > x1 && y2 > y1) {
+        paintDashedBoxEdges(painting, x1, y1, x2, y2, dashes, qColor(lineColor));
+        return;
+    }
+    if (!dashes.empty()) {
         QPainterPath path(QPointF(x1, y1));
         path.lineTo(x2, y1);
         path.lineTo(x2, y2);
@@ -280,6 +285,53 @@ void PictureSurface::paintBox(int x1, int y1, int x2, int y2, Color lineColor, L
     const QColor ink = qColor(lineColor);
     for (const QRect &edge : edges)
         painting.fillRect(edge, ink);
+}
+
+// A wide dashed box outline, dash by dash: each dash is a rectangle across
+// its edge and a corner a dash passes is a full pen square, as a stroke with
+// flat ends and mitred corners draws it, at the cost of its own pixels.
+void PictureSurface::paintDashedBoxEdges(Painting &painting, int x1, int y1, int x2, int y2,
+                                        const std::vector<int> &dashes, const QColor &ink)
+{
+    const int w = std::max(1, DrawWidth);
+    const int lo = (w - 1) / 2, hi = w - 1 - lo;
+    const int width = x2 - x1, height = y2 - y1;
+    const int total = 2 * (width + height);
+    // The four edges walked clockwise from the top-left corner: where each
+    // starts along the outline, its length, and its first pixel and direction.
+    struct Edge {
+        int start, length, x, y, dx, dy;
+    };
+    const Edge edges[] = {{0, width, x1, y1, 1, 0},
+                          {width, height, x2, y1, 0, 1},
+                          {width + height, width, x2, y2, -1, 0},
+                          {2 * width + height, height, x1, y2, 0, -1}};
+    std::vector<QRect> rects;
+    const auto addRun = [&](int from, int to) {
+        for (const Edge &e : edges) {
+            const int a = std::max(from, e.start) - e.start, b = std::min(to, e.start + e.length) - e.start;
+            if (a >= b)
+                continue;
+            const QPoint first(e.x + e.dx * a, e.y + e.dy * a), last(e.x + e.dx * (b - 1), e.y + e.dy * (b - 1));
+            QRect run = QRect(first, last).normalized();
+            run = e.dy == 0 ? QRect(QPoint(run.left(), run.top() - lo), QPoint(run.right(), run.bottom() + hi))
+                            : QRect(QPoint(run.left() - lo, run.top()), QPoint(run.right() + hi, run.bottom()));
+            rects.push_back(run);
+            if (a == 0)  // the corner where this edge begins
+                rects.push_back(QRect(QPoint(e.x - lo, e.y - lo), QPoint(e.x + hi, e.y + hi)));
+        }
+    };
+    size_t index = 0;
+    for (int position = 0; position < total; index = (index + 1) % dashes.size()) {
+        const int next = position + dashes[index];
+        if (index % 2 == 0)
+            addRun(position, std::min(next, total));
+        position = next;
+    }
+    for (const QRect &rect : rects)
+        painting.reserve(rect);
+    for (const QRect &rect : rects)
+        painting.fillRect(rect, ink);
 }
 
 void PictureSurface::Circle(double x, double y, double radius, std::optional<Color> color, double aspect)

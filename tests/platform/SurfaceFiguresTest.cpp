@@ -146,6 +146,36 @@ TEST_F(Canvas, WideDashesKeepTheirLengthBounded)
     EXPECT_EQ(surface.GetPixel(195, 10), White);
 }
 
+TEST_F(Canvas, WideDottedBoxIsSquareDotsWithSquareCorners)
+{
+    surface.setPixelSize(60, 40);
+    surface.Cls();
+    surface.DrawWidth = 3;
+    surface.DrawStyle = StyleDot;
+    surface.Line(5, 5, 50, 30, Black, LineForm::Box);
+    EXPECT_EQ(boundsOf(Black), QRect(QPoint(4, 4), QPoint(51, 31)));
+    // The top edge: runs of three on, three off, each three rows deep.
+    int runs = 0, longest = 0, current = 0;
+    for (int x = 4; x <= 51; ++x) {
+        if (surface.GetPixel(x, 5) == Black) {
+            if (current++ == 0)
+                ++runs;
+            longest = std::max(longest, current);
+            EXPECT_EQ(surface.GetPixel(x, 4), Black);
+            EXPECT_EQ(surface.GetPixel(x, 6), Black);
+        } else {
+            current = 0;
+        }
+    }
+    EXPECT_GE(runs, 7);
+    EXPECT_LE(longest, 4);
+    // The first dot starts at the corner, which is a full pen square.
+    for (int y = 4; y <= 6; ++y)
+        for (int x = 4; x <= 6; ++x)
+            EXPECT_EQ(surface.GetPixel(x, y), Black);
+    EXPECT_EQ(surface.GetPixel(20, 20), White);  // nothing inside
+}
+
 TEST_F(Canvas, EllipseFitsItsRadiiAndAspectPicksTheAxis)
 {
     surface.Circle(20, 15, 10, Black);
