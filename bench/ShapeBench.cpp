@@ -7,27 +7,17 @@
 #include "pinxel/PictureSurface.h"
 #include "tools/ShapeTools.h"
 
+#include "BenchCanvas.h"
+
 #include <benchmark/benchmark.h>
 
 using namespace pinxel;
 
 namespace {
 
-constexpr int CanvasWidth = 4000;
-constexpr int CanvasHeight = 3000;
-
-PictureSurface &canvas()
-{
-    static PictureSurface *surface = [] {
-        auto *s = new PictureSurface;
-        s->setScaleMode(ScalePixels);
-        s->BackColor = 0xFFFFFF;
-        s->setPixelSize(CanvasWidth, CanvasHeight);
-        s->Cls();
-        return s;
-    }();
-    return *surface;
-}
+using bench::canvas;
+using bench::CanvasHeight;
+using bench::CanvasWidth;
 
 // A preview of a tool from (x1, y1) to an end that moves by one pixel each time.
 void previewMoves(benchmark::State &state, int tool, QPoint from, QPoint to, int fillStyle)

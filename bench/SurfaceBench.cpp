@@ -4,6 +4,8 @@
 
 #include "pinxel/PictureSurface.h"
 
+#include "BenchCanvas.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstring>
@@ -13,21 +15,9 @@ using namespace pinxel;
 
 namespace {
 
-constexpr int CanvasWidth = 4000;
-constexpr int CanvasHeight = 3000;
-
-PictureSurface &canvas()
-{
-    static PictureSurface *surface = [] {
-        auto *s = new PictureSurface;
-        s->setScaleMode(ScalePixels);
-        s->BackColor = 0xFFFFFF;
-        s->setPixelSize(CanvasWidth, CanvasHeight);
-        s->Cls();
-        return s;
-    }();
-    return *surface;
-}
+using bench::canvas;
+using bench::CanvasHeight;
+using bench::CanvasWidth;
 
 void BM_MemcpyReference(benchmark::State &state)
 {
