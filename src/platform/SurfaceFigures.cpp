@@ -65,6 +65,20 @@ std::vector<int> dashLengths(int drawStyle, int width)
     return lengths;
 }
 
+// Where the edges of a box outline drawn with a pen of width w may overlap
+// one another: the pen squares at its corners, or the whole outline when
+// opposite edges come closer than the pen is wide.
+QRegion boxCorners(int x1, int y1, int x2, int y2, int w)
+{
+    const int lo = (w - 1) / 2, hi = w - 1 - lo;
+    if (x2 - x1 < w || y2 - y1 < w)
+        return QRegion(QRect(QPoint(x1 - lo, y1 - lo), QPoint(x2 + hi, y2 + hi)));
+    QRegion corners;
+    for (const QPoint &corner : {QPoint(x1, y1), QPoint(x2, y1), QPoint(x2, y2), QPoint(x1, y2)})
+        corners += QRect(corner - QPoint(lo, lo), QSize(w, w));
+    return corners;
+}
+
 // Walks a dash pattern one pixel at a time along a one-pixel line.
 class DashWalker {
 public:
@@ -93,7 +107,6 @@ private:
 };
 
 }  // namespace
-
 
 QPen PictureSurface::makePen(Color color) const
 {
@@ -276,15 +289,11 @@ void PictureSurface::paintBox(int x1, int y1, int x2, int y2, Color lineColor, L
         strokeFigure(painting, path, lineColor);
         return;
     }
-    const QRect edges[] = {QRect(QPoint(outer.left(), y1 - lo), QPoint(outer.right(), y1 + hi)),
-                           QRect(QPoint(outer.left(), y2 - lo), QPoint(outer.right(), y2 + hi)),
-                           QRect(QPoint(x1 - lo, outer.top()), QPoint(x1 + hi, outer.bottom())),
-                           QRect(QPoint(x2 - lo, outer.top()), QPoint(x2 + hi, outer.bottom()))};
-    for (const QRect &edge : edges)
-        painting.reserve(edge);
-    const QColor ink = qColor(lineColor);
-    for (const QRect &edge : edges)
-        painting.fillRect(edge, ink);
+    const std::vector<QRect> edges = {QRect(QPoint(outer.left(), y1 - lo), QPoint(outer.right(), y1 + hi)),
+                                      QRect(QPoint(outer.left(), y2 - lo), QPoint(outer.right(), y2 + hi)),
+                                      QRect(QPoint(x1 - lo, outer.top()), QPoint(x1 + hi, outer.bottom())),
+                                      QRect(QPoint(x2 - lo, outer.top()), QPoint(x2 + hi, outer.bottom()))};
+    painting.fillRects(edges, qColor(lineColor), boxCorners(x1, y1, x2, y2, w));
 }
 
 // A wide dashed box outline, dash by dash: each dash is a rectangle across
@@ -328,10 +337,7 @@ void PictureSurface::paintDashedBoxEdges(Painting &painting, int x1, int y1, int
             addRun(position, std::min(next, total));
         position = next;
     }
-    for (const QRect &rect : rects)
-        painting.reserve(rect);
-    for (const QRect &rect : rects)
-        painting.fillRect(rect, ink);
+    painting.fillRects(rects, ink, boxCorners(x1, y1, x2, y2, w));
 }
 
 void PictureSurface::Circle(double x, double y, double radius, std::optional<Color> color, double aspect)

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace pinxel {
 
@@ -38,6 +39,7 @@ PictureSurface::Painting::Painting(PictureSurface &surface, const QRect &bounds)
         m_tilesWide = (m_bounds.width() + Tile - 1) / Tile;
         m_tilesHigh = (m_bounds.height() + Tile - 1) / Tile;
         m_tiles.assign(size_t(m_tilesWide) * size_t(m_tilesHigh), 0);
+        m_rows.assign(m_tiles.size(), 0);
         m_painter.begin(&m_overlay);
         m_painter.translate(-m_bounds.x(), -m_bounds.y());
     } else {
@@ -65,7 +67,68 @@ void PictureSurface::Painting::fillRect(const QRect &rect, const QColor &color)
 {
     markRect(rect);
     flushFill();
-    m_painter.fillRect(rect, color);
+    if (color.alpha() != 255) {
+        m_painter.fillRect(rect, color);
+        return;
+    }
+    // Opaque rectangles are written straight into the pixels: a wide dashed
+    // outline is thousands of small ones, and QPainter's set-up per call
+    // costs more than their pixels.
+    const QRect r = rect.normalized() & m_bounds;
+    const QRgb ink = color.rgba();
+    for (int y = r.top(); y <= r.bottom(); ++y) {
+        QRgb *first = m_xor ? m_surface.m_overlayStore.data() + size_t(y - m_bounds.y()) * size_t(m_bounds.width()) +
+                                  size_t(r.left() - m_bounds.x())
+                            : reinterpret_cast<QRgb *>(m_surface.m_raster.scanLine(y)) + r.left();
+        std::fill_n(first, r.width(), ink);
+    }
+}
+
+void PictureSurface::Painting::fillRects(const std::vector<QRect> &rects, const QColor &color,
+                                         const QRegion &overlapZone)
+{
+    if (!m_xor || m_fill || color.alpha() != 255) {
+        for (const QRect &rect : rects)
+            markRect(rect);
+        for (const QRect &rect : rects)
+            fillRect(rect, color);
+        return;
+    }
+    const QRgb ink = color.rgba();
+    std::vector<QRect> shared;  // the parts inside the zone, through the overlay
+    for (const QRect &rect : rects) {
+        if (!overlapZone.intersects(rect)) {
+            xorDirect(rect, ink);
+            continue;
+        }
+        for (const QRect &part : QRegion(rect).subtracted(overlapZone))
+            xorDirect(part, ink);
+        for (const QRect &part : QRegion(rect).intersected(overlapZone))
+            shared.push_back(part);
+    }
+    for (const QRect &rect : shared)
+        fillRect(rect, color);
+}
+
+void PictureSurface::Painting::xorDirect(const QRect &rect, QRgb ink)
+{
+    const QRect r = rect.normalized() & m_bounds;
+    if (r.isEmpty())
+        return;
+    ink &= 0xFFFFFF;
+    uchar *rasterBits = m_surface.m_raster.bits();
+    const size_t stride = size_t(m_surface.m_raster.bytesPerLine());
+    for (int y = r.top(); y <= r.bottom(); ++y) {
+        QRgb *d = reinterpret_cast<QRgb *>(rasterBits + size_t(y) * stride) + r.left();
+        for (int x = 0; x < r.width(); ++x)
+            d[x] ^= ink;
+    }
+    if (m_direct.empty())
+        m_direct.assign(m_tiles.size(), 0);
+    const QRect tiles = r.translated(-m_bounds.topLeft());
+    for (int ty = tiles.top() / Tile; ty <= tiles.bottom() / Tile; ++ty)
+        std::fill_n(m_direct.begin() + ptrdiff_t(ty) * m_tilesWide + tiles.left() / Tile,
+                    tiles.right() / Tile - tiles.left() / Tile + 1, 1);
 }
 
 void PictureSurface::Painting::reserve(const QPainterPath &path, int penWidth, bool miterJoins)
@@ -154,9 +217,23 @@ void PictureSurface::Painting::markRect(const QRect &rect)
     const QRect r = rect.normalized().translated(-m_bounds.topLeft()) & QRect(QPoint(0, 0), m_bounds.size());
     if (r.isEmpty())
         return;
-    for (int ty = r.top() / Tile; ty <= r.bottom() / Tile; ++ty)
-        std::fill_n(m_tiles.begin() + ptrdiff_t(ty) * m_tilesWide + r.left() / Tile,
-                    r.right() / Tile - r.left() / Tile + 1, 1);
+    for (int ty = r.top() / Tile; ty <= r.bottom() / Tile; ++ty) {
+        const int top = std::max(r.top(), ty * Tile) - ty * Tile;
+        const int bottom = std::min(r.bottom(), ty * Tile + Tile - 1) - ty * Tile;
+        const auto rows = RowMask(((1u << (bottom - top + 1)) - 1) << top);
+        const size_t first = size_t(ty) * size_t(m_tilesWide) + size_t(r.left() / Tile);
+        const size_t count = size_t(r.right() / Tile - r.left() / Tile + 1);
+        std::fill_n(m_tiles.begin() + ptrdiff_t(first), count, 1);
+        for (size_t i = first; i < first + count; ++i)
+            m_rows[i] |= rows;
+    }
+}
+
+void PictureSurface::Painting::markWholeTiles(const std::vector<unsigned char> &tiles)
+{
+    for (size_t i = 0; i < tiles.size(); ++i)
+        if (tiles[i])
+            m_rows[i] = AllRows;
 }
 
 void PictureSurface::Painting::markAlong(const QPainterPath &path, int margin, int vertexMargin)
@@ -214,6 +291,7 @@ void PictureSurface::Painting::flushFill()
     m_fillWaiting = false;
     m_filledTiles = m_tiles;
     paintFillInto(markedRegion(m_tiles), QPainter::CompositionMode_SourceOver);
+    markWholeTiles(m_tiles);
 }
 
 void PictureSurface::Painting::paintFillInto(const QRegion &region, QPainter::CompositionMode mode)
@@ -246,8 +324,10 @@ void PictureSurface::Painting::finishFill()
     bool anyLate = false;
     for (size_t i = 0; i < m_tiles.size(); ++i)
         anyLate |= (late[i] = m_tiles[i] && !m_filledTiles[i]) != 0;
-    if (anyLate)
+    if (anyLate) {
         paintFillInto(markedRegion(late), QPainter::CompositionMode_DestinationOver);
+        markWholeTiles(late);
+    }
     // The inside tiles, each tested at one pixel centre: no fill edge crosses them.
     const QRect area = (fill.isRect ? fill.rect.normalized() : fill.path.controlPointRect().toAlignedRect())
                        & m_bounds;
@@ -257,7 +337,8 @@ void PictureSurface::Painting::finishFill()
     const size_t stride = size_t(m_surface.m_raster.bytesPerLine());
     const QRect tiles(QPoint((area.left() - m_bounds.x()) / Tile, (area.top() - m_bounds.y()) / Tile),
                       QPoint((area.right() - m_bounds.x()) / Tile, (area.bottom() - m_bounds.y()) / Tile));
-    m_direct.assign(m_tiles.size(), 0);
+    if (m_direct.empty())
+        m_direct.assign(m_tiles.size(), 0);
     const QPolygonF outline = fill.isRect ? QPolygonF() : fill.path.toFillPolygon();
     const Qt::FillRule rule = fill.path.fillRule();
     for (int ty = tiles.top(); ty <= tiles.bottom(); ++ty) {
@@ -325,22 +406,29 @@ bool PictureSurface::Painting::xorBlock(QRgb *__restrict d, QRgb *__restrict o, 
     return true;
 }
 
-bool PictureSurface::Painting::xorHatchedBlock(QRgb *__restrict d, QRgb *__restrict o, int count, int surfaceX,
+bool PictureSurface::Painting::xorHatchedBlock(QRgb *__restrict d, QRgb *__restrict o, int count,
                                                const std::array<QRgb, 8> &pattern)
 {
     QRgb any = 0;
     if (count == 8) {
         for (int x = 0; x < 8; ++x)
             any |= o[x];
-    } else {
-        for (int x = 0; x < count; ++x)
-            any |= o[x];
+        if (!any)
+            return false;
+        for (int x = 0; x < 8; ++x) {
+            const QRgb v = o[x];
+            d[x] ^= v == HatchMarker ? pattern[size_t(x)] : (v & 0xFFFFFF);
+            o[x] = 0;
+        }
+        return true;
     }
+    for (int x = 0; x < count; ++x)
+        any |= o[x];
     if (!any)
         return false;
     for (int x = 0; x < count; ++x) {
         const QRgb v = o[x];
-        d[x] ^= v == HatchMarker ? pattern[size_t((surfaceX + x) & 7)] : (v & 0xFFFFFF);
+        d[x] ^= v == HatchMarker ? pattern[size_t(x)] : (v & 0xFFFFFF);
         o[x] = 0;
     }
     return true;
@@ -358,6 +446,12 @@ void PictureSurface::Painting::xorOverlay()
     std::vector<QRect> rects;
     for (int band = 0, tileRow = 0; band < h; band += Tile, ++tileRow) {
         const unsigned char *marks = m_tiles.data() + size_t(tileRow) * size_t(m_tilesWide);
+        const RowMask *rowMasks = m_rows.data() + size_t(tileRow) * size_t(m_tilesWide);
+        const unsigned char *direct =
+            m_direct.empty() ? nullptr : m_direct.data() + size_t(tileRow) * size_t(m_tilesWide);
+        // Most bands of a thin figure hold nothing at all.
+        if (!std::memchr(marks, 1, size_t(m_tilesWide)) && !(direct && std::memchr(direct, 1, size_t(m_tilesWide))))
+            continue;
         runs.clear();
         for (int t = 0; t < m_tilesWide;) {
             if (!marks[t]) {
@@ -369,27 +463,38 @@ void PictureSurface::Painting::xorOverlay()
                 ++t;
             runs.emplace_back(first, t);
         }
-        if (m_direct.empty())
-            std::fill(touched.begin(), touched.end(), 0);
+        if (direct)
+            std::copy_n(direct, m_tilesWide, touched.begin());
         else
-            std::copy_n(m_direct.begin() + ptrdiff_t(tileRow) * m_tilesWide, m_tilesWide, touched.begin());
+            std::fill(touched.begin(), touched.end(), 0);
         const int bandEnd = std::min(h, band + Tile);
         for (int y = band; y < bandEnd && !runs.empty(); ++y) {
             QRgb *o = overlay + size_t(y) * w;
             QRgb *d = reinterpret_cast<QRgb *>(rasterBits + size_t(m_bounds.y() + y) * stride) + m_bounds.x();
+            // The row's hatch, starting at the overlay's left edge: blocks
+            // start every eight pixels from there.
             std::array<QRgb, 8> pattern{};
-            if (m_hatched)
-                pattern = fillPattern(m_bounds.y() + y);
+            if (m_hatched) {
+                const std::array<QRgb, 8> surfacePattern = fillPattern(m_bounds.y() + y);
+                for (int k = 0; k < 8; ++k)
+                    pattern[size_t(k)] = surfacePattern[size_t((m_bounds.x() + k) & 7)];
+            }
+            const RowMask row = RowMask(1u << (y - band));
             for (const auto &[firstTile, endTile] : runs) {
-                const int runEnd = std::min(w, endTile * Tile);
-                // Most of a thin figure's tiles are empty: skip them eight pixels at a time.
-                for (int block = firstTile * Tile; block < runEnd; block += Block) {
-                    const int count = std::min(Block, runEnd - block);
-                    const bool drawn = m_hatched ? xorHatchedBlock(d + block, o + block, count, m_bounds.x() + block, pattern)
-                                                 : (count == Block ? xorBlock8(d + block, o + block)
-                                                                   : xorBlock(d + block, o + block, count));
-                    if (drawn)
-                        touched[size_t(block / Tile)] = 1;
+                for (int tile = firstTile; tile < endTile; ++tile) {
+                    if (!(rowMasks[tile] & row))  // nothing was drawn in this row of the tile
+                        continue;
+                    const int tileEnd = std::min(w, (tile + 1) * Tile);
+                    // Most of a thin figure's tiles are empty: skip them eight pixels at a time.
+                    for (int block = tile * Tile; block < tileEnd; block += Block) {
+                        const int count = std::min(Block, tileEnd - block);
+                        const bool drawn =
+                            m_hatched ? xorHatchedBlock(d + block, o + block, count, pattern)
+                                      : (count == Block ? xorBlock8(d + block, o + block)
+                                                        : xorBlock(d + block, o + block, count));
+                        if (drawn)
+                            touched[size_t(tile)] = 1;
+                    }
                 }
             }
         }

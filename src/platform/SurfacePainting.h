@@ -13,6 +13,7 @@
 #include <QRegion>
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <vector>
 
@@ -36,8 +37,8 @@ QBrush makeBrush(int fillStyle, Color color);
 // so that pixels where outline and fill overlap are inverted once. The cost
 // follows the figure's pixels, not its bounding box:
 // - every painting call marks the 16 x 16 tiles of the overlay it may touch
-//   (generously: pen width, joins and caps included), and the end visits
-//   only those;
+//   (generously: pen width, joins and caps included) with the rows it may
+//   touch in them, and the end visits only those rows of those tiles;
 // - the fill waits until the outline has marked its tiles, and is then
 //   painted into the marked tiles only. A tile that no outline or fill edge
 //   marked lies wholly inside or wholly outside the fill, so the fill's
@@ -49,6 +50,9 @@ QBrush makeBrush(int fillStyle, Color color);
 class PictureSurface::Painting {
 public:
     static constexpr int Tile = 16;
+    using RowMask = std::uint16_t;
+    static_assert(sizeof(RowMask) * 8 == Tile);
+    static constexpr RowMask AllRows = 0xFFFF;
 
     Painting(PictureSurface &surface, const QRect &bounds);
 
@@ -60,6 +64,12 @@ public:
     void plot(int x, int y, QRgb ink);
 
     void fillRect(const QRect &rect, const QColor &color);
+
+    // Opaque rectangles of one colour that overlap one another only inside
+    // the given zone, such as a box outline's edges meeting at its corners.
+    // In XOR mode, a figure without a fill XORs their parts outside the zone
+    // straight onto the raster, sparing the overlay pass over their tiles.
+    void fillRects(const std::vector<QRect> &rects, const QColor &color, const QRegion &overlapZone);
 
     // Marks tiles that painting calls to come will touch, so that a waiting
     // fill is painted into them first.
@@ -97,8 +107,15 @@ private:
     // The XOR values of the fill for one surface row, by x & 7.
     std::array<QRgb, 8> fillPattern(int surfaceY) const;
 
-    // Marks the tiles of a rectangle in surface pixels.
+    // Marks the tiles of a rectangle in surface pixels, and its rows in them.
     void markRect(const QRect &rect);
+
+    // Marks every row of the given tiles: a fill was painted into them.
+    void markWholeTiles(const std::vector<unsigned char> &tiles);
+
+    // XORs an opaque rectangle straight onto the raster and records its
+    // tiles as changed.
+    void xorDirect(const QRect &rect, QRgb ink);
 
     // Marks the tiles within a margin of every segment of a path, and within
     // a wider one of its vertices, where joins reach further.
@@ -129,7 +146,8 @@ private:
     static bool xorBlock8(QRgb *__restrict d, QRgb *__restrict o);
     static bool xorBlock(QRgb *__restrict d, QRgb *__restrict o, int count);
     // The same where a hatch marker may be: it shows the fill's pattern.
-    static bool xorHatchedBlock(QRgb *__restrict d, QRgb *__restrict o, int count, int surfaceX,
+    // The pattern starts at the block's first pixel.
+    static bool xorHatchedBlock(QRgb *__restrict d, QRgb *__restrict o, int count,
                                 const std::array<QRgb, 8> &pattern);
 
     // XORs the overlay's drawn pixels in the marked tiles onto the raster,
@@ -146,7 +164,9 @@ private:
     int m_tilesWide = 0;
     int m_tilesHigh = 0;
     std::vector<unsigned char> m_tiles;   // 1 where a tile of the overlay may hold drawn pixels
-    std::vector<unsigned char> m_direct;  // 1 where the fill was XORed straight onto the raster
+    std::vector<RowMask> m_rows;          // of each tile, a bit for each of its rows that may hold
+                                          // drawn pixels: a thin edge's tiles are read in its rows only
+    std::vector<unsigned char> m_direct;  // 1 where pixels were XORed straight onto the raster
     std::optional<Fill> m_fill;           // the fill of an XOR figure
     bool m_fillWaiting = false;           // not painted into the overlay yet
     std::vector<unsigned char> m_filledTiles;  // the tiles it was painted into
@@ -163,7 +183,9 @@ inline void PictureSurface::Painting::plot(int x, int y, QRgb ink)
             flushFill();
         const int ox = x - m_bounds.x(), oy = y - m_bounds.y();
         m_surface.m_overlayStore[size_t(oy) * size_t(m_bounds.width()) + size_t(ox)] = ink;
-        m_tiles[size_t(oy / Tile) * size_t(m_tilesWide) + size_t(ox / Tile)] = 1;
+        const size_t tile = size_t(oy / Tile) * size_t(m_tilesWide) + size_t(ox / Tile);
+        m_tiles[tile] = 1;
+        m_rows[tile] |= RowMask(1u << (oy % Tile));
     } else {
         reinterpret_cast<QRgb *>(m_surface.m_raster.scanLine(y))[x] = ink;
     }

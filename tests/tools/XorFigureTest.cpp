@@ -1,7 +1,7 @@
 // XOR figures on one surface, one after another: each drawn twice restores
 // every pixel, also after figures of other sizes, widths, styles and fills
-// used the same overlay; a drawn figure matches its copy-mode pixels; and a
-// thin figure reports only its own tiles as changed.
+// used the same overlay; a drawn figure matches its copy-mode pixels; every
+// changed pixel is reported, and a thin figure reports only its own tiles.
 
 #include "pinxel/PictureSurface.h"
 #include "support/TestSupport.h"
@@ -84,6 +84,38 @@ TEST(XorFigures, EachDrawnTwiceRestoresThePictureOnASharedOverlay)
         ASSERT_TRUE(sameImage(content, surface.Image()))
             << figure.name << " in round " << round << ", width " << surface.DrawWidth << ", style "
             << surface.DrawStyle << ", fill " << surface.FillStyle;
+    }
+}
+
+// A view repaints only the reported region, so every pixel a figure changes
+// must lie in it, also where an outline was XORed straight onto the raster.
+TEST(XorFigures, EveryChangedPixelIsReported)
+{
+    PictureSurface surface;
+    surface.setScaleMode(ScalePixels);
+    surface.AutoSize = true;
+    surface.setPicture(test::randomImage(300, 200, 17));
+    surface.DrawMode = DrawModeXorPen;
+    QRandomGenerator random(9);
+    for (int round = 0; round < 120; ++round) {
+        const Figure &figure = figures()[size_t(random.bounded(int(figures().size())))];
+        surface.DrawWidth = random.bounded(1, 9);
+        surface.DrawStyle = random.bounded(0, 5);
+        surface.FillStyle = random.bounded(2) ? FillTransparent : random.bounded(0, 8);
+        surface.ForeColor = Color(random.bounded(1, 0x1000000));
+        surface.FillColor = Color(random.bounded(1, 0x1000000));
+        surface.Refresh();
+        const QImage before = surface.Image().copy();
+        figure.draw(surface, random);
+        const QImage after = surface.Image();
+        const QRegion reported = surface.pendingChanges();
+        for (int y = 0; y < before.height(); ++y)
+            for (int x = 0; x < before.width(); ++x)
+                if (before.pixel(x, y) != after.pixel(x, y)) {
+                    ASSERT_TRUE(reported.contains(QPoint(x, y)))
+                        << figure.name << " in round " << round << " at " << x << "," << y << ", width "
+                        << surface.DrawWidth << ", style " << surface.DrawStyle << ", fill " << surface.FillStyle;
+                }
     }
 }
 
