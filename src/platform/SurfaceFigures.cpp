@@ -145,7 +145,8 @@ void PictureSurface::strokeFigure(Painting &painting, const QPainterPath &path, 
     }
     painting.reserve(path, 1, false);
     const QRgb ink = toQRgb(color);
-    DashWalker dashes(dashLengths(DrawStyle, 1));
+    const std::vector<int> pattern = dashLengths(DrawStyle, 1);
+    DashWalker dashes(pattern);
     bool first = true;
     QPoint last;
     const auto plotFrom = [&](QPoint from, QPoint to, bool includeStart) {
@@ -173,6 +174,7 @@ void PictureSurface::strokeFigure(Painting &painting, const QPainterPath &path, 
         }
     };
     for (const QPolygonF &polygon : path.toSubpathPolygons()) {
+        dashes = DashWalker(pattern);  // each stroke starts its own pattern, as separate lines would
         first = true;
         for (const QPointF &pointF : polygon) {
             const QPoint point(int(std::lround(pointF.x())), int(std::lround(pointF.y())));

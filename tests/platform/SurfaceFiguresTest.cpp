@@ -146,6 +146,35 @@ TEST_F(Canvas, WideDashesKeepTheirLengthBounded)
     EXPECT_EQ(surface.GetPixel(195, 10), White);
 }
 
+// Lines draws several strokes as one figure (an arrow: shaft and head); in
+// copy mode it must draw what separate Line calls draw, each stroke starting
+// its own dash pattern.
+TEST(SurfaceLines, EachStrokeStartsItsOwnDashPattern)
+{
+    const QLine strokes[] = {{QPoint(3, 30), QPoint(50, 30)}, {QPoint(50, 30), QPoint(43, 23)},
+                             {QPoint(50, 30), QPoint(43, 37)}};
+    for (int width : {1, 3, 5})
+        for (int style = StyleSolid; style <= StyleDashDotDot; ++style) {
+            const auto drawn = [&](bool together) {
+                PictureSurface s;
+                s.setScaleMode(ScalePixels);
+                s.setPixelSize(60, 60);
+                s.Cls();
+                s.DrawWidth = width;
+                s.DrawStyle = style;
+                s.ForeColor = Black;
+                if (together) {
+                    s.Lines(strokes);
+                } else {
+                    for (const QLine &line : strokes)
+                        s.Line(line.x1(), line.y1(), line.x2(), line.y2());
+                }
+                return s.Image().copy();
+            };
+            EXPECT_TRUE(sameImage(drawn(false), drawn(true))) << "width " << width << " style " << style;
+        }
+}
+
 TEST_F(Canvas, WideDottedBoxIsSquareDotsWithSquareCorners)
 {
     surface.setPixelSize(60, 40);
