@@ -54,6 +54,7 @@ void frmPaint::mnuNew_Click()
         UpdateCaption();
         PolygonActive = FlagFalse;
         PolygonPoints.assign(1, QPoint());
+        polygonPreview.shown = false;  // its edges went with the old picture
         ZoomFactor = 1.0f;
         AdjustPaintResizeBox();
         ClearImageBuffer();

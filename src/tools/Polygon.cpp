@@ -54,9 +54,10 @@ void frmPaint::DrawPolygon(Flag final, Flag lastOnly)
 void Polygon::hidePreview(frmPaint &w)
 {
     PolygonPreview &preview = w.polygonPreview;
-    if (!preview.shown)
-        return;
+    const bool onCanvas = preview.shown && isSet(w.PolygonActive);  // New drops an open polygon with its picture
     preview.shown = false;
+    if (!onCanvas)
+        return;
     const std::vector<QLine> lines = edges(preview.points, false);
     drawWithPen(w.picPaint, preview.pen, [&] { w.picPaint.Lines(lines); });
 }

@@ -162,6 +162,22 @@ TEST_F(PolygonTest, WidthColourAndStyleChangedMidwayLeaveNoTraceOfTheOldPreview)
                           canvas()));
 }
 
+// New drops an open polygon with the picture: a later width or colour change
+// must not XOR its old edges onto the fresh one.
+TEST_F(PolygonTest, NewDropsTheOpenPolygonsPreviewWithThePicture)
+{
+    open(80, 60);
+    selectTool(ToolPolygon);
+    click(w(), 10, 10);
+    click(w(), 70, 15);
+    host.answerMsgBox(AnswerNo);  // do not save the open polygon
+    w().clickMenuItem(QStringLiteral("mnuNew"));
+    const QImage fresh = canvas();
+    w().fraOptDot_MouseDown(1, 0, 350, 420);
+    w().lblColor_MouseDown(5, 1, 0, 0, 0);
+    EXPECT_TRUE(sameImage(fresh, canvas()));
+}
+
 TEST_F(PolygonTest, ChoosingAnyToolClosesTheOpenPolygonAsOneStep)
 {
     open(60, 50);
