@@ -44,6 +44,7 @@ struct CommonDialog {
     QString Filter;       // "Description|*.ext;*.ext2|Description|*.ext"
     int FilterIndex = 1;
     QString InitDir;
+    QString DefaultExt;   // for a typed name without an extension
     pinxel::Color Color = 0;
     QString FontName = QStringLiteral("DejaVu Sans");
     double FontSize = 8.0;

@@ -49,4 +49,9 @@ private:
 // {"Text files (*.txt *.log)", "All (*.*)"}.
 QStringList toQtNameFilters(const QString &filter);
 
+// The extension a save dialog gives a typed name without one: DefaultExt when
+// it is a plain extension, else the first plain pattern of the chosen filter
+// (a pattern such as "*.brg" names no single extension); empty for none.
+QString saveDialogSuffix(const CommonDialog &dialog);
+
 }  // namespace pinxel

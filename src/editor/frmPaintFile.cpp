@@ -135,6 +135,7 @@ void frmPaint::mnuSaveAs_Click()
     try {
         cdlSave.DialogTitle = QStringLiteral("Save As");
         cdlSave.Filter = QString::fromLatin1(SaveFilter);
+        cdlSave.DefaultExt = QStringLiteral("*.brg");
         HostServices::current().ShowSave(cdlSave);
         if (cdlSave.FileName.isEmpty())
             return;

@@ -79,6 +79,8 @@ namespace {
 
 enum DialogFlag : int {
     FlagOverwritePrompt = 2,
+    FlagNoSelection = 4,     // print dialog
+    FlagNoPageNumbers = 8,   // print dialog
     FlagPathMustExist = 2048,
     FlagFileMustExist = 4096,
 };
@@ -113,6 +115,29 @@ void readFileDialog(const QFileDialog &box, CommonDialog &dialog)
 }
 
 }  // namespace
+
+QString saveDialogSuffix(const CommonDialog &dialog)
+{
+    const auto plain = [](QString extension) {
+        if (extension.startsWith(QLatin1Char('.')))
+            extension.remove(0, 1);
+        static const QRegularExpression word(QStringLiteral("^[A-Za-z0-9_]+$"));
+        return word.match(extension).hasMatch() ? extension : QString();
+    };
+    if (const QString own = plain(dialog.DefaultExt.trimmed()); !own.isEmpty())
+        return own;
+    const QStringList parts = dialog.Filter.split(QLatin1Char('|'));
+    const qsizetype patterns = 2 * qsizetype(std::max(1, dialog.FilterIndex)) - 1;
+    if (patterns >= parts.size())
+        return QString();
+    for (const QString &pattern : parts[patterns].split(QLatin1Char(';'))) {
+        const QString trimmed = pattern.trimmed();
+        if (trimmed.startsWith(QLatin1String("*.")))
+            if (const QString extension = plain(trimmed.mid(2)); !extension.isEmpty())
+                return extension;
+    }
+    return QString();
+}
 
 QStringList toQtNameFilters(const QString &filter)
 {
@@ -208,6 +233,7 @@ void QtHostServices::ShowSave(CommonDialog &dialog)
     box.setAcceptMode(QFileDialog::AcceptSave);
     box.setFileMode(QFileDialog::AnyFile);
     box.setOption(QFileDialog::DontConfirmOverwrite, !(dialog.Flags & FlagOverwritePrompt));
+    box.setDefaultSuffix(saveDialogSuffix(dialog));
     for (;;) {
         if (box.exec() != QDialog::Accepted || box.selectedFiles().isEmpty())
             cancelled();
@@ -260,6 +286,8 @@ void QtHostServices::ShowPrinter(CommonDialog &dialog)
         QPrintDialog box(&printer, dialogParent());
         if (!dialog.DialogTitle.isEmpty())
             box.setWindowTitle(dialog.DialogTitle);
+        box.setOption(QAbstractPrintDialog::PrintSelection, !(dialog.Flags & FlagNoSelection));
+        box.setOption(QAbstractPrintDialog::PrintPageRange, !(dialog.Flags & FlagNoPageNumbers));
         if (box.exec() != QDialog::Accepted)
             cancelled();
         dialog.Copies = printer.copyCount();

@@ -220,6 +220,26 @@ TEST(QtHostTest, FiltersBecomeQtNameFilters)
     EXPECT_TRUE(toQtNameFilters(QString()).isEmpty());
 }
 
+// The editor's Save dialog presets "*.brg", a pattern and no extension: a
+// name typed without one gets the chosen filter's, so it reopens as a bitmap.
+TEST(QtHostTest, ASaveDialogSuffixIsAPlainExtension)
+{
+    CommonDialog save;
+    save.Filter = QStringLiteral("Bitmap Files (*.bmp) |*.bmp");
+    save.DefaultExt = QStringLiteral("*.brg");
+    EXPECT_EQ(saveDialogSuffix(save), QStringLiteral("bmp"));
+    save.DefaultExt = QStringLiteral(".png");
+    EXPECT_EQ(saveDialogSuffix(save), QStringLiteral("png"));
+    save.DefaultExt.clear();
+    save.Filter = QStringLiteral("Pictures|*.gif;*.jpg|All|*.*");
+    save.FilterIndex = 2;
+    EXPECT_EQ(saveDialogSuffix(save), QString());  // "*.*" names none
+    save.FilterIndex = 1;
+    EXPECT_EQ(saveDialogSuffix(save), QStringLiteral("gif"));
+    save.FilterIndex = 7;
+    EXPECT_EQ(saveDialogSuffix(save), QString());
+}
+
 TEST(QtHostTest, PrintingToAPdfNeedsNoDialog)
 {
     QTemporaryDir dir;
