@@ -17,8 +17,10 @@ namespace {
 constexpr int PrinterDialogFlags = 12;
 }  // namespace
 
-Dabbler::Dabbler(QWidget *parent) : QWidget(parent), m_image(new ImageElement(this))
+Dabbler::Dabbler(QWidget *parent) : QWidget(parent), m_image(new ImageElement(this)), m_timer1(new QTimer(this))
 {
+    m_timer1->setObjectName(QStringLiteral("Timer1"));
+    m_timer1->setInterval(1000);  // disabled until Dabbler opens the editor
     setObjectName(QStringLiteral("Dabbler"));
     setAutoFillBackground(true);
     // Image1 at design: at 0, 0, stretched, fixed single border, flat.

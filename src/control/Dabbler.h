@@ -10,6 +10,7 @@
 #include "pinxel/Dabbler.h"
 #include "pinxel/Numeric.h"
 
+#include <QTimer>
 #include <QVariantList>
 #include <QWidget>
 
@@ -58,6 +59,9 @@ public:
     void PicturePrint() override;
 
     ImageElement *Image1() const { return m_image; }
+    // The one-second mirror of the editor's canvas into Image1; it runs only
+    // while Dabbler waits for the modal editor.
+    QTimer *Timer1() const { return m_timer1; }
 
     // The Resize behaviour: Image1 takes the control's inner size.
     void resizeImage();
@@ -83,6 +87,7 @@ private:
     void relayClick();
 
     ImageElement *m_image;
+    QTimer *m_timer1;
     Container *m_container = nullptr;
 
     QString m_windowCaption;

@@ -11,7 +11,6 @@
 
 #include <QMenu>
 #include <QTemporaryDir>
-#include <QTimer>
 
 namespace pinxel {
 
@@ -40,16 +39,16 @@ public:
         w.menu(QStringLiteral("mnuFile"))->menuAction()->setVisible(control.EditMenuFile());
 
         // Timer1: the host sees the picture as it is being edited.
-        QTimer timer1;
-        timer1.setInterval(1000);
-        QObject::connect(&timer1, &QTimer::timeout, &w, [&control, &w] { control.Image1()->setPicture(w.picPaint.Image()); });
+        const QMetaObject::Connection tick = QObject::connect(
+            control.Timer1(), &QTimer::timeout, &w, [&control, &w] { control.Image1()->setPicture(w.picPaint.Image()); });
         // A last copy as the editor closes, so the host keeps the final picture.
         const QMetaObject::Connection last = QObject::connect(
             &w, &frmPaint::closed, &control, [&control, &w] { control.Image1()->setPicture(w.picPaint.Image()); });
-        timer1.start();
+        control.Timer1()->start();
         w.ClearImageBuffer();
         w.showModal(&control);
-        timer1.stop();
+        control.Timer1()->stop();
+        QObject::disconnect(tick);
         QObject::disconnect(last);
     }
 
