@@ -4,6 +4,7 @@
 #include "editor/frmPaint.h"
 #include "pinxel/Screen.h"
 #include "view/StatusBar.h"
+#include "view/TwipsPlacement.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -18,6 +19,7 @@
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QScrollBar>
+#include <QSignalBlocker>
 
 namespace pinxel {
 
@@ -41,9 +43,23 @@ void expectArgs(const QStringList &args, int count, const QString &line)
 
 QJsonObject scrollBarState(const QScrollBar *bar)
 {
+    const QVariant max = bar->property("Max");  // as computed, also when negative
     return QJsonObject{{QStringLiteral("value"), bar->value()},
-                       {QStringLiteral("max"), bar->maximum()},
+                       {QStringLiteral("max"), max.isValid() ? max.toInt() : bar->maximum()},
                        {QStringLiteral("visible"), bar->isVisibleTo(bar->parentWidget())}};
+}
+
+// Whether an item is enabled as the editor set it: Qt also reports a hidden
+// item as disabled, so a hidden one is shown for a moment, unnoticed, to read it.
+bool itemEnabled(QAction *action)
+{
+    if (action->isVisible())
+        return action->isEnabled();
+    const QSignalBlocker quiet(action);
+    action->setVisible(true);
+    const bool enabled = action->isEnabled();
+    action->setVisible(false);
+    return enabled;
 }
 
 QString colorText(Color c) { return QStringLiteral("%1 %2 %3").arg(colorRed(c)).arg(colorGreen(c)).arg(colorBlue(c)); }
@@ -419,7 +435,8 @@ QString EditorScript::stateJson() const
         if (w.optTools[i]->isChecked())
             pressed = int(i);
     const auto twips = [](const QWidget *widget) {
-        return QJsonArray{widget->x() * twipsPerPixelX(), widget->y() * twipsPerPixelY()};
+        const QRectF placed = twipsGeometry(widget);
+        return QJsonArray{placed.left(), placed.top()};
     };
     state[QStringLiteral("tools")] = QJsonObject{
         {QStringLiteral("pressed"), pressed},
@@ -434,7 +451,7 @@ QString EditorScript::stateJson() const
     for (const auto &[name, action] : w.items()) {
         if (action->isSeparator())
             continue;
-        menus[name] = QJsonObject{{QStringLiteral("enabled"), action->isEnabled()},
+        menus[name] = QJsonObject{{QStringLiteral("enabled"), itemEnabled(action)},
                                   {QStringLiteral("checked"), action->isChecked()},
                                   {QStringLiteral("visible"), action->isVisible()}};
     }

@@ -8,6 +8,7 @@
 #include "pinxel/Screen.h"
 #include "view/ResizeHandle.h"
 #include "view/StatusBar.h"
+#include "view/TwipsPlacement.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -116,18 +117,12 @@ void frmPaint::createElements()
     menuBar = new QMenuBar(this);
     client = new QWidget(this);
 
-    const double tx = twipsPerPixelX(), ty = twipsPerPixelY();
-    const auto place = [tx, ty](QWidget *w, double left, double top, double width, double height) {
-        w->setGeometry(int(roundHalfEven(left / tx)), int(roundHalfEven(top / ty)), int(roundHalfEven(width / tx)),
-                       int(roundHalfEven(height / ty)));
-    };
-
     fraTools = new QFrame(client);
     fraTools->setObjectName(QStringLiteral("fraTools"));
-    place(fraTools, 0, -90, 855, 6000);
+    placeInTwips(fraTools, 0, -90, 855, 6000);
     fraColor = new QFrame(client);
     fraColor->setObjectName(QStringLiteral("fraColor"));
-    place(fraColor, 0, 4000, 6000, 860);
+    placeInTwips(fraColor, 0, 4000, 6000, 860);
 
     // The canvas: pixels inside, placed in the window's twips, white, single border.
     picPaint.setObjectName(QStringLiteral("picPaint"));
@@ -160,19 +155,19 @@ void frmPaint::createElements()
     hscPaint->setObjectName(QStringLiteral("hscPaint"));
     hscPaint->setSingleStep(10);
     hscPaint->setPageStep(100);
-    place(hscPaint, 855, 0, 1000, 255);
+    placeInTwips(hscPaint, 855, 0, 1000, 255);
     hscPaint->hide();
     vscPaint = new QScrollBar(Qt::Vertical, client);
     vscPaint->setObjectName(QStringLiteral("vscPaint"));
     vscPaint->setSingleStep(100);
     vscPaint->setPageStep(1000);
-    place(vscPaint, 0, 0, 255, 1000);
+    placeInTwips(vscPaint, 0, 0, 255, 1000);
     vscPaint->hide();
     fraScroll = new QFrame(client);
     fraScroll->setObjectName(QStringLiteral("fraScroll"));
     fraScroll->setFrameShape(QFrame::NoFrame);
     fraScroll->setAutoFillBackground(true);
-    place(fraScroll, 0, 0, 255, 255);
+    placeInTwips(fraScroll, 0, 0, 255, 255);
     fraScroll->hide();
 
     sta = new StatusBar(client);
@@ -198,7 +193,7 @@ void frmPaint::createElements()
         button->setCheckable(true);
         button->setAutoExclusive(true);
         button->setFocusPolicy(Qt::NoFocus);
-        place(button, toolCells[i][1] == 0 ? 50 : 435, 120 + 375 * toolCells[i][0], 390, 375);
+        placeInTwips(button, toolCells[i][1] == 0 ? 50 : 435, 120 + 375 * toolCells[i][0], 390, 375);
         optTools[i] = button;
     }
     optTools[ToolPencil]->setChecked(true);
@@ -207,7 +202,7 @@ void frmPaint::createElements()
     auto *swatchArea = new QLabel(fraColor);
     swatchArea->setAutoFillBackground(true);
     setSwatchColor(swatchArea, composeColor(224, 224, 224));
-    place(swatchArea, 150, 210, 555, 555);
+    placeInTwips(swatchArea, 150, 210, 555, 555);
     lblForeColor = new QLabel(fraColor);
     lblForeColor->setObjectName(QStringLiteral("lblForeColor"));
     lblFillColor = new QLabel(fraColor);
@@ -218,8 +213,8 @@ void frmPaint::createElements()
     }
     setSwatchColor(lblForeColor, 0);
     setSwatchColor(lblFillColor, 0xFFFFFF);
-    place(lblFillColor, 375, 420, 255, 255);
-    place(lblForeColor, 255, 300, 255, 255);
+    placeInTwips(lblFillColor, 375, 420, 255, 255);
+    placeInTwips(lblForeColor, 255, 300, 255, 255);
     lblForeColor->raise();
 
     cdlOpen.DialogTitle = QStringLiteral("Open");
@@ -351,6 +346,13 @@ void frmPaint::wireEvents()
             connect(item(name), &QAction::triggered, this, [this, handler, index] { (this->*handler)(index); });
         }
     };
+    // The menus of the bar run their Click as they drop down (see
+    // createMenus); a script's click on one runs the same handler.
+    for (const auto &[name, handler] : {std::pair{"mnuFile", &frmPaint::mnuFile_Click},
+                                        std::pair{"mnuEdit", &frmPaint::mnuEdit_Click},
+                                        std::pair{"mnuEffect", &frmPaint::mnuEffect_Click},
+                                        std::pair{"mnuFilter", &frmPaint::mnuFilter_Click}})
+        m_clicks[QString::fromLatin1(name)] = [this, handler = handler] { (this->*handler)(); };
     onClick("mnuNew", &frmPaint::mnuNew_Click);
     onClick("mnuOpen", &frmPaint::mnuOpen_Click);
     onClick("mnuSave", &frmPaint::mnuSave_Click);

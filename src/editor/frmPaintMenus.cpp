@@ -184,6 +184,7 @@ void frmPaint::createMenus()
 
     // The filter brush's pop-up is a menu of its own that never shows in the bar.
     QMenu *tfilter = addMenu(this, QStringLiteral("mnuTFilter"), QStringLiteral("&TFilter"));
+    tfilter->menuAction()->setVisible(false);
     for (int i = 0; i < 14; ++i) {
         QAction *a = addItem(tfilter, indexed("mnuFilterTools", i), QString::fromLatin1(FilterToolCaptions[i]));
         a->setCheckable(true);

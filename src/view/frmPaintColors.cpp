@@ -8,6 +8,7 @@
 #include "pinxel/Screen.h"
 #include "tools/Polygon.h"
 #include "view/MouseRelay.h"
+#include "view/TwipsPlacement.h"
 
 #include <QAction>
 #include <QFrame>
@@ -33,13 +34,6 @@ constexpr double ColumnLeft[13] = {850, 1125, 1400, 1660, 1935, 2200, 2475, 2745
 constexpr double RowTop[2] = {225, 495};
 constexpr double SwatchSize = 255;
 
-void place(QWidget *w, double left, double top, double width, double height)
-{
-    const double tx = twipsPerPixelX(), ty = twipsPerPixelY();
-    w->setGeometry(int(roundHalfEven(left / tx)), int(roundHalfEven(top / ty)), int(roundHalfEven(width / tx)),
-                   int(roundHalfEven(height / ty)));
-}
-
 // Moves the check mark of a style menu to one item.
 void checkOnly(QMenu *menu, QAction *chosen)
 {
@@ -59,7 +53,7 @@ void frmPaint::createPalette()
         swatch->setFrameShape(QFrame::Box);
         setSwatchColor(swatch, PaletteColors[i]);
         const size_t column = i / 2, row = i % 2;
-        place(swatch, ColumnLeft[column] + (column == 0 && row == 1 ? 5 : 0), RowTop[row], SwatchSize, SwatchSize);
+        placeInTwips(swatch, ColumnLeft[column] + (column == 0 && row == 1 ? 5 : 0), RowTop[row], SwatchSize, SwatchSize);
         auto *relay = new MouseRelay(swatch, true);
         const int index = int(i);
         connect(relay, &MouseRelay::MouseDown, this,

@@ -28,6 +28,14 @@ int px(double twips, double perPixel) { return int(roundHalfEven(twips / perPixe
 // A scroll maximum: the overhang in units of 10 twips, nearest, as a 16-bit value.
 int scrollMaximum(double overhang) { return toInt16(overhang / 10.0); }
 
+// A bar's range cannot run below its minimum of 0; the computed maximum, which
+// is negative when the canvas fits, is kept beside it as the bar's "Max".
+void setScrollMaximum(QScrollBar *bar, int maximum)
+{
+    bar->setProperty("Max", maximum);
+    bar->setMaximum(std::max(0, maximum));
+}
+
 }  // namespace
 
 void frmPaint::Form_Resize()
@@ -55,7 +63,7 @@ void frmPaint::Form_Resize()
 
         // Vertical bar, first pass, with the horizontal bar as it was.
         int vMax = scrollMaximum(canvasHeight - (height - hBar - 1950));
-        vscPaint->setMaximum(std::max(0, vMax));
+        setScrollMaximum(vscPaint, vMax);
         vscPaint->setVisible(vMax > 0);
         if (vMax > 0)
             vscPaint->setGeometry(px(width - BarThickness - 210, tx), 0, px(BarThickness, tx),
@@ -64,7 +72,7 @@ void frmPaint::Form_Resize()
 
         // Horizontal bar.
         const int hMax = scrollMaximum(canvasWidth - (width - vBar - 1050));
-        hscPaint->setMaximum(std::max(0, hMax));
+        setScrollMaximum(hscPaint, hMax);
         hscPaint->setVisible(hMax > 0);
         if (hMax > 0) {
             const double barWidth = vMax > 0 ? width - ToolsWidth - vBar - 100 : width - ToolsWidth - 90;
@@ -75,7 +83,7 @@ void frmPaint::Form_Resize()
         // With the horizontal bar showing, the vertical bar is measured again.
         if (hMax > 0) {
             vMax = scrollMaximum(canvasHeight - (height - BarThickness - 1850));
-            vscPaint->setMaximum(std::max(0, vMax));
+            setScrollMaximum(vscPaint, vMax);
             vscPaint->setGeometry(vscPaint->x(), 0, px(BarThickness, tx),
                                   px(scaleHeight - ColorHeight - BarThickness - 150, ty));
         }

@@ -11,6 +11,7 @@
 #include "view/MouseRelay.h"
 #include "view/ShapeSample.h"
 #include "view/ToolIcons.h"
+#include "view/TwipsPlacement.h"
 
 #include <QAbstractButton>
 #include <QFrame>
@@ -20,14 +21,6 @@
 namespace pinxel {
 
 namespace {
-
-// Places an element in its container's twips.
-void place(QWidget *w, double left, double top, double width, double height)
-{
-    const double tx = twipsPerPixelX(), ty = twipsPerPixelY();
-    w->setGeometry(int(roundHalfEven(left / tx)), int(roundHalfEven(top / ty)), int(roundHalfEven(width / tx)),
-                   int(roundHalfEven(height / ty)));
-}
 
 QFrame *panel(QWidget *parent, const char *name)
 {
@@ -117,15 +110,15 @@ void frmPaint::createToolPanels()
 
     // The width panel: eight dots, 2 to 9 pixels across, on a highlight square.
     fraOptDot = panel(fraTools, "fraOptDot");
-    place(fraOptDot, 90, 3600, 660, 1215);
+    placeInTwips(fraOptDot, 90, 3600, 660, 1215);
     lblDot = highlight(fraOptDot, "lblDot");
-    place(lblDot, DotColumnLeft[0], DotRowTop, DotHighlightSize, DotHighlightSize);
+    placeInTwips(lblDot, DotColumnLeft[0], DotRowTop, DotHighlightSize, DotHighlightSize);
     for (size_t i = 0; i < shpDot.size(); ++i) {
         auto *dot = new ShapeSample(ShapeSample::Circle, fraOptDot);
         dot->setObjectName(QStringLiteral("shpDot(%1)").arg(i));
         const double size = 30 + 15 * double(i);
         const double centreX = DotColumnLeft[i % 2] + DotCellSize / 2, centreY = DotRowTop + DotCellSize * double(i / 2) + DotCellSize / 2;
-        place(dot, centreX - size / 2, centreY - size / 2, size, size);
+        placeInTwips(dot, centreX - size / 2, centreY - size / 2, size, size);
         const QColor color = i == 0 ? Qt::white : Qt::black;
         dot->setBorderColor(color);
         dot->setFillColor(color);
@@ -135,32 +128,32 @@ void frmPaint::createToolPanels()
 
     // The brush panel: ten shapes on a highlight square; shown with the Brush tool only.
     fraBrush = panel(fraTools, "fraBrush");
-    place(fraBrush, 90, 4815, 660, 1545);
+    placeInTwips(fraBrush, 90, 4815, 660, 1545);
     lblBrush = highlight(fraBrush, "lblBrush");
     const qreal ratio = qApp->devicePixelRatio();
     for (size_t i = 0; i < imgBrush.size(); ++i) {
         auto *image = new QLabel(fraBrush);
         image->setObjectName(QStringLiteral("imgBrush(%1)").arg(i));
         image->setPixmap(brushImage(int(i), ratio));
-        place(image, BrushColumnLeft[i % 2], BrushRowTop + BrushRowStep * double(i / 2), 9 * twipsPerPixelX(),
+        placeInTwips(image, BrushColumnLeft[i % 2], BrushRowTop + BrushRowStep * double(i / 2), 9 * twipsPerPixelX(),
               9 * twipsPerPixelY());
         const int index = int(i);
         connect(new MouseRelay(image), &MouseRelay::MouseDown, this,
                 [this, index](int b, int s, double x, double y) { imgBrush_MouseDown(index, b, s, x, y); });
         imgBrush[i] = image;
     }
-    place(lblBrush, BrushColumnLeft[0] - 4 * twipsPerPixelX(), BrushRowTop - 4 * twipsPerPixelY(), 255, 255);
+    placeInTwips(lblBrush, BrushColumnLeft[0] - 4 * twipsPerPixelX(), BrushRowTop - 4 * twipsPerPixelY(), 255, 255);
     fraBrush->hide();
 
     // The fill panel: outline, outline and fill, fill only; shown with the four fillable shapes.
     fraOptFill = panel(fraTools, "fraOptFill");
-    place(fraOptFill, 75, 4815, FillPanelWidth, 1110);
+    placeInTwips(fraOptFill, 75, 4815, FillPanelWidth, 1110);
     lblFill = highlight(fraOptFill, "lblFill");
-    place(lblFill, (FillPanelWidth - FillBarWidth) / 2, FillBarTop[0], FillBarWidth, FillBarHeight);
+    placeInTwips(lblFill, (FillPanelWidth - FillBarWidth) / 2, FillBarTop[0], FillBarWidth, FillBarHeight);
     for (size_t i = 0; i < shpRect.size(); ++i) {
         auto *sample = new ShapeSample(ShapeSample::Rectangle, fraOptFill);
         sample->setObjectName(QStringLiteral("shpRect(%1)").arg(i));
-        place(sample, (FillPanelWidth - FillSampleWidth) / 2, FillSampleTop[i], FillSampleWidth, FillSampleHeight);
+        placeInTwips(sample, (FillPanelWidth - FillSampleWidth) / 2, FillSampleTop[i], FillSampleWidth, FillSampleHeight);
         sample->setBorderColor(i == 0 ? Qt::white : Qt::black);
         if (i > 0)
             sample->setFillColor(QColor(128, 128, 128));
@@ -190,7 +183,7 @@ void frmPaint::fraOptDot_MouseDown(int Button, int, double X, double Y)
         }
         static_cast<ShapeSample *>(shpDot[size_t(cell)])->setBorderColor(Qt::white);
         static_cast<ShapeSample *>(shpDot[size_t(cell)])->setFillColor(Qt::white);
-        place(lblDot, DotColumnLeft[column], DotRowTop + DotCellSize * row, DotHighlightSize, DotHighlightSize);
+        placeInTwips(lblDot, DotColumnLeft[column], DotRowTop + DotCellSize * row, DotHighlightSize, DotHighlightSize);
         DotIndex = std::int16_t(cell);
         // An open polygon's preview follows the new width.
         Polygon::hidePreview(*this);
@@ -213,7 +206,7 @@ void frmPaint::fraOptFill_MouseDown(int Button, int, double, double Y)
         if (option < 0)
             return;  // the gaps between the samples, or outside them
         FillOption = option;
-        place(lblFill, (FillPanelWidth - FillBarWidth) / 2, FillBarTop[option], FillBarWidth, FillBarHeight);
+        placeInTwips(lblFill, (FillPanelWidth - FillBarWidth) / 2, FillBarTop[option], FillBarWidth, FillBarHeight);
         for (size_t i = 0; i < shpRect.size(); ++i)
             static_cast<ShapeSample *>(shpRect[i])->setBorderColor(int(i) == option ? Qt::white : Qt::black);
     } catch (const Error &error) {

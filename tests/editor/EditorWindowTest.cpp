@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTest>
 
 namespace pinxel::test {
 namespace {
@@ -24,6 +25,27 @@ TEST_F(WindowTest, WithoutTheFileMenuAnEditedPictureClosesAtOnce)
     EXPECT_FALSE(frmPaint::exists());
     EXPECT_TRUE(host.shown().empty());
 }
+
+// The File menu's shortcuts belong to the menu: while the host hides it,
+// Ctrl+N must not wipe the picture without a question.
+class FileShortcutTest : public WindowTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(FileShortcutTest, CtrlNWorksOnlyWhileTheFileMenuIsShown)
+{
+    const bool fileMenu = GetParam();
+    frmPaint &editor = open(fileMenu);
+    click(5, 5);
+    const QImage drawn = canvas();
+    editor.show();
+    QApplication::setActiveWindow(&editor);
+    if (fileMenu)
+        host.answerMsgBox(AnswerNo);  // do not save the dot
+    QTest::keyClick(&editor, Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(sameImage(drawn, canvas()), !fileMenu);
+    EXPECT_EQ(host.shown().size(), fileMenu ? 1u : 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(FileMenu, FileShortcutTest, ::testing::Bool());
 
 TEST_F(WindowTest, CancelKeepsTheWindowAndNoClosesItWithoutSaving)
 {

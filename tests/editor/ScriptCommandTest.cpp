@@ -143,5 +143,28 @@ TEST_F(ScriptCommandTest, StateIsOneJsonLineWithTheEditorsVariables)
     EXPECT_TRUE(state[QStringLiteral("hscPaint")].toObject().contains(QStringLiteral("max")));
 }
 
+// What state reports is what the editor set, also where Qt keeps it otherwise:
+// a hidden item is not thereby disabled, a bar's maximum goes negative when
+// the canvas fits, and highlights sit at their designed twips.
+TEST_F(ScriptCommandTest, StateReportsTheDesignedValuesAndAMenuDropClearsTheStatusBar)
+{
+    const ToolRun r = run(QStringLiteral("canvas 50 40\noptTools(4).MouseDown 1 0 0 0\noptTools(4).Click\n"
+                                         "fraOptDot.MouseDown 1 0 350 420\npicPaint.MouseMove 0 0 12 34\n"
+                                         "state\nmnuEdit.Click\nstate\n"));
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    ASSERT_EQ(r.out.size(), 2);
+    const QJsonObject before = QJsonDocument::fromJson(r.out[0].toUtf8()).object();
+    const QJsonObject after = QJsonDocument::fromJson(r.out[1].toUtf8()).object();
+    const QJsonObject menus = before[QStringLiteral("menus")].toObject();
+    const QJsonObject transparent = menus[QStringLiteral("mnuFS(1)")].toObject();
+    EXPECT_FALSE(transparent[QStringLiteral("visible")].toBool());
+    EXPECT_TRUE(transparent[QStringLiteral("enabled")].toBool());
+    EXPECT_FALSE(menus[QStringLiteral("mnuTFilter")][QStringLiteral("visible")].toBool());
+    EXPECT_LT(before[QStringLiteral("vscPaint")][QStringLiteral("max")].toInt(), 0);
+    EXPECT_EQ(before[QStringLiteral("tools")][QStringLiteral("lblDot")].toArray(), (QJsonArray{325, 400}));
+    EXPECT_EQ(before[QStringLiteral("status")].toArray()[1].toString(), QStringLiteral("12,34"));
+    EXPECT_EQ(after[QStringLiteral("status")].toArray(), (QJsonArray{QString(), QString(), QString()}));
+}
+
 }  // namespace
 }  // namespace pinxel::test
