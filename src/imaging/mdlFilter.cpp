@@ -222,23 +222,28 @@ void FilterPicture(int filter, PictureSurface &target, int &left, int &top, int 
             region.whole = true;
         }
         // Measured as given; a region far outside the picture is clipped, not an overflow.
-        const bool smallRegion = (std::int64_t(bottom) - top) * (std::int64_t(right) - left) < 256;
+        // In double: bounds at the ends of the 32-bit range overflow a 64-bit product.
+        const bool smallRegion = (double(bottom) - top) * (double(right) - left) < 256;
         if (region.whole) {
             region.left = left;
             region.top = top;
             region.right = right;
             region.bottom = bottom;
         } else {
-            region.left = std::max(left, 0);
-            region.top = std::max(top, 0);
-            region.right = std::min(right, target.pixelWidth() - 1);
-            region.bottom = std::min(bottom, target.pixelHeight() - 1);
+            // Kept within a pixel of the picture, so that the passes' few
+            // pixels of neighbourhood cannot overflow.
+            region.left = std::clamp(left, 0, target.pixelWidth());
+            region.top = std::clamp(top, 0, target.pixelHeight());
+            region.right = std::clamp(right, -1, target.pixelWidth() - 1);
+            region.bottom = std::clamp(bottom, -1, target.pixelHeight() - 1);
         }
 
         const int drawMode = target.DrawMode;
         target.DrawMode = DrawModeCopyPen;
-        filters::Pass pass(target, region, smallRegion, random);
-        filters::runPass(pass, filter);
+        if (region.left <= region.right && region.top <= region.bottom) {  // else it covers no pixel
+            filters::Pass pass(target, region, smallRegion, random);
+            filters::runPass(pass, filter);
+        }
         target.DrawMode = drawMode;
         target.Refresh();
     } catch (const Error &error) {

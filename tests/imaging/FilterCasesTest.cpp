@@ -10,6 +10,7 @@
 
 
 #include <cmath>
+#include <limits>
 #include <vector>
 
 using namespace pinxel;
@@ -88,6 +89,33 @@ TEST_F(FilterCasesTest, OtherRegionsAreClippedAndLeftAsGiven)
                 ASSERT_EQ(at(x, y), fromQRgb(picture.pixel(x, y))) << x << ", " << y;
             }
         }
+}
+
+// Bounds at the ends of the 32-bit range clip like any other: a region that
+// misses the picture changes nothing, and none overflows in a neighbourhood.
+TEST_F(FilterCasesTest, RegionsAtTheEndsOfTheRangeClipWithoutOverflow)
+{
+    const QImage picture = randomImage(23, 17, 5);
+    constexpr int Max = std::numeric_limits<int>::max(), Min = std::numeric_limits<int>::min();
+    const int misses[][4] = {{0, 0, 5, Min}, {0, 0, Min, 5}, {Max, 0, 5, 5}, {0, Max, 5, 5}, {Min + 1, Min + 1, Min + 1, Min + 1}};
+    for (int filter = 0; filter <= FilterWave; ++filter) {
+        for (const auto &b : misses) {
+            load(picture);
+            run(filter, b[0], b[1], b[2], b[3]);
+            ASSERT_TRUE(sameImage(picture, m_surface.Image())) << "filter " << filter << " region " << b[0] << " "
+                                                               << b[1] << " " << b[2] << " " << b[3];
+        }
+        // The whole range clips to the whole picture, as its own bounds do
+        // (Diffuse drawing the same random numbers both times).
+        load(picture);
+        m_random = RandomSource(99);
+        run(filter, Min, Min, Max, Max);
+        const QImage clipped = m_surface.Image().copy();
+        load(picture);
+        m_random = RandomSource(99);
+        run(filter, 0, 0, 22, 16);
+        ASSERT_TRUE(sameImage(clipped, m_surface.Image())) << "filter " << filter;
+    }
 }
 
 TEST_F(FilterCasesTest, WaveAndDiffuseAtTheCanvasEdgeFilterOnlyTheClippedSquare)
