@@ -10,6 +10,10 @@
 //
 // The events MouseDown, MouseMove, MouseUp, Click and DblClick arrive both as
 // Qt signals of the widget and through Container::raiseEvent.
+//
+// The descriptions a property browser shows are the widget's class info
+// "Description:NAME" (Appearance, BorderStyle, Stretch and the four raised
+// events; the other members carry none).
 
 #include <QString>
 #include <QtPlugin>

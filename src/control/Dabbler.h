@@ -22,6 +22,15 @@ class ImageElement;
 class Dabbler : public QWidget, public DabblerInterface {
     Q_OBJECT
     Q_INTERFACES(pinxel::DabblerInterface)
+    // What a host's property browser shows for the members that carry a description.
+    Q_CLASSINFO("Description:Appearance", "Returns/sets whether or not an object is painted at run time with 3-D effects.")
+    Q_CLASSINFO("Description:BorderStyle", "Returns/sets the border style for an object.")
+    Q_CLASSINFO("Description:Stretch",
+                "Returns/sets a value that determines whether a graphic resizes to fit the size of an Image control.")
+    Q_CLASSINFO("Description:MouseDown", "Occurs when the user presses the mouse button while an object has the focus.")
+    Q_CLASSINFO("Description:MouseMove", "Occurs when the user moves the mouse.")
+    Q_CLASSINFO("Description:MouseUp", "Occurs when the user releases the mouse button while an object has the focus.")
+    Q_CLASSINFO("Description:Click", "Occurs when the user presses and then releases a mouse button over an object.")
 public:
     explicit Dabbler(QWidget *parent = nullptr);
     ~Dabbler() override;

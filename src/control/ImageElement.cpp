@@ -119,9 +119,16 @@ void ImageElement::paintEvent(QPaintEvent *)
     }
 }
 
+namespace {
+
+// An image is clicked with the left or the right button.
+bool clicks(Qt::MouseButton button) { return button == Qt::LeftButton || button == Qt::RightButton; }
+
+}  // namespace
+
 void ImageElement::mousePressEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::LeftButton)
+    if (clicks(event->button()))
         m_clickPending = true;
     const QPointF at = event->position();
     emit MouseDown(buttonMask(event->button()), shiftMask(event->modifiers()), twipsX(at.x()), twipsY(at.y()));
@@ -136,10 +143,10 @@ void ImageElement::mouseMoveEvent(QMouseEvent *event)
 void ImageElement::mouseReleaseEvent(QMouseEvent *event)
 {
     const QPointF at = event->position();
-    // A click is a left press and release over the image; the release that
-    // ends a double click follows no press and makes none.
-    const bool click = event->button() == Qt::LeftButton && m_clickPending && rect().contains(at.toPoint());
-    if (event->button() == Qt::LeftButton)
+    // A click is a left or right press and release over the image; the
+    // release that ends a double click follows no press and makes none.
+    const bool click = clicks(event->button()) && m_clickPending && rect().contains(at.toPoint());
+    if (clicks(event->button()))
         m_clickPending = false;
     emit MouseUp(buttonMask(event->button()), shiftMask(event->modifiers()), twipsX(at.x()), twipsY(at.y()));
     if (click)
@@ -149,7 +156,7 @@ void ImageElement::mouseReleaseEvent(QMouseEvent *event)
 void ImageElement::mouseDoubleClickEvent(QMouseEvent *event)
 {
     // The second press of a double click is the double click itself, not a MouseDown.
-    if (event->button() == Qt::LeftButton)
+    if (clicks(event->button()))
         emit DblClick();
 }
 

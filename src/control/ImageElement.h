@@ -60,7 +60,7 @@ private:
     bool m_stretch = true;
     int m_borderStyle = 1;
     int m_appearance = 0;
-    bool m_clickPending = false;  // a left press began over the image
+    bool m_clickPending = false;  // a left or right press began over the image
 };
 
 }  // namespace pinxel

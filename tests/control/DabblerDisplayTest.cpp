@@ -80,8 +80,10 @@ TEST_F(DabblerDisplay, MouseEventsAreRelayedWithMasksAndTwips)
     sendMouse(image, QEvent::MouseButtonRelease, {12, 22}, Qt::LeftButton, Qt::NoButton, Qt::ControlModifier);
     sendMouse(image, QEvent::MouseButtonPress, {5, 5}, Qt::RightButton, Qt::RightButton);
     sendMouse(image, QEvent::MouseButtonRelease, {5, 5}, Qt::RightButton, Qt::NoButton);
+    sendMouse(image, QEvent::MouseButtonPress, {5, 5}, Qt::MiddleButton, Qt::MiddleButton);
+    sendMouse(image, QEvent::MouseButtonRelease, {5, 5}, Qt::MiddleButton, Qt::NoButton);
 
-    ASSERT_EQ(container.events.size(), 6u);
+    ASSERT_EQ(container.events.size(), 9u);
     const auto &e = container.events;
     EXPECT_EQ(e[0].name, QStringLiteral("MouseDown"));
     EXPECT_EQ(e[0].arguments, (QVariantList{QVariant::fromValue<std::int16_t>(1), QVariant::fromValue<std::int16_t>(1),
@@ -93,8 +95,11 @@ TEST_F(DabblerDisplay, MouseEventsAreRelayedWithMasksAndTwips)
     EXPECT_EQ(e[3].name, QStringLiteral("Click"));
     EXPECT_TRUE(e[3].arguments.isEmpty());
     EXPECT_EQ(e[4].arguments[0], QVariant::fromValue<std::int16_t>(2)) << "right button";
-    EXPECT_EQ(e[5].name, QStringLiteral("MouseUp")) << "a right click is no Click";
-    EXPECT_EQ(signalled, (std::vector<QString>{"down 1 1 150 300", "click", "down 2 0 75 75"}));
+    EXPECT_EQ(e[5].name, QStringLiteral("MouseUp"));
+    EXPECT_EQ(e[6].name, QStringLiteral("Click")) << "an image is clicked with the left or right button";
+    EXPECT_EQ(e[7].arguments[0], QVariant::fromValue<std::int16_t>(4)) << "middle button";
+    EXPECT_EQ(e[8].name, QStringLiteral("MouseUp")) << "but not with the middle one";
+    EXPECT_EQ(signalled, (std::vector<QString>{"down 1 1 150 300", "click", "down 2 0 75 75", "click", "down 4 0 75 75"}));
 }
 
 TEST_F(DabblerDisplay, ADoubleClickRaisesNoDblClickAndNoSecondClick)

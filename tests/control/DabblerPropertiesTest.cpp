@@ -8,6 +8,8 @@
 #include "control/VariantConversion.h"
 #include "platform/MemoryPropertyBag.h"
 
+#include <QMetaClassInfo>
+
 namespace pinxel::test {
 namespace {
 
@@ -43,6 +45,21 @@ TEST_F(DabblerProperties, NewInstanceAndEmptyBagRestoreGiveTheDefaults)
     EXPECT_EQ(empty.reads(), (QStringList{"Appearance", "BorderStyle", "Stretch", "WindowCaption", "PictureFilename",
                                           "EditWidth", "EditHeight", "EditMaximized", "EditMenuFile"}));
     EXPECT_TRUE(container.notices.isEmpty()) << "a restore sends no change notices";
+}
+
+// A host's property browser finds the descriptions through the widget alone.
+TEST_F(DabblerProperties, DescriptionsAreTheWidgetsClassInfo)
+{
+    const QMetaObject *meta = static_cast<QWidget *>(control.get())->metaObject();
+    const auto description = [meta](const char *name) {
+        const int index = meta->indexOfClassInfo(QByteArray("Description:").append(name).constData());
+        return index < 0 ? QString() : QString::fromLatin1(meta->classInfo(index).value());
+    };
+    EXPECT_EQ(description("BorderStyle"), QStringLiteral("Returns/sets the border style for an object."));
+    EXPECT_EQ(description("Click"),
+              QStringLiteral("Occurs when the user presses and then releases a mouse button over an object."));
+    EXPECT_TRUE(description("WindowCaption").isEmpty());
+    EXPECT_TRUE(description("DblClick").isEmpty());
 }
 
 TEST_F(DabblerProperties, SavingWritesExactlyTheNineKeysInOrderWithTheirDefaults)
