@@ -12,9 +12,7 @@
 #include "pinxel/HostServices.h"
 #include "pinxel/PictureSurface.h"
 #include "pinxel/ScriptedHostServices.h"
-
-#include <QImageWriter>
-#include <QSaveFile>
+#include "platform/PictureFiles.h"
 
 #include <array>
 #include <cstdio>
@@ -105,21 +103,6 @@ std::optional<Color> colorArgument(const QString &text)
     return composeColor(c[0], c[1], c[2]);
 }
 
-void savePng(const QImage &picture, const QString &path)
-{
-    // Written aside and renamed into place, so that a failure leaves no half file.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw Error(ErrPermissionDenied, file.errorString());
-    QImageWriter writer(&file, "png");
-    if (!writer.write(picture)) {
-        file.cancelWriting();
-        throw Error(ErrDeviceIO, writer.errorString());
-    }
-    if (!file.commit())
-        throw Error(ErrDeviceIO, file.errorString());
-}
-
 int runFilter(const QStringList &arguments)
 {
     if (arguments.contains(QLatin1String("--help")) || arguments.contains(QLatin1String("-h"))) {
@@ -196,7 +179,7 @@ int runFilter(const QStringList &arguments)
 
     try {
         if (output.endsWith(QLatin1String(".png"), Qt::CaseInsensitive))
-            savePng(surface.Image(), output);
+            saveImageFile(surface.Image(), output, "png");
         else
             host.SavePicture(surface.Image(), output);
     } catch (const Error &error) {

@@ -3,6 +3,7 @@
 #include "control/FileMenuShown.h"
 #include "editor/frmPaint.h"
 #include "pinxel/Screen.h"
+#include "platform/PictureFiles.h"
 #include "view/StatusBar.h"
 #include "view/TwipsPlacement.h"
 
@@ -11,13 +12,11 @@
 #include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
-#include <QImageWriter>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QMenu>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QScrollBar>
 #include <QSignalBlocker>
 
@@ -146,10 +145,7 @@ void EditorScript::run(const QString &rawLine)
             throw ScriptError("save: a path is needed");
         const QString path = line.section(QLatin1Char(' '), 1).trimmed();
         if (path.endsWith(QLatin1String(".png"), Qt::CaseInsensitive)) {
-            QSaveFile file(path);
-            if (!file.open(QIODevice::WriteOnly) || !QImageWriter(&file, "png").write(w.picPaint.Image())
-                || !file.commit())
-                throw Error(ErrPermissionDenied, QStringLiteral("Cannot write %1").arg(path));
+            saveImageFile(w.picPaint.Image(), path, "png");
         } else {
             HostServices::current().SavePicture(w.picPaint.Image(), path);
         }
@@ -160,8 +156,8 @@ void EditorScript::run(const QString &rawLine)
         const QString path = line.section(QLatin1Char(' '), 1).trimmed();
         w.setAttribute(Qt::WA_DontShowOnScreen, !w.isVisible());
         w.show();
-        if (!w.grab().save(path))
-            throw Error(ErrPermissionDenied, QStringLiteral("Cannot write %1").arg(path));
+        const QByteArray format = QFileInfo(path).suffix().toLower().toLatin1();
+        saveImageFile(w.grab().toImage(), path, format.isEmpty() ? "png" : format.constData());
     } else {
         static const QRegularExpression event(QStringLiteral("^([A-Za-z][A-Za-z0-9]*)(?:\\((\\d+)\\))?\\.([A-Za-z]+)$"));
         const QRegularExpressionMatch match = event.match(head);

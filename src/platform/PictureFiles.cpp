@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QImageWriter>
 #include <QSaveFile>
 #include <QtEndian>
 
@@ -293,8 +294,13 @@ QImage loadPictureFile(const QString &path)
     if (path.isEmpty())
         return QImage();
     const QFileInfo info(path);
-    if (!info.exists() || info.isDir())
+    if (!info.exists())
         throw Error(ErrFileNotFound, QStringLiteral("File not found: %1").arg(path));
+    if (info.isDir())
+        throw Error(ErrFileNotFound, QStringLiteral("File not found: %1 is a folder").arg(path));
+    // A pipe or a device would block the read or never end.
+    if (!info.isFile())
+        throw Error(ErrFileNotFound, QStringLiteral("File not found: %1 is not a regular file").arg(path));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         if (file.error() == QFileDevice::PermissionsError)
@@ -354,6 +360,8 @@ void checkWritableTarget(const QString &path)
     const bool exists = ::stat(QFile::encodeName(info.absoluteFilePath()).constData(), &fileStat) == 0;
     if (exists && S_ISDIR(fileStat.st_mode))
         throw Error(ErrPermissionDenied, QStringLiteral("Permission denied: %1 is a folder").arg(path));
+    if (exists && !S_ISREG(fileStat.st_mode))
+        throw Error(ErrPermissionDenied, QStringLiteral("Permission denied: %1 is not a regular file").arg(path));
     // The owner's write bit decides, also for an administrator whom the
     // system itself would let through: read-only means read-only.
     if (exists && (!(fileStat.st_mode & S_IWUSR) || ::access(QFile::encodeName(path).constData(), W_OK) != 0))
@@ -382,6 +390,25 @@ void saveFileAtomically(const QString &path, const std::function<bool(QIODevice 
     if (!file.commit())
         throw Error(ErrDeviceIO, QStringLiteral("Device I/O error: writing %1 failed: %2 (%3)")
                                      .arg(path, file.errorString(), systemError(errno)));
+}
+
+void saveImageFile(const QImage &picture, const QString &path, const char *format)
+{
+    if (picture.isNull())
+        throw Error(ErrInvalidPicture, QStringLiteral("Invalid picture: there is no picture to save"));
+    QString why;
+    try {
+        saveFileAtomically(path, [&](QIODevice &device) {
+            QImageWriter writer(&device, format);
+            if (writer.write(picture))
+                return true;
+            why = writer.errorString();
+            return false;
+        });
+    } catch (const Error &error) {
+        throw Error(error.number(),
+                    why.isEmpty() ? error.description() : QStringLiteral("%1 (%2)").arg(error.description(), why));
+    }
 }
 
 void savePictureFile(const QImage &picture, const QString &path)

@@ -31,7 +31,13 @@ QByteArray encodeBmp24(const QImage &picture);
 // fails; the old file stays as it was on every failure.
 void savePictureFile(const QImage &picture, const QString &path);
 
-// Raises 76 or 70 as savePictureFile does when path may not be written.
+// Writes the picture in another format Qt writes (such as "png"), with the
+// same checks and the same atomic replacement as savePictureFile.
+void saveImageFile(const QImage &picture, const QString &path, const char *format);
+
+// Raises 76 or 70 as savePictureFile does when path may not be written: also
+// for a folder or another file that is not a regular one (a device, a pipe),
+// which a replacement would destroy.
 void checkWritableTarget(const QString &path);
 
 // Checks the target, then writes through a temporary file in the same folder

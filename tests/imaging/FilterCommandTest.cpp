@@ -13,6 +13,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <sys/stat.h>
+
 using namespace pinxel;
 using pinxel::test::randomImage;
 using pinxel::test::sameImage;
@@ -146,6 +148,21 @@ TEST_F(FilterCommandTest, FailuresSayWhyAndLeaveTheOutputAsItWas)
     result = run({QStringLiteral("blur"), m_input});
     EXPECT_EQ(result.exitCode, 2);
     EXPECT_TRUE(unchanged());
+
+    // A read-only output is refused in either format, and a pipe is not
+    // replaced by a file.
+    ASSERT_TRUE(QFile::setPermissions(output, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
+    result = run({QStringLiteral("blur"), m_input, output});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_TRUE(result.errors.contains(QLatin1String("read-only"))) << result.errors.toStdString();
+    EXPECT_TRUE(unchanged());
+    EXPECT_EQ(QFileInfo(output).permissions() & QFileDevice::WriteOwner, 0);
+    const QString pipe = path("pipe.png");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0644), 0);
+    result = run({QStringLiteral("blur"), m_input, pipe});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_TRUE(result.errors.contains(QLatin1String("not a regular file"))) << result.errors.toStdString();
+    EXPECT_FALSE(QFileInfo(pipe).isFile());
     EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files).size(), 3);  // in.png, kept.png, corrupt.bmp
 }
 

@@ -10,6 +10,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QtEndian>
 
@@ -187,11 +188,18 @@ TEST_F(PictureFilesTest, CursorsAndIconsKeepTheirTransparency)
     EXPECT_EQ(qAlpha(loaded.pixel(6, 5)), 0);
 }
 
-TEST_F(PictureFilesTest, EmptyPathGivesAnEmptyPictureAndAMissingFileRaises53)
+TEST_F(PictureFilesTest, EmptyPathGivesAnEmptyPictureAndMissingOrSpecialFilesAreRefused)
 {
     EXPECT_TRUE(host.LoadPicture(QString()).isNull());
     EXPECT_EQ(errorOf([&] { host.LoadPicture(path("missing.bmp")); }), ErrFileNotFound);
     EXPECT_EQ(errorOf([&] { host.LoadPicture(dir.path()); }), ErrFileNotFound);
+    // A pipe would block the read until someone writes to it.
+    const QString pipe = path("pipe.bmp");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0644), 0);
+    EXPECT_EQ(errorOf([&] { host.LoadPicture(pipe); }), ErrFileNotFound);
+    EXPECT_EQ(errorOf([&] { host.SavePicture(randomImage(2, 2, 1), pipe); }), ErrPermissionDenied);
+    EXPECT_EQ(errorOf([&] { saveImageFile(randomImage(2, 2, 1), pipe, "png"); }), ErrPermissionDenied);
+    EXPECT_FALSE(QFileInfo(pipe).isFile());
 }
 
 TEST_F(PictureFilesTest, BadPictureFilesRaise481WithAReason)
