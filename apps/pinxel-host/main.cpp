@@ -45,12 +45,22 @@ QString samplePicture()
 
 int main(int argc, char **argv)
 {
-    bool screenshot = false;
-    for (int i = 1; i < argc; ++i)
-        if (QByteArrayView(argv[i]) == "--screenshot" || QByteArrayView(argv[i]).startsWith("--screenshot="))
+    bool screenshot = false;  // or anything else that needs no screen
+    for (int i = 1; i < argc; ++i) {
+        const QByteArrayView argument(argv[i]);
+        if (argument == "--screenshot" || argument.startsWith("--screenshot=") || argument == "--help"
+            || argument == "-h" || argument == "--help-all")
             screenshot = true;
-    if (screenshot || (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY")))
-        setenv("QT_QPA_PLATFORM", "offscreen", screenshot ? 1 : 0);
+    }
+    const bool display = std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY") || std::getenv("QT_QPA_PLATFORM");
+    if (screenshot) {
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    } else if (!display) {
+        // An invisible window nobody can close would run for ever.
+        std::fprintf(stderr, "pinxel-host: there is no display to show the form on (DISPLAY is not set).\n"
+                             "Use --screenshot FILE.png to render the form without one.\n");
+        return 1;
+    }
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("pinxel-host"));
