@@ -133,6 +133,7 @@ public:
     void PSet(double x, double y, std::optional<Color> color = std::nullopt);
     Color Point(double x, double y) const;
     // Writes text at CurrentX, CurrentY (its top) and moves to the next line.
+    // The draw mode does not apply to text.
     void Print(const QString &text);
     // Negative widths or heights mirror. Omitted sizes take the picture's.
     void PaintPicture(const QImage &picture, double x, double y, std::optional<double> width = std::nullopt,

@@ -48,7 +48,7 @@ struct FontAnswer {
     bool italic = false;
     bool underline = false;
     bool strikethru = false;
-    Color color = 0;
+    std::optional<Color> color;  // unchanged when the answer names none
 };
 
 // A printer that keeps what it was sent and can write it out.
@@ -129,10 +129,6 @@ public:
     void ShowPrinter(CommonDialog &dialog) override;
     ScriptedPrinter &printer() override { return m_printer; }
     int PopupMenu(const QStringList &items) override;
-
-    // A standard screen: 15 twips per pixel, whatever the display.
-    double TwipsPerPixelX() override { return 15.0; }
-    double TwipsPerPixelY() override { return 15.0; }
 
 private:
     struct Answer {

@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <utility>
 
 namespace pinxel {
 
@@ -19,10 +20,10 @@ namespace {
 // Changes smaller than this gather in one box; larger ones keep their shape.
 constexpr qint64 SmallChangeArea = 64 * 64;
 
-int roundToInt(double value)
-{
-    return int(std::clamp(roundHalfEven(value), -1.0e9, 1.0e9));
-}
+// A pixel coordinate: beyond 32 bits (or not a number) raises Overflow, as
+// every conversion does; within them it is kept a long way inside the range,
+// so that the figures' own arithmetic cannot wrap.
+int roundToInt(double value) { return std::clamp(toInt32(value), -1'000'000'000, 1'000'000'000); }
 }  // namespace
 
 PictureSurface::PictureSurface(QObject *parent) : QObject(parent)
@@ -265,6 +266,13 @@ void PictureSurface::PaintPicture(const QImage &picture, double x, double y, std
 {
     if (picture.isNull())
         return;
+    // The surface drawn onto itself: read from a copy, as source and
+    // destination rows may overlap.
+    if (picture.constBits() == std::as_const(m_raster).constBits()) {
+        const QImage own = picture.copy();
+        PaintPicture(own, x, y, width, height, srcX, srcY, srcWidth, srcHeight, rasterOp);
+        return;
+    }
     // Destination and source in pixels; negative extents mirror.
     int dx = toPixelX(x), dy = toPixelY(y);
     int dw = width ? toPixelX(*width) : picture.width();

@@ -196,13 +196,37 @@ ScriptedHostServices::Answer ScriptedHostServices::take(ShownDialog shown)
     return answer;
 }
 
+namespace {
+// The answers a message box's buttons give, by the button group of its style.
+bool isButtonOf(int answer, int style)
+{
+    switch (style & 7) {
+    case 0: return answer == AnswerOk;
+    case 1: return answer == AnswerOk || answer == AnswerCancel;
+    case 2: return answer >= 3 && answer <= 5;  // Abort, Retry, Ignore
+    case 3: return answer == AnswerYes || answer == AnswerNo || answer == AnswerCancel;
+    case 4: return answer == AnswerYes || answer == AnswerNo;
+    case 5: return answer == 4 || answer == AnswerCancel;  // Retry, Cancel
+    default: return false;
+    }
+}
+}  // namespace
+
 int ScriptedHostServices::MsgBox(const QString &text, int style)
 {
     ShownDialog shown;
     shown.kind = DialogKind::MessageBox;
     shown.text = text;
     shown.style = style;
-    return take(std::move(shown)).value;
+    const int answer = take(std::move(shown)).value;
+    // A real box has no such button: the script would test what cannot happen.
+    if (!isButtonOf(answer, style))
+        throw UnansweredDialog(QStringLiteral("The queued answer %1 is no button of the message box (style %2): %3")
+                                   .arg(answer)
+                                   .arg(style)
+                                   .arg(text)
+                                   .toStdString());
+    return answer;
 }
 
 namespace {
@@ -257,7 +281,8 @@ void ScriptedHostServices::ShowFont(CommonDialog &dialog)
     dialog.FontItalic = answer.font.italic;
     dialog.FontUnderline = answer.font.underline;
     dialog.FontStrikethru = answer.font.strikethru;
-    dialog.Color = answer.font.color;
+    if (answer.font.color)
+        dialog.Color = *answer.font.color;
 }
 
 void ScriptedHostServices::ShowPrinter(CommonDialog &dialog)

@@ -350,7 +350,8 @@ void PictureSurface::Circle(double x, double y, double radius, std::optional<Col
     aspect = std::abs(aspect);
     const double rx = aspect <= 1.0 ? r : r / aspect;
     const double ry = aspect <= 1.0 ? r * aspect : r;
-    const int irx = int(std::lround(rx)), iry = int(std::lround(ry));
+    // Halves to even, as every conversion: a 0.5 radius is a dot, not a ring.
+    const int irx = std::min(toInt32(rx), 1'000'000'000), iry = std::min(toInt32(ry), 1'000'000'000);
     CurrentX = x;
     CurrentY = y;
     if (irx == 0 && iry == 0) {
@@ -443,20 +444,21 @@ void PictureSurface::Print(const QString &text)
     const QFontMetrics metrics(Font);
     const int x = toPixelX(CurrentX), y = toPixelY(CurrentY);
     int top = y;
+    // Text is not a figure: it is drawn as it is, whatever the draw mode.
+    const int drawMode = DrawMode;
+    DrawMode = DrawModeCopyPen;
     for (const QString &line : text.split(QLatin1Char('\n'))) {
         const QRect box = metrics.boundingRect(line).translated(x, top + metrics.ascent()) | QRect(x, top, 1, 1);
         Painting painting(*this, box.adjusted(-2, -2, 2, 2));
         if (painting.active()) {
             QPainter &p = painting.textPainter();
-            QFont font = Font;
-            if (DrawMode == DrawModeXorPen)
-                font.setStyleStrategy(QFont::NoAntialias);  // partial pixels have no XOR colour
-            p.setFont(font);
+            p.setFont(Font);
             p.setPen(qColor(ForeColor));
             p.drawText(QPointF(x, top + metrics.ascent()), line);
         }
         top += metrics.height();
     }
+    DrawMode = drawMode;
     CurrentX = 0.0;
     CurrentY = fromPixelY(top);
 }

@@ -39,10 +39,10 @@ TEST(ScriptedHostTest, AnswersComeInQueueOrderAndEveryBoxIsRecorded)
 {
     ScriptedHostServices host;
     host.answerMsgBox(AnswerYes);
-    host.answerMsgBox(AnswerCancel);
+    host.answerMsgBox(AnswerNo);
     EXPECT_EQ(host.pendingAnswers(), 2);
     EXPECT_EQ(host.MsgBox(QStringLiteral("Do you want to save the changes?"), MsgExclamationYesNoCancel), AnswerYes);
-    EXPECT_EQ(host.MsgBox(QStringLiteral("Second"), MsgQuestionYesNo), AnswerCancel);
+    EXPECT_EQ(host.MsgBox(QStringLiteral("Second"), MsgQuestionYesNo), AnswerNo);
     EXPECT_EQ(host.pendingAnswers(), 0);
     ASSERT_EQ(host.shown().size(), 2u);
     EXPECT_EQ(host.shown()[0].kind, DialogKind::MessageBox);
@@ -210,6 +210,37 @@ TEST(ScriptedHostTest, ScriptLinesQueueTheSameAnswers)
     for (const char *bad : {"", "msgbox", "msgbox yes", "wizard 1", "font Serif", "font Serif;big", "font Serif;9;shiny"})
         EXPECT_EQ(errorOf([&] { host.queueAnswer(QString::fromLatin1(bad)); }), ErrInvalidProcedureCall) << bad;
     EXPECT_EQ(host.pendingAnswers(), 0);
+}
+
+// A queued answer that is no button of the box would test what a user
+// cannot do: it fails like an unanswered box.
+TEST(ScriptedHostTest, AMessageBoxAnswerMustBeOneOfItsButtons)
+{
+    ScriptedHostServices host;
+    host.answerMsgBox(AnswerCancel);
+    EXPECT_THROW(host.MsgBox(QStringLiteral("Cannot open the file."), MsgCritical), UnansweredDialog);
+    host.answerMsgBox(AnswerCancel);
+    EXPECT_THROW(host.MsgBox(QStringLiteral("Make it writable?"), MsgQuestionYesNo), UnansweredDialog);
+    host.answerMsgBox(AnswerCancel);
+    EXPECT_EQ(host.MsgBox(QStringLiteral("Save?"), MsgExclamationYesNoCancel), AnswerCancel);
+    host.answerMsgBox(AnswerOk);
+    EXPECT_EQ(host.MsgBox(QStringLiteral("Done."), MsgCritical), AnswerOk);
+}
+
+// A font answer without a colour leaves the dialog's colour as it was.
+TEST(ScriptedHostTest, AFontAnswerWithoutAColourKeepsTheDialogsColour)
+{
+    ScriptedHostServices host;
+    CommonDialog fonts;
+    fonts.Color = 0x123456;
+    host.queueAnswer(QStringLiteral("font Serif;12;bold"));
+    host.ShowFont(fonts);
+    EXPECT_EQ(fonts.FontName, QStringLiteral("Serif"));
+    EXPECT_TRUE(fonts.FontBold);
+    EXPECT_EQ(fonts.Color, 0x123456);
+    host.queueAnswer(QStringLiteral("font Serif;12;color=255"));
+    host.ShowFont(fonts);
+    EXPECT_EQ(fonts.Color, 255);
 }
 
 TEST(QtHostTest, FiltersBecomeQtNameFilters)

@@ -3,6 +3,7 @@
 
 #include "pinxel/Error.h"
 #include "pinxel/QtHostServices.h"
+#include "pinxel/Screen.h"
 #include "pinxel/ScriptedHostServices.h"
 #include "platform/CursorFile.h"
 #include "support/TestSupport.h"
@@ -157,11 +158,16 @@ TEST(HostAppPathTest, IsTheFolderOfTheLoadedLibrary)
     EXPECT_FALSE(libraries.isEmpty()) << folder.toStdString();
 }
 
-TEST(HostScreenTest, ScriptedServicesHaveAStandardScreen)
+// Every conversion uses one ratio: the services report it, also when a test
+// or a script pins it.
+TEST(HostScreenTest, ServicesReportTheOneScreenRatio)
 {
     ScriptedHostServices host;
-    EXPECT_EQ(host.TwipsPerPixelX(), 15.0);
-    EXPECT_EQ(host.TwipsPerPixelY(), 15.0);
+    EXPECT_EQ(host.TwipsPerPixelX(), twipsPerPixelX());
+    setTwipsPerPixelOverride(12.0);
+    EXPECT_EQ(host.TwipsPerPixelX(), 12.0);
+    EXPECT_EQ(host.TwipsPerPixelY(), 12.0);
+    setTwipsPerPixelOverride(0.0);
 }
 
 QImage pointerImage()

@@ -261,6 +261,27 @@ TEST_F(Canvas, PrintDrawsTextAndMovesToTheNextLine)
     EXPECT_EQ(surface.CurrentX, 0);
     EXPECT_EQ(surface.CurrentY, 3 + QFontMetrics(surface.Font).height());
     EXPECT_GE(boundsOf(Black).top(), 3);
+
+    // The draw mode does not apply to text: in XOR mode it is the same text.
+    const QImage copied = surface.Image().copy();
+    surface.Cls();
+    surface.DrawMode = DrawModeXorPen;
+    surface.CurrentX = 2;
+    surface.CurrentY = 3;
+    surface.Print(QStringLiteral("Hi"));
+    EXPECT_TRUE(sameImage(copied, surface.Image()));
+    EXPECT_EQ(surface.DrawMode, DrawModeXorPen);
+}
+
+// Radii round halves to even like every conversion: 0.5 is a dot, and an
+// ellipse half a pixel high is a flat line.
+TEST_F(Canvas, HalfPixelRadiiRoundToEven)
+{
+    surface.Circle(10, 10, 0.5, Red);
+    EXPECT_EQ(pixelsOf(Red), std::vector<QPoint>{QPoint(10, 10)});
+    surface.Cls();
+    surface.Circle(20, 15, 10, Red, 0.05);
+    EXPECT_EQ(boundsOf(Red).height(), 1);
 }
 
 // Every figure, width, style and fill drawn twice in XOR mode on random

@@ -7,6 +7,8 @@
 #include <QSignalSpy>
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace pinxel {
 namespace {
 
@@ -155,6 +157,42 @@ TEST(PaintPicture, XorTwiceRestores)
     EXPECT_EQ(s.Image().pixel(5, 4) & 0xFFFFFF, (content.pixel(5, 4) ^ source.pixel(0, 0)) & 0xFFFFFF);
     s.PaintPicture(source, 5, 4, std::nullopt, std::nullopt, 0, 0, std::nullopt, std::nullopt, RopSourceInvert);
     EXPECT_TRUE(sameImage(content, s.Image()));
+}
+
+// A surface drawn onto itself reads what it held before the blit, even where
+// source and destination overlap.
+TEST(PaintPicture, OntoItselfReadsTheOldPixels)
+{
+    const QImage content = test::randomImage(30, 20, 13);
+    PictureSurface s;
+    s.setScaleMode(ScalePixels);
+    s.AutoSize = true;
+    s.setPicture(content);
+    s.PaintPicture(s.Image(), 3, 2, 20, 15, 0, 0, 20, 15);
+    for (int y = 0; y < 15; ++y)
+        for (int x = 0; x < 20; ++x)
+            ASSERT_EQ(s.Image().pixel(x + 3, y + 2), content.pixel(x, y)) << x << "," << y;
+}
+
+// Coordinates follow the numeric rules: beyond 32 bits, or not a number, they
+// raise Overflow instead of drawing somewhere else.
+TEST(Geometry, CoordinatesBeyondThirtyTwoBitsRaiseOverflow)
+{
+    PictureSurface s;
+    pixelSurface(s, 10, 10);
+    const auto overflows = [](auto &&draw) {
+        try {
+            draw();
+        } catch (const Error &error) {
+            return error.number() == ErrOverflow;
+        }
+        return false;
+    };
+    EXPECT_TRUE(overflows([&] { s.PSet(1e12, 1); }));
+    EXPECT_TRUE(overflows([&] { s.Line(0, 0, std::nan(""), 5); }));
+    EXPECT_TRUE(overflows([&] { s.Circle(5, 5, 1e10); }));
+    s.PSet(2e9, 1);  // within 32 bits: outside the picture, nothing drawn
+    EXPECT_TRUE(sameImage(test::filledImage(10, 10, White), s.Image()));
 }
 
 TEST(Picture, AutoSizeTakesThePicturesSizeAndEmptyClears)
