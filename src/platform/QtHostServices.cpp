@@ -6,16 +6,21 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QCursor>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDialog>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
+#include <QPixmap>
+#include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <QRegularExpression>
-#include <QPointer>
+#include <QVBoxLayout>
 
 namespace pinxel {
 
@@ -81,6 +86,7 @@ enum DialogFlag : int {
     FlagOverwritePrompt = 2,
     FlagNoSelection = 4,     // print dialog
     FlagNoPageNumbers = 8,   // print dialog
+    FlagFontEffects = 256,   // font dialog: strikethrough, underline and colour
     FlagPathMustExist = 2048,
     FlagFileMustExist = 4096,
 };
@@ -264,18 +270,50 @@ void QtHostServices::ShowFont(CommonDialog &dialog)
     initial.setItalic(dialog.FontItalic);
     initial.setUnderline(dialog.FontUnderline);
     initial.setStrikeOut(dialog.FontStrikethru);
-    bool ok = false;
-    const QFont chosen = QFontDialog::getFont(&ok, initial, dialogParent(),
-                                              dialog.DialogTitle.isEmpty() ? QStringLiteral("Font")
-                                                                           : dialog.DialogTitle);
-    if (!ok)
-        return;
+
+    // Qt's font dialog has no colour: with the effects offered, it sits in a
+    // box of our own beside a colour button.
+    QDialog box(dialogParent());
+    box.setWindowTitle(dialog.DialogTitle.isEmpty() ? QStringLiteral("Font") : dialog.DialogTitle);
+    auto *layout = new QVBoxLayout(&box);
+    auto *fonts = new QFontDialog(initial, &box);
+    fonts->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
+    fonts->setWindowFlags(Qt::Widget);
+    layout->addWidget(fonts);
+    QColor color = QColor::fromRgb(toQRgb(dialog.Color));
+    QPushButton *colorButton = nullptr;
+    if (dialog.Flags & FlagFontEffects) {
+        colorButton = new QPushButton(QStringLiteral("&Color..."), &box);
+        const auto showColor = [&] {
+            QPixmap swatch(16, 16);
+            swatch.fill(color);
+            colorButton->setIcon(swatch);
+        };
+        showColor();
+        QObject::connect(colorButton, &QPushButton::clicked, &box, [&color, &box, showColor] {
+            const QColor picked = QColorDialog::getColor(color, &box, QStringLiteral("Color"));
+            if (picked.isValid()) {
+                color = picked;
+                showColor();
+            }
+        });
+        layout->addWidget(colorButton, 0, Qt::AlignLeft);
+    }
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &box);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &box, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &box, &QDialog::reject);
+    layout->addWidget(buttons);
+    if (box.exec() != QDialog::Accepted)
+        return;  // the font dialog's cancel keeps its presets and raises nothing
+    const QFont chosen = fonts->currentFont();
     dialog.FontName = chosen.family();
     dialog.FontSize = chosen.pointSizeF();
     dialog.FontBold = chosen.bold();
     dialog.FontItalic = chosen.italic();
     dialog.FontUnderline = chosen.underline();
     dialog.FontStrikethru = chosen.strikeOut();
+    if (colorButton)
+        dialog.Color = fromQRgb(color.rgb());
 }
 
 void QtHostServices::ShowPrinter(CommonDialog &dialog)

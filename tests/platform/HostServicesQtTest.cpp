@@ -12,6 +12,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QTemporaryDir>
+#include <QPushButton>
 #include <QTimer>
 
 #include <functional>
@@ -30,6 +31,23 @@ void whenModal(std::function<void(QWidget *)> act, int triesLeft = 500)
             whenModal(std::move(act), triesLeft - 1);
         } else {
             ADD_FAILURE() << "no modal window appeared";
+            for (QWidget *widget : QApplication::topLevelWidgets())
+                if (auto *dialog = qobject_cast<QDialog *>(widget))
+                    dialog->reject();
+        }
+    });
+}
+
+// The same for a colour dialog opened from a modal window already up.
+void whenModalColorDialog(std::function<void(QColorDialog *)> act, int triesLeft = 500)
+{
+    QTimer::singleShot(0, [act = std::move(act), triesLeft]() mutable {
+        if (auto *colors = qobject_cast<QColorDialog *>(QApplication::activeModalWidget())) {
+            act(colors);
+        } else if (triesLeft > 0) {
+            whenModalColorDialog(std::move(act), triesLeft - 1);
+        } else {
+            ADD_FAILURE() << "no colour dialog appeared";
             for (QWidget *widget : QApplication::topLevelWidgets())
                 if (auto *dialog = qobject_cast<QDialog *>(widget))
                     dialog->reject();
@@ -146,6 +164,40 @@ TEST(QtHostDialogTest, CancelledColourDialogLeavesTheColour)
     host.ShowColor(dialog);
     EXPECT_EQ(dialog.Color, composeColor(10, 20, 30));
     EXPECT_EQ(shown, QColor(10, 20, 30));
+}
+
+// With the effects offered (flags 65795) the font dialog has a colour: the
+// colour chosen comes back with the font; a cancel keeps both presets.
+TEST(QtHostDialogTest, TheFontDialogOffersAColourWithTheEffects)
+{
+    QtHostServices host;
+    CommonDialog dialog;
+    dialog.Flags = 65795;
+    dialog.FontName = test::knownFontFamily();
+    dialog.FontSize = 10;
+    dialog.Color = composeColor(10, 20, 30);
+    whenModal([&](QWidget *modal) {
+        QPushButton *color = nullptr;
+        for (QPushButton *button : modal->findChildren<QPushButton *>())
+            if (button->text() == QStringLiteral("&Color..."))
+                color = button;
+        ASSERT_NE(color, nullptr);
+        whenModalColorDialog([modal](QColorDialog *colors) {
+            EXPECT_EQ(colors->currentColor(), QColor(10, 20, 30));
+            colors->setCurrentColor(QColor(200, 100, 50));
+            colors->accept();
+            whenModal([modal](QWidget *) { qobject_cast<QDialog *>(modal)->accept(); });
+        });
+        color->click();
+    });
+    host.ShowFont(dialog);
+    EXPECT_EQ(dialog.Color, composeColor(200, 100, 50));
+    EXPECT_EQ(dialog.FontName, test::knownFontFamily());
+
+    dialog.Color = composeColor(1, 2, 3);
+    whenModal([](QWidget *modal) { qobject_cast<QDialog *>(modal)->reject(); });
+    host.ShowFont(dialog);
+    EXPECT_EQ(dialog.Color, composeColor(1, 2, 3));
 }
 
 }  // namespace
