@@ -9,6 +9,26 @@ namespace pinxel {
 using figures::makeBrush;
 using figures::qColor;
 
+namespace {
+
+// Calls run(first, end) for each run of consecutive marked tiles in a row of marks.
+template <typename Run>
+void forEachMarkedRun(const unsigned char *marks, int count, Run run)
+{
+    for (int t = 0; t < count;) {
+        if (!marks[t]) {
+            ++t;
+            continue;
+        }
+        const int first = t;
+        while (t < count && marks[t])
+            ++t;
+        run(first, t);
+    }
+}
+
+}  // namespace
+
 QBrush figures::makeBrush(int fillStyle, Color color)
 {
     if (fillStyle == FillTransparent || fillStyle < 0 || fillStyle > FillDiagonalCross)
@@ -265,18 +285,10 @@ QRegion PictureSurface::Painting::markedRegion(const std::vector<unsigned char> 
 {
     std::vector<QRect> rects;
     for (int ty = 0; ty < m_tilesHigh; ++ty) {
-        const unsigned char *marks = tiles.data() + size_t(ty) * size_t(m_tilesWide);
-        for (int t = 0; t < m_tilesWide;) {
-            if (!marks[t]) {
-                ++t;
-                continue;
-            }
-            const int first = t;
-            while (t < m_tilesWide && marks[t])
-                ++t;
-            rects.push_back(QRect(m_bounds.x() + first * Tile, m_bounds.y() + ty * Tile, (t - first) * Tile, Tile)
+        forEachMarkedRun(tiles.data() + size_t(ty) * size_t(m_tilesWide), m_tilesWide, [&](int first, int end) {
+            rects.push_back(QRect(m_bounds.x() + first * Tile, m_bounds.y() + ty * Tile, (end - first) * Tile, Tile)
                             & m_bounds);
-        }
+        });
     }
     QRegion region;
     if (!rects.empty())
@@ -413,17 +425,10 @@ bool PictureSurface::Painting::xorHatchedBlock(QRgb *__restrict d, QRgb *__restr
     if (count == 8) {
         for (int x = 0; x < 8; ++x)
             any |= o[x];
-        if (!any)
-            return false;
-        for (int x = 0; x < 8; ++x) {
-            const QRgb v = o[x];
-            d[x] ^= v == HatchMarker ? pattern[size_t(x)] : (v & 0xFFFFFF);
-            o[x] = 0;
-        }
-        return true;
+    } else {
+        for (int x = 0; x < count; ++x)
+            any |= o[x];
     }
-    for (int x = 0; x < count; ++x)
-        any |= o[x];
     if (!any)
         return false;
     for (int x = 0; x < count; ++x) {
@@ -453,16 +458,7 @@ void PictureSurface::Painting::xorOverlay()
         if (!std::memchr(marks, 1, size_t(m_tilesWide)) && !(direct && std::memchr(direct, 1, size_t(m_tilesWide))))
             continue;
         runs.clear();
-        for (int t = 0; t < m_tilesWide;) {
-            if (!marks[t]) {
-                ++t;
-                continue;
-            }
-            const int first = t;
-            while (t < m_tilesWide && marks[t])
-                ++t;
-            runs.emplace_back(first, t);
-        }
+        forEachMarkedRun(marks, m_tilesWide, [&](int first, int end) { runs.emplace_back(first, end); });
         if (direct)
             std::copy_n(direct, m_tilesWide, touched.begin());
         else
@@ -498,18 +494,10 @@ void PictureSurface::Painting::xorOverlay()
                 }
             }
         }
-        for (size_t t = 0; t < touched.size();) {
-            if (!touched[t]) {
-                ++t;
-                continue;
-            }
-            const size_t first = t;
-            while (t < touched.size() && touched[t])
-                ++t;
-            const QRect r(m_bounds.x() + int(first) * Tile, m_bounds.y() + band, int(t - first) * Tile,
-                          bandEnd - band);
-            rects.push_back(r & m_bounds);
-        }
+        forEachMarkedRun(touched.data(), m_tilesWide, [&](int first, int end) {
+            rects.push_back(QRect(m_bounds.x() + first * Tile, m_bounds.y() + band, (end - first) * Tile, bandEnd - band)
+                            & m_bounds);
+        });
     }
     if (rects.empty())
         return;

@@ -52,9 +52,7 @@ protected:
     QImage expected(int filter, int left = -1, int top = -1, int right = -1, int bottom = -1)
     {
         PictureSurface surface;
-        surface.setScaleMode(ScalePixels);
-        surface.AutoSize = true;
-        surface.setPicture(m_picture);
+        test::holdPicture(surface, m_picture);
         RandomSource random;  // the shared source's start
         FilterPicture(filter, surface, left, top, right, bottom, random);
         return surface.Image().copy();

@@ -313,9 +313,7 @@ TEST(SurfaceXor, TwiceRestoresAndOnceMatchesCopyMode)
             for (int style = StyleSolid; style <= StyleDashDotDot; ++style)
                 for (int fillStyle : {FillSolid, FillTransparent, FillHorizontal, FillDiagonalCross}) {
                     const auto setUp = [&](PictureSurface &s, int mode) {
-                        s.setScaleMode(ScalePixels);
-                        s.AutoSize = true;
-                        s.setPicture(content);
+                        test::holdPicture(s, content);
                         s.DrawWidth = width;
                         s.DrawStyle = style;
                         s.FillStyle = fillStyle;

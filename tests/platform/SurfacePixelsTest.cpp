@@ -150,9 +150,7 @@ TEST(PaintPicture, XorTwiceRestores)
     const QImage content = test::randomImage(30, 20, 11);
     const QImage source = test::randomImage(12, 9, 12);
     PictureSurface s;
-    s.setScaleMode(ScalePixels);
-    s.AutoSize = true;
-    s.setPicture(content);
+    test::holdPicture(s, content);
     s.PaintPicture(source, 5, 4, std::nullopt, std::nullopt, 0, 0, std::nullopt, std::nullopt, RopSourceInvert);
     EXPECT_EQ(s.Image().pixel(5, 4) & 0xFFFFFF, (content.pixel(5, 4) ^ source.pixel(0, 0)) & 0xFFFFFF);
     s.PaintPicture(source, 5, 4, std::nullopt, std::nullopt, 0, 0, std::nullopt, std::nullopt, RopSourceInvert);
@@ -165,9 +163,7 @@ TEST(PaintPicture, OntoItselfReadsTheOldPixels)
 {
     const QImage content = test::randomImage(30, 20, 13);
     PictureSurface s;
-    s.setScaleMode(ScalePixels);
-    s.AutoSize = true;
-    s.setPicture(content);
+    test::holdPicture(s, content);
     s.PaintPicture(s.Image(), 3, 2, 20, 15, 0, 0, 20, 15);
     for (int y = 0; y < 15; ++y)
         for (int x = 0; x < 20; ++x)

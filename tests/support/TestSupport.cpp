@@ -1,10 +1,19 @@
 #include "support/TestSupport.h"
 
+#include "pinxel/PictureSurface.h"
+
 #include <QFontDatabase>
 
 #include <random>
 
 namespace pinxel::test {
+
+void holdPicture(PictureSurface &surface, const QImage &picture)
+{
+    surface.setScaleMode(ScalePixels);
+    surface.AutoSize = true;
+    surface.setPicture(picture);
+}
 
 QImage randomImage(int width, int height, std::uint32_t seed)
 {

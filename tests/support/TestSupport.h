@@ -9,7 +9,14 @@
 
 #include <cstdint>
 
+namespace pinxel {
+class PictureSurface;
+}
+
 namespace pinxel::test {
+
+// Puts a picture on a surface in pixel units, the surface taking its size.
+void holdPicture(PictureSurface &surface, const QImage &picture);
 
 // An RGB32 image of reproducible random pixels.
 QImage randomImage(int width, int height, std::uint32_t seed);

@@ -27,9 +27,7 @@ QImage finalPolygon(const QImage &picture, const std::vector<QPoint> &points, in
                     int fillStyle, Color fill)
 {
     PictureSurface s;
-    s.setScaleMode(ScalePixels);
-    s.AutoSize = true;
-    s.setPicture(picture);
+    test::holdPicture(s, picture);
     s.DrawWidth = width;
     s.DrawStyle = style;
     s.ForeColor = outline;
@@ -43,9 +41,7 @@ QImage finalPolygon(const QImage &picture, const std::vector<QPoint> &points, in
 QImage openPreview(const QImage &picture, const std::vector<QPoint> &points, int width, int style, Color pen)
 {
     PictureSurface s;
-    s.setScaleMode(ScalePixels);
-    s.AutoSize = true;
-    s.setPicture(picture);
+    test::holdPicture(s, picture);
     s.DrawMode = DrawModeXorPen;
     s.DrawWidth = width;
     s.DrawStyle = style;

@@ -51,9 +51,7 @@ QImage finalFigure(const QImage &picture, int tool, QPoint from, QPoint to, int 
                    int fillStyle)
 {
     PictureSurface s;
-    s.setScaleMode(ScalePixels);
-    s.AutoSize = true;
-    s.setPicture(picture);
+    test::holdPicture(s, picture);
     s.DrawWidth = width;
     s.DrawStyle = border;
     s.ForeColor = Red;

@@ -92,9 +92,7 @@ TEST(XorFigures, EachDrawnTwiceRestoresThePictureOnASharedOverlay)
 TEST(XorFigures, EveryChangedPixelIsReported)
 {
     PictureSurface surface;
-    surface.setScaleMode(ScalePixels);
-    surface.AutoSize = true;
-    surface.setPicture(test::randomImage(300, 200, 17));
+    test::holdPicture(surface, test::randomImage(300, 200, 17));
     surface.DrawMode = DrawModeXorPen;
     QRandomGenerator random(9);
     for (int round = 0; round < 120; ++round) {
@@ -139,9 +137,7 @@ TEST(XorFigures, LargeFilledFiguresMatchCopyMode)
                 SCOPED_TRACE(::testing::Message() << "fill " << fillStyle << " width " << width << " shape " << shape);
                 const auto drawn = [&](int mode) {
                     auto s = std::make_unique<PictureSurface>();
-                    s->setScaleMode(ScalePixels);
-                    s->AutoSize = true;
-                    s->setPicture(content);
+                    test::holdPicture(*s, content);
                     s->DrawMode = mode;
                     s->DrawWidth = width;
                     s->DrawStyle = StyleDash;
