@@ -4,6 +4,7 @@
 #include "editor/frmPaint.h"
 #include "pinxel/Screen.h"
 #include "platform/PictureFiles.h"
+#include "tools/Polygon.h"
 #include "view/StatusBar.h"
 #include "view/TwipsPlacement.h"
 
@@ -132,6 +133,7 @@ void EditorScript::run(const QString &rawLine)
         if (words.isEmpty())
             throw ScriptError("load: a path is needed");
         w.picPaint.setPicture(HostServices::current().LoadPicture(line.section(QLatin1Char(' '), 1).trimmed()));
+        Polygon::forget(w);
         w.ClearImageBuffer();
         w.AdjustPaintResizeBox();
         w.Form_Resize();

@@ -5,6 +5,7 @@
 
 #include "control/FileMenuShown.h"
 #include "editor/mdlGeneral.h"
+#include "tools/Polygon.h"
 
 #include <QAction>
 #include <QDir>
@@ -52,9 +53,7 @@ void frmPaint::mnuNew_Click()
         IsDirty = FlagFalse;
         CurrentFileName.clear();
         UpdateCaption();
-        PolygonActive = FlagFalse;
-        PolygonPoints.assign(1, QPoint());
-        polygonPreview.shown = false;  // its edges went with the old picture
+        Polygon::forget(*this);
         ZoomFactor = 1.0f;
         AdjustPaintResizeBox();
         ClearImageBuffer();

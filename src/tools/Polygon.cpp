@@ -51,13 +51,19 @@ void frmPaint::DrawPolygon(Flag final, Flag lastOnly)
     }
 }
 
+void Polygon::forget(frmPaint &w)
+{
+    w.PolygonActive = FlagFalse;
+    w.PolygonPoints.assign(1, QPoint());
+    w.polygonPreview.shown = false;
+}
+
 void Polygon::hidePreview(frmPaint &w)
 {
     PolygonPreview &preview = w.polygonPreview;
-    const bool onCanvas = preview.shown && isSet(w.PolygonActive);  // New drops an open polygon with its picture
-    preview.shown = false;
-    if (!onCanvas)
+    if (!preview.shown)
         return;
+    preview.shown = false;
     const std::vector<QLine> lines = edges(preview.points, false);
     drawWithPen(w.picPaint, preview.pen, [&] { w.picPaint.Lines(lines); });
 }

@@ -27,6 +27,9 @@ void press(frmPaint &window, int X, int Y);
 void move(frmPaint &window, double X, double Y);
 // The finish action's share: closes an open polygon.
 void finish(frmPaint &window);
+// Drops an open polygon without drawing it, with its preview: the picture
+// it was on has been replaced.
+void forget(frmPaint &window);
 
 // Removes the open polygon's preview, and draws it again with the canvas's
 // present pen; for changes of the pen while a polygon is open.

@@ -108,6 +108,15 @@ TEST_F(ScriptCommandTest, MessageLineBreaksArePrintedAsBackslashN)
                                                 "not a valid picture file.")});
 }
 
+// A line printed by `state`, which must be one JSON object.
+QJsonObject stateOf(const QString &line)
+{
+    QJsonParseError error;
+    const QJsonObject state = QJsonDocument::fromJson(line.toUtf8(), &error).object();
+    EXPECT_EQ(error.error, QJsonParseError::NoError) << line.toStdString();
+    return state;
+}
+
 TEST_F(ScriptCommandTest, StateIsOneJsonLineWithTheEditorsVariables)
 {
     const ToolRun r = run(QStringLiteral("canvas 50 40\noptTools(0).MouseDown 1 0 0 0\noptTools(0).Click\n"
@@ -115,9 +124,7 @@ TEST_F(ScriptCommandTest, StateIsOneJsonLineWithTheEditorsVariables)
                                      "picPaint.MouseUp 1 0 20 15\nstate\n"));
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     ASSERT_EQ(r.out.size(), 1);
-    QJsonParseError error;
-    const QJsonObject state = QJsonDocument::fromJson(r.out[0].toUtf8(), &error).object();
-    ASSERT_EQ(error.error, QJsonParseError::NoError) << r.out[0].toStdString();
+    const QJsonObject state = stateOf(r.out[0]);
     for (const char *key :
          {"IsDragging", "IsDrawing", "PolygonActive", "SelectionUnmoved", "SelectionDragging", "IsDirty",
           "CanvasResized", "DragOriginX", "DragOriginY", "StartX", "StartY", "EndX", "EndY", "PolygonPoints",
@@ -153,8 +160,7 @@ TEST_F(ScriptCommandTest, StateReportsTheDesignedValuesAndAMenuDropClearsTheStat
                                          "state\nmnuEdit.Click\nstate\n"));
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     ASSERT_EQ(r.out.size(), 2);
-    const QJsonObject before = QJsonDocument::fromJson(r.out[0].toUtf8()).object();
-    const QJsonObject after = QJsonDocument::fromJson(r.out[1].toUtf8()).object();
+    const QJsonObject before = stateOf(r.out[0]), after = stateOf(r.out[1]);
     const QJsonObject menus = before[QStringLiteral("menus")].toObject();
     const QJsonObject transparent = menus[QStringLiteral("mnuFS(1)")].toObject();
     EXPECT_FALSE(transparent[QStringLiteral("visible")].toBool());

@@ -5,6 +5,7 @@
 #include "EditorHarness.h"
 
 #include "tools/Polygon.h"
+#include "tools/ShapePreview.h"
 #include "view/StatusBar.h"
 
 namespace pinxel::test {
@@ -28,11 +29,7 @@ QImage finalPolygon(const QImage &picture, const std::vector<QPoint> &points, in
 {
     PictureSurface s;
     test::holdPicture(s, picture);
-    s.DrawWidth = width;
-    s.DrawStyle = style;
-    s.ForeColor = outline;
-    s.FillStyle = fillStyle;
-    s.FillColor = fill;
+    PenState{outline, fill, width, style, DrawModeCopyPen, fillStyle}.applyTo(s);
     s.Polygon(points);
     return s.Image().copy();
 }
@@ -42,10 +39,7 @@ QImage openPreview(const QImage &picture, const std::vector<QPoint> &points, int
 {
     PictureSurface s;
     test::holdPicture(s, picture);
-    s.DrawMode = DrawModeXorPen;
-    s.DrawWidth = width;
-    s.DrawStyle = style;
-    s.ForeColor = pen ^ White;
+    PenState{pen ^ White, 0, width, style, DrawModeXorPen, FillTransparent}.applyTo(s);
     s.Lines(Polygon::edges(points, false));
     return s.Image().copy();
 }

@@ -4,6 +4,7 @@
 
 #include "EditorHarness.h"
 
+#include "tools/ShapePreview.h"
 #include "tools/ShapeTools.h"
 #include "view/StatusBar.h"
 
@@ -52,16 +53,10 @@ QImage finalFigure(const QImage &picture, int tool, QPoint from, QPoint to, int 
 {
     PictureSurface s;
     test::holdPicture(s, picture);
-    s.DrawWidth = width;
-    s.DrawStyle = border;
-    s.ForeColor = Red;
-    s.FillColor = Blue;
-    s.FillStyle = FillTransparent;
     const bool fillable = tool != ToolLine && tool != ToolArrow;
-    if (fillable && fillOption > 0)
-        s.FillStyle = fillStyle;
-    if (fillable && fillOption == 2)
-        s.ForeColor = Blue;
+    PenState{fillable && fillOption == 2 ? Blue : Red, Blue, width, border, DrawModeCopyPen,
+             fillable && fillOption > 0 ? fillStyle : int(FillTransparent)}
+        .applyTo(s);
     switch (tool) {
     case ToolLine: s.Line(from.x(), from.y(), to.x(), to.y()); break;
     case ToolRectangle: s.Line(from.x(), from.y(), to.x(), to.y(), std::nullopt, LineForm::Box); break;
