@@ -87,9 +87,9 @@ void BM_SetImageBuffer(benchmark::State &state)
     Editor editor;
     frmPaint &w = editor.window();
     for (int i = 0; i < 11; ++i)
-        w.SetImageBuffer();
+        w.undoRing().SetImageBuffer();
     for (auto _ : state)
-        w.SetImageBuffer();
+        w.undoRing().SetImageBuffer();
     state.SetBytesProcessed(state.iterations() * int64_t(CanvasWidth) * CanvasHeight * 4);
 }
 BENCHMARK(BM_SetImageBuffer)->Unit(benchmark::kMillisecond);
@@ -100,7 +100,7 @@ void BM_Undo(benchmark::State &state)
     Editor editor;
     frmPaint &w = editor.window();
     for (int i = 0; i < 11; ++i)
-        w.SetImageBuffer();
+        w.undoRing().SetImageBuffer();
     for (auto _ : state) {
         state.PauseTiming();
         w.picPaint_MouseDown(1, 0, 50, 50);  // a change to undo, in a slot that already exists

@@ -3,7 +3,7 @@
 // then collect what must be repainted. The repainted counter is the area of
 // the region a view repaints for that move, in pixels.
 
-#include "editor/EditorState.h"
+#include "document/EditorState.h"
 #include "pinxel/PictureSurface.h"
 #include "tools/ShapeTools.h"
 

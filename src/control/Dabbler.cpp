@@ -5,7 +5,7 @@
 #include "control/ComponentServer.h"
 #include "control/EditorLauncher.h"
 #include "control/ImageElement.h"
-#include "editor/mdlGeneral.h"
+#include "document/mdlGeneral.h"
 #include "pinxel/Container.h"
 #include "pinxel/HostServices.h"
 #include "pinxel/Screen.h"

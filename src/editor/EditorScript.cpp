@@ -4,7 +4,6 @@
 #include "editor/frmPaint.h"
 #include "pinxel/Screen.h"
 #include "platform/PictureFiles.h"
-#include "tools/Polygon.h"
 #include "view/StatusBar.h"
 #include "view/TwipsPlacement.h"
 
@@ -133,7 +132,7 @@ void EditorScript::run(const QString &rawLine)
         if (words.isEmpty())
             throw ScriptError("load: a path is needed");
         w.picPaint.setPicture(HostServices::current().LoadPicture(line.section(QLatin1Char(' '), 1).trimmed()));
-        Polygon::forget(w);
+        w.toolBox.forgetAll();
         w.ClearImageBuffer();
         w.AdjustPaintResizeBox();
         w.Form_Resize();
@@ -257,131 +256,126 @@ void EditorScript::answer(const QStringList &words)
 void EditorScript::raiseEvent(const QString &element, int index, const QString &event, const QStringList &args)
 {
     frmPaint &w = window();
-    const QString line = QStringLiteral("%1%2.%3 %4")
-                             .arg(element, index >= 0 ? QStringLiteral("(%1)").arg(index) : QString(), event,
-                                  args.join(QLatin1Char(' ')))
-                             .trimmed();
+    const QString name = (index >= 0 ? ElementEvents::indexed(element, index) : element) + QLatin1Char('.') + event;
+    const QString line = (name + QLatin1Char(' ') + args.join(QLatin1Char(' '))).trimmed();
     const auto unknown = [&] { return ScriptError(("'" + line + "': unknown element or event").toStdString()); };
-    const bool mouse = event == QLatin1String("MouseDown") || event == QLatin1String("MouseMove")
-                       || event == QLatin1String("MouseUp");
-    const auto mouseArgs = [&](auto &&handler) {
-        expectArgs(args, 4, line);
-        handler(int(number(args, 0, line)), int(number(args, 1, line)), number(args, 2, line), number(args, 3, line));
-    };
 
     if (element.startsWith(QLatin1String("mnu"))) {
-        const QString name = index >= 0 ? QStringLiteral("%1(%2)").arg(element).arg(index) : element;
-        if (event != QLatin1String("Click") || !w.item(name))
+        // Every item can be clicked, also those whose command does nothing
+        // yet; but only when a user could reach it.
+        const QString item = name.section(QLatin1Char('.'), 0, 0);
+        if (event != QLatin1String("Click") || !w.item(item))
             throw unknown();
-        if (!w.reachable(name)) {
-            m_sink(QStringLiteral("refused: ") + name);
+        if (!w.reachable(item)) {
+            m_sink(QStringLiteral("refused: ") + item);
             return;
         }
-        w.clickMenuItem(name);
+        expectArgs(args, 0, line);
+        w.clickMenuItem(item);
         return;
     }
-    if (element == QLatin1String("picPaint") && index < 0) {
-        if (event == QLatin1String("MouseDown"))
-            mouseArgs([&](int b, int s, double x, double y) { w.picPaint_MouseDown(b, s, x, y); });
-        else if (event == QLatin1String("MouseMove"))
-            mouseArgs([&](int b, int s, double x, double y) { w.picPaint_MouseMove(b, s, x, y); });
-        else if (event == QLatin1String("MouseUp"))
-            mouseArgs([&](int b, int s, double x, double y) { w.picPaint_MouseUp(b, s, x, y); });
-        else if (event == QLatin1String("DblClick") && args.isEmpty())
-            w.picPaint_DblClick();
-        else if (event == QLatin1String("KeyUp")) {
-            expectArgs(args, 2, line);
-            w.picPaint_KeyUp(int(number(args, 0, line)), int(number(args, 1, line)));
-        } else
-            throw unknown();
-        return;
-    }
-    if (element == QLatin1String("picSelect") && index < 0 && mouse) {
-        if (event == QLatin1String("MouseDown"))
-            mouseArgs([&](int b, int s, double x, double y) { w.picSelect_MouseDown(b, s, x, y); });
-        else if (event == QLatin1String("MouseMove"))
-            mouseArgs([&](int b, int s, double x, double y) { w.picSelect_MouseMove(b, s, x, y); });
-        else
-            mouseArgs([&](int b, int s, double x, double y) { w.picSelect_MouseUp(b, s, x, y); });
-        return;
-    }
-    if (element == QLatin1String("picPaintResize") && index >= 0 && index <= 2 && mouse) {
-        if (event == QLatin1String("MouseDown"))
-            mouseArgs([&](int b, int s, double x, double y) { w.picPaintResize_MouseDown(index, b, s, x, y); });
-        else if (event == QLatin1String("MouseMove"))
-            mouseArgs([&](int b, int s, double x, double y) { w.picPaintResize_MouseMove(index, b, s, x, y); });
-        else
-            mouseArgs([&](int b, int s, double x, double y) { w.picPaintResize_MouseUp(index, b, s, x, y); });
-        return;
-    }
-    if (element == QLatin1String("optTools") && index >= 0 && index <= 17) {
-        if (event == QLatin1String("MouseDown"))
-            mouseArgs([&](int b, int s, double x, double y) { w.optTools_MouseDown(index, b, s, x, y); });
-        else if (event == QLatin1String("Click") && args.isEmpty())
-            w.optTools_Click(index);
-        else
-            throw unknown();
-        return;
-    }
-    // The option panels, the palette and the two swatches.
-    if (element == QLatin1String("fraOptDot") && index < 0 && event == QLatin1String("MouseDown")) {
-        mouseArgs([&](int b, int s, double x, double y) { w.fraOptDot_MouseDown(b, s, x, y); });
-        return;
-    }
-    if (element == QLatin1String("fraOptFill") && index < 0 && event == QLatin1String("MouseDown")) {
-        mouseArgs([&](int b, int s, double x, double y) { w.fraOptFill_MouseDown(b, s, x, y); });
-        return;
-    }
-    if (element == QLatin1String("imgBrush") && index >= 0 && index <= 9 && event == QLatin1String("MouseDown")) {
-        mouseArgs([&](int b, int s, double x, double y) { w.imgBrush_MouseDown(index, b, s, x, y); });
-        return;
-    }
-    if (element == QLatin1String("lblColor") && index >= 0 && index <= 25) {
-        if (event == QLatin1String("MouseDown"))
-            mouseArgs([&](int b, int s, double x, double y) { w.lblColor_MouseDown(index, b, s, x, y); });
-        else if (event == QLatin1String("MouseMove"))
-            mouseArgs([&](int b, int s, double x, double y) { w.lblColor_MouseMove(index, b, s, x, y); });
-        else
-            throw unknown();
-        return;
-    }
-    if ((element == QLatin1String("lblForeColor") || element == QLatin1String("lblFillColor")) && index < 0) {
-        const bool fore = element == QLatin1String("lblForeColor");
-        if (event == QLatin1String("DblClick") && args.isEmpty()) {
-            fore ? w.lblForeColor_DblClick() : w.lblFillColor_DblClick();
-        } else if (event == QLatin1String("MouseMove")) {
-            mouseArgs([&](int b, int s, double x, double y) {
-                fore ? w.lblForeColor_MouseMove(b, s, x, y) : w.lblFillColor_MouseMove(b, s, x, y);
-            });
-        } else {
-            throw unknown();
-        }
-        return;
-    }
-    if ((element == QLatin1String("hscPaint") || element == QLatin1String("vscPaint")) && index < 0
-        && event == QLatin1String("Change")) {
-        expectArgs(args, 1, line);
-        QScrollBar *bar = element == QLatin1String("hscPaint") ? w.hscPaint : w.vscPaint;
-        bar->setValue(int(number(args, 0, line)));  // its change event moves the canvas
-        return;
-    }
-    if (element == QLatin1String("frmPaint") && index < 0) {
-        if (event == QLatin1String("Resize")) {
-            expectArgs(args, 2, line);
-            w.setWidth(number(args, 0, line));
-            w.setHeight(number(args, 1, line));
-            w.Form_Resize();
-        } else if (event == QLatin1String("Unload") && args.isEmpty()) {
-            w.close();
-        } else if (event == QLatin1String("Activate") && args.isEmpty()) {
-            w.Form_Activate();
-        } else {
-            throw unknown();
-        }
-        return;
-    }
-    throw unknown();
+    const ElementEvents::Event *found = w.events().find(name);
+    if (!found)
+        throw unknown();
+    expectArgs(args, found->argCount, line);
+    ElementEvents::Args values;
+    for (int i = 0; i < args.size(); ++i)
+        values.push_back(number(args, i, line));
+    found->run(values);
 }
+
+namespace {
+
+// The state line's fields, in order: the editor state under its names, then
+// what a user sees of the window.
+using StateField = std::pair<const char *, QJsonValue (*)(const frmPaint &)>;
+#define PINXEL_STATE(name) StateField{#name, [](const frmPaint &w) { return QJsonValue(w.name); }}
+
+QJsonValue twipsCorner(const QWidget *widget)
+{
+    const QRectF placed = twipsGeometry(widget);
+    return QJsonArray{placed.left(), placed.top()};
+}
+
+const StateField StateFields[] = {
+    PINXEL_STATE(IsDragging), PINXEL_STATE(IsDrawing), PINXEL_STATE(PolygonActive), PINXEL_STATE(SelectionUnmoved),
+    PINXEL_STATE(SelectionDragging), PINXEL_STATE(IsDirty), PINXEL_STATE(CanvasResized), PINXEL_STATE(DragOriginX),
+    PINXEL_STATE(DragOriginY), PINXEL_STATE(StartX), PINXEL_STATE(StartY), PINXEL_STATE(EndX), PINXEL_STATE(EndY),
+    {"PolygonPoints",
+     [](const frmPaint &w) {
+         QJsonArray points;
+         for (const QPoint &p : w.PolygonPoints)
+             points.append(QJsonArray{p.x(), p.y()});
+         return QJsonValue(points);
+     }},
+    PINXEL_STATE(FilterBrushFilter), PINXEL_STATE(CurrentTool), PINXEL_STATE(BrushIndex), PINXEL_STATE(UndoCurrent),
+    PINXEL_STATE(UndoNewest), PINXEL_STATE(UndoOldest), PINXEL_STATE(DotIndex), PINXEL_STATE(LineDrawStyle),
+    PINXEL_STATE(FillOption), PINXEL_STATE(ShapeFillStyle),
+    {"ZoomFactor", [](const frmPaint &w) { return QJsonValue(double(w.ZoomFactor)); }},
+    PINXEL_STATE(CurrentFileName),
+    {"canvas",
+     [](const frmPaint &w) {
+         const PictureSurface &c = w.picPaint;
+         return QJsonValue(QJsonObject{{QStringLiteral("width"), c.pixelWidth()},  {QStringLiteral("height"), c.pixelHeight()},
+                                       {QStringLiteral("left"), c.Left()},         {QStringLiteral("top"), c.Top()},
+                                       {QStringLiteral("widthTwips"), c.Width()},  {QStringLiteral("heightTwips"), c.Height()}});
+     }},
+    {"caption", [](const frmPaint &w) { return QJsonValue(w.windowTitle()); }},
+    {"foreColor", [](const frmPaint &w) { return QJsonValue(colorText(w.foregroundColor())); }},
+    {"fillColor", [](const frmPaint &w) { return QJsonValue(colorText(w.fillColor())); }},
+    {"dialogColor", [](const frmPaint &w) { return QJsonValue(colorText(w.cdlColor.Color)); }},
+    // The tool palette as a user sees it: the pressed button, the panels
+    // shown and where their highlights are (twips in the panel).
+    {"tools",
+     [](const frmPaint &w) {
+         int pressed = -1;
+         for (size_t i = 0; i < w.optTools.size(); ++i)
+             if (w.optTools[i]->isChecked())
+                 pressed = int(i);
+         return QJsonValue(QJsonObject{{QStringLiteral("pressed"), pressed},
+                                       {QStringLiteral("fraOptDot"), w.fraOptDot->isVisibleTo(w.fraTools)},
+                                       {QStringLiteral("fraBrush"), w.fraBrush->isVisibleTo(w.fraTools)},
+                                       {QStringLiteral("fraOptFill"), w.fraOptFill->isVisibleTo(w.fraTools)},
+                                       {QStringLiteral("lblDot"), twipsCorner(w.lblDot)},
+                                       {QStringLiteral("lblBrush"), twipsCorner(w.lblBrush)},
+                                       {QStringLiteral("lblFill"), twipsCorner(w.lblFill)},
+                                       {QStringLiteral("penWidth"), w.picPaint.DrawWidth}});
+     }},
+    {"menus",
+     [](const frmPaint &w) {
+         QJsonObject menus;
+         for (const auto &[name, action] : w.items()) {
+             if (action->isSeparator())
+                 continue;
+             menus[name] = QJsonObject{{QStringLiteral("enabled"), itemEnabled(action)},
+                                       {QStringLiteral("checked"), action->isChecked()},
+                                       {QStringLiteral("visible"), action->isVisible()}};
+         }
+         return QJsonValue(menus);
+     }},
+    {"status",
+     [](const frmPaint &w) {
+         return QJsonValue(QJsonArray{w.sta->panelText(1), w.sta->panelText(2), w.sta->panelText(3)});
+     }},
+    {"picSelect",
+     [](const frmPaint &w) {
+         const PictureSurface &s = w.picSelect;
+         return QJsonValue(QJsonObject{{QStringLiteral("visible"), s.Visible()},    {QStringLiteral("left"), s.Left()},
+                                       {QStringLiteral("top"), s.Top()},            {QStringLiteral("width"), s.pixelWidth()},
+                                       {QStringLiteral("height"), s.pixelHeight()}});
+     }},
+    {"hscPaint", [](const frmPaint &w) { return QJsonValue(scrollBarState(w.hscPaint)); }},
+    {"vscPaint", [](const frmPaint &w) { return QJsonValue(scrollBarState(w.vscPaint)); }},
+    {"window",
+     [](const frmPaint &w) {
+         return QJsonValue(QJsonObject{{QStringLiteral("width"), w.Width()},
+                                       {QStringLiteral("height"), w.Height()},
+                                       {QStringLiteral("scaleHeight"), w.ScaleHeight()}});
+     }},
+};
+#undef PINXEL_STATE
+
+}  // namespace
 
 QString EditorScript::stateJson() const
 {
@@ -389,82 +383,8 @@ QString EditorScript::stateJson() const
         return QStringLiteral("{\"closed\":true}");
     const frmPaint &w = window();
     QJsonObject state;
-    state[QStringLiteral("IsDragging")] = w.IsDragging;
-    state[QStringLiteral("IsDrawing")] = w.IsDrawing;
-    state[QStringLiteral("PolygonActive")] = w.PolygonActive;
-    state[QStringLiteral("SelectionUnmoved")] = w.SelectionUnmoved;
-    state[QStringLiteral("SelectionDragging")] = w.SelectionDragging;
-    state[QStringLiteral("IsDirty")] = w.IsDirty;
-    state[QStringLiteral("CanvasResized")] = w.CanvasResized;
-    state[QStringLiteral("DragOriginX")] = w.DragOriginX;
-    state[QStringLiteral("DragOriginY")] = w.DragOriginY;
-    state[QStringLiteral("StartX")] = w.StartX;
-    state[QStringLiteral("StartY")] = w.StartY;
-    state[QStringLiteral("EndX")] = w.EndX;
-    state[QStringLiteral("EndY")] = w.EndY;
-    QJsonArray points;
-    for (const QPoint &p : w.PolygonPoints)
-        points.append(QJsonArray{p.x(), p.y()});
-    state[QStringLiteral("PolygonPoints")] = points;
-    state[QStringLiteral("FilterBrushFilter")] = w.FilterBrushFilter;
-    state[QStringLiteral("CurrentTool")] = w.CurrentTool;
-    state[QStringLiteral("BrushIndex")] = w.BrushIndex;
-    state[QStringLiteral("UndoCurrent")] = w.UndoCurrent;
-    state[QStringLiteral("UndoNewest")] = w.UndoNewest;
-    state[QStringLiteral("UndoOldest")] = w.UndoOldest;
-    state[QStringLiteral("DotIndex")] = w.DotIndex;
-    state[QStringLiteral("LineDrawStyle")] = w.LineDrawStyle;
-    state[QStringLiteral("FillOption")] = w.FillOption;
-    state[QStringLiteral("ShapeFillStyle")] = w.ShapeFillStyle;
-    state[QStringLiteral("ZoomFactor")] = double(w.ZoomFactor);
-    state[QStringLiteral("CurrentFileName")] = w.CurrentFileName;
-    state[QStringLiteral("canvas")] = QJsonObject{
-        {QStringLiteral("width"), w.picPaint.pixelWidth()},   {QStringLiteral("height"), w.picPaint.pixelHeight()},
-        {QStringLiteral("left"), w.picPaint.Left()},          {QStringLiteral("top"), w.picPaint.Top()},
-        {QStringLiteral("widthTwips"), w.picPaint.Width()},   {QStringLiteral("heightTwips"), w.picPaint.Height()}};
-    state[QStringLiteral("caption")] = w.windowTitle();
-    state[QStringLiteral("foreColor")] = colorText(w.foregroundColor());
-    state[QStringLiteral("fillColor")] = colorText(w.fillColor());
-    state[QStringLiteral("dialogColor")] = colorText(w.cdlColor.Color);
-    // The tool palette as a user sees it: the pressed button, the panels shown
-    // and where their highlights are (twips in the panel).
-    int pressed = -1;
-    for (size_t i = 0; i < w.optTools.size(); ++i)
-        if (w.optTools[i]->isChecked())
-            pressed = int(i);
-    const auto twips = [](const QWidget *widget) {
-        const QRectF placed = twipsGeometry(widget);
-        return QJsonArray{placed.left(), placed.top()};
-    };
-    state[QStringLiteral("tools")] = QJsonObject{
-        {QStringLiteral("pressed"), pressed},
-        {QStringLiteral("fraOptDot"), w.fraOptDot->isVisibleTo(w.fraTools)},
-        {QStringLiteral("fraBrush"), w.fraBrush->isVisibleTo(w.fraTools)},
-        {QStringLiteral("fraOptFill"), w.fraOptFill->isVisibleTo(w.fraTools)},
-        {QStringLiteral("lblDot"), twips(w.lblDot)},
-        {QStringLiteral("lblBrush"), twips(w.lblBrush)},
-        {QStringLiteral("lblFill"), twips(w.lblFill)},
-        {QStringLiteral("penWidth"), w.picPaint.DrawWidth}};
-    QJsonObject menus;
-    for (const auto &[name, action] : w.items()) {
-        if (action->isSeparator())
-            continue;
-        menus[name] = QJsonObject{{QStringLiteral("enabled"), itemEnabled(action)},
-                                  {QStringLiteral("checked"), action->isChecked()},
-                                  {QStringLiteral("visible"), action->isVisible()}};
-    }
-    state[QStringLiteral("menus")] = menus;
-    state[QStringLiteral("status")] =
-        QJsonArray{w.sta->panelText(1), w.sta->panelText(2), w.sta->panelText(3)};
-    state[QStringLiteral("picSelect")] = QJsonObject{
-        {QStringLiteral("visible"), w.picSelect.Visible()},  {QStringLiteral("left"), w.picSelect.Left()},
-        {QStringLiteral("top"), w.picSelect.Top()},          {QStringLiteral("width"), w.picSelect.pixelWidth()},
-        {QStringLiteral("height"), w.picSelect.pixelHeight()}};
-    state[QStringLiteral("hscPaint")] = scrollBarState(w.hscPaint);
-    state[QStringLiteral("vscPaint")] = scrollBarState(w.vscPaint);
-    state[QStringLiteral("window")] = QJsonObject{{QStringLiteral("width"), w.Width()},
-                                                  {QStringLiteral("height"), w.Height()},
-                                                  {QStringLiteral("scaleHeight"), w.ScaleHeight()}};
+    for (const auto &[name, read] : StateFields)
+        state[QString::fromLatin1(name)] = read(w);
     return QString::fromUtf8(QJsonDocument(state).toJson(QJsonDocument::Compact));
 }
 

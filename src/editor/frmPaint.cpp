@@ -4,10 +4,11 @@
 #include "editor/frmPaint.h"
 
 #include "control/FileMenuShown.h"
-#include "editor/mdlGeneral.h"
+#include "document/mdlGeneral.h"
 #include "pinxel/Screen.h"
 #include "view/ResizeHandle.h"
 #include "view/StatusBar.h"
+#include "tools/ToolTable.h"
 #include "view/TwipsPlacement.h"
 
 #include <QAction>
@@ -26,30 +27,6 @@ QPointer<frmPaint> g_window;
 
 const char *const DesignCaption = "Dabstudio";
 
-// The pointer file of each tool, in the "Cursors" folder beside the library;
-// empty for the default arrow.
-const char *cursorFile(int tool)
-{
-    switch (tool) {
-    case ToolPickColor: return "pick.cur";
-    case ToolEraser: return "eraser.cur";
-    case ToolFill: return "fill.cur";
-    case ToolPencil: return "pencil.cur";
-    case ToolText: return "text.cur";
-    case ToolAirBrush: return "airbrush.cur";
-    case ToolFilterBrush: return "filter.cur";
-    case ToolZoom: return "zoom.cur";
-    case ToolBrush: return "brush.cur";
-    case ToolHand: return "handflat.cur";
-    case ToolLine:
-    case ToolRectangle:
-    case ToolEllipse:
-    case ToolArrow:
-    case ToolRoundedRectangle:
-    case ToolPolygon: return "cross.cur";
-    default: return "";
-    }
-}
 }  // namespace
 
 frmPaint &frmPaint::instance()
@@ -72,6 +49,14 @@ frmPaint::frmPaint() : QWidget(nullptr)
     createPalette();
     createMenus();
     wireEvents();
+    m_undoRing.availabilityChanged = [this](UndoRing::Availability available) {
+        item(QStringLiteral("mnuUndo"))->setEnabled(available.undo);
+        item(QStringLiteral("mnuRedo"))->setEnabled(available.redo);
+    };
+    m_selection.commandsEnabled = [this](bool enabled) {
+        for (const char *name : {"mnuCut", "mnuCopy", "mnuDelete", "mnuCrop"})
+            item(QString::fromLatin1(name))->setEnabled(enabled);
+    };
 }
 
 frmPaint::~frmPaint()
@@ -146,11 +131,6 @@ void frmPaint::createElements()
     picImageEffect.setVisible(false);
     picImageEffect.AutoSize = true;
 
-    // Slot 0 of the undo ring exists from the start: hidden, white, persistent.
-    picBuffer[0] = std::make_unique<PictureSurface>();
-    picBuffer[0]->AutoSize = true;
-    picBuffer[0]->setVisible(false);
-
     hscPaint = new QScrollBar(Qt::Horizontal, client);
     hscPaint->setObjectName(QStringLiteral("hscPaint"));
     hscPaint->setSingleStep(10);
@@ -179,21 +159,16 @@ void frmPaint::createElements()
         picPaintResize[i]->setObjectName(QStringLiteral("picPaintResize(%1)").arg(i));
     }
 
-    // The tool buttons: two columns, nine rows, in the order of the palette.
-    static const char *const toolTips[] = {"Select Area", "Pick Color", "Eraser", "Fill", "Pencil", "Line",
-                                           "Rectangle", "Ellipse", "Text", "Arrow", "Air Brush",
-                                           "Rounded Rectangle", "Polygon", "Curve", "Filter Brush", "Zoom",
-                                           "Brush", "Hand"};
-    static const int toolCells[][2] = {{0, 0}, {1, 0}, {2, 1}, {1, 1}, {2, 0}, {4, 0}, {5, 0}, {6, 0}, {7, 0},
-                                       {4, 1}, {3, 0}, {5, 1}, {6, 1}, {7, 1}, {3, 1}, {0, 1}, {8, 0}, {8, 1}};
+    // The tool buttons: two columns, nine rows, as the tool table places them.
     for (size_t i = 0; i < optTools.size(); ++i) {
+        const ToolRow &row = toolRow(int(i));
         auto *button = new QToolButton(fraTools);
         button->setObjectName(QStringLiteral("optTools(%1)").arg(i));
-        button->setToolTip(QString::fromLatin1(toolTips[i]));
+        button->setToolTip(QString::fromLatin1(row.tooltip));
         button->setCheckable(true);
         button->setAutoExclusive(true);
         button->setFocusPolicy(Qt::NoFocus);
-        placeInTwips(button, toolCells[i][1] == 0 ? 50 : 435, 120 + 375 * toolCells[i][0], 390, 375);
+        placeInTwips(button, row.column == 0 ? 50 : 435, 120 + 375 * row.row, 390, 375);
         optTools[i] = button;
     }
     optTools[ToolPencil]->setChecked(true);
@@ -319,7 +294,8 @@ void frmPaint::UpdateCaption()
 
 void frmPaint::SetToolCursor()
 {
-    const QString file = QString::fromLatin1(cursorFile(CurrentTool));
+    const QString file =
+        CurrentTool >= 0 && CurrentTool < ToolCount ? QString::fromLatin1(toolRow(CurrentTool).cursorFile) : QString();
     if (file.isEmpty()) {
         picPaintView->setCursor(Qt::ArrowCursor);
         return;
@@ -330,95 +306,6 @@ void frmPaint::SetToolCursor()
         picPaintView->setCursor(host.LoadCursor(host.AppPath() + QStringLiteral("/Cursors/") + file));
     } catch (const Error &) {
     }
-}
-
-void frmPaint::wireEvents()
-{
-    const auto onClick = [this](const char *name, void (frmPaint::*handler)()) {
-        m_clicks[QString::fromLatin1(name)] = [this, handler] { (this->*handler)(); };
-        connect(item(QString::fromLatin1(name)), &QAction::triggered, this, [this, handler] { (this->*handler)(); });
-    };
-    // Items of an indexed menu array: the handler takes the index.
-    const auto onIndexedClick = [this](const char *array, int count, void (frmPaint::*handler)(int)) {
-        for (int index = 0; index < count; ++index) {
-            const QString name = QStringLiteral("%1(%2)").arg(QLatin1String(array)).arg(index);
-            m_clicks[name] = [this, handler, index] { (this->*handler)(index); };
-            connect(item(name), &QAction::triggered, this, [this, handler, index] { (this->*handler)(index); });
-        }
-    };
-    // The menus of the bar run their Click as they drop down (see
-    // createMenus); a script's click on one runs the same handler.
-    for (const auto &[name, handler] : {std::pair{"mnuFile", &frmPaint::mnuFile_Click},
-                                        std::pair{"mnuEdit", &frmPaint::mnuEdit_Click},
-                                        std::pair{"mnuEffect", &frmPaint::mnuEffect_Click},
-                                        std::pair{"mnuFilter", &frmPaint::mnuFilter_Click}})
-        m_clicks[QString::fromLatin1(name)] = [this, handler = handler] { (this->*handler)(); };
-    onClick("mnuNew", &frmPaint::mnuNew_Click);
-    onClick("mnuOpen", &frmPaint::mnuOpen_Click);
-    onClick("mnuSave", &frmPaint::mnuSave_Click);
-    onClick("mnuSaveAs", &frmPaint::mnuSaveAs_Click);
-    onClick("mnuPrint", &frmPaint::mnuPrint_Click);
-    onClick("mnuExit", &frmPaint::mnuExit_Click);
-    onClick("mnuUndo", &frmPaint::mnuUndo_Click);
-    onClick("mnuRedo", &frmPaint::mnuRedo_Click);
-    onClick("mnuForegroundColor", &frmPaint::mnuForegroundColor_Click);
-    onClick("mnuFillColor", &frmPaint::mnuFillColor_Click);
-    onIndexedClick("mnuBS", 5, &frmPaint::mnuBS_Click);
-    onIndexedClick("mnuFS", 8, &frmPaint::mnuFS_Click);
-
-    connect(picPaintView, &SurfaceView::MouseDown, this, &frmPaint::picPaint_MouseDown);
-    connect(picPaintView, &SurfaceView::MouseMove, this, &frmPaint::picPaint_MouseMove);
-    connect(picPaintView, &SurfaceView::MouseUp, this, &frmPaint::picPaint_MouseUp);
-    connect(picPaintView, &SurfaceView::DblClick, this, &frmPaint::picPaint_DblClick);
-    connect(picPaintView, &SurfaceView::KeyUp, this, &frmPaint::picPaint_KeyUp);
-    connect(picSelectView, &SurfaceView::MouseDown, this, &frmPaint::picSelect_MouseDown);
-    connect(picSelectView, &SurfaceView::MouseMove, this, &frmPaint::picSelect_MouseMove);
-    connect(picSelectView, &SurfaceView::MouseUp, this, &frmPaint::picSelect_MouseUp);
-    // The selection lies inside the canvas's border.
-    const auto followBorder = [this] {
-        const int border = picPaint.borderPixels();
-        picSelectView->setContainerOffset(QPoint(border, border));
-    };
-    connect(&picPaint, &PictureSurface::geometryChanged, this, followBorder);
-    followBorder();
-    connect(&picPaint, &PictureSurface::geometryChanged, this, [this] {
-        const QSize size(picPaint.pixelWidth(), picPaint.pixelHeight());
-        if (size != m_canvasSize) {
-            m_canvasSize = size;
-            picPaint_Resize();
-        }
-    });
-
-    connect(hscPaint, &QScrollBar::valueChanged, this, &frmPaint::hscPaint_Change);
-    connect(vscPaint, &QScrollBar::valueChanged, this, &frmPaint::vscPaint_Change);
-    for (size_t i = 0; i < picPaintResize.size(); ++i) {
-        auto *handle = static_cast<ResizeHandle *>(picPaintResize[i]);
-        const int index = int(i);
-        connect(handle, &ResizeHandle::MouseDown, this,
-                [this, index](int b, int s, double x, double y) { picPaintResize_MouseDown(index, b, s, x, y); });
-        connect(handle, &ResizeHandle::MouseMove, this,
-                [this, index](int b, int s, double x, double y) { picPaintResize_MouseMove(index, b, s, x, y); });
-        connect(handle, &ResizeHandle::MouseUp, this,
-                [this, index](int b, int s, double x, double y) { picPaintResize_MouseUp(index, b, s, x, y); });
-    }
-    for (size_t i = 0; i < optTools.size(); ++i) {
-        const int index = int(i);
-        // A click reports its press when the button is released: a pop-up
-        // menu opened by the press would take the release from the button,
-        // which then would never become the selected one.
-        connect(optTools[i], &QAbstractButton::clicked, this, [this, index] {
-            optTools_MouseDown(index, 1, 0, 0, 0);
-            optTools_Click(index);
-        });
-    }
-}
-
-bool frmPaint::clickMenuItem(const QString &name)
-{
-    const auto handler = m_clicks.find(name);
-    if (handler != m_clicks.end())
-        handler->second();
-    return true;
 }
 
 void frmPaint::resizeEvent(QResizeEvent *event)

@@ -2,27 +2,33 @@
 // The paint editor window: one window for the whole library, created on
 // first use and again after it was closed, shown modally by the control.
 //
-// The class is split by aspect over the subsystem folders; each file defines
-// the handlers of its own concern under their own names:
-//   editor/frmPaint.cpp          creation, activation, closing, caption, pointer shapes
-//   editor/frmPaintMenus.cpp     the menu bar and the drop-down handlers
-//   editor/frmPaintFile.cpp      New, Open, Save, Save As, Print, Exit
-//   editor/frmPaintUndo.cpp      the undo ring
-//   view/frmPaintLayout.cpp      Form_Resize, scroll bars, resize handles, zoom view
-//   view/frmPaintStatus.cpp      the status bar
-//   tools/frmPaintPointer.cpp    pointer dispatch, ConstrainEnd, the finish action
-//   tools/Pencil.cpp             the pencil
-//   tools/ShapeTools.cpp         line, arrow (DrawArrow), rectangle, ellipse, rounded rectangle
-//   tools/Polygon.cpp            the polygon (DrawPolygon)
-//   view/frmPaintPanels.cpp      the width, brush and fill panels
-//   view/frmPaintColors.cpp      the palette, the two swatches, the colour and style commands
-//   tools/SelectArea + selection/frmPaintSelection.cpp   the floating selection
+// The window holds the elements and the editor state, and its handlers keep
+// their documented names as short entry points into the layers below: the
+// tool box (tools/), the floating selection (selection/), the undo ring and
+// the edit path (document/). The handlers are split by aspect, in this folder:
+//   frmPaint.cpp           creation, activation, closing, caption, pointer shapes
+//   frmPaintEvents.cpp     every element event under its name, for Qt and scripts
+//   frmPaintMenus.cpp      the menu bar: one row per item, with its handler
+//   frmPaintFile.cpp       New, Open, Save, Save As, Print, Exit
+//   frmPaintUndo.cpp       Undo and Redo
+//   frmPaintLayout.cpp     Form_Resize, scroll bars, resize handles, zoom view
+//   frmPaintStatus.cpp     the status bar
+//   frmPaintPointer.cpp    pointer input on the canvas, and what tools may use
+//   frmPaintTools.cpp      the tool buttons
+//   frmPaintPanels.cpp     the width, brush and fill panels
+//   frmPaintColors.cpp     the palette, the two swatches, the colour and style commands
+//   frmPaintSelection.cpp  the floating selection's handlers
 
-#include "editor/EditorState.h"
+#include "document/EditPath.h"
+#include "document/EditorState.h"
+#include "document/UndoRing.h"
+#include "editor/ElementEvents.h"
 #include "pinxel/HostServices.h"
 #include "pinxel/PictureSurface.h"
 #include "pinxel/SurfaceView.h"
-#include "tools/ShapePreview.h"
+#include "selection/FloatingSelection.h"
+#include "tools/ToolBox.h"
+#include "tools/ToolContext.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -45,7 +51,7 @@ namespace pinxel {
 
 class StatusBar;
 
-class frmPaint : public QWidget, public EditorState {
+class frmPaint : public QWidget, public EditorState, public ToolContext, public EditSite {
     Q_OBJECT
 public:
     // The window, created (and initialised by Form_Load) when it does not exist.
@@ -68,7 +74,6 @@ public:
     // --- Elements.
     PictureSurface picPaint;
     SurfaceView *picPaintView = nullptr;
-    std::array<std::unique_ptr<PictureSurface>, 11> picBuffer;  // the undo ring; 0 always exists
     PictureSurface picZoom;
     PictureSurface picImageEffect;
     PictureSurface picSelect;
@@ -95,6 +100,8 @@ public:
     // Runs an item's click handler as a user's click would (items of parts
     // not built yet do nothing).
     bool clickMenuItem(const QString &name);
+    // Every element event by its name ("picPaint.MouseDown", "mnuBS(2).Click").
+    const ElementEvents &events() const { return m_events; }
 
     // --- Creation, activation, closing (editor/frmPaint.cpp).
     void Form_Load();
@@ -118,9 +125,8 @@ public:
     void mnuExit_Click();
     Flag ReadOnlyPrompt(const QString &path);
 
-    // --- Undo ring (editor/frmPaintUndo.cpp).
+    // --- Undo (editor/frmPaintUndo.cpp); the ring records through the tool box and the edit path.
     void ClearImageBuffer();
-    void SetImageBuffer();
     void mnuUndo_Click();
     void mnuRedo_Click();
 
@@ -133,14 +139,11 @@ public:
     void picPaintResize_MouseDown(int Index, int Button, int Shift, double X, double Y);
     void picPaintResize_MouseMove(int Index, int Button, int Shift, double X, double Y);
     void picPaintResize_MouseUp(int Index, int Button, int Shift, double X, double Y);
-    void SetZoomView(std::int32_t x, std::int32_t y, Flag reset);
+    void SetZoomView(std::int32_t x, std::int32_t y, Flag reset) override;
 
     // --- Status bar (view/frmPaintStatus.cpp).
     void UpdateStatusBar(int intInfo, double X, double Y, int intPercentage, Flag blnClear);
-    QString toolHint() const;
-    // The text tool's box and the curve's handles (their tools fill these in).
-    bool textBoxVisible() const { return false; }
-    bool curveHandlesVisible() const { return false; }
+    QString toolHint();
 
     // --- Tool palette (view/frmPaintTools.cpp).
     void optTools_MouseDown(int Index, int Button, int Shift, double X, double Y);
@@ -155,15 +158,15 @@ public:
     void ConstrainEnd(double x, double y, int shift, Flag allowAxisLock);
 
     // --- The floating selection (selection/frmPaintSelection.cpp).
-    void DrawSelectionRect();
-    void DropSelection();
+    void DrawSelectionRect() override;
+    void DropSelection() override;
     void picSelect_MouseDown(int Button, int Shift, double X, double Y);
     void picSelect_MouseMove(int Button, int Shift, double X, double Y);
     void picSelect_MouseUp(int Button, int Shift, double X, double Y);
 
-    // --- Colours held by the two swatches (view/).
-    Color foregroundColor() const;
-    Color fillColor() const;
+    // --- Colours held by the two swatches.
+    Color foregroundColor() const override;
+    Color fillColor() const override;
     QLabel *lblForeColor = nullptr;
     QLabel *lblFillColor = nullptr;
     static void setSwatchColor(QLabel *swatch, Color color);
@@ -198,11 +201,16 @@ public:
     // The foreground colour and the preview pen made from it.
     void SetForeColor(Color color);
 
-    // --- Shape tools (tools/ShapeTools.cpp, tools/Polygon.cpp).
-    void DrawArrow(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2);
-    void DrawPolygon(Flag final, Flag lastOnly);
-    ShapePreview shapePreview;      // the rubber band of a shape being dragged
-    PolygonPreview polygonPreview;  // the edges of an open polygon
+    // --- What tools see (ToolContext) and what the edit path needs (EditSite).
+    PictureSurface &canvas() override;
+    EditorState &state() override;
+    FloatingSelection &selection() override;
+    UndoRing &undoRing() override;
+    HostServices &host() override;
+    QWidget *canvasWidget() override;
+    PictureSurface *shownSelection() override;
+    void finishAction() override;
+    void layOut() override;
 
 signals:
     // The window has closed; the next instance() creates a new one.
@@ -221,13 +229,23 @@ private:
     void showFilterMenu();
     void createMenus();
     QMenu *addMenu(QWidget *parent, const QString &name, const QString &caption);
-    QAction *addItem(QMenu *menu, const QString &name, const QString &caption, const QKeySequence &shortcut = {});
+    QAction *addItem(QMenu *menu, const QString &name, const QString &caption, const QKeySequence &shortcut = {},
+                     std::function<void()> click = {});
     void wireEvents();
     void placeClient();
 
     std::map<QString, QMenu *> m_menus;
     std::map<QString, QAction *> m_items;
-    std::map<QString, std::function<void()>> m_clicks;
+    ElementEvents m_events;
+    UndoRing m_undoRing{*this, picPaint};
+    FloatingSelection m_selection{picPaint, picSelect, *this};
+
+public:
+    // The one path of commands that change the picture or the selection, and the tools.
+    EditPath editPath{*this, m_undoRing};
+    ToolBox toolBox{*this};
+
+private:
     bool m_filterMenuShownByPress = false;  // one pop-up per click of the Filter Brush button
     QSize m_canvasSize;
     QPointer<QEventLoop> m_modalLoop;

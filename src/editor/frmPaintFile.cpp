@@ -4,8 +4,7 @@
 #include "editor/frmPaint.h"
 
 #include "control/FileMenuShown.h"
-#include "editor/mdlGeneral.h"
-#include "tools/Polygon.h"
+#include "document/mdlGeneral.h"
 
 #include <QAction>
 #include <QDir>
@@ -53,13 +52,11 @@ void frmPaint::mnuNew_Click()
         IsDirty = FlagFalse;
         CurrentFileName.clear();
         UpdateCaption();
-        Polygon::forget(*this);
+        toolBox.forgetAll();
         ZoomFactor = 1.0f;
         AdjustPaintResizeBox();
         ClearImageBuffer();
-        picSelect.setVisible(false);
-        for (const char *name : {"mnuCut", "mnuCopy", "mnuDelete", "mnuCrop"})
-            item(QString::fromLatin1(name))->setEnabled(false);
+        m_selection.discard();
     } catch (const Error &error) {
         ReportError(ReportDescription, error.description());
     }

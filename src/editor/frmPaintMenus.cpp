@@ -1,6 +1,7 @@
 // The editor's menu bar: every menu and item with its caption, shortcut,
-// visibility, check mark and enabled state, and the drop-down handlers.
-// Items whose commands belong to parts not built yet exist and do nothing.
+// visibility, check mark and enabled state, and the drop-down handlers. A
+// menu command is one row: its name, caption, shortcut and click handler.
+// Items without a handler exist and do nothing yet.
 
 #include "editor/frmPaint.h"
 
@@ -15,18 +16,37 @@ struct MenuEntry {
     const char *name;     // "-" for a separator
     const char *caption;
     const char *shortcut = "";
+    void (frmPaint::*click)() = nullptr;
 };
 
 const MenuEntry FileItems[] = {
-    {"mnuNew", "&New", "Ctrl+N"}, {"mnuOpen", "&Open", "Ctrl+O"}, {"mnuSave", "&Save", "Ctrl+S"},
-    {"mnuSaveAs", "Save &As..."}, {"mnuSep1", "-"},            {"mnuPrint", "&Print", "Ctrl+P"},
-    {"mnuSep2", "-"},             {"mnuExit", "&Exit"},
+    {"mnuNew", "&New", "Ctrl+N", &frmPaint::mnuNew_Click},
+    {"mnuOpen", "&Open", "Ctrl+O", &frmPaint::mnuOpen_Click},
+    {"mnuSave", "&Save", "Ctrl+S", &frmPaint::mnuSave_Click},
+    {"mnuSaveAs", "Save &As...", "", &frmPaint::mnuSaveAs_Click},
+    {"mnuSep1", "-"},
+    {"mnuPrint", "&Print", "Ctrl+P", &frmPaint::mnuPrint_Click},
+    {"mnuSep2", "-"},
+    {"mnuExit", "&Exit", "", &frmPaint::mnuExit_Click},
 };
 
 const MenuEntry EditItems[] = {
-    {"mnuUndo", "&Undo", "Ctrl+Z"}, {"mnuRedo", "&Redo", "Ctrl+Y"},    {"mnuSep3", "-"},
-    {"mnuCut", "Cu&t", "Ctrl+X"},   {"mnuCopy", "&Copy", "Ctrl+C"},    {"mnuPaste", "&Paste", "Ctrl+V"},
-    {"mnuDelete", "&Delete", "Del"}, {"mnuSep4", "-"},                  {"mnuCrop", "C&rop"},
+    {"mnuUndo", "&Undo", "Ctrl+Z", &frmPaint::mnuUndo_Click},
+    {"mnuRedo", "&Redo", "Ctrl+Y", &frmPaint::mnuRedo_Click},
+    {"mnuSep3", "-"},
+    {"mnuCut", "Cu&t", "Ctrl+X"},
+    {"mnuCopy", "&Copy", "Ctrl+C"},
+    {"mnuPaste", "&Paste", "Ctrl+V"},
+    {"mnuDelete", "&Delete", "Del"},
+    {"mnuSep4", "-"},
+    {"mnuCrop", "C&rop"},
+};
+
+const MenuEntry FormatColorItems[] = {
+    {"mnuSep7", "-"},
+    {"mnuForegroundColor", "F&oreground Color...", "", &frmPaint::mnuForegroundColor_Click},
+    {"mnuFillColor", "Fi&ll Color...", "", &frmPaint::mnuFillColor_Click},
+    {"mnuFont", "&Font...", "Ctrl+F"},
 };
 
 const char *const BorderStyleCaptions[] = {"&Solid", "&Dash", "D&ot", "D&ashDot", "Da&shDotDot"};
@@ -83,7 +103,8 @@ QMenu *frmPaint::addMenu(QWidget *parent, const QString &name, const QString &ca
     return menu;
 }
 
-QAction *frmPaint::addItem(QMenu *menu, const QString &name, const QString &caption, const QKeySequence &shortcut)
+QAction *frmPaint::addItem(QMenu *menu, const QString &name, const QString &caption, const QKeySequence &shortcut,
+                           std::function<void()> click)
 {
     QAction *action = caption == QLatin1String("-") ? menu->addSeparator() : menu->addAction(caption);
     action->setObjectName(name);
@@ -92,6 +113,8 @@ QAction *frmPaint::addItem(QMenu *menu, const QString &name, const QString &capt
         action->setShortcutContext(Qt::WindowShortcut);
     }
     m_items[name] = action;
+    if (click)
+        m_events.add(name + QStringLiteral(".Click"), action, &QAction::triggered, this, std::move(click));
     return action;
 }
 
@@ -131,9 +154,13 @@ bool frmPaint::reachable(const QString &name) const
 void frmPaint::createMenus()
 {
     const auto addItems = [this](QMenu *menu, const auto &entries) {
-        for (const MenuEntry &entry : entries)
+        for (const MenuEntry &entry : entries) {
+            std::function<void()> click;
+            if (entry.click)
+                click = [this, handler = entry.click] { (this->*handler)(); };
             addItem(menu, QString::fromLatin1(entry.name), QString::fromUtf8(entry.caption),
-                    QKeySequence(QString::fromLatin1(entry.shortcut)));
+                    QKeySequence(QString::fromLatin1(entry.shortcut)), std::move(click));
+        }
     };
 
     QMenu *file = addMenu(menuBar, QStringLiteral("mnuFile"), QStringLiteral("&File"));
@@ -148,21 +175,20 @@ void frmPaint::createMenus()
     QMenu *format = addMenu(menuBar, QStringLiteral("mnuFormat"), QStringLiteral("F&ormat"));
     QMenu *borderStyle = addMenu(format, QStringLiteral("mnuBorderStyle"), QStringLiteral("&Border Style"));
     for (int i = 0; i < 5; ++i) {
-        QAction *a = addItem(borderStyle, indexed("mnuBS", i), QString::fromLatin1(BorderStyleCaptions[i]));
+        QAction *a = addItem(borderStyle, indexed("mnuBS", i), QString::fromLatin1(BorderStyleCaptions[i]), {},
+                             [this, i] { mnuBS_Click(i); });
         a->setCheckable(true);
         a->setChecked(i == 0);
     }
     QMenu *fillStyle = addMenu(format, QStringLiteral("mnuFillStyle"), QStringLiteral("Fi&ll Style"));
     for (int i = 0; i < 8; ++i) {
-        QAction *a = addItem(fillStyle, indexed("mnuFS", i), QString::fromLatin1(FillStyleCaptions[i]));
+        QAction *a = addItem(fillStyle, indexed("mnuFS", i), QString::fromLatin1(FillStyleCaptions[i]), {},
+                             [this, i] { mnuFS_Click(i); });
         a->setCheckable(true);
         a->setChecked(i == 0);
         a->setVisible(i != 1);  // transparent shapes come from the fill panel
     }
-    addItem(format, QStringLiteral("mnuSep7"), QStringLiteral("-"));
-    addItem(format, QStringLiteral("mnuForegroundColor"), QStringLiteral("F&oreground Color..."));
-    addItem(format, QStringLiteral("mnuFillColor"), QStringLiteral("Fi&ll Color..."));
-    addItem(format, QStringLiteral("mnuFont"), QStringLiteral("&Font..."), QKeySequence(QStringLiteral("Ctrl+F")));
+    addItems(format, FormatColorItems);
 
     QMenu *effect = addMenu(menuBar, QStringLiteral("mnuEffect"), QStringLiteral("Effec&t"));
     addItems(addMenu(effect, QStringLiteral("mnuResize"), QStringLiteral("Re&size")), ResizeItems);
@@ -191,11 +217,12 @@ void frmPaint::createMenus()
         a->setVisible(FilterToolShown[i]);
     }
 
-    // Dropping a menu down clears the status bar.
-    connect(file, &QMenu::aboutToShow, this, &frmPaint::mnuFile_Click);
-    connect(edit, &QMenu::aboutToShow, this, &frmPaint::mnuEdit_Click);
-    connect(effect, &QMenu::aboutToShow, this, &frmPaint::mnuEffect_Click);
-    connect(filter, &QMenu::aboutToShow, this, &frmPaint::mnuFilter_Click);
+    // Dropping a menu down runs its Click, which clears the status bar.
+    for (const auto &[menu, handler] : {std::pair{file, &frmPaint::mnuFile_Click}, std::pair{edit, &frmPaint::mnuEdit_Click},
+                                        std::pair{effect, &frmPaint::mnuEffect_Click},
+                                        std::pair{filter, &frmPaint::mnuFilter_Click}})
+        m_events.add(menu->objectName() + QStringLiteral(".Click"), menu, &QMenu::aboutToShow, this,
+                     [this, handler = handler] { (this->*handler)(); });
 }
 
 void frmPaint::mnuFile_Click() { UpdateStatusBar(0, 0, 0, 0, FlagTrue); }

@@ -4,7 +4,7 @@
 
 #include "imaging/mdlFilter.h"
 
-#include "editor/mdlGeneral.h"
+#include "document/mdlGeneral.h"
 #include "imaging/FilterKernels.h"
 #include "imaging/FilterPass.h"
 

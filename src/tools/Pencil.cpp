@@ -1,24 +1,41 @@
-#include "tools/Pencil.h"
+// The pencil (tool 4): a square dot of the pen width at the press, then a
+// chain of straight segments between consecutive pointer positions.
 
-#include "editor/frmPaint.h"
+#include "pinxel/PictureSurface.h"
+#include "tools/Tool.h"
+#include "tools/ToolContext.h"
+#include "tools/Tools.h"
 
-namespace pinxel::Pencil {
+namespace pinxel {
 
-void press(frmPaint &w, int X, int Y)
-{
-    w.picPaint.DrawMode = DrawModeCopyPen;
-    w.picPaint.ForeColor = w.foregroundColor();
-    // A zero-size box drawn with the wide pen is a square dot of the pen width.
-    w.picPaint.Line(X, Y, X, Y, std::nullopt, LineForm::Box);
-}
+namespace {
 
-void move(frmPaint &w, double X, double Y)
-{
-    w.EndX = w.StartX;
-    w.EndY = w.StartY;
-    w.StartX = toInt32(X);
-    w.StartY = toInt32(Y);
-    w.picPaint.Line(w.StartX, w.StartY, w.EndX, w.EndY);
-}
+class Pencil : public Tool {
+public:
+    using Tool::Tool;
 
-}  // namespace pinxel::Pencil
+    void press(int, int x, int y) override
+    {
+        PictureSurface &canvas = ctx.canvas();
+        canvas.DrawMode = DrawModeCopyPen;
+        canvas.ForeColor = ctx.foregroundColor();
+        // A zero-size box drawn with the wide pen is a square dot of the pen width.
+        canvas.Line(x, y, x, y, std::nullopt, LineForm::Box);
+    }
+
+    void move(int, double x, double y) override
+    {
+        EditorState &s = ctx.state();
+        s.EndX = s.StartX;
+        s.EndY = s.StartY;
+        s.StartX = toInt32(x);
+        s.StartY = toInt32(y);
+        ctx.canvas().Line(s.StartX, s.StartY, s.EndX, s.EndY);
+    }
+};
+
+}  // namespace
+
+std::unique_ptr<Tool> makePencil(ToolContext &context, int index) { return std::make_unique<Pencil>(context, index); }
+
+}  // namespace pinxel

@@ -1,7 +1,11 @@
 #include "tools/Polygon.h"
 
-#include "editor/frmPaint.h"
-#include "editor/mdlGeneral.h"
+#include "document/mdlGeneral.h"
+#include "pinxel/PictureSurface.h"
+#include "tools/ShapePreview.h"
+#include "tools/Tool.h"
+#include "tools/ToolContext.h"
+#include "tools/Tools.h"
 
 namespace pinxel {
 
@@ -15,104 +19,131 @@ std::vector<QLine> Polygon::edges(const std::vector<QPoint> &points, bool lastOn
     return lines;
 }
 
-void frmPaint::DrawPolygon(Flag final, Flag lastOnly)
-{
-    try {
-        if (!isSet(final)) {
-            const std::vector<QLine> lines = Polygon::edges(PolygonPoints, isSet(lastOnly));
-            if (!lines.empty())
-                picPaint.Lines(lines);
+namespace {
+
+class PolygonTool : public Tool {
+public:
+    using Tool::Tool;
+
+    void press(int, int x, int y) override
+    {
+        EditorState &s = ctx.state();
+        if (!isSet(s.PolygonActive)) {
+            s.PolygonActive = FlagTrue;
+            s.PolygonPoints.assign(1, QPoint(x, y));
+            m_preview.shown = false;  // a new polygon: nothing of an old one is on the canvas
+        } else {
+            hidePreview();
+            s.PolygonPoints.emplace_back(x, y);
+        }
+        // The preview pen; the press has set the width and line style.
+        PictureSurface &canvas = ctx.canvas();
+        canvas.DrawMode = DrawModeXorPen;
+        canvas.FillStyle = FillTransparent;
+        canvas.ForeColor = ctx.foregroundColor() ^ canvas.BackColor;
+        showPreview();
+    }
+
+    void move(int, double x, double y) override
+    {
+        EditorState &s = ctx.state();
+        if (!isSet(s.PolygonActive))
             return;
-        }
-        picPaint.DrawMode = DrawModeCopyPen;
-        switch (FillOption) {
-        case 0:
-            picPaint.FillStyle = FillTransparent;
-            picPaint.ForeColor = foregroundColor();
-            break;
-        case 1:
-            picPaint.FillStyle = ShapeFillStyle;
-            picPaint.ForeColor = foregroundColor();
-            picPaint.FillColor = fillColor();
-            break;
-        case 2:
-            picPaint.FillStyle = ShapeFillStyle;
-            picPaint.ForeColor = fillColor();
-            picPaint.FillColor = fillColor();
-            break;
-        default: break;
-        }
-        // One vertex is no figure: a click and Enter draw nothing.
-        if (PolygonPoints.size() >= 2)
-            picPaint.Polygon(PolygonPoints);
-        picPaint.Refresh();
-    } catch (const Error &error) {
-        ReportError(ReportDescription, error.description());
+        hidePreview();
+        if (s.PolygonPoints.size() < 2)
+            s.PolygonPoints.push_back(s.PolygonPoints.back());
+        s.PolygonPoints.back() = QPoint(toInt32(x), toInt32(y));
+        showPreview();
     }
-}
 
-void Polygon::forget(frmPaint &w)
-{
-    w.PolygonActive = FlagFalse;
-    w.PolygonPoints.assign(1, QPoint());
-    w.polygonPreview.shown = false;
-}
-
-void Polygon::hidePreview(frmPaint &w)
-{
-    PolygonPreview &preview = w.polygonPreview;
-    if (!preview.shown)
-        return;
-    preview.shown = false;
-    const std::vector<QLine> lines = edges(preview.points, false);
-    drawWithPen(w.picPaint, preview.pen, [&] { w.picPaint.Lines(lines); });
-}
-
-void Polygon::showPreview(frmPaint &w)
-{
-    if (!isSet(w.PolygonActive) || w.PolygonPoints.size() < 2)
-        return;
-    w.DrawPolygon(FlagFalse, FlagFalse);
-    w.polygonPreview = PolygonPreview{true, w.PolygonPoints, PenState::of(w.picPaint)};
-}
-
-void Polygon::press(frmPaint &w, int X, int Y)
-{
-    if (!isSet(w.PolygonActive)) {
-        w.PolygonActive = FlagTrue;
-        w.PolygonPoints.assign(1, QPoint(X, Y));
-        w.polygonPreview.shown = false;  // a new polygon: nothing of an old one is on the canvas
-    } else {
-        hidePreview(w);
-        w.PolygonPoints.emplace_back(X, Y);
+    bool finish() override
+    {
+        EditorState &s = ctx.state();
+        if (!isSet(s.PolygonActive))
+            return false;
+        hidePreview();
+        DrawPolygon(FlagTrue, FlagTrue);
+        s.PolygonActive = FlagFalse;
+        return true;
     }
-    // The preview pen; the press has set the width and line style.
-    PictureSurface &canvas = w.picPaint;
-    canvas.DrawMode = DrawModeXorPen;
-    canvas.FillStyle = FillTransparent;
-    canvas.ForeColor = w.foregroundColor() ^ canvas.BackColor;
-    showPreview(w);
-}
 
-void Polygon::move(frmPaint &w, double X, double Y)
-{
-    if (!isSet(w.PolygonActive))
-        return;
-    hidePreview(w);
-    if (w.PolygonPoints.size() < 2)
-        w.PolygonPoints.push_back(w.PolygonPoints.back());
-    w.PolygonPoints.back() = QPoint(toInt32(X), toInt32(Y));
-    showPreview(w);
-}
+    void forget() override
+    {
+        EditorState &s = ctx.state();
+        s.PolygonActive = FlagFalse;
+        s.PolygonPoints.assign(1, QPoint());
+        m_preview.shown = false;
+    }
 
-void Polygon::finish(frmPaint &w)
-{
-    if (!isSet(w.PolygonActive))
-        return;
-    hidePreview(w);
-    w.DrawPolygon(FlagTrue, FlagTrue);
-    w.PolygonActive = FlagFalse;
-    w.SetImageBuffer();
-}
+    void hidePreview() override
+    {
+        if (!m_preview.shown)
+            return;
+        m_preview.shown = false;
+        const std::vector<QLine> lines = Polygon::edges(m_preview.points, false);
+        PictureSurface &canvas = ctx.canvas();
+        drawWithPen(canvas, m_preview.pen, [&] { canvas.Lines(lines); });
+    }
+
+    // Draws the open polygon's edges with the canvas's present pen.
+    void showPreview() override
+    {
+        const EditorState &s = ctx.state();
+        if (!isSet(s.PolygonActive) || s.PolygonPoints.size() < 2)
+            return;
+        DrawPolygon(FlagFalse, FlagFalse);
+        m_preview = PolygonPreview{true, s.PolygonPoints, PenState::of(ctx.canvas())};
+    }
+
+protected:
+    bool busy() const override { return isSet(ctx.state().PolygonActive); }
+
+private:
+    // The open edges (all, or the last one) with the canvas's pen, or the
+    // final polygon in the true colours.
+    void DrawPolygon(Flag final, Flag lastOnly)
+    {
+        PictureSurface &canvas = ctx.canvas();
+        const EditorState &s = ctx.state();
+        try {
+            if (!isSet(final)) {
+                const std::vector<QLine> lines = Polygon::edges(s.PolygonPoints, isSet(lastOnly));
+                if (!lines.empty())
+                    canvas.Lines(lines);
+                return;
+            }
+            canvas.DrawMode = DrawModeCopyPen;
+            switch (s.FillOption) {
+            case 0:
+                canvas.FillStyle = FillTransparent;
+                canvas.ForeColor = ctx.foregroundColor();
+                break;
+            case 1:
+                canvas.FillStyle = s.ShapeFillStyle;
+                canvas.ForeColor = ctx.foregroundColor();
+                canvas.FillColor = ctx.fillColor();
+                break;
+            case 2:
+                canvas.FillStyle = s.ShapeFillStyle;
+                canvas.ForeColor = ctx.fillColor();
+                canvas.FillColor = ctx.fillColor();
+                break;
+            default: break;
+            }
+            // One vertex is no figure: a click and Enter draw nothing.
+            if (s.PolygonPoints.size() >= 2)
+                canvas.Polygon(s.PolygonPoints);
+            canvas.Refresh();
+        } catch (const Error &error) {
+            ReportError(ReportDescription, error.description());
+        }
+    }
+
+    PolygonPreview m_preview;  // the edges of the open polygon
+};
+
+}  // namespace
+
+std::unique_ptr<Tool> makePolygon(ToolContext &context, int index) { return std::make_unique<PolygonTool>(context, index); }
 
 }  // namespace pinxel

@@ -16,25 +16,10 @@
 
 namespace pinxel {
 
-class frmPaint;
-
 namespace Polygon {
 
 // The edges from each vertex to the next, or only the last one.
 std::vector<QLine> edges(const std::vector<QPoint> &points, bool lastOnly);
-
-void press(frmPaint &window, int X, int Y);
-void move(frmPaint &window, double X, double Y);
-// The finish action's share: closes an open polygon.
-void finish(frmPaint &window);
-// Drops an open polygon without drawing it, with its preview: the picture
-// it was on has been replaced.
-void forget(frmPaint &window);
-
-// Removes the open polygon's preview, and draws it again with the canvas's
-// present pen; for changes of the pen while a polygon is open.
-void hidePreview(frmPaint &window);
-void showPreview(frmPaint &window);
 
 }  // namespace Polygon
 

@@ -1,7 +1,12 @@
 #include "tools/ShapeTools.h"
 
-#include "editor/frmPaint.h"
-#include "editor/mdlGeneral.h"
+#include "document/mdlGeneral.h"
+#include "pinxel/PictureSurface.h"
+#include "tools/ConstrainEnd.h"
+#include "tools/ShapePreview.h"
+#include "tools/Tool.h"
+#include "tools/ToolContext.h"
+#include "tools/Tools.h"
 
 #include <QLine>
 
@@ -16,40 +21,7 @@ constexpr double Pi = 3.14159265358979;
 constexpr int ArrowHeadLength = 10;
 constexpr int CornerSize = 10;  // the rounded rectangle's corner ellipse
 
-bool locksAxes(int tool) { return tool == ToolLine || tool == ToolArrow; }
-
-// Removes the preview on the canvas, with the pen that drew it.
-void removePreview(frmPaint &w)
-{
-    ShapePreview &preview = w.shapePreview;
-    if (!preview.shown)
-        return;
-    preview.shown = false;
-    drawWithPen(w.picPaint, preview.pen, [&] {
-        ShapeTools::drawFigure(w.picPaint, preview.tool, preview.x1, preview.y1, preview.x2, preview.y2);
-    });
-}
-
-// Draws the preview from the start to the end point with the canvas's pen.
-void showPreview(frmPaint &w)
-{
-    const int tool = w.CurrentTool;
-    if (!ShapeTools::drawsFigure(tool, w.StartX, w.EndX))
-        return;
-    if (tool == ToolArrow)
-        w.DrawArrow(w.StartX, w.StartY, w.EndX, w.EndY);
-    else
-        ShapeTools::drawFigure(w.picPaint, tool, w.StartX, w.StartY, w.EndX, w.EndY);
-    w.shapePreview = ShapePreview{true, tool, w.StartX, w.StartY, w.EndX, w.EndY, PenState::of(w.picPaint)};
-}
-
 }  // namespace
-
-bool ShapeTools::isShapeTool(int tool)
-{
-    return tool == ToolLine || tool == ToolRectangle || tool == ToolEllipse || tool == ToolArrow
-           || tool == ToolRoundedRectangle;
-}
 
 std::array<QPoint, 2> ShapeTools::arrowHead(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2)
 {
@@ -101,54 +73,103 @@ void ShapeTools::drawFigure(PictureSurface &surface, int tool, std::int32_t x1, 
     }
 }
 
-void frmPaint::DrawArrow(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2)
+void ShapeTools::DrawArrow(PictureSurface &surface, std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2)
 {
     try {
-        ShapeTools::drawFigure(picPaint, ToolArrow, x1, y1, x2, y2);
+        drawFigure(surface, ToolArrow, x1, y1, x2, y2);
     } catch (const Error &error) {
         ReportError(ReportDescription, error.description());
     }
 }
 
-void ShapeTools::press(frmPaint &w)
-{
-    // A new stroke: whatever an earlier one recorded is no longer on the canvas.
-    w.shapePreview.shown = false;
-}
+namespace {
 
-void ShapeTools::move(frmPaint &w, int shift, double X, double Y)
-{
-    removePreview(w);
-    w.ConstrainEnd(X, Y, shift, toFlag(locksAxes(w.CurrentTool)));
-    showPreview(w);
-    if (w.CurrentTool == ToolRoundedRectangle)
-        w.picPaint.Refresh();
-}
+class ShapeTool : public Tool {
+public:
+    using Tool::Tool;
 
-void ShapeTools::release(frmPaint &w, int shift, double X, double Y)
-{
-    // The last preview goes first, so that nothing of it stays where the
-    // final figure differs (another end point, a size that draws nothing).
-    removePreview(w);
-    PictureSurface &canvas = w.picPaint;
-    const int tool = w.CurrentTool;
-    canvas.DrawMode = DrawModeCopyPen;
-    if (tool == ToolLine) {
-        canvas.ForeColor = w.foregroundColor();
-    } else {
-        // The press mixed the true colours with the background; this unmixes them.
-        canvas.ForeColor ^= canvas.BackColor;
-        canvas.FillColor ^= canvas.BackColor;
+    void press(int, int, int) override
+    {
+        // A new stroke: whatever an earlier one recorded is no longer on the canvas.
+        m_preview.shown = false;
     }
-    w.ConstrainEnd(X, Y, shift, toFlag(locksAxes(tool)));
-    if (tool == ToolRectangle && w.EndX == w.StartX && w.EndY == w.StartY)
-        return;
-    if (!drawsFigure(tool, w.StartX, w.EndX))
-        return;
-    if (tool == ToolArrow)
-        w.DrawArrow(w.StartX, w.StartY, w.EndX, w.EndY);
-    else
-        drawFigure(canvas, tool, w.StartX, w.StartY, w.EndX, w.EndY);
-}
+
+    void move(int shift, double x, double y) override
+    {
+        removePreview();
+        ConstrainEnd(ctx.state(), x, y, shift, toFlag(locksAxes()));
+        drawPreview();
+        if (index() == ToolRoundedRectangle)
+            ctx.canvas().Refresh();
+    }
+
+    void release(int shift, double x, double y) override
+    {
+        // The last preview goes first, so that nothing of it stays where the
+        // final figure differs (another end point, a size that draws nothing).
+        removePreview();
+        PictureSurface &canvas = ctx.canvas();
+        EditorState &s = ctx.state();
+        const int tool = index();
+        canvas.DrawMode = DrawModeCopyPen;
+        if (tool == ToolLine) {
+            canvas.ForeColor = ctx.foregroundColor();
+        } else {
+            // The press mixed the true colours with the background; this unmixes them.
+            canvas.ForeColor ^= canvas.BackColor;
+            canvas.FillColor ^= canvas.BackColor;
+        }
+        ConstrainEnd(s, x, y, shift, toFlag(locksAxes()));
+        if (tool == ToolRectangle && s.EndX == s.StartX && s.EndY == s.StartY)
+            return;
+        if (!ShapeTools::drawsFigure(tool, s.StartX, s.EndX))
+            return;
+        draw(s.StartX, s.StartY, s.EndX, s.EndY);
+    }
+
+    void forget() override { m_preview.shown = false; }
+
+protected:
+    bool busy() const override { return isSet(ctx.state().IsDrawing); }
+
+private:
+    bool locksAxes() const { return index() == ToolLine || index() == ToolArrow; }
+
+    void draw(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2)
+    {
+        if (index() == ToolArrow)
+            ShapeTools::DrawArrow(ctx.canvas(), x1, y1, x2, y2);
+        else
+            ShapeTools::drawFigure(ctx.canvas(), index(), x1, y1, x2, y2);
+    }
+
+    // Removes the preview on the canvas, with the pen that drew it.
+    void removePreview()
+    {
+        if (!m_preview.shown)
+            return;
+        m_preview.shown = false;
+        PictureSurface &canvas = ctx.canvas();
+        drawWithPen(canvas, m_preview.pen, [&] {
+            ShapeTools::drawFigure(canvas, index(), m_preview.x1, m_preview.y1, m_preview.x2, m_preview.y2);
+        });
+    }
+
+    // Draws the preview from the start to the end point with the canvas's pen.
+    void drawPreview()
+    {
+        const EditorState &s = ctx.state();
+        if (!ShapeTools::drawsFigure(index(), s.StartX, s.EndX))
+            return;
+        draw(s.StartX, s.StartY, s.EndX, s.EndY);
+        m_preview = ShapePreview{true, index(), s.StartX, s.StartY, s.EndX, s.EndY, PenState::of(ctx.canvas())};
+    }
+
+    ShapePreview m_preview;  // the rubber band of the shape being dragged
+};
+
+}  // namespace
+
+std::unique_ptr<Tool> makeShapeTool(ToolContext &context, int index) { return std::make_unique<ShapeTool>(context, index); }
 
 }  // namespace pinxel

@@ -1,9 +1,9 @@
 #pragma once
 // The shape tools that live for one stroke: Line (5), Rectangle (6), Ellipse
-// (7), Arrow (9) and Rounded Rectangle (11). The dispatcher's press sets up
+// (7), Arrow (9) and Rounded Rectangle (11). The tool box's press sets up
 // the preview pen; every move removes the previous preview and draws the new
 // one; the release removes the last preview and draws the final figure in the
-// true colours, and the dispatcher stores its undo step.
+// true colours, and the tool box stores its undo step.
 
 #include <QPoint>
 
@@ -12,12 +12,9 @@
 
 namespace pinxel {
 
-class frmPaint;
 class PictureSurface;
 
 namespace ShapeTools {
-
-bool isShapeTool(int tool);
 
 // The ends of the arrow head's two strokes at (x2, y2): 10 pixels back from
 // the tip at 45 degrees on either side of the shaft; both at the tip when the
@@ -34,9 +31,9 @@ void drawFigure(PictureSurface &surface, int tool, std::int32_t x1, std::int32_t
 // two different x's (its aspect divides by the width).
 bool drawsFigure(int tool, std::int32_t x1, std::int32_t x2);
 
-void press(frmPaint &window);
-void move(frmPaint &window, int shift, double X, double Y);
-void release(frmPaint &window, int shift, double X, double Y);
+// The arrow: its shaft and head drawn with the surface's pen; a failure
+// goes to the error reporter.
+void DrawArrow(PictureSurface &surface, std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2);
 
 }  // namespace ShapeTools
 

@@ -1,6 +1,6 @@
 #include "view/ToolIcons.h"
 
-#include "editor/EditorState.h"
+#include "document/EditorState.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,6 +1,6 @@
 // The error reporter's fixed messages and the two general helpers.
 
-#include "editor/mdlGeneral.h"
+#include "document/mdlGeneral.h"
 #include "pinxel/ScriptedHostServices.h"
 
 #include <QFile>

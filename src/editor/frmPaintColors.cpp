@@ -4,10 +4,8 @@
 
 #include "editor/frmPaint.h"
 
-#include "editor/mdlGeneral.h"
+#include "document/mdlGeneral.h"
 #include "pinxel/Screen.h"
-#include "tools/Polygon.h"
-#include "view/MouseRelay.h"
 #include "view/TwipsPlacement.h"
 
 #include <QAction>
@@ -54,31 +52,19 @@ void frmPaint::createPalette()
         setSwatchColor(swatch, PaletteColors[i]);
         const size_t column = i / 2, row = i % 2;
         placeInTwips(swatch, ColumnLeft[column] + (column == 0 && row == 1 ? 5 : 0), RowTop[row], SwatchSize, SwatchSize);
-        auto *relay = new MouseRelay(swatch, true);
-        const int index = int(i);
-        connect(relay, &MouseRelay::MouseDown, this,
-                [this, index](int b, int s, double x, double y) { lblColor_MouseDown(index, b, s, x, y); });
-        connect(relay, &MouseRelay::MouseMove, this,
-                [this, index](int b, int s, double x, double y) { lblColor_MouseMove(index, b, s, x, y); });
         lblColor[i] = swatch;
     }
-    auto *foreground = new MouseRelay(lblForeColor, true);
-    connect(foreground, &MouseRelay::DblClick, this, &frmPaint::lblForeColor_DblClick);
-    connect(foreground, &MouseRelay::MouseMove, this, &frmPaint::lblForeColor_MouseMove);
-    auto *fill = new MouseRelay(lblFillColor, true);
-    connect(fill, &MouseRelay::DblClick, this, &frmPaint::lblFillColor_DblClick);
-    connect(fill, &MouseRelay::MouseMove, this, &frmPaint::lblFillColor_MouseMove);
 }
 
 void frmPaint::SetForeColor(Color color)
 {
-    // An open polygon's preview was drawn with the old pen: it goes first and
+    // An open figure's preview was drawn with the old pen: it goes first and
     // comes back in the new colour.
-    Polygon::hidePreview(*this);
-    setSwatchColor(lblForeColor, color);
-    picPaint.DrawMode = DrawModeXorPen;
-    picPaint.ForeColor = color ^ picPaint.BackColor;
-    Polygon::showPreview(*this);
+    toolBox.aroundPenChange([&] {
+        setSwatchColor(lblForeColor, color);
+        picPaint.DrawMode = DrawModeXorPen;
+        picPaint.ForeColor = color ^ picPaint.BackColor;
+    });
 }
 
 void frmPaint::lblColor_MouseDown(int Index, int Button, int, double, double)

@@ -42,7 +42,7 @@ struct EditorState {
 };
 
 // Tool indices.
-enum Tool : std::int32_t {
+enum ToolIndex : std::int32_t {
     ToolSelectArea = 0,
     ToolPickColor = 1,
     ToolEraser = 2,

@@ -2,7 +2,8 @@
 
 #include "editor/frmPaint.h"
 
-#include "editor/mdlGeneral.h"
+#include "document/mdlGeneral.h"
+#include "tools/ToolTable.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -35,13 +36,11 @@ void frmPaint::optTools_Click(int Index)
         if (CurrentTool >= 0 && size_t(CurrentTool) < optTools.size() && optTools[size_t(CurrentTool)])
             optTools[size_t(CurrentTool)]->setChecked(true);
         const int tool = CurrentTool;
-        fraBrush->setVisible(tool == ToolBrush);
-        fraOptDot->setVisible(tool == ToolEraser || tool == ToolPencil || tool == ToolLine || tool == ToolRectangle
-                              || tool == ToolEllipse || tool == ToolArrow || tool == ToolAirBrush
-                              || tool == ToolRoundedRectangle || tool == ToolPolygon || tool == ToolCurve
-                              || tool == ToolFilterBrush || tool == ToolBrush);
-        fraOptFill->setVisible(tool == ToolRectangle || tool == ToolEllipse || tool == ToolRoundedRectangle
-                               || tool == ToolPolygon);
+        const bool known = tool >= 0 && tool < ToolCount;
+        const unsigned panels = known ? toolRow(tool).panels : PanelNone;
+        fraBrush->setVisible(panels & PanelBrush);
+        fraOptDot->setVisible(panels & PanelWidth);
+        fraOptFill->setVisible(panels & PanelFill);
         const bool shownByPress = m_filterMenuShownByPress;
         m_filterMenuShownByPress = false;
         if (tool == ToolFilterBrush && !shownByPress)
@@ -52,7 +51,7 @@ void frmPaint::optTools_Click(int Index)
         }
         if (CurrentTool != ToolSelectArea)
             DropSelection();
-        if (CurrentTool != ToolPickColor && CurrentTool != ToolHand)
+        if (!known || !toolRow(tool).keepsZoomView)
             SetZoomView(0, 0, FlagTrue);
         UpdateStatusBar(0, 0, 0, 0, FlagFalse);
         SetToolCursor();

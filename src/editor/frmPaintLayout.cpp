@@ -4,7 +4,7 @@
 
 #include "editor/frmPaint.h"
 
-#include "editor/mdlGeneral.h"
+#include "document/mdlGeneral.h"
 #include "pinxel/Screen.h"
 #include "view/StatusBar.h"
 
@@ -181,7 +181,7 @@ void frmPaint::picPaintResize_MouseUp(int, int, int, double, double)
     try {
         IsDragging = FlagFalse;
         if (isSet(CanvasResized))
-            SetImageBuffer();
+            editPath.record();
         CanvasResized = FlagFalse;
     } catch (const Error &error) {
         ReportError(ReportDescription, error.description());

@@ -5,10 +5,8 @@
 
 #include "editor/frmPaint.h"
 
-#include "editor/mdlGeneral.h"
+#include "document/mdlGeneral.h"
 #include "pinxel/Screen.h"
-#include "tools/Polygon.h"
-#include "view/MouseRelay.h"
 #include "view/ShapeSample.h"
 #include "view/ToolIcons.h"
 #include "view/TwipsPlacement.h"
@@ -124,7 +122,6 @@ void frmPaint::createToolPanels()
         dot->setFillColor(color);
         shpDot[i] = dot;
     }
-    connect(new MouseRelay(fraOptDot), &MouseRelay::MouseDown, this, &frmPaint::fraOptDot_MouseDown);
 
     // The brush panel: ten shapes on a highlight square; shown with the Brush tool only.
     fraBrush = panel(fraTools, "fraBrush");
@@ -137,9 +134,6 @@ void frmPaint::createToolPanels()
         image->setPixmap(brushImage(int(i), ratio));
         placeInTwips(image, BrushColumnLeft[i % 2], BrushRowTop + BrushRowStep * double(i / 2), 9 * twipsPerPixelX(),
               9 * twipsPerPixelY());
-        const int index = int(i);
-        connect(new MouseRelay(image), &MouseRelay::MouseDown, this,
-                [this, index](int b, int s, double x, double y) { imgBrush_MouseDown(index, b, s, x, y); });
         imgBrush[i] = image;
     }
     placeInTwips(lblBrush, BrushColumnLeft[0] - 4 * twipsPerPixelX(), BrushRowTop - 4 * twipsPerPixelY(), 255, 255);
@@ -160,7 +154,6 @@ void frmPaint::createToolPanels()
         sample->setBorderVisible(i != 2);
         shpRect[i] = sample;
     }
-    connect(new MouseRelay(fraOptFill), &MouseRelay::MouseDown, this, &frmPaint::fraOptFill_MouseDown);
     fraOptFill->hide();
 }
 
@@ -185,10 +178,8 @@ void frmPaint::fraOptDot_MouseDown(int Button, int, double X, double Y)
         static_cast<ShapeSample *>(shpDot[size_t(cell)])->setFillColor(Qt::white);
         placeInTwips(lblDot, DotColumnLeft[column], DotRowTop + DotCellSize * row, DotHighlightSize, DotHighlightSize);
         DotIndex = std::int16_t(cell);
-        // An open polygon's preview follows the new width.
-        Polygon::hidePreview(*this);
-        picPaint.DrawWidth = DotIndex + 1;
-        Polygon::showPreview(*this);
+        // An open figure's preview follows the new width.
+        toolBox.aroundPenChange([this] { picPaint.DrawWidth = DotIndex + 1; });
     } catch (const Error &error) {
         ReportError(ReportDescription, error.description());
     }

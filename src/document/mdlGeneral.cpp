@@ -1,4 +1,4 @@
-#include "editor/mdlGeneral.h"
+#include "document/mdlGeneral.h"
 
 #include "pinxel/HostServices.h"
 

@@ -1,0 +1,55 @@
+#pragma once
+// The one path by which commands change the picture or the floating
+// selection (filters, effects, rotation, Clear, Delete, Crop, the drop of a
+// selection, the end of a resize drag). It chooses the target, applies the
+// change, then records the undo step for the canvas or toggles the marquee
+// around a change of the selection, and lays the window out again when the
+// canvas changed size. A command cannot forget any of these steps.
+
+#include "document/UndoRing.h"
+
+#include <QSize>
+
+#include <functional>
+
+namespace pinxel {
+
+class PictureSurface;
+
+// What the edit path needs of the editor around it.
+class EditSite {
+public:
+    virtual ~EditSite() = default;
+    virtual PictureSurface &canvas() = 0;
+    // The floating selection's surface while it shows, else nullptr.
+    virtual PictureSurface *shownSelection() = 0;
+    // Completes pending work on the canvas (an open polygon, a curve, text).
+    virtual void finishAction() = 0;
+    // Toggles the selection's XOR marquee (DrawSelectionRect).
+    virtual void DrawSelectionRect() = 0;
+    // Places the resize handles and lays the window out (AdjustPaintResizeBox, Form_Resize).
+    virtual void layOut() = 0;
+};
+
+class EditPath {
+public:
+    EditPath(EditSite &site, UndoRing &ring) : m_site(site), m_ring(ring) {}
+
+    using Change = std::function<void(PictureSurface &target)>;
+
+    // A command's change: on the floating selection while it shows (its
+    // marquee toggled off before and on after), else on the canvas after
+    // the finish action, recorded as one undo step.
+    void apply(const Change &change);
+    // A change already made on the canvas (a dropped selection, the end of
+    // a resize drag, which lay themselves out): its undo step.
+    void record();
+
+private:
+    void layOutIfResized(QSize before);
+
+    EditSite &m_site;
+    UndoRing &m_ring;
+};
+
+}  // namespace pinxel

@@ -1,0 +1,138 @@
+// Every element event of the window, registered once under its name: the
+// registration connects the Qt element to the handler, and scripts raise the
+// same handler by name. Menu items register theirs with their rows
+// (frmPaintMenus.cpp).
+
+#include "editor/frmPaint.h"
+
+#include "view/MouseRelay.h"
+#include "view/ResizeHandle.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QScrollBar>
+
+namespace pinxel {
+
+void frmPaint::wireEvents()
+{
+    ElementEvents &e = m_events;
+    const auto mouse = [this](auto handler) {
+        return [this, handler](int b, int s, double x, double y) { (this->*handler)(b, s, x, y); };
+    };
+    const auto mouseAt = [this](auto handler, int index) {
+        return [this, handler, index](int b, int s, double x, double y) { (this->*handler)(index, b, s, x, y); };
+    };
+
+    // The canvas and the floating selection on it.
+    e.addMouse(QStringLiteral("picPaint.MouseDown"), picPaintView, &SurfaceView::MouseDown, this,
+               mouse(&frmPaint::picPaint_MouseDown));
+    e.addMouse(QStringLiteral("picPaint.MouseMove"), picPaintView, &SurfaceView::MouseMove, this,
+               mouse(&frmPaint::picPaint_MouseMove));
+    e.addMouse(QStringLiteral("picPaint.MouseUp"), picPaintView, &SurfaceView::MouseUp, this,
+               mouse(&frmPaint::picPaint_MouseUp));
+    e.add(QStringLiteral("picPaint.DblClick"), picPaintView, &SurfaceView::DblClick, this, [this] { picPaint_DblClick(); });
+    e.add(QStringLiteral("picPaint.KeyUp"), 2, [this](const ElementEvents::Args &a) { picPaint_KeyUp(int(a[0]), int(a[1])); });
+    connect(picPaintView, &SurfaceView::KeyUp, this, &frmPaint::picPaint_KeyUp);
+    e.addMouse(QStringLiteral("picSelect.MouseDown"), picSelectView, &SurfaceView::MouseDown, this,
+               mouse(&frmPaint::picSelect_MouseDown));
+    e.addMouse(QStringLiteral("picSelect.MouseMove"), picSelectView, &SurfaceView::MouseMove, this,
+               mouse(&frmPaint::picSelect_MouseMove));
+    e.addMouse(QStringLiteral("picSelect.MouseUp"), picSelectView, &SurfaceView::MouseUp, this,
+               mouse(&frmPaint::picSelect_MouseUp));
+
+    // The resize handles.
+    for (size_t i = 0; i < picPaintResize.size(); ++i) {
+        auto *handle = static_cast<ResizeHandle *>(picPaintResize[i]);
+        const QString name = ElementEvents::indexed(QStringLiteral("picPaintResize"), int(i));
+        e.addMouse(name + QStringLiteral(".MouseDown"), handle, &ResizeHandle::MouseDown, this,
+                   mouseAt(&frmPaint::picPaintResize_MouseDown, int(i)));
+        e.addMouse(name + QStringLiteral(".MouseMove"), handle, &ResizeHandle::MouseMove, this,
+                   mouseAt(&frmPaint::picPaintResize_MouseMove, int(i)));
+        e.addMouse(name + QStringLiteral(".MouseUp"), handle, &ResizeHandle::MouseUp, this,
+                   mouseAt(&frmPaint::picPaintResize_MouseUp, int(i)));
+    }
+
+    // The tool buttons. A click reports its press when the button is
+    // released: a pop-up menu opened by the press would take the release
+    // from the button, which then would never become the selected one.
+    for (size_t i = 0; i < optTools.size(); ++i) {
+        const int index = int(i);
+        const QString name = ElementEvents::indexed(QStringLiteral("optTools"), index);
+        e.addMouse(name + QStringLiteral(".MouseDown"), mouseAt(&frmPaint::optTools_MouseDown, index));
+        e.add(name + QStringLiteral(".Click"), [this, index] { optTools_Click(index); });
+        connect(optTools[i], &QAbstractButton::clicked, this, [this, index] {
+            optTools_MouseDown(index, 1, 0, 0, 0);
+            optTools_Click(index);
+        });
+    }
+
+    // The option panels (X, Y in twips within the panel).
+    e.addMouse(QStringLiteral("fraOptDot.MouseDown"), new MouseRelay(fraOptDot), &MouseRelay::MouseDown, this,
+               mouse(&frmPaint::fraOptDot_MouseDown));
+    e.addMouse(QStringLiteral("fraOptFill.MouseDown"), new MouseRelay(fraOptFill), &MouseRelay::MouseDown, this,
+               mouse(&frmPaint::fraOptFill_MouseDown));
+    for (size_t i = 0; i < imgBrush.size(); ++i)
+        e.addMouse(ElementEvents::indexed(QStringLiteral("imgBrush"), int(i)) + QStringLiteral(".MouseDown"),
+                   new MouseRelay(imgBrush[i]), &MouseRelay::MouseDown, this,
+                   mouseAt(&frmPaint::imgBrush_MouseDown, int(i)));
+
+    // The palette and the two swatches; moves are reported with no button held.
+    for (size_t i = 0; i < lblColor.size(); ++i) {
+        auto *relay = new MouseRelay(lblColor[i], true);
+        const QString name = ElementEvents::indexed(QStringLiteral("lblColor"), int(i));
+        e.addMouse(name + QStringLiteral(".MouseDown"), relay, &MouseRelay::MouseDown, this,
+                   mouseAt(&frmPaint::lblColor_MouseDown, int(i)));
+        e.addMouse(name + QStringLiteral(".MouseMove"), relay, &MouseRelay::MouseMove, this,
+                   mouseAt(&frmPaint::lblColor_MouseMove, int(i)));
+    }
+    auto *foreground = new MouseRelay(lblForeColor, true);
+    e.add(QStringLiteral("lblForeColor.DblClick"), foreground, &MouseRelay::DblClick, this, [this] { lblForeColor_DblClick(); });
+    e.addMouse(QStringLiteral("lblForeColor.MouseMove"), foreground, &MouseRelay::MouseMove, this,
+               mouse(&frmPaint::lblForeColor_MouseMove));
+    auto *fill = new MouseRelay(lblFillColor, true);
+    e.add(QStringLiteral("lblFillColor.DblClick"), fill, &MouseRelay::DblClick, this, [this] { lblFillColor_DblClick(); });
+    e.addMouse(QStringLiteral("lblFillColor.MouseMove"), fill, &MouseRelay::MouseMove, this,
+               mouse(&frmPaint::lblFillColor_MouseMove));
+
+    // The scroll bars: a script sets the value, whose change moves the canvas.
+    for (QScrollBar *bar : {hscPaint, vscPaint}) {
+        e.add(bar->objectName() + QStringLiteral(".Change"), 1,
+              [bar](const ElementEvents::Args &a) { bar->setValue(int(a[0])); });
+    }
+    connect(hscPaint, &QScrollBar::valueChanged, this, &frmPaint::hscPaint_Change);
+    connect(vscPaint, &QScrollBar::valueChanged, this, &frmPaint::vscPaint_Change);
+
+    // The window itself.
+    e.add(QStringLiteral("frmPaint.Resize"), 2, [this](const ElementEvents::Args &a) {
+        setWidth(a[0]);
+        setHeight(a[1]);
+        Form_Resize();
+    });
+    e.add(QStringLiteral("frmPaint.Unload"), [this] { close(); });
+    e.add(QStringLiteral("frmPaint.Activate"), [this] { Form_Activate(); });
+
+    // The selection lies inside the canvas's border.
+    const auto followBorder = [this] {
+        const int border = picPaint.borderPixels();
+        picSelectView->setContainerOffset(QPoint(border, border));
+    };
+    connect(&picPaint, &PictureSurface::geometryChanged, this, followBorder);
+    followBorder();
+    connect(&picPaint, &PictureSurface::geometryChanged, this, [this] {
+        const QSize size(picPaint.pixelWidth(), picPaint.pixelHeight());
+        if (size != m_canvasSize) {
+            m_canvasSize = size;
+            picPaint_Resize();
+        }
+    });
+}
+
+bool frmPaint::clickMenuItem(const QString &name)
+{
+    if (const ElementEvents::Event *click = m_events.find(name + QStringLiteral(".Click")))
+        click->run({});
+    return true;
+}
+
+}  // namespace pinxel

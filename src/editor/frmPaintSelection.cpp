@@ -1,0 +1,57 @@
+// The floating selection's handlers: its marquee, its drop into the picture
+// through the edit path, and its drag.
+
+#include "editor/frmPaint.h"
+
+#include "document/mdlGeneral.h"
+
+namespace pinxel {
+
+void frmPaint::DrawSelectionRect()
+{
+    try {
+        m_selection.DrawSelectionRect();
+    } catch (const Error &error) {
+        ReportError(ReportDescription, error.description());
+    }
+}
+
+void frmPaint::DropSelection()
+{
+    try {
+        if (m_selection.drop())
+            editPath.record();
+    } catch (const Error &error) {
+        ReportError(ReportDescription, error.description());
+    }
+}
+
+void frmPaint::picSelect_MouseDown(int Button, int Shift, double X, double Y)
+{
+    try {
+        UpdateStatusBar(0, 0, 0, 0, FlagFalse);
+        m_selection.press(Button, Shift, X, Y);
+    } catch (const Error &error) {
+        ReportError(ReportDescription, error.description());
+    }
+}
+
+void frmPaint::picSelect_MouseMove(int Button, int, double X, double Y)
+{
+    try {
+        m_selection.move(Button, X, Y);
+    } catch (const Error &error) {
+        ReportError(ReportDescription, error.description());
+    }
+}
+
+void frmPaint::picSelect_MouseUp(int Button, int, double, double)
+{
+    try {
+        m_selection.release(Button);
+    } catch (const Error &error) {
+        ReportError(ReportDescription, error.description());
+    }
+}
+
+}  // namespace pinxel

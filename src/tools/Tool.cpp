@@ -1,0 +1,22 @@
+#include "tools/Tool.h"
+
+#include "tools/ToolTable.h"
+
+namespace pinxel {
+
+void Tool::press(int, int, int) {}
+void Tool::move(int, double, double) {}
+void Tool::release(int, double, double) {}
+bool Tool::finish() { return false; }
+void Tool::forget() {}
+void Tool::hidePreview() {}
+void Tool::showPreview() {}
+bool Tool::busy() const { return false; }
+
+QString Tool::hint() const
+{
+    const ToolRow &row = toolRow(m_index);
+    return QString::fromLatin1(busy() && row.busyHint ? row.busyHint : row.hint);
+}
+
+}  // namespace pinxel

@@ -1,0 +1,17 @@
+#pragma once
+// The make functions of the tools, one per tool file, for the tool table.
+
+#include <memory>
+
+namespace pinxel {
+
+class Tool;
+class ToolContext;
+
+std::unique_ptr<Tool> makeSelectArea(ToolContext &context, int index);
+std::unique_ptr<Tool> makePencil(ToolContext &context, int index);
+// Line, Rectangle, Ellipse, Arrow and Rounded Rectangle: one family, the index says which.
+std::unique_ptr<Tool> makeShapeTool(ToolContext &context, int index);
+std::unique_ptr<Tool> makePolygon(ToolContext &context, int index);
+
+}  // namespace pinxel
