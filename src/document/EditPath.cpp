@@ -18,7 +18,7 @@ void EditPath::apply(const Change &change)
     } else {
         m_site.finishAction();
         change(m_site.canvas());
-        m_ring.SetImageBuffer();
+        record();
     }
     layOutIfResized(before);
 }

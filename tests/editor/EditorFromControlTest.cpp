@@ -7,7 +7,7 @@
 #include "control/ImageElement.h"
 #include "pinxel/Screen.h"
 
-#include "EditorFixture.h"
+#include "support/EditorFixture.h"
 
 #include <QMenu>
 #include <QTimer>

@@ -1,6 +1,6 @@
 // The editor window's life: the close request with its save question, and the caption.
 
-#include "EditorFixture.h"
+#include "support/EditorFixture.h"
 
 #include "platform/CursorFile.h"
 
@@ -118,9 +118,9 @@ TEST_F(WindowTest, AClosedWindowComesBackNewWithTheFileMenuAsAsked)
 {
     open(true);
     click(5, 5);
-    w().DotIndex = 3;
+    choosePenWidth(4);
     ASSERT_TRUE(w().menu(QStringLiteral("mnuFile"))->menuAction()->isVisible());
-    w().IsDirty = FlagFalse;
+    host.answerMsgBox(AnswerNo);  // do not save
     w().close();
     settle();
     ASSERT_FALSE(frmPaint::exists());

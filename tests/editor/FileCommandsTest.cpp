@@ -1,7 +1,7 @@
 // The File menu: New, Open, Save, Save As with the read-only question, Print,
 // and the question whether to save changes.
 
-#include "EditorFixture.h"
+#include "support/EditorFixture.h"
 
 #include <QAbstractButton>
 #include <QDir>

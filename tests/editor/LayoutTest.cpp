@@ -1,7 +1,7 @@
 // The window's layout in twips: the minimum height, the scroll bars and their
 // corner frame, scrolling, and the three resize handles with their drags.
 
-#include "EditorFixture.h"
+#include "support/EditorFixture.h"
 
 #include "pinxel/Screen.h"
 

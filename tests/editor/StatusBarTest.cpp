@@ -1,6 +1,6 @@
 // The status bar's three panels: the hint, the pointer position and the drag size.
 
-#include "EditorFixture.h"
+#include "support/EditorFixture.h"
 
 #include "view/StatusBar.h"
 

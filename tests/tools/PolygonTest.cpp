@@ -2,7 +2,7 @@
 // exact through changes of width, colour and style, and the finish action
 // that closes it as one undo step.
 
-#include "EditorHarness.h"
+#include "support/EditorFixture.h"
 
 #include "tools/Polygon.h"
 #include "tools/ShapePreview.h"
@@ -11,17 +11,11 @@
 namespace pinxel::test {
 namespace {
 
-using PolygonTest = EditorHarness;
+using PolygonTest = EditorFixture;
 
 constexpr Color White = 0xFFFFFF;
 constexpr Color Orange = composeColor(255, 128, 0);
 constexpr Color Blue = composeColor(0, 0, 255);
-
-void click(frmPaint &w, int x, int y)
-{
-    w.picPaint_MouseDown(1, 0, x, y);
-    w.picPaint_MouseUp(1, 0, x, y);
-}
 
 // The closed polygon alone on the picture, as the finish action draws it.
 QImage finalPolygon(const QImage &picture, const std::vector<QPoint> &points, int width, int style, Color outline,
@@ -46,14 +40,14 @@ QImage openPreview(const QImage &picture, const std::vector<QPoint> &points, int
 
 TEST_F(PolygonTest, PressesAddVerticesAndADragMovesTheOneJustPlaced)
 {
-    open(100, 80);
+    openCanvas(100, 80);
     selectTool(ToolPolygon);
     w().picPaint_MouseDown(1, 0, 10, 10);
     EXPECT_EQ(w().PolygonActive, FlagTrue);
     w().picPaint_MouseMove(1, 0, 30, 12);  // a drag from the first press makes the second vertex
     w().picPaint_MouseMove(1, 0, 40, 15);
     w().picPaint_MouseUp(1, 0, 40, 15);
-    click(w(), 60, 50);
+    click(60, 50);
     w().picPaint_MouseDown(1, 0, 20, 60);
     w().picPaint_MouseMove(1, 0, 25, 70);
     w().picPaint_MouseUp(1, 0, 25, 70);
@@ -72,7 +66,7 @@ TEST_F(PolygonTest, FinishingDrawsOnlyTheClosedPolygonWithEveryOptionAsOneUndoSt
             for (int style : {StyleSolid, StyleDashDot}) {
                 SCOPED_TRACE(::testing::Message() << "fill option " << fillOption << " width " << dot + 1 << " style "
                                                   << style);
-                open(0, 0, picture);
+                openCanvas(0, 0, picture);
                 selectTool(ToolPolygon);
                 w().lblColor_MouseDown(25, 1, 0, 0, 0);
                 w().lblColor_MouseDown(13, 2, 0, 0, 0);
@@ -81,7 +75,7 @@ TEST_F(PolygonTest, FinishingDrawsOnlyTheClosedPolygonWithEveryOptionAsOneUndoSt
                 w().clickMenuItem(QStringLiteral("mnuBS(%1)").arg(style));
                 w().clickMenuItem(QStringLiteral("mnuFS(7)"));
                 for (const QPoint &p : points)
-                    click(w(), p.x(), p.y());
+                    click(p.x(), p.y());
                 w().picPaint_KeyUp(13, 0);
                 const Color outline = fillOption == 2 ? Blue : Orange;
                 const int fillStyle = fillOption == 0 ? FillTransparent : FillDiagonalCross;
@@ -95,17 +89,17 @@ TEST_F(PolygonTest, FinishingDrawsOnlyTheClosedPolygonWithEveryOptionAsOneUndoSt
 
 TEST_F(PolygonTest, OneVertexDrawsNothingAndTwoDrawALine)
 {
-    open(60, 50);
+    openCanvas(60, 50);
     selectTool(ToolPolygon);
     const QImage blank = canvas();
-    click(w(), 20, 20);
+    click(20, 20);
     w().picPaint_KeyUp(13, 0);
     EXPECT_TRUE(sameImage(blank, canvas()));
     EXPECT_EQ(w().UndoCurrent, 1);
     EXPECT_EQ(w().PolygonActive, FlagFalse);
 
-    click(w(), 10, 30);
-    click(w(), 50, 30);
+    click(10, 30);
+    click(50, 30);
     w().picPaint_DblClick();
     for (int x = 10; x <= 50; ++x)
         ASSERT_EQ(w().picPaint.GetPixel(x, 30), 0) << x;
@@ -115,11 +109,11 @@ TEST_F(PolygonTest, OneVertexDrawsNothingAndTwoDrawALine)
 
 TEST_F(PolygonTest, ADoubleClickAddsItsPointBeforeClosing)
 {
-    open(60, 50);
+    openCanvas(60, 50);
     selectTool(ToolPolygon);
-    click(w(), 5, 5);
-    click(w(), 50, 5);
-    click(w(), 30, 40);  // the first press and release of the double-click
+    click(5, 5);
+    click(50, 5);
+    click(30, 40);  // the first press and release of the double-click
     w().picPaint_DblClick();
     w().picPaint_MouseUp(1, 0, 30, 40);
     EXPECT_TRUE(sameImage(finalPolygon(filledImage(60, 50, White), {{5, 5}, {50, 5}, {30, 40}}, 1, 0, 0,
@@ -131,17 +125,17 @@ TEST_F(PolygonTest, ADoubleClickAddsItsPointBeforeClosing)
 TEST_F(PolygonTest, WidthColourAndStyleChangedMidwayLeaveNoTraceOfTheOldPreview)
 {
     const QImage picture = randomImage(80, 60, 4);
-    open(0, 0, picture);
+    openCanvas(0, 0, picture);
     selectTool(ToolPolygon);
-    click(w(), 10, 10);
-    click(w(), 70, 15);
+    click(10, 10);
+    click(70, 15);
     w().fraOptDot_MouseDown(1, 0, 330, 910);  // cell 7: 8 pixels
     EXPECT_EQ(w().picPaint.DrawWidth, 8);
     EXPECT_TRUE(sameImage(openPreview(picture, {{10, 10}, {70, 15}}, 8, 0, 0), canvas()));
     w().lblColor_MouseDown(5, 1, 0, 0, 0);  // red: the preview is redrawn in it
     EXPECT_TRUE(sameImage(openPreview(picture, {{10, 10}, {70, 15}}, 8, 0, composeColor(255, 0, 0)), canvas()));
     w().clickMenuItem(QStringLiteral("mnuBS(1)"));  // dashed from the next press on
-    click(w(), 40, 55);
+    click(40, 55);
     w().picPaint_MouseDown(1, 0, 15, 50);
     w().picPaint_MouseMove(1, 0, 12, 45);
     w().picPaint_MouseUp(1, 0, 12, 45);
@@ -156,10 +150,10 @@ TEST_F(PolygonTest, WidthColourAndStyleChangedMidwayLeaveNoTraceOfTheOldPreview)
 // must not XOR its old edges onto the fresh one.
 TEST_F(PolygonTest, NewDropsTheOpenPolygonsPreviewWithThePicture)
 {
-    open(80, 60);
+    openCanvas(80, 60);
     selectTool(ToolPolygon);
-    click(w(), 10, 10);
-    click(w(), 70, 15);
+    click(10, 10);
+    click(70, 15);
     host.answerMsgBox(AnswerNo);  // do not save the open polygon
     w().clickMenuItem(QStringLiteral("mnuNew"));
     const QImage fresh = canvas();
@@ -170,11 +164,11 @@ TEST_F(PolygonTest, NewDropsTheOpenPolygonsPreviewWithThePicture)
 
 TEST_F(PolygonTest, ChoosingAnyToolClosesTheOpenPolygonAsOneStep)
 {
-    open(60, 50);
+    openCanvas(60, 50);
     selectTool(ToolPolygon);
-    click(w(), 5, 5);
-    click(w(), 50, 5);
-    click(w(), 30, 40);
+    click(5, 5);
+    click(50, 5);
+    click(30, 40);
     selectTool(ToolPencil);
     EXPECT_EQ(w().PolygonActive, FlagFalse);
     EXPECT_EQ(w().UndoCurrent, 1);

@@ -2,7 +2,7 @@
 // the ellipse's degenerate cases, and previews that leave no trace: after a
 // whole drag the canvas equals the picture with only the final figure drawn.
 
-#include "EditorHarness.h"
+#include "support/EditorFixture.h"
 
 #include "tools/ShapePreview.h"
 #include "tools/ShapeTools.h"
@@ -13,7 +13,7 @@
 namespace pinxel::test {
 namespace {
 
-using ShapeToolsTest = EditorHarness;
+using ShapeToolsTest = EditorFixture;
 
 constexpr Color Red = composeColor(255, 0, 0);
 constexpr Color Blue = composeColor(0, 0, 255);
@@ -86,7 +86,7 @@ TEST_F(ShapeToolsTest, AWholeDragLeavesOnlyTheFinalFigure)
                 for (int border : {StyleSolid, StyleDash}) {
                     SCOPED_TRACE(::testing::Message() << "tool " << tool << " width " << dot + 1 << " fill option "
                                                       << fillOption << " border " << border);
-                    open(0, 0, picture);
+                    openCanvas(0, 0, picture);
                     selectTool(tool);
                     chooseOptions(w(), dot, fillOption, border, FillCross);
                     w().picPaint_MouseDown(1, 0, 20, 15);
@@ -131,7 +131,7 @@ TEST_F(ShapeToolsTest, ShiftAndCtrlConstrainTheEndAsEachToolAllows)
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(::testing::Message() << "tool " << c.tool << " shift " << c.shift);
-        open(60, 50);
+        openCanvas(60, 50);
         selectTool(c.tool);
         w().picPaint_MouseDown(1, 0, 10, 10);
         w().picPaint_MouseMove(1, c.shift, c.release.x(), c.release.y());
@@ -143,7 +143,7 @@ TEST_F(ShapeToolsTest, ShiftAndCtrlConstrainTheEndAsEachToolAllows)
 
 TEST_F(ShapeToolsTest, AnEllipseWithNoWidthIsNeverDrawnAndAFlatOneIsALine)
 {
-    open(60, 50);
+    openCanvas(60, 50);
     selectTool(ToolEllipse);
     const QImage blank = canvas();
     w().picPaint_MouseDown(1, 0, 20, 10);
@@ -163,7 +163,7 @@ TEST_F(ShapeToolsTest, AnEllipseWithNoWidthIsNeverDrawnAndAFlatOneIsALine)
 
 TEST_F(ShapeToolsTest, ARectangleReleasedAtItsStartDrawsNothingButIsAStroke)
 {
-    open(60, 50);
+    openCanvas(60, 50);
     selectTool(ToolRectangle);
     const QImage blank = canvas();
     w().picPaint_MouseDown(1, 0, 20, 20);
@@ -177,7 +177,7 @@ TEST_F(ShapeToolsTest, ARectangleReleasedAtItsStartDrawsNothingButIsAStroke)
 
 TEST_F(ShapeToolsTest, ABorderStyleChosenMidDragAppliesFromTheNextPress)
 {
-    open(80, 60);
+    openCanvas(80, 60);
     selectTool(ToolRectangle);
     w().picPaint_MouseDown(1, 0, 5, 5);
     w().picPaint_MouseMove(1, 0, 70, 50);
@@ -195,7 +195,7 @@ TEST_F(ShapeToolsTest, ABorderStyleChosenMidDragAppliesFromTheNextPress)
 
 TEST_F(ShapeToolsTest, TheStatusBarShowsTheSignedDragSizeAndTheModifierHint)
 {
-    open(60, 50);
+    openCanvas(60, 50);
     selectTool(ToolArrow);
     w().picPaint_MouseMove(0, 0, 12, 34);
     w().picPaint_MouseDown(1, 0, 10, 10);

@@ -1,8 +1,9 @@
 #pragma once
-// Shared by the editor tests: the editor opened as the control opens it,
-// through EditorScript, with scripted host services (an unanswered dialog
-// throws and fails the test), a temporary folder, and helpers that make
-// changes and read the canvas. Every test ends with no editor window left.
+// The one fixture of the editor tests: the editor opened as the control opens
+// it, through EditorScript with scripted host services (an unanswered dialog
+// throws and fails the test), a temporary folder, and helpers that drive the
+// editor through its handlers and read the canvas. Every test ends with no
+// editor window left.
 
 #include "control/FileMenuShown.h"
 #include "editor/EditorScript.h"
@@ -46,7 +47,23 @@ protected:
         m_script = std::make_unique<EditorScript>(host, fileMenu, [this](const QString &line) { output << line; });
         return m_script->window();
     }
+    // Opens it with the File menu on a canvas of the given size, white
+    // unless a picture is given, with a fresh history.
+    frmPaint &openCanvas(int width, int height, const QImage &picture = QImage())
+    {
+        frmPaint &window = open(true);
+        if (picture.isNull()) {
+            window.picPaint.setPixelSize(width, height);
+            window.picPaint.Cls();
+        } else {
+            window.picPaint.setPicture(picture);
+        }
+        window.ClearImageBuffer();
+        return window;
+    }
     EditorScript &script() { return *m_script; }
+    void run(const QString &line) { m_script->run(line); }
+    QString state() { return m_script->stateJson(); }
     // The window; only while it is open (instance() would create a new one).
     frmPaint &w()
     {
@@ -62,7 +79,7 @@ protected:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
-    // One pencil click at (x, y): one change, one undo step.
+    // One click at (x, y): with the pencil, one change and one undo step.
     void click(int x, int y, int button = 1, int shift = 0)
     {
         w().picPaint_MouseDown(button, shift, x, y);
@@ -80,6 +97,19 @@ protected:
     {
         w().optTools_MouseDown(tool, 1, 0, 0, 0);
         w().optTools_Click(tool);
+    }
+    // Chooses a pen width 1..8 with a press in the middle of its cell of the width panel.
+    void choosePenWidth(int width)
+    {
+        const int cell = width - 1;
+        w().fraOptDot_MouseDown(1, 0, 75 + 250 * (cell % 2) + 125, 150 + 250 * (cell / 2) + 125);
+    }
+    // Starts a new picture, throwing away the changes.
+    void newPicture()
+    {
+        if (w().IsDirty == FlagTrue && isSet(FileMenuShown))
+            host.answerMsgBox(AnswerNo);
+        w().mnuNew_Click();
     }
     QImage canvas() { return w().picPaint.Image().copy(); }
     bool enabled(const char *item) { return w().item(QString::fromLatin1(item))->isEnabled(); }

@@ -1,7 +1,7 @@
 // The undo ring: eleven snapshots with their sizes, the stepping rules, and
 // the enabling of Undo and Redo.
 
-#include "EditorFixture.h"
+#include "support/EditorFixture.h"
 
 namespace pinxel::test {
 namespace {
@@ -12,15 +12,14 @@ TEST_F(UndoRingTest, NewAndOpenLeaveBothDisabled)
 {
     open(true);
     click(3, 3);
-    w().IsDirty = FlagFalse;
-    w().mnuNew_Click();
+    newPicture();
     EXPECT_FALSE(enabled("mnuUndo"));
     EXPECT_FALSE(enabled("mnuRedo"));
 
     click(3, 3);
     w().mnuUndo_Click();
     ASSERT_TRUE(enabled("mnuRedo"));
-    w().IsDirty = FlagFalse;
+    host.answerMsgBox(AnswerNo);
     host.answerOpen(pictureFile(QStringLiteral("a.bmp"), filledImage(30, 20, 0x123456)));
     w().mnuOpen_Click();
     EXPECT_FALSE(enabled("mnuUndo"));

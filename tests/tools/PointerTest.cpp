@@ -1,7 +1,7 @@
 // Pointer input on the canvas: which presses and moves act, ConstrainEnd, the
 // pencil, the Select Area rubber band and the finish action.
 
-#include "EditorFixture.h"
+#include "support/EditorFixture.h"
 
 #include "view/StatusBar.h"
 
@@ -51,22 +51,6 @@ TEST_F(PointerTest, AMoveWithBothButtonsDrawsNothingEvenDuringAStroke)
     EXPECT_EQ(w().UndoCurrent, 1);
 }
 
-TEST_F(PointerTest, EveryStrokeIsOneUndoStepExceptSelectTextPolygonCurveAndZoom)
-{
-    open(true);
-    for (int tool = 0; tool <= ToolHand; ++tool) {
-        w().IsDirty = FlagFalse;
-        w().mnuNew_Click();
-        w().CurrentTool = tool;
-        click(30, 30);
-        const bool none = tool == ToolSelectArea || tool == ToolText || tool == ToolPolygon || tool == ToolCurve
-                          || tool == ToolZoom;
-        EXPECT_EQ(w().UndoCurrent, none ? 0 : 1) << "tool " << tool;
-        EXPECT_EQ(w().IsDirty, none ? FlagFalse : FlagTrue) << "tool " << tool;
-        EXPECT_EQ(w().IsDrawing, FlagFalse);
-    }
-}
-
 TEST_F(PointerTest, ConstrainEndTakesShiftAloneOrCtrlAlone)
 {
     open(true);
@@ -98,9 +82,8 @@ TEST_F(PointerTest, APencilClickIsOneSquareDotOfThePenWidthAndOneUndoStep)
 {
     open(true);
     for (const int dotIndex : {0, 2, 3}) {
-        w().IsDirty = FlagFalse;
-        w().mnuNew_Click();
-        w().DotIndex = std::int16_t(dotIndex);
+        newPicture();
+        choosePenWidth(dotIndex + 1);
         const QImage before = canvas();
         click(20, 20);
         const QRegion dot = differences(before, canvas());
@@ -165,7 +148,7 @@ TEST_F(PointerTest, AOnePixelSelectDragMakesNoSelection)
     selectTool(ToolSelectArea);
     drag(10, 10, 30, 30);  // a selection first: the small drag must take it away
     ASSERT_TRUE(w().picSelect.Visible());
-    w().DotIndex = 2;
+    choosePenWidth(3);
     drag(40, 10, 41, 30);
     EXPECT_FALSE(w().picSelect.Visible());
     for (const char *item : {"mnuCut", "mnuCopy", "mnuDelete", "mnuCrop"})

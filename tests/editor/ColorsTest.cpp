@@ -1,7 +1,7 @@
 // The colour palette, the two swatches with their shared colour dialog, the
 // Border Style and Fill Style menus, and the hover hints.
 
-#include "tools/EditorHarness.h"
+#include "support/EditorFixture.h"
 
 #include "view/StatusBar.h"
 
@@ -11,7 +11,7 @@
 namespace pinxel::test {
 namespace {
 
-using ColorsTest = EditorHarness;
+using ColorsTest = EditorFixture;
 
 constexpr Color White = 0xFFFFFF;
 
@@ -19,7 +19,7 @@ Color swatchColor(QLabel *swatch) { return fromQRgb(swatch->palette().color(QPal
 
 TEST_F(ColorsTest, ThePaletteHoldsItsTwentySixColoursInTwoRows)
 {
-    open();
+    openCanvas(120, 90);
     EXPECT_EQ(swatchColor(w().lblColor[0]), composeColor(0, 0, 0));
     EXPECT_EQ(swatchColor(w().lblColor[17]), composeColor(255, 255, 192));
     EXPECT_EQ(swatchColor(w().lblColor[24]), composeColor(128, 64, 0));
@@ -33,7 +33,7 @@ TEST_F(ColorsTest, ThePaletteHoldsItsTwentySixColoursInTwoRows)
 
 TEST_F(ColorsTest, LeftPressSetsTheForegroundAndThePreviewPenRightPressTheFill)
 {
-    open();
+    openCanvas(120, 90);
     w().lblColor_MouseDown(25, 1, 0, 0, 0);
     EXPECT_EQ(w().foregroundColor(), composeColor(255, 128, 0));
     EXPECT_EQ(w().picPaint.DrawMode, DrawModeXorPen);
@@ -51,7 +51,7 @@ TEST_F(ColorsTest, LeftPressSetsTheForegroundAndThePreviewPenRightPressTheFill)
 
 TEST_F(ColorsTest, TheColourDialogOpensOnTheColourLastTakenFromItForEitherSwatch)
 {
-    open();
+    openCanvas(120, 90);
     host.cancelColor();
     w().lblForeColor_DblClick();  // a first cancel: black
     EXPECT_EQ(w().foregroundColor(), 0);
@@ -73,7 +73,7 @@ TEST_F(ColorsTest, TheColourDialogOpensOnTheColourLastTakenFromItForEitherSwatch
 
 TEST_F(ColorsTest, TheStyleMenusCarryOneCheckMarkAndTransparentIsNeverShown)
 {
-    open();
+    openCanvas(120, 90);
     EXPECT_FALSE(w().item(QStringLiteral("mnuFS(1)"))->isVisible());
     w().clickMenuItem(QStringLiteral("mnuFS(6)"));
     w().clickMenuItem(QStringLiteral("mnuBS(3)"));
@@ -93,7 +93,7 @@ TEST_F(ColorsTest, TheStyleMenusCarryOneCheckMarkAndTransparentIsNeverShown)
 
 TEST_F(ColorsTest, HoveringTheSwatchesShowsTheirHintsAndEmptiesTheOtherPanels)
 {
-    open();
+    openCanvas(120, 90);
     w().picPaint_MouseMove(0, 0, 12, 34);
     EXPECT_EQ(w().sta->panelText(2), QStringLiteral("12,34"));
     run(QStringLiteral("lblColor(3).MouseMove 0 0 10 10"));
@@ -109,7 +109,7 @@ TEST_F(ColorsTest, HoveringTheSwatchesShowsTheirHintsAndEmptiesTheOtherPanels)
 
 TEST_F(ColorsTest, ToolHintsFollowTheStateOfTheirTool)
 {
-    open(80, 60);
+    openCanvas(80, 60);
     const struct {
         int tool;
         const char *idle;
