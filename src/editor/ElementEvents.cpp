@@ -23,14 +23,6 @@ const ElementEvents::Event *ElementEvents::find(const QString &name) const
     return found == m_events.end() ? nullptr : &found->second;
 }
 
-QStringList ElementEvents::names() const
-{
-    QStringList all;
-    for (const auto &entry : m_events)
-        all << entry.first;
-    return all;
-}
-
 QString ElementEvents::indexed(const QString &array, int index) { return QStringLiteral("%1(%2)").arg(array).arg(index); }
 
 }  // namespace pinxel

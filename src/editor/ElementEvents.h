@@ -7,7 +7,6 @@
 
 #include <QObject>
 #include <QString>
-#include <QStringList>
 
 #include <functional>
 #include <map>
@@ -46,7 +45,6 @@ public:
 
     // The event of that name, or nullptr.
     const Event *find(const QString &name) const;
-    QStringList names() const;
 
     // "lblColor(3)" for an element of an indexed array.
     static QString indexed(const QString &array, int index);

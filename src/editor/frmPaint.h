@@ -103,20 +103,20 @@ public:
     // Every element event by its name ("picPaint.MouseDown", "mnuBS(2).Click").
     const ElementEvents &events() const { return m_events; }
 
-    // --- Creation, activation, closing (editor/frmPaint.cpp).
+    // --- Creation, activation, closing (frmPaint.cpp).
     void Form_Load();
     void Form_Activate();
     void Form_QueryUnload(int &Cancel);
     void UpdateCaption();
     void SetToolCursor();
 
-    // --- Menus (editor/frmPaintMenus.cpp).
+    // --- Menus (frmPaintMenus.cpp).
     void mnuFile_Click();
     void mnuEdit_Click();
     void mnuEffect_Click();
     void mnuFilter_Click();
 
-    // --- File commands (editor/frmPaintFile.cpp).
+    // --- File commands (frmPaintFile.cpp).
     void mnuNew_Click();
     void mnuOpen_Click();
     void mnuSave_Click();
@@ -125,12 +125,12 @@ public:
     void mnuExit_Click();
     Flag ReadOnlyPrompt(const QString &path);
 
-    // --- Undo (editor/frmPaintUndo.cpp); the ring records through the tool box and the edit path.
+    // --- Undo (frmPaintUndo.cpp); the ring records through the tool box and the edit path.
     void ClearImageBuffer();
     void mnuUndo_Click();
     void mnuRedo_Click();
 
-    // --- Layout and viewport (view/frmPaintLayout.cpp).
+    // --- Layout and viewport (frmPaintLayout.cpp).
     void Form_Resize();
     void AdjustPaintResizeBox();
     void hscPaint_Change();
@@ -141,15 +141,15 @@ public:
     void picPaintResize_MouseUp(int Index, int Button, int Shift, double X, double Y);
     void SetZoomView(std::int32_t x, std::int32_t y, Flag reset) override;
 
-    // --- Status bar (view/frmPaintStatus.cpp).
+    // --- Status bar (frmPaintStatus.cpp).
     void UpdateStatusBar(int intInfo, double X, double Y, int intPercentage, Flag blnClear);
     QString toolHint();
 
-    // --- Tool palette (view/frmPaintTools.cpp).
+    // --- Tool palette (frmPaintTools.cpp).
     void optTools_MouseDown(int Index, int Button, int Shift, double X, double Y);
     void optTools_Click(int Index);
 
-    // --- Pointer input on the canvas (tools/frmPaintPointer.cpp).
+    // --- Pointer input on the canvas (frmPaintPointer.cpp).
     void picPaint_MouseDown(int Button, int Shift, double X, double Y);
     void picPaint_MouseMove(int Button, int Shift, double X, double Y);
     void picPaint_MouseUp(int Button, int Shift, double X, double Y);
@@ -157,7 +157,7 @@ public:
     void picPaint_KeyUp(int KeyCode, int Shift);
     void ConstrainEnd(double x, double y, int shift, Flag allowAxisLock);
 
-    // --- The floating selection (selection/frmPaintSelection.cpp).
+    // --- The floating selection (frmPaintSelection.cpp).
     void DrawSelectionRect() override;
     void DropSelection() override;
     void picSelect_MouseDown(int Button, int Shift, double X, double Y);
@@ -172,7 +172,7 @@ public:
     static void setSwatchColor(QLabel *swatch, Color color);
     std::array<QAbstractButton *, 18> optTools{};
 
-    // --- Option panels (view/frmPaintPanels.cpp), placed in fraTools.
+    // --- Option panels (frmPaintPanels.cpp), placed in fraTools.
     QFrame *fraOptDot = nullptr;
     QLabel *lblDot = nullptr;
     std::array<QWidget *, 8> shpDot{};
@@ -186,7 +186,7 @@ public:
     void fraOptFill_MouseDown(int Button, int Shift, double X, double Y);
     void imgBrush_MouseDown(int Index, int Button, int Shift, double X, double Y);
 
-    // --- Palette, colours and styles (view/frmPaintColors.cpp).
+    // --- Palette, colours and styles (frmPaintColors.cpp).
     std::array<QLabel *, 26> lblColor{};
     void lblColor_MouseDown(int Index, int Button, int Shift, double X, double Y);
     void lblColor_MouseMove(int Index, int Button, int Shift, double X, double Y);
