@@ -294,8 +294,7 @@ void frmPaint::UpdateCaption()
 
 void frmPaint::SetToolCursor()
 {
-    const QString file =
-        CurrentTool >= 0 && CurrentTool < ToolCount ? QString::fromLatin1(toolRow(CurrentTool).cursorFile) : QString();
+    const QString file = QString::fromLatin1(toolRow(CurrentTool).cursorFile);
     if (file.isEmpty()) {
         picPaintView->setCursor(Qt::ArrowCursor);
         return;

@@ -155,7 +155,6 @@ public:
     void picPaint_MouseUp(int Button, int Shift, double X, double Y);
     void picPaint_DblClick();
     void picPaint_KeyUp(int KeyCode, int Shift);
-    void ConstrainEnd(double x, double y, int shift, Flag allowAxisLock);
 
     // --- The floating selection (frmPaintSelection.cpp).
     void DrawSelectionRect() override;

@@ -4,7 +4,6 @@
 #include "editor/frmPaint.h"
 
 #include "document/mdlGeneral.h"
-#include "tools/ConstrainEnd.h"
 
 namespace pinxel {
 
@@ -50,11 +49,6 @@ void frmPaint::picPaint_KeyUp(int KeyCode, int)
 {
     if (KeyCode == 13)
         picPaint_DblClick();
-}
-
-void frmPaint::ConstrainEnd(double x, double y, int shift, Flag allowAxisLock)
-{
-    pinxel::ConstrainEnd(*this, x, y, shift, allowAxisLock);
 }
 
 // ---------------------------------------------------------------- what tools and commands see

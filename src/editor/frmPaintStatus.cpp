@@ -43,7 +43,7 @@ void frmPaint::UpdateStatusBar(int intInfo, double X, double Y, int intPercentag
             sta->setPanelText(3, QString());
             return;
         }
-        const bool sizing = CurrentTool >= 0 && CurrentTool < ToolCount && toolRow(CurrentTool).showsDragSize;
+        const bool sizing = toolRow(CurrentTool).showsDragSize;
         if (isSet(IsDrawing) && sizing) {
             sta->setPanelText(3, QStringLiteral("%1x%2").arg(sub32(EndX, StartX)).arg(sub32(EndY, StartY)));
             return;

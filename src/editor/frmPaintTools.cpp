@@ -35,15 +35,13 @@ void frmPaint::optTools_Click(int Index)
     try {
         if (CurrentTool >= 0 && size_t(CurrentTool) < optTools.size() && optTools[size_t(CurrentTool)])
             optTools[size_t(CurrentTool)]->setChecked(true);
-        const int tool = CurrentTool;
-        const bool known = tool >= 0 && tool < ToolCount;
-        const unsigned panels = known ? toolRow(tool).panels : PanelNone;
-        fraBrush->setVisible(panels & PanelBrush);
-        fraOptDot->setVisible(panels & PanelWidth);
-        fraOptFill->setVisible(panels & PanelFill);
+        const ToolRow &row = toolRow(CurrentTool);
+        fraBrush->setVisible(row.panels & PanelBrush);
+        fraOptDot->setVisible(row.panels & PanelWidth);
+        fraOptFill->setVisible(row.panels & PanelFill);
         const bool shownByPress = m_filterMenuShownByPress;
         m_filterMenuShownByPress = false;
-        if (tool == ToolFilterBrush && !shownByPress)
+        if (CurrentTool == ToolFilterBrush && !shownByPress)
             showFilterMenu();
         if (CurrentTool == ToolZoom && ZoomFactor == 1.0f) {
             picZoom.Move(0, 0, picPaint.Width(), picPaint.Height());
@@ -51,7 +49,7 @@ void frmPaint::optTools_Click(int Index)
         }
         if (CurrentTool != ToolSelectArea)
             DropSelection();
-        if (!known || !toolRow(tool).keepsZoomView)
+        if (!row.keepsZoomView)
             SetZoomView(0, 0, FlagTrue);
         UpdateStatusBar(0, 0, 0, 0, FlagFalse);
         SetToolCursor();

@@ -74,8 +74,9 @@ void ToolBox::press(int button, int shift, double x, double y)
     }
     Tool &tool = current();
     tool.press(shift, s.StartX, s.StartY);
-    if (tool.index() >= 0 && toolRow(tool.index()).previewPen != PreviewPen::None)
-        setUpPreviewPen(toolRow(tool.index()).previewPen);
+    const PreviewPen pen = toolRow(tool.index()).previewPen;
+    if (pen != PreviewPen::None)
+        setUpPreviewPen(pen);
 }
 
 void ToolBox::move(int button, int shift, double x, double y)
@@ -94,7 +95,7 @@ void ToolBox::release(int button, int shift, double x, double y)
     Tool &tool = current();
     tool.release(shift, x, y);
     s.IsDrawing = FlagFalse;
-    if (tool.index() >= 0 && toolRow(tool.index()).snapshotAtRelease)
+    if (toolRow(tool.index()).snapshotAtRelease)
         m_ctx.undoRing().SetImageBuffer();
 }
 

@@ -4,8 +4,6 @@
 #include "tools/Tool.h"
 #include "tools/Tools.h"
 
-#include <cassert>
-
 namespace pinxel {
 
 namespace {
@@ -68,8 +66,8 @@ const ToolRow Rows[ToolCount] = {
 
 const ToolRow &toolRow(int index)
 {
-    assert(index >= 0 && index < ToolCount);
-    return Rows[index];
+    static const ToolRow NoTool{"", 0, 0, "", PanelNone, NoPen, false, false, false, "", nullptr, nullptr};
+    return index >= 0 && index < ToolCount ? Rows[index] : NoTool;
 }
 
 }  // namespace pinxel

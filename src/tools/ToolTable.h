@@ -42,7 +42,8 @@ struct ToolRow {
     std::unique_ptr<Tool> (*make)(ToolContext &context, int index);  // null: a tool without behaviour of its own yet
 };
 
-// The row of a tool index 0..17.
+// The row of a tool index 0..17; any other index has a row that shows and
+// records nothing.
 const ToolRow &toolRow(int index);
 
 }  // namespace pinxel

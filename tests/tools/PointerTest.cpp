@@ -3,6 +3,7 @@
 
 #include "support/EditorFixture.h"
 
+#include "tools/ConstrainEnd.h"
 #include "view/StatusBar.h"
 
 namespace pinxel::test {
@@ -51,14 +52,13 @@ TEST_F(PointerTest, AMoveWithBothButtonsDrawsNothingEvenDuringAStroke)
     EXPECT_EQ(w().UndoCurrent, 1);
 }
 
-TEST_F(PointerTest, ConstrainEndTakesShiftAloneOrCtrlAlone)
+TEST(ConstrainEndTest, TakesShiftAloneOrCtrlAlone)
 {
-    open(true);
-    frmPaint &f = w();
+    EditorState f;
     f.StartX = 0;
     f.StartY = 0;
     const auto end = [&f](double x, double y, int shift, Flag lock) {
-        f.ConstrainEnd(x, y, shift, lock);
+        ConstrainEnd(f, x, y, shift, lock);
         return QPoint(f.EndX, f.EndY);
     };
     EXPECT_EQ(end(30, 10, 1, FlagTrue), QPoint(10, 10));   // Shift: the diagonal
