@@ -2,6 +2,8 @@
 
 #include "pinxel/PictureSurface.h"
 
+#include <QSize>
+
 namespace pinxel {
 
 namespace {
@@ -20,18 +22,13 @@ void EditPath::apply(const Change &change)
         change(m_site.canvas());
         record();
     }
-    layOutIfResized(before);
+    if (outerSize(m_site.canvas()) != before)
+        m_site.layOut();
 }
 
 void EditPath::record()
 {
     m_ring.SetImageBuffer();
-}
-
-void EditPath::layOutIfResized(QSize before)
-{
-    if (outerSize(m_site.canvas()) != before)
-        m_site.layOut();
 }
 
 }  // namespace pinxel

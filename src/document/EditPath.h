@@ -8,8 +8,6 @@
 
 #include "document/UndoRing.h"
 
-#include <QSize>
-
 #include <functional>
 
 namespace pinxel {
@@ -46,8 +44,6 @@ public:
     void record();
 
 private:
-    void layOutIfResized(QSize before);
-
     EditSite &m_site;
     UndoRing &m_ring;
 };

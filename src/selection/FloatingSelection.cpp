@@ -26,6 +26,13 @@ void FloatingSelection::drawMarquee()
                   LineForm::Box);
 }
 
+void FloatingSelection::useMarqueePen()
+{
+    m_canvas.DrawStyle = StyleDot;
+    m_canvas.DrawMode = DrawModeXorPen;
+    m_canvas.DrawWidth = 1;
+}
+
 void FloatingSelection::create(int left, int top, int width, int height)
 {
     PictureSurface &s = m_select;
@@ -50,9 +57,7 @@ bool FloatingSelection::drop()
         return false;
     m_select.setVisible(false);
     m_canvas.PaintPicture(m_select.Image(), m_select.Left(), m_select.Top());
-    m_canvas.DrawStyle = StyleDot;
-    m_canvas.DrawMode = DrawModeXorPen;
-    m_canvas.DrawWidth = 1;
+    useMarqueePen();
     drawMarquee();
     enableCommands(false);
     return !isSet(m_state.SelectionUnmoved);
@@ -63,9 +68,7 @@ void FloatingSelection::DrawSelectionRect()
     if (!shown())
         return;
     const int mode = m_canvas.DrawMode, width = m_canvas.DrawWidth;
-    m_canvas.DrawStyle = StyleDot;
-    m_canvas.DrawMode = DrawModeXorPen;
-    m_canvas.DrawWidth = 1;
+    useMarqueePen();
     m_state.SelectionUnmoved = FlagFalse;
     drawMarquee();
     m_canvas.DrawStyle = StyleSolid;
@@ -88,8 +91,7 @@ void FloatingSelection::press(int button, int shift, double x, double y)
                       m_select.Top() + m_select.pixelHeight() - 1, m_canvas.BackColor, LineForm::FilledBox);
         s.SelectionUnmoved = FlagFalse;
     }
-    m_canvas.DrawStyle = StyleDot;
-    m_canvas.DrawMode = DrawModeXorPen;
+    useMarqueePen();
     drawMarquee();
     s.StartX = toInt32(x);
     s.StartY = toInt32(y);

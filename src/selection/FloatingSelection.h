@@ -18,7 +18,6 @@ public:
     FloatingSelection(PictureSurface &canvas, PictureSurface &picSelect, EditorState &state);
 
     bool shown() const;
-    PictureSurface &surface() { return m_select; }
 
     // Lifts the canvas's pixels inside the rectangle into a new, unmoved selection.
     void create(int left, int top, int width, int height);
@@ -41,6 +40,8 @@ public:
 
 private:
     void drawMarquee();
+    // The marquee's pen on the canvas: dotted, XOR, one pixel wide.
+    void useMarqueePen();
     void enableCommands(bool enabled);
 
     PictureSurface &m_canvas;

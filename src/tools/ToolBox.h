@@ -18,7 +18,6 @@ public:
     explicit ToolBox(ToolContext &context);
     ~ToolBox();
 
-    Tool &tool(int index);
     // The tool CurrentTool names (one without behaviour when it is out of range).
     Tool &current();
 
@@ -36,6 +35,7 @@ public:
     void aroundPenChange(const std::function<void()> &change);
 
 private:
+    Tool &tool(int index);
     void setUpPreviewPen(PreviewPen pen);
 
     ToolContext &m_ctx;
