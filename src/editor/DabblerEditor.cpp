@@ -40,10 +40,10 @@ public:
 
         // Timer1: the host sees the picture as it is being edited.
         const QMetaObject::Connection tick = QObject::connect(
-            control.Timer1(), &QTimer::timeout, &w, [&control, &w] { control.Image1()->setPicture(w.picPaint.Image()); });
+            control.Timer1(), &QTimer::timeout, &w, [&control, &w] { control.Image1()->setPicture(w.composedPicture()); });
         // A last copy as the editor closes, so the host keeps the final picture.
         const QMetaObject::Connection last = QObject::connect(
-            &w, &frmPaint::closed, &control, [&control, &w] { control.Image1()->setPicture(w.picPaint.Image()); });
+            &w, &frmPaint::closed, &control, [&control, &w] { control.Image1()->setPicture(w.composedPicture()); });
         control.Timer1()->start();
         w.ClearImageBuffer();
         w.showModal(&control);

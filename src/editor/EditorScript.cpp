@@ -133,6 +133,7 @@ void EditorScript::run(const QString &rawLine)
             throw ScriptError("load: a path is needed");
         w.picPaint.setPicture(HostServices::current().LoadPicture(line.section(QLatin1Char(' '), 1).trimmed()));
         w.toolBox.forgetAll();
+        w.selection().discard();
         w.ClearImageBuffer();
         w.AdjustPaintResizeBox();
         w.Form_Resize();
@@ -146,9 +147,9 @@ void EditorScript::run(const QString &rawLine)
             throw ScriptError("save: a path is needed");
         const QString path = line.section(QLatin1Char(' '), 1).trimmed();
         if (path.endsWith(QLatin1String(".png"), Qt::CaseInsensitive)) {
-            saveImageFile(w.picPaint.Image(), path, "png");
+            saveImageFile(w.composedPicture(), path, "png");
         } else {
-            HostServices::current().SavePicture(w.picPaint.Image(), path);
+            HostServices::current().SavePicture(w.composedPicture(), path);
         }
     } else if (head == QLatin1String("screenshot")) {
         // The whole window as a user would see it, rendered offscreen.
@@ -363,6 +364,13 @@ const StateField StateFields[] = {
          return QJsonValue(QJsonObject{{QStringLiteral("visible"), s.Visible()},    {QStringLiteral("left"), s.Left()},
                                        {QStringLiteral("top"), s.Top()},            {QStringLiteral("width"), s.pixelWidth()},
                                        {QStringLiteral("height"), s.pixelHeight()}});
+     }},
+    {"picClipboard",
+     [](const frmPaint &w) {
+         const PictureSurface &c = w.picClipboard;
+         return QJsonValue(QJsonObject{{QStringLiteral("width"), c.pixelWidth()},
+                                       {QStringLiteral("height"), c.pixelHeight()},
+                                       {QStringLiteral("holdsPicture"), w.item(QStringLiteral("mnuPaste"))->isEnabled()}});
      }},
     {"hscPaint", [](const frmPaint &w) { return QJsonValue(scrollBarState(w.hscPaint)); }},
     {"vscPaint", [](const frmPaint &w) { return QJsonValue(scrollBarState(w.vscPaint)); }},

@@ -18,6 +18,7 @@
 //   frmPaintPanels.cpp     the width, brush and fill panels
 //   frmPaintColors.cpp     the palette, the two swatches, the colour and style commands
 //   frmPaintSelection.cpp  the floating selection's handlers
+//   frmPaintEdit.cpp       Cut, Copy, Paste, Delete, Crop and Clear
 
 #include "document/EditPath.h"
 #include "document/EditorState.h"
@@ -162,6 +163,18 @@ public:
     void picSelect_MouseDown(int Button, int Shift, double X, double Y);
     void picSelect_MouseMove(int Button, int Shift, double X, double Y);
     void picSelect_MouseUp(int Button, int Shift, double X, double Y);
+    // The picture as the user sees it, for every write out of the editor
+    // (files, printer, the control's copy): a floating selection painted at
+    // its place, no marquee.
+    QImage composedPicture() const;
+
+    // --- Edit commands on the selection and the clipboard (frmPaintEdit.cpp).
+    void mnuCut_Click();
+    void mnuCopy_Click();
+    void mnuPaste_Click();
+    void mnuDelete_Click();
+    void mnuCrop_Click();
+    void mnuClear_Click();
 
     // --- Colours held by the two swatches.
     Color foregroundColor() const override;

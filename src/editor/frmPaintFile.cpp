@@ -96,7 +96,7 @@ void frmPaint::mnuOpen_Click()
 static void saveCanvas(frmPaint &window)
 {
     window.SetZoomView(0, 0, FlagTrue);
-    HostServices::current().SavePicture(window.picPaint.Image(), window.CurrentFileName);
+    HostServices::current().SavePicture(window.composedPicture(), window.CurrentFileName);
     window.IsDirty = FlagFalse;
     window.UpdateCaption();
 }
@@ -171,17 +171,17 @@ void frmPaint::mnuPrint_Click()
         host.ShowPrinter(cdlPrint);
         host.printer().Copies = cdlPrint.Copies;
         SetZoomView(0, 0, FlagTrue);
-        // The round trip through a file makes everything drawn part of the
-        // canvas's stored picture. The file is private to this run, so no
-        // file of the user's can be touched.
+        // The picture as the user sees it reaches the printer through a
+        // file private to this run, so no file of the user's can be touched;
+        // the canvas and a floating selection stay as they are.
         QTemporaryDir scratch;
         if (!scratch.isValid())
             throw Error(ErrPathNotFound, QStringLiteral("Cannot create a temporary folder for printing."));
         const QString temp = scratch.filePath(QStringLiteral("print.bmp"));
-        host.SavePicture(picPaint.Image(), temp);
-        picPaint.setPicture(host.LoadPicture(temp));
+        host.SavePicture(composedPicture(), temp);
+        const QImage printed = host.LoadPicture(temp);
         host.Kill(temp);
-        host.printer().PaintPicture(picPaint.Image(), 0, 0);
+        host.printer().PaintPicture(printed, 0, 0);
         host.printer().EndDoc();
     } catch (const Error &error) {
         if (error.number() != ErrCancel)

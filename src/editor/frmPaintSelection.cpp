@@ -26,6 +26,8 @@ void frmPaint::DropSelection()
     }
 }
 
+QImage frmPaint::composedPicture() const { return m_selection.composedPicture(); }
+
 void frmPaint::picSelect_MouseDown(int Button, int Shift, double X, double Y)
 {
     try {

@@ -4,6 +4,25 @@
 
 namespace pinxel {
 
+namespace {
+
+// The marquee on a surface: one pixel outside the selection, in the
+// background colour with the dotted XOR pen, so that a second drawing erases
+// it. It is an outline only, whatever fill the last shape left on the pen.
+void drawMarqueeOn(PictureSurface &surface, const PictureSurface &selection)
+{
+    surface.DrawStyle = StyleDot;
+    surface.DrawMode = DrawModeXorPen;
+    surface.DrawWidth = 1;
+    const int fillStyle = surface.FillStyle;
+    surface.FillStyle = FillTransparent;
+    surface.Line(selection.Left() - 1, selection.Top() - 1, selection.Left() + selection.pixelWidth(),
+                 selection.Top() + selection.pixelHeight(), surface.BackColor, LineForm::Box);
+    surface.FillStyle = fillStyle;
+}
+
+}  // namespace
+
 FloatingSelection::FloatingSelection(PictureSurface &canvas, PictureSurface &picSelect, EditorState &state)
     : m_canvas(canvas), m_select(picSelect), m_state(state)
 {
@@ -17,20 +36,10 @@ void FloatingSelection::enableCommands(bool enabled)
         commandsEnabled(enabled);
 }
 
-// One pixel outside the selection, in the background colour with the
-// canvas's pen (dotted XOR), so a second drawing erases it.
-void FloatingSelection::drawMarquee()
+void FloatingSelection::toggleMarquee()
 {
-    const PictureSurface &s = m_select;
-    m_canvas.Line(s.Left() - 1, s.Top() - 1, s.Left() + s.pixelWidth(), s.Top() + s.pixelHeight(), m_canvas.BackColor,
-                  LineForm::Box);
-}
-
-void FloatingSelection::useMarqueePen()
-{
-    m_canvas.DrawStyle = StyleDot;
-    m_canvas.DrawMode = DrawModeXorPen;
-    m_canvas.DrawWidth = 1;
+    drawMarqueeOn(m_canvas, m_select);
+    m_marqueeShown = !m_marqueeShown;
 }
 
 void FloatingSelection::create(int left, int top, int width, int height)
@@ -41,13 +50,28 @@ void FloatingSelection::create(int left, int top, int width, int height)
     s.setVisible(true);
     s.setPicture(QImage());
     s.PaintPicture(m_canvas.Image(), 0, 0, width, height, left, top, width, height);
+    m_source = QRect(left, top, width, height);
+    m_marqueeShown = false;
+    toggleMarquee();
     enableCommands(true);
     m_state.SelectionUnmoved = FlagTrue;
+}
+
+void FloatingSelection::paste(const QImage &picture)
+{
+    m_select.setPicture(picture);  // the selection takes the picture's size
+    m_state.SelectionUnmoved = FlagFalse;
+    m_select.Move(0, 0);
+    m_marqueeShown = false;
+    toggleMarquee();
+    m_select.setVisible(true);
+    enableCommands(true);
 }
 
 void FloatingSelection::discard()
 {
     m_select.setVisible(false);
+    m_marqueeShown = false;  // the canvas it was drawn on is being replaced
     enableCommands(false);
 }
 
@@ -57,10 +81,33 @@ bool FloatingSelection::drop()
         return false;
     m_select.setVisible(false);
     m_canvas.PaintPicture(m_select.Image(), m_select.Left(), m_select.Top());
-    useMarqueePen();
-    drawMarquee();
+    if (m_marqueeShown)
+        toggleMarquee();
     enableCommands(false);
     return !isSet(m_state.SelectionUnmoved);
+}
+
+void FloatingSelection::remove()
+{
+    m_select.setVisible(false);
+    if (m_marqueeShown)
+        toggleMarquee();
+    m_canvas.DrawMode = DrawModeCopyPen;
+    m_canvas.DrawStyle = m_state.LineDrawStyle;
+    if (isSet(m_state.SelectionUnmoved) && !m_source.isEmpty()) {
+        // The pixels strictly inside the rubber band that made the selection.
+        m_canvas.Line(m_source.left(), m_source.top(), m_source.right(), m_source.bottom(), m_canvas.BackColor,
+                      LineForm::FilledBox);
+    }
+    enableCommands(false);
+}
+
+void FloatingSelection::crop()
+{
+    m_select.setVisible(false);
+    m_canvas.setPicture(m_select.Image());  // the marquee goes with the old picture
+    m_marqueeShown = false;
+    enableCommands(false);
 }
 
 void FloatingSelection::DrawSelectionRect()
@@ -68,12 +115,26 @@ void FloatingSelection::DrawSelectionRect()
     if (!shown())
         return;
     const int mode = m_canvas.DrawMode, width = m_canvas.DrawWidth;
-    useMarqueePen();
     m_state.SelectionUnmoved = FlagFalse;
-    drawMarquee();
+    toggleMarquee();
     m_canvas.DrawStyle = StyleSolid;
     m_canvas.DrawMode = mode;
     m_canvas.DrawWidth = width;
+}
+
+QImage FloatingSelection::composedPicture() const
+{
+    if (!shown())
+        return m_canvas.Image();
+    PictureSurface composed;
+    composed.setScaleMode(ScalePixels);
+    composed.AutoSize = true;
+    composed.BackColor = m_canvas.BackColor;
+    composed.setPicture(m_canvas.Image());
+    if (m_marqueeShown)
+        drawMarqueeOn(composed, m_select);
+    composed.PaintPicture(m_select.Image(), m_select.Left(), m_select.Top());
+    return composed.Image();
 }
 
 void FloatingSelection::press(int button, int shift, double x, double y)
@@ -91,8 +152,8 @@ void FloatingSelection::press(int button, int shift, double x, double y)
                       m_select.Top() + m_select.pixelHeight() - 1, m_canvas.BackColor, LineForm::FilledBox);
         s.SelectionUnmoved = FlagFalse;
     }
-    useMarqueePen();
-    drawMarquee();
+    if (m_marqueeShown)
+        toggleMarquee();  // hidden for the drag
     s.StartX = toInt32(x);
     s.StartY = toInt32(y);
 }
@@ -111,7 +172,8 @@ void FloatingSelection::release(int button)
 {
     if (button != 1)
         return;
-    drawMarquee();
+    if (!m_marqueeShown)
+        toggleMarquee();
     m_state.SelectionUnmoved = FlagFalse;
     m_state.SelectionDragging = FlagFalse;
 }

@@ -1,11 +1,15 @@
 #pragma once
 // The floating selection picSelect: a piece of the picture lying on the
-// canvas, made by the Select Area tool, dragged (moved, or copied with Ctrl),
-// marked by a dotted XOR marquee one pixel outside it, and dropped into the
-// canvas. It works on the two surfaces and the editor state only; the
-// window wires its events and records the drop's undo step.
+// canvas, made by the Select Area tool or pasted, dragged (moved, or copied
+// with Ctrl), marked by a dotted XOR marquee one pixel outside it, and
+// dropped into the canvas, deleted or cropped to. It works on the two
+// surfaces and the editor state only; the window wires its events and
+// records the undo steps.
 
 #include "document/EditorState.h"
+
+#include <QImage>
+#include <QRect>
 
 #include <functional>
 
@@ -19,15 +23,28 @@ public:
 
     bool shown() const;
 
-    // Lifts the canvas's pixels inside the rectangle into a new, unmoved selection.
+    // Lifts the canvas's pixels inside the rectangle into a new, unmoved
+    // selection and draws its marquee.
     void create(int left, int top, int width, int height);
+    // A pasted picture as a new, changed selection at the canvas origin.
+    void paste(const QImage &picture);
     // Hides the selection without painting it (a refused rectangle, Redo, New).
     void discard();
     // Paints the selection into the canvas and hides it; true when it had
     // moved or changed, so that the drop is an undo step.
     bool drop();
+    // Hides the selection and its marquee without painting it; a selection
+    // still over its source leaves the background there (Delete, Cut). Its
+    // image stays, for Cut's copy.
+    void remove();
+    // Hides the selection and makes its image the whole canvas (Crop).
+    void crop();
     // Toggles the marquee; the selection now counts as changed.
     void DrawSelectionRect();
+
+    // The picture as the user sees it: the canvas with the selection painted
+    // at its place and no marquee. The editor's state is left as it is.
+    QImage composedPicture() const;
 
     // A drag of the selection: a plain first drag clears its source to the
     // background, a Ctrl drag leaves it (a copy).
@@ -39,14 +56,15 @@ public:
     std::function<void(bool)> commandsEnabled;
 
 private:
-    void drawMarquee();
-    // The marquee's pen on the canvas: dotted, XOR, one pixel wide.
-    void useMarqueePen();
+    // Toggles the marquee on the canvas with its pen: dotted, XOR, one pixel wide.
+    void toggleMarquee();
     void enableCommands(bool enabled);
 
     PictureSurface &m_canvas;
     PictureSurface &m_select;
     EditorState &m_state;
+    bool m_marqueeShown = false;  // every XOR drawing toggles it
+    QRect m_source;               // where a made selection was lifted from
 };
 
 }  // namespace pinxel

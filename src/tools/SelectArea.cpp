@@ -9,7 +9,11 @@
 #include "tools/ToolContext.h"
 #include "tools/Tools.h"
 
+#include <QRect>
+
 #include <cmath>
+#include <optional>
+#include <utility>
 
 namespace pinxel {
 
@@ -19,29 +23,28 @@ class SelectArea : public Tool {
 public:
     using Tool::Tool;
 
-    void press(int, int x, int y) override
+    void press(int, int, int) override
     {
-        PictureSurface &canvas = ctx.canvas();
-        // A dot with the mode and colour the last operation left; the rubber band starts on it.
-        canvas.Line(x, y, x, y);
-        canvas.DrawWidth = 1;
+        m_band.reset();  // a press draws nothing: the band appears with the first move
+        ctx.canvas().DrawWidth = 1;
         ctx.DropSelection();
     }
 
     void move(int shift, double x, double y) override
     {
         EditorState &s = ctx.state();
-        PictureSurface &canvas = ctx.canvas();
-        const Color back = canvas.BackColor;
-        canvas.Line(s.StartX, s.StartY, s.EndX, s.EndY, back, LineForm::Box);
+        eraseBand();
         ConstrainEnd(s, x, y, shift, FlagFalse);
-        canvas.Line(s.StartX, s.StartY, s.EndX, s.EndY, back, LineForm::Box);
+        m_band = QRect(QPoint(s.StartX, s.StartY), QPoint(s.EndX, s.EndY));
+        drawBand(*m_band);
     }
 
     void release(int shift, double x, double y) override
     {
         EditorState &s = ctx.state();
         PictureSurface &canvas = ctx.canvas();
+        // The band goes; a selection draws its marquee on the same pixels.
+        eraseBand();
         if (std::abs(s.EndX - s.StartX) >= 2 && std::abs(s.EndY - s.StartY) >= 2) {
             ConstrainEnd(s, x, y, shift, FlagFalse);
             // The inside of the rubber band, one pixel in on every side.
@@ -49,11 +52,12 @@ public:
                                    std::abs(s.EndX - s.StartX) - 1, std::abs(s.EndY - s.StartY) - 1);
         } else {
             ctx.selection().discard();
-            canvas.Line(s.StartX, s.StartY, s.EndX, s.EndY, canvas.BackColor, LineForm::Box);
             s.SelectionUnmoved = FlagFalse;
         }
         canvas.DrawWidth = s.DotIndex + 1;
     }
+
+    void forget() override { m_band.reset(); }
 
     bool finish() override
     {
@@ -70,6 +74,23 @@ public:
 
 protected:
     bool busy() const override { return isSet(ctx.state().IsDrawing); }
+
+private:
+    // The rubber band: a dotted XOR box in the background colour, drawn with
+    // the pen the press set up, so that drawing it again erases it.
+    void drawBand(const QRect &corners)
+    {
+        PictureSurface &canvas = ctx.canvas();
+        canvas.Line(corners.left(), corners.top(), corners.right(), corners.bottom(), canvas.BackColor, LineForm::Box);
+    }
+    void eraseBand()
+    {
+        if (m_band)
+            drawBand(*std::exchange(m_band, std::nullopt));
+    }
+
+    // The corners of the band on the canvas, when one is drawn.
+    std::optional<QRect> m_band;
 };
 
 }  // namespace

@@ -130,7 +130,7 @@ TEST_F(ScriptCommandTest, StateIsOneJsonLineWithTheEditorsVariables)
           "CanvasResized", "DragOriginX", "DragOriginY", "StartX", "StartY", "EndX", "EndY", "PolygonPoints",
           "FilterBrushFilter", "CurrentTool", "BrushIndex", "UndoCurrent", "UndoNewest", "UndoOldest", "DotIndex",
           "LineDrawStyle", "FillOption", "ShapeFillStyle", "ZoomFactor", "CurrentFileName", "canvas", "caption",
-          "foreColor", "fillColor", "menus", "status", "picSelect", "hscPaint", "vscPaint"})
+          "foreColor", "fillColor", "menus", "status", "picSelect", "picClipboard", "hscPaint", "vscPaint"})
         EXPECT_TRUE(state.contains(QLatin1String(key))) << key;
     EXPECT_EQ(state[QStringLiteral("CurrentTool")].toInt(), 0);
     EXPECT_EQ(state[QStringLiteral("caption")].toString(), QStringLiteral("Limnery"));

@@ -205,6 +205,28 @@ TEST_F(Canvas, WideDottedBoxIsSquareDotsWithSquareCorners)
     EXPECT_EQ(surface.GetPixel(20, 20), White);  // nothing inside
 }
 
+// A box outline is the same set of pixels whichever corner it starts from,
+// so that a rubber band and a marquee erase each other exactly.
+TEST(SurfaceBoxes, AnOutlineIsTheSameFromEveryCorner)
+{
+    const QPoint a(4, 5), b(31, 22);
+    const QPoint corners[][2] = {{a, b}, {b, a}, {{b.x(), a.y()}, {a.x(), b.y()}}, {{a.x(), b.y()}, {b.x(), a.y()}}};
+    for (int width : {1, 3})
+        for (int style = StyleSolid; style <= StyleDashDotDot; ++style) {
+            std::vector<QImage> drawn;
+            for (const auto &corner : corners) {
+                PictureSurface s;
+                test::holdPicture(s, test::filledImage(40, 30, White));
+                s.DrawWidth = width;
+                s.DrawStyle = style;
+                s.Line(corner[0].x(), corner[0].y(), corner[1].x(), corner[1].y(), Black, LineForm::Box);
+                drawn.push_back(s.Image());
+            }
+            for (const QImage &image : drawn)
+                EXPECT_TRUE(sameImage(drawn.front(), image)) << "width " << width << " style " << style;
+        }
+}
+
 TEST_F(Canvas, EllipseFitsItsRadiiAndAspectPicksTheAxis)
 {
     surface.Circle(20, 15, 10, Black);

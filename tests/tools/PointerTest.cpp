@@ -156,10 +156,8 @@ TEST_F(PointerTest, AOnePixelSelectDragMakesNoSelection)
     EXPECT_EQ(w().SelectionUnmoved, FlagFalse);
     EXPECT_EQ(w().picPaint.DrawWidth, 3);  // the pen width is back
     EXPECT_EQ(w().UndoCurrent, 0);
-    // The first selection's marquee and the small band are both gone; only
-    // the two press points keep the dot each press draws with the pen it finds.
-    const QImage white = filledImage(canvas().width(), canvas().height(), 0xFFFFFF);
-    EXPECT_TRUE((differences(white, canvas()) - QRegion(10, 10, 1, 1) - QRegion(40, 10, 1, 1)).isEmpty());
+    // The first selection's marquee and the small band are both gone, and a press draws nothing.
+    EXPECT_TRUE(sameImage(filledImage(canvas().width(), canvas().height(), 0xFFFFFF), canvas()));
 }
 
 TEST_F(PointerTest, EnterAndDoubleClickRunTheFinishAction)
