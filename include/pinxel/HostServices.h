@@ -104,6 +104,9 @@ public:
     // when the menu is dismissed. An item "-" is a separator. Services
     // without menus dismiss it.
     virtual int PopupMenu(const QStringList &items);
+    // Puts a picture on the desktop's clipboard, for other programs to
+    // paste. Services without a desktop keep it to themselves.
+    virtual void SetClipboardPicture(const QImage &picture);
 
     // --- Picture files.
     // An empty path gives an empty picture; a missing file raises 53, an

@@ -28,6 +28,7 @@ public:
     void ShowPrinter(CommonDialog &dialog) override;
     Printer &printer() override;
     int PopupMenu(const QStringList &items) override;
+    void SetClipboardPicture(const QImage &picture) override;
 
     // Sends every print job to this PDF file without showing the printer
     // dialog; an empty path returns to the system's printers.

@@ -129,6 +129,9 @@ public:
     void ShowPrinter(CommonDialog &dialog) override;
     ScriptedPrinter &printer() override { return m_printer; }
     int PopupMenu(const QStringList &items) override;
+    void SetClipboardPicture(const QImage &picture) override { m_clipboard = picture; }
+    // The picture last put on the desktop's clipboard.
+    const QImage &clipboardPicture() const { return m_clipboard; }
 
 private:
     struct Answer {
@@ -146,6 +149,7 @@ private:
     std::deque<Answer> m_answers;
     std::vector<ShownDialog> m_shown;
     ScriptedPrinter m_printer;
+    QImage m_clipboard;
 };
 
 }  // namespace pinxel

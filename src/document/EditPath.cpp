@@ -12,16 +12,22 @@ QSize outerSize(const PictureSurface &surface) { return QSize(int(surface.Width(
 
 void EditPath::apply(const Change &change)
 {
-    const QSize before = outerSize(m_site.canvas());
-    if (PictureSurface *selection = m_site.shownSelection()) {
-        m_site.DrawSelectionRect();
-        change(*selection);
-        m_site.DrawSelectionRect();
-    } else {
-        m_site.finishAction();
-        change(m_site.canvas());
-        record();
+    PictureSurface *selection = m_site.shownSelection();
+    if (!selection) {
+        applyToCanvas(change);
+        return;
     }
+    m_site.DrawSelectionRect();
+    change(*selection);
+    m_site.DrawSelectionRect();
+}
+
+void EditPath::applyToCanvas(const Change &change)
+{
+    const QSize before = outerSize(m_site.canvas());
+    m_site.finishAction();
+    change(m_site.canvas());
+    record();
     if (outerSize(m_site.canvas()) != before)
         m_site.layOut();
 }

@@ -1,7 +1,7 @@
 #pragma once
 // The one path by which commands change the picture or the floating
-// selection (filters, effects, rotation, Clear, Delete, Crop, the drop of a
-// selection, the end of a resize drag). It chooses the target, applies the
+// selection (filters, effects, rotation, Clear, Delete, Cut, Crop, the drop
+// of a selection, the end of a resize drag). It chooses the target, applies the
 // change, then records the undo step for the canvas or toggles the marquee
 // around a change of the selection, and lays the window out again when the
 // canvas changed size. A command cannot forget any of these steps.
@@ -39,6 +39,9 @@ public:
     // marquee toggled off before and on after), else on the canvas after
     // the finish action, recorded as one undo step.
     void apply(const Change &change);
+    // A change of the whole canvas, whether a selection floats or not
+    // (Clear): the finish action first, then the change, as one undo step.
+    void applyToCanvas(const Change &change);
     // A change already made on the canvas (a dropped selection, the end of
     // a resize drag, which lay themselves out): its undo step.
     void record();

@@ -34,12 +34,12 @@ const MenuEntry EditItems[] = {
     {"mnuUndo", "&Undo", "Ctrl+Z", &frmPaint::mnuUndo_Click},
     {"mnuRedo", "&Redo", "Ctrl+Y", &frmPaint::mnuRedo_Click},
     {"mnuSep3", "-"},
-    {"mnuCut", "Cu&t", "Ctrl+X"},
-    {"mnuCopy", "&Copy", "Ctrl+C"},
-    {"mnuPaste", "&Paste", "Ctrl+V"},
-    {"mnuDelete", "&Delete", "Del"},
+    {"mnuCut", "Cu&t", "Ctrl+X", &frmPaint::mnuCut_Click},
+    {"mnuCopy", "&Copy", "Ctrl+C", &frmPaint::mnuCopy_Click},
+    {"mnuPaste", "&Paste", "Ctrl+V", &frmPaint::mnuPaste_Click},
+    {"mnuDelete", "&Delete", "Del", &frmPaint::mnuDelete_Click},
     {"mnuSep4", "-"},
-    {"mnuCrop", "C&rop"},
+    {"mnuCrop", "C&rop", "", &frmPaint::mnuCrop_Click},
 };
 
 const MenuEntry FormatColorItems[] = {
@@ -197,7 +197,7 @@ void frmPaint::createMenus()
     addItem(flip, QStringLiteral("mnuFlipVertical"), QStringLiteral("&Vertical"));
     addItems(addMenu(effect, QStringLiteral("mnuRotate"), QStringLiteral("&Rotate")), RotateItems);
     addItem(effect, QStringLiteral("mnuSep8"), QStringLiteral("-"));
-    addItem(effect, QStringLiteral("mnuClear"), QStringLiteral("&Clear"));
+    addItem(effect, QStringLiteral("mnuClear"), QStringLiteral("&Clear"), {}, [this] { mnuClear_Click(); });
     for (const char *name : {"mnuResizeBoth", "mnuResizeWidth", "mnuResizeHeight", "mnuRotateClockwise",
                              "mnuRotateAntiClockwise"}) {
         item(QString::fromLatin1(name))->setCheckable(true);

@@ -4,6 +4,7 @@
 #include "pinxel/Screen.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QColorDialog>
 #include <QCursor>
 #include <QDialog>
@@ -334,6 +335,12 @@ void QtHostServices::ShowPrinter(CommonDialog &dialog)
 }
 
 Printer &QtHostServices::printer() { return *m_printer; }
+
+void QtHostServices::SetClipboardPicture(const QImage &picture)
+{
+    if (QClipboard *clipboard = QGuiApplication::clipboard())
+        clipboard->setImage(picture);
+}
 
 int QtHostServices::PopupMenu(const QStringList &items)
 {

@@ -7,6 +7,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
 #include <QColorDialog>
 #include <QDialog>
 #include <QFileDialog>
@@ -198,6 +199,15 @@ TEST(QtHostDialogTest, TheFontDialogOffersAColourWithTheEffects)
     whenModal([](QWidget *modal) { qobject_cast<QDialog *>(modal)->reject(); });
     host.ShowFont(dialog);
     EXPECT_EQ(dialog.Color, composeColor(1, 2, 3));
+}
+
+// A picture put on the desktop's clipboard is there for other programs.
+TEST(QtHostClipboardTest, APictureGoesToTheDesktopClipboard)
+{
+    QtHostServices host;
+    const QImage picture = test::randomImage(9, 4, 3);
+    host.SetClipboardPicture(picture);
+    EXPECT_TRUE(test::sameImage(picture, QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32)));
 }
 
 }  // namespace
