@@ -7,7 +7,6 @@
 
 #include "document/mdlGeneral.h"
 
-#include <QAbstractButton>
 #include <QAction>
 
 namespace pinxel {
