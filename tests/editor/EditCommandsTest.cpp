@@ -36,7 +36,7 @@ protected:
         w().picSelect_MouseMove(1, 0, dx, dy);
         w().picSelect_MouseUp(1, 0, dx, dy);
     }
-    void click(const char *item) { ASSERT_TRUE(w().clickMenuItem(QString::fromLatin1(item))) << item; }
+    void clickItem(const char *item) { ASSERT_TRUE(w().clickMenuItem(QString::fromLatin1(item))) << item; }
     bool selectionCommandsEnabled()
     {
         const bool cut = enabled("mnuCut");
@@ -85,13 +85,13 @@ TEST_F(EditCommandsTest, CaptionsShortcutsAndStartingStates)
 TEST_F(EditCommandsTest, CopyThenPasteAtTheOriginTwice)
 {
     selectSmall();
-    click("mnuCopy");
+    clickItem("mnuCopy");
     EXPECT_TRUE(enabled("mnuPaste"));
     EXPECT_TRUE(sameImage(picture.copy(11, 11, 9, 4), host.clipboardPicture()));  // for other programs
     EXPECT_TRUE(sameImage(picture, w().composedPicture()));  // Copy changes nothing
 
     selectTool(ToolPencil);
-    click("mnuPaste");
+    clickItem("mnuPaste");
     EXPECT_EQ(w().CurrentTool, ToolSelectArea);
     EXPECT_TRUE(w().optTools[ToolSelectArea]->isChecked());
     EXPECT_EQ(QRect(int(w().picSelect.Left()), int(w().picSelect.Top()), w().picSelect.pixelWidth(),
@@ -102,7 +102,7 @@ TEST_F(EditCommandsTest, CopyThenPasteAtTheOriginTwice)
     EXPECT_GT(countDifferences(picture.copy(9, 0, 1, 5), canvas().copy(9, 0, 1, 5)), 0);  // the marquee along x = 9
     EXPECT_EQ(w().UndoCurrent, 0);
 
-    click("mnuPaste");  // the first paste is dropped, a changed selection: one step
+    clickItem("mnuPaste");  // the first paste is dropped, a changed selection: one step
     EXPECT_EQ(w().UndoCurrent, 1);
     EXPECT_TRUE(w().picSelect.Visible());
     selectTool(ToolPencil);
@@ -115,7 +115,7 @@ TEST_F(EditCommandsTest, CopyThenPasteAtTheOriginTwice)
 TEST_F(EditCommandsTest, DeleteAndCutLeaveTheSourceAsBackground)
 {
     selectSmall();
-    click("mnuDelete");
+    clickItem("mnuDelete");
     EXPECT_FALSE(w().picSelect.Visible());
     EXPECT_FALSE(selectionCommandsEnabled());
     EXPECT_TRUE(sameImage(withHole(), canvas()));
@@ -124,19 +124,19 @@ TEST_F(EditCommandsTest, DeleteAndCutLeaveTheSourceAsBackground)
     w().mnuUndo_Click();
     selectSmall();
     moveSelection(30, 20);
-    click("mnuDelete");  // the drag cleared the source; the moved pixels just go
+    clickItem("mnuDelete");  // the drag cleared the source; the moved pixels just go
     EXPECT_TRUE(sameImage(withHole(), canvas()));
     EXPECT_EQ(w().UndoCurrent, 1);
 
     w().mnuUndo_Click();
     EXPECT_TRUE(sameImage(picture, canvas()));
     selectSmall();
-    click("mnuCut");
+    clickItem("mnuCut");
     EXPECT_TRUE(sameImage(withHole(), canvas()));
     EXPECT_TRUE(enabled("mnuPaste"));
     EXPECT_FALSE(selectionCommandsEnabled());
     EXPECT_TRUE(sameImage(picture.copy(11, 11, 9, 4), host.clipboardPicture()));
-    click("mnuPaste");
+    clickItem("mnuPaste");
     selectTool(ToolPencil);
     EXPECT_TRUE(sameImage(withBlockAt(withHole(), 0, 0), canvas()));
     EXPECT_EQ(w().UndoCurrent, 2);
@@ -147,7 +147,7 @@ TEST_F(EditCommandsTest, DeleteAndCutLeaveTheSourceAsBackground)
 TEST_F(EditCommandsTest, CropMakesTheSelectionThePicture)
 {
     selectSmall();
-    click("mnuCrop");
+    clickItem("mnuCrop");
     EXPECT_TRUE(sameImage(picture.copy(11, 11, 9, 4), canvas()));
     EXPECT_FALSE(w().picSelect.Visible());
     EXPECT_FALSE(selectionCommandsEnabled());
@@ -173,7 +173,7 @@ TEST_F(EditCommandsTest, ClearDropsAChangedSelectionThenClears)
         selectSmall();
         if (c.moved)
             moveSelection(5, 5);
-        click("mnuClear");
+        clickItem("mnuClear");
         EXPECT_FALSE(w().picSelect.Visible());
         EXPECT_TRUE(sameImage(filledImage(60, 40, 0xFFFFFF), canvas()));
         EXPECT_EQ(w().UndoCurrent, c.steps) << c.moved;
@@ -187,12 +187,12 @@ TEST_F(EditCommandsTest, ClearDropsAChangedSelectionThenClears)
 TEST_F(EditCommandsTest, PasteAfterAFilledShapeLeavesNoFill)
 {
     selectSmall();
-    click("mnuCopy");
+    clickItem("mnuCopy");
     selectTool(ToolRectangle);
     w().fraOptFill_MouseDown(1, 0, 0, 125 + 325 * 1 + 10);  // filled with the fill colour
     drag(30, 20, 50, 35);
     const QImage drawn = canvas();
-    click("mnuPaste");
+    clickItem("mnuPaste");
     selectTool(ToolPencil);
     EXPECT_TRUE(sameImage(withBlockAt(drawn, 0, 0), canvas()));
 }
