@@ -3,11 +3,11 @@
 // region, the scratch storage kept between runs, and the sweep that repaints
 // the columns done at most once per displayed frame. Internal to the engine.
 
+#include "imaging/RepaintPacer.h"
 #include "imaging/mdlFilter.h"
 
 #include <QImage>
 
-#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <new>
@@ -107,7 +107,7 @@ private:
 
     uchar *m_bits;
     std::ptrdiff_t m_bytesPerLine;
-    std::chrono::steady_clock::time_point m_lastRepaint;
+    RepaintPacer m_pacer;
 };
 
 // The passes of the filters that read a copy of the region or their neighbours.

@@ -124,7 +124,7 @@ Pass::Pass(PictureSurface &target, const Region &region, bool smallRegion, Rando
       height(target.pixelHeight()),
       m_bits(target.raster().bits()),  // detaches a shared raster once, here
       m_bytesPerLine(target.raster().bytesPerLine()),
-      m_lastRepaint(std::chrono::steady_clock::now())
+      m_pacer(target)
 {
 }
 
@@ -132,16 +132,11 @@ void Pass::columnsDone(int a, int b, int top, int bottom)
 {
     if (a > b || top > bottom)
         return;
-    target.markChanged(QRect(QPoint(a, top), QPoint(b, bottom)));
+    const QRect done(QPoint(a, top), QPoint(b, bottom));
     if (smallRegion)
-        return;
-    // The sweep shows on screen, but no faster than the screen shows frames.
-    constexpr auto Frame = std::chrono::milliseconds(16);
-    const auto now = std::chrono::steady_clock::now();
-    if (now - m_lastRepaint >= Frame) {
-        target.Refresh();
-        m_lastRepaint = std::chrono::steady_clock::now();
-    }
+        target.markChanged(done);
+    else
+        m_pacer.changed(done);  // the sweep shows on screen
 }
 
 namespace {
