@@ -19,6 +19,7 @@
 //   frmPaintColors.cpp     the palette, the two swatches, the colour and style commands
 //   frmPaintSelection.cpp  the floating selection's handlers
 //   frmPaintEdit.cpp       Cut, Copy, Paste, Delete, Crop and Clear
+//   frmPaintEffects.cpp    Resize, Flip, Rotate, the filters and the filter brush's filter
 
 #include "document/EditPath.h"
 #include "document/EditorState.h"
@@ -175,6 +176,14 @@ public:
     void mnuDelete_Click();
     void mnuCrop_Click();
     void mnuClear_Click();
+
+    // --- Effects and filters (frmPaintEffects.cpp); the menu rows call these.
+    void ApplyEffect(int kind, float factor, float angle);
+    void ApplyFilter(int filter, int x, int y) override;
+    void mnuRotate180_Click();
+    void mnuFilterTools_Click(int Index);
+    // Moves a check mark within its group (Both/Width/Height, Clockwise/Anti-Clockwise).
+    void checkOneOf(std::initializer_list<const char *> group, const char *chosen);
 
     // --- Colours held by the two swatches.
     Color foregroundColor() const override;

@@ -1,9 +1,11 @@
 // The editor's menu bar: every menu and item with its caption, shortcut,
 // visibility, check mark and enabled state, and the drop-down handlers. A
 // menu command is one row: its name, caption, shortcut and click handler.
-// Items without a handler exist and do nothing yet.
 
 #include "editor/frmPaint.h"
+
+#include "imaging/mdlEffect.h"
+#include "imaging/mdlFilter.h"
 
 #include <QMenu>
 #include <QMenuBar>
@@ -16,8 +18,26 @@ struct MenuEntry {
     const char *name;     // "-" for a separator
     const char *caption;
     const char *shortcut = "";
-    void (frmPaint::*click)() = nullptr;
+    std::function<void(frmPaint &)> click = nullptr;  // a handler, or what the item runs
 };
+
+// What the effect, filter and check-mark items run.
+std::function<void(frmPaint &)> effect(int kind, float factor = 0.0f, float angle = 0.0f)
+{
+    return [=](frmPaint &w) { w.ApplyEffect(kind, factor, angle); };
+}
+std::function<void(frmPaint &)> filter(int number)
+{
+    return [=](frmPaint &w) { w.ApplyFilter(number, -1, -1); };
+}
+std::function<void(frmPaint &)> checkResize(const char *chosen)
+{
+    return [=](frmPaint &w) { w.checkOneOf({"mnuResizeBoth", "mnuResizeWidth", "mnuResizeHeight"}, chosen); };
+}
+std::function<void(frmPaint &)> checkRotate(const char *chosen)
+{
+    return [=](frmPaint &w) { w.checkOneOf({"mnuRotateClockwise", "mnuRotateAntiClockwise"}, chosen); };
+}
 
 const MenuEntry FileItems[] = {
     {"mnuNew", "&New", "Ctrl+N", &frmPaint::mnuNew_Click},
@@ -54,25 +74,52 @@ const char *const FillStyleCaptions[] = {"&Solid",           "&Transparent",   "
                                          "&Downward Diagonal", "&Upward Diagonal", "&Cross",           "Diagona&l Cross"};
 
 const MenuEntry ResizeItems[] = {
-    {"mnuResize25", "25%"},   {"mnuResize50", "50%"},   {"mnuResize75", "75%"},   {"mnuResize125", "125%"},
-    {"mnuResize150", "150%"}, {"mnuResize175", "175%"}, {"mnuResize200", "200%"}, {"mnuSep5", "-"},
-    {"mnuResizeBoth", "&Both"}, {"mnuResizeWidth", "&Width"}, {"mnuResizeHeight", "&Height"},
+    {"mnuResize25", "25%", "", effect(EffectResize, 0.25f)},
+    {"mnuResize50", "50%", "", effect(EffectResize, 0.5f)},
+    {"mnuResize75", "75%", "", effect(EffectResize, 0.75f)},
+    {"mnuResize125", "125%", "", effect(EffectResize, 1.25f)},
+    {"mnuResize150", "150%", "", effect(EffectResize, 1.5f)},
+    {"mnuResize175", "175%", "", effect(EffectResize, 1.75f)},
+    {"mnuResize200", "200%", "", effect(EffectResize, 2.0f)},
+    {"mnuSep5", "-"},
+    {"mnuResizeBoth", "&Both", "", checkResize("mnuResizeBoth")},
+    {"mnuResizeWidth", "&Width", "", checkResize("mnuResizeWidth")},
+    {"mnuResizeHeight", "&Height", "", checkResize("mnuResizeHeight")},
+};
+
+const MenuEntry FlipItems[] = {
+    {"mnuFlipHorizontal", "&Horizontal", "", effect(EffectFlipHorizontal)},
+    {"mnuFlipVertical", "&Vertical", "", effect(EffectFlipVertical)},
 };
 
 const MenuEntry RotateItems[] = {
-    {"mnuRotate45", "By 45\u00b0"},   {"mnuRotate90", "By 90\u00b0"},   {"mnuRotate135", "By 135\u00b0"},
-    {"mnuRotate180", "By 180\u00b0"}, {"mnuRotate225", "By 225\u00b0"}, {"mnuRotate270", "By 270\u00b0"},
-    {"mnuRotate315", "By 315\u00b0"}, {"mnuSep6", "-"},                 {"mnuRotateClockwise", "&Clockwise"},
-    {"mnuRotateAntiClockwise", "&Anti-Clockwise"},
+    {"mnuRotate45", "By 45\u00b0", "", effect(EffectRotate, 0.0f, 45.0f)},
+    {"mnuRotate90", "By 90\u00b0", "", effect(EffectRotate, 0.0f, 90.0f)},
+    {"mnuRotate135", "By 135\u00b0", "", effect(EffectRotate, 0.0f, 135.0f)},
+    {"mnuRotate180", "By 180\u00b0", "", &frmPaint::mnuRotate180_Click},  // two flips, two undo steps
+    {"mnuRotate225", "By 225\u00b0", "", effect(EffectRotate, 0.0f, 225.0f)},
+    {"mnuRotate270", "By 270\u00b0", "", effect(EffectRotate, 0.0f, 270.0f)},
+    {"mnuRotate315", "By 315\u00b0", "", effect(EffectRotate, 0.0f, 315.0f)},
+    {"mnuSep6", "-"},
+    {"mnuRotateClockwise", "&Clockwise", "", checkRotate("mnuRotateClockwise")},
+    {"mnuRotateAntiClockwise", "&Anti-Clockwise", "", checkRotate("mnuRotateAntiClockwise")},
 };
 
 const MenuEntry FilterItems[] = {
-    {"mnuBlacknWhite", "&Black && White"},        {"mnuBlur", "B&lur"},          {"mnuBrightness", "B&rightness"},
-    {"mnuCrease", "&Crease"},                     {"mnuDarkness", "&Darkness"},  {"mnuDiffuse", "Di&ffuse"},
-    {"mnuEmboss", "&Emboss"},                     {"mnuGrayBlacknWhite", "Gra&y Black && White"},
-    {"mnuGrayscale", "&Grayscale"},               {"mnuInvertColors", "&Invert Colors"},
-    {"mnuReplaceColors", "&Replace Colors"},      {"mnuSharpen", "&Sharpen"},    {"mnuSnow", "S&now"},
-    {"mnuWave", "&Wave"},
+    {"mnuBlacknWhite", "&Black && White", "", filter(FilterBlackWhite)},
+    {"mnuBlur", "B&lur", "", filter(FilterBlur)},
+    {"mnuBrightness", "B&rightness", "", filter(FilterBrightness)},
+    {"mnuCrease", "&Crease", "", filter(FilterCrease)},
+    {"mnuDarkness", "&Darkness", "", filter(FilterDarkness)},
+    {"mnuDiffuse", "Di&ffuse", "", filter(FilterDiffuse)},
+    {"mnuEmboss", "&Emboss", "", filter(FilterEmboss)},
+    {"mnuGrayBlacknWhite", "Gra&y Black && White", "", filter(FilterGrayBlackWhite)},
+    {"mnuGrayscale", "&Grayscale", "", filter(FilterGrayscale)},
+    {"mnuInvertColors", "&Invert Colors", "", effect(EffectInvertColors)},  // the effect, not the engine
+    {"mnuReplaceColors", "&Replace Colors", "", filter(FilterReplaceColors)},
+    {"mnuSharpen", "&Sharpen", "", filter(FilterSharpen)},
+    {"mnuSnow", "S&now", "", filter(FilterSnow)},
+    {"mnuWave", "&Wave", "", filter(FilterWave)},
 };
 
 // The filter brush's pop-up: index = engine filter number; seven are hidden.
@@ -157,7 +204,7 @@ void frmPaint::createMenus()
         for (const MenuEntry &entry : entries) {
             std::function<void()> click;
             if (entry.click)
-                click = [this, handler = entry.click] { (this->*handler)(); };
+                click = [this, run = entry.click] { run(*this); };
             addItem(menu, QString::fromLatin1(entry.name), QString::fromUtf8(entry.caption),
                     QKeySequence(QString::fromLatin1(entry.shortcut)), std::move(click));
         }
@@ -192,9 +239,7 @@ void frmPaint::createMenus()
 
     QMenu *effect = addMenu(menuBar, QStringLiteral("mnuEffect"), QStringLiteral("Effec&t"));
     addItems(addMenu(effect, QStringLiteral("mnuResize"), QStringLiteral("Re&size")), ResizeItems);
-    QMenu *flip = addMenu(effect, QStringLiteral("mnuFlip"), QStringLiteral("&Flip"));
-    addItem(flip, QStringLiteral("mnuFlipHorizontal"), QStringLiteral("&Horizontal"));
-    addItem(flip, QStringLiteral("mnuFlipVertical"), QStringLiteral("&Vertical"));
+    addItems(addMenu(effect, QStringLiteral("mnuFlip"), QStringLiteral("&Flip")), FlipItems);
     addItems(addMenu(effect, QStringLiteral("mnuRotate"), QStringLiteral("&Rotate")), RotateItems);
     addItem(effect, QStringLiteral("mnuSep8"), QStringLiteral("-"));
     addItem(effect, QStringLiteral("mnuClear"), QStringLiteral("&Clear"), {}, [this] { mnuClear_Click(); });
@@ -212,8 +257,10 @@ void frmPaint::createMenus()
     QMenu *tfilter = addMenu(this, QStringLiteral("mnuTFilter"), QStringLiteral("&TFilter"));
     tfilter->menuAction()->setVisible(false);
     for (int i = 0; i < 14; ++i) {
-        QAction *a = addItem(tfilter, indexed("mnuFilterTools", i), QString::fromLatin1(FilterToolCaptions[i]));
+        QAction *a = addItem(tfilter, indexed("mnuFilterTools", i), QString::fromLatin1(FilterToolCaptions[i]), {},
+                             [this, i] { mnuFilterTools_Click(i); });
         a->setCheckable(true);
+        a->setChecked(i == FilterBrushFilter);
         a->setVisible(FilterToolShown[i]);
     }
 

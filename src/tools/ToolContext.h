@@ -34,6 +34,9 @@ public:
     // Returns the view to actual size or zooms it (the viewport).
     virtual void SetZoomView(std::int32_t x, std::int32_t y, Flag reset) = 0;
     virtual HostServices &host() = 0;
+    // The filter commands' procedure; the filter brush applies its filter
+    // to the square around (x, y) of the canvas.
+    virtual void ApplyFilter(int filter, int x, int y) = 0;
     // The widget on the canvas where on-canvas elements (curve handles, the text box) live.
     virtual QWidget *canvasWidget() = 0;
 };

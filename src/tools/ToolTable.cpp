@@ -52,7 +52,7 @@ const ToolRow Rows[ToolCount] = {
      "Draws a bezier curve with the selected curve width",
      "Press ENTER or double-click to finish drawing the curve", nullptr},
     {"Filter Brush", 3, 1, "filter.cur", Width, NoPen, true, false, false,
-     "Apply the selected filter to the image", nullptr, nullptr},
+     "Apply the selected filter to the image", nullptr, makeFilterBrush},
     {"Zoom", 0, 1, "zoom.cur", PanelNone, Shape, false, false, false,
      "Zoom in or zoom out the image 1.25x (press and hold down CTRL to zoom out)", nullptr, nullptr},
     {"Brush", 8, 0, "brush.cur", WidthBrush, NoPen, true, false, false,

@@ -13,5 +13,6 @@ std::unique_ptr<Tool> makePencil(ToolContext &context, int index);
 // Line, Rectangle, Ellipse, Arrow and Rounded Rectangle: one family, the index says which.
 std::unique_ptr<Tool> makeShapeTool(ToolContext &context, int index);
 std::unique_ptr<Tool> makePolygon(ToolContext &context, int index);
+std::unique_ptr<Tool> makeFilterBrush(ToolContext &context, int index);
 
 }  // namespace pinxel
