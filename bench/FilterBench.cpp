@@ -4,6 +4,7 @@
 // read-and-write pass (invertPixels). Each filter carries its time budget as
 // the counter target_ms.
 
+#include "BenchCanvas.h"
 #include "imaging/mdlFilter.h"
 
 #include "pinxel/HostServices.h"
@@ -13,7 +14,6 @@
 #include <benchmark/benchmark.h>
 
 #include <cstring>
-#include <random>
 
 using namespace pinxel;
 
@@ -24,19 +24,7 @@ constexpr int Height = 3000;
 
 const QImage &sourcePicture()
 {
-    // Smooth gradients with noise: neither flat nor pure noise, like a photograph.
-    static const QImage picture = [] {
-        QImage image(Width, Height, QImage::Format_RGB32);
-        std::mt19937 noise(42);
-        for (int y = 0; y < Height; ++y) {
-            auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
-            for (int x = 0; x < Width; ++x) {
-                const int n = int(noise() % 32);
-                line[x] = qRgb((x * 255 / Width + n) & 255, (y * 255 / Height + n) & 255, ((x + y) / 28 + n) & 255);
-            }
-        }
-        return image;
-    }();
+    static const QImage picture = bench::photoPicture(Width, Height);
     return picture;
 }
 

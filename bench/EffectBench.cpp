@@ -1,0 +1,166 @@
+// The effects on a 4000 x 3000 picture, one thread, beside the Qt calls that
+// do the same work in the same run: mirrored, invertPixels, transformed and
+// scaled. Each effect carries its time budget as the counter target_ms.
+
+#include "BenchCanvas.h"
+#include "imaging/mdlEffect.h"
+
+#include "pinxel/PictureSurface.h"
+
+#include <QImage>
+#include <QTransform>
+#include <benchmark/benchmark.h>
+
+using namespace pinxel;
+
+namespace {
+
+constexpr int Width = 4000;
+constexpr int Height = 3000;
+
+const QImage &photo(int width, int height)
+{
+    static const QImage large = bench::photoPicture(Width, Height);
+    static const QImage medium = bench::photoPicture(1600, 1200);
+    return width == Width ? large : medium;
+}
+
+struct Surfaces {
+    PictureSurface target;
+    PictureSurface scratch;
+    Surfaces(int width, int height)
+    {
+        target.setScaleMode(ScalePixels);
+        target.AutoSize = true;
+        target.setPicture(photo(width, height));
+        target.raster().bits();  // its own pixels, as a canvas that was drawn on
+        scratch.AutoSize = true;
+    }
+};
+
+void report(benchmark::State &state, double targetMs, std::int64_t pixels)
+{
+    state.counters["target_ms"] = targetMs;
+    state.SetItemsProcessed(state.iterations() * pixels);
+}
+
+// Flips and the inversion work in place: each run turns the picture back and forth.
+void BM_Effect(benchmark::State &state)
+{
+    const int kind = int(state.range(0));
+    Surfaces s(Width, Height);
+    for (auto _ : state) {
+        ApplyPictureEffect(kind, s.target, s.scratch);
+        benchmark::ClobberMemory();
+    }
+    report(state, double(state.range(1)), std::int64_t(Width) * Height);
+}
+BENCHMARK(BM_Effect)
+    ->ArgNames({"kind", "target"})
+    ->Args({EffectFlipHorizontal, 8})
+    ->Args({EffectFlipVertical, 8})
+    ->Args({EffectInvertColors, 8})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
+// Rotation anticlockwise by the angle; every run starts from the upright picture.
+void BM_Rotate(benchmark::State &state)
+{
+    const int angle = int(state.range(0));
+    Surfaces s(Width, Height);
+    for (auto _ : state) {
+        state.PauseTiming();
+        s.target.setPicture(photo(Width, Height));
+        RotateAngle = float(angle);
+        RotateClockwise = FlagFalse;
+        state.ResumeTiming();
+        ApplyPictureEffect(EffectRotate, s.target, s.scratch);
+        benchmark::ClobberMemory();
+    }
+    report(state, double(state.range(1)), std::int64_t(Width) * Height);
+}
+BENCHMARK(BM_Rotate)
+    ->ArgNames({"angle", "target"})
+    ->Args({90, 15})
+    ->Args({270, 15})
+    ->Args({45, 80})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
+// Resize by the percentage of a picture of the given width (4000 x 3000 or 1600 x 1200).
+void BM_Resize(benchmark::State &state)
+{
+    const int percent = int(state.range(0)), width = int(state.range(1));
+    const int height = width * 3 / 4;
+    Surfaces s(width, height);
+    for (auto _ : state) {
+        state.PauseTiming();
+        s.target.setPicture(photo(width, height));
+        ResizeFactorX = ResizeFactorY = float(percent) / 100.0f;
+        state.ResumeTiming();
+        ApplyPictureEffect(EffectResize, s.target, s.scratch);
+        benchmark::ClobberMemory();
+    }
+    report(state, 25, std::int64_t(width) * height);
+}
+BENCHMARK(BM_Resize)->ArgNames({"percent", "width"})->Args({50, Width})->Args({200, 1600})->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// ---------------------------------------------------------------- Qt, the same work
+
+void BM_QtMirrored(benchmark::State &state)
+{
+    const bool horizontal = state.range(0) != 0;
+    const QImage &picture = photo(Width, Height);
+    for (auto _ : state) {
+        QImage flipped = picture.mirrored(horizontal, !horizontal);
+        benchmark::DoNotOptimize(flipped.constBits());
+    }
+    report(state, 0, std::int64_t(Width) * Height);
+}
+BENCHMARK(BM_QtMirrored)->ArgName("horizontal")->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_QtInvertPixels(benchmark::State &state)
+{
+    QImage picture = photo(Width, Height).copy();
+    for (auto _ : state) {
+        picture.invertPixels();
+        benchmark::ClobberMemory();
+    }
+    report(state, 0, std::int64_t(Width) * Height);
+}
+BENCHMARK(BM_QtInvertPixels)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_QtTransformed(benchmark::State &state)
+{
+    const QImage &picture = photo(Width, Height);
+    const QTransform turn = QTransform().rotate(double(state.range(0)));
+    for (auto _ : state) {
+        QImage turned = picture.transformed(turn, Qt::FastTransformation);
+        benchmark::DoNotOptimize(turned.constBits());
+    }
+    report(state, 0, std::int64_t(Width) * Height);
+}
+BENCHMARK(BM_QtTransformed)->ArgName("angle")->Arg(90)->Arg(45)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_QtScaled(benchmark::State &state)
+{
+    const int percent = int(state.range(0)), width = int(state.range(1));
+    const QImage &picture = photo(width, width * 3 / 4);
+    const QSize size = picture.size() * (percent / 100.0);
+    const auto mode = state.range(2) ? Qt::SmoothTransformation : Qt::FastTransformation;
+    for (auto _ : state) {
+        QImage scaled = picture.scaled(size, Qt::IgnoreAspectRatio, mode);
+        benchmark::DoNotOptimize(scaled.constBits());
+    }
+    report(state, 0, std::int64_t(width) * (width * 3 / 4));
+}
+BENCHMARK(BM_QtScaled)
+    ->ArgNames({"percent", "width", "smooth"})
+    ->Args({50, Width, 1})
+    ->Args({50, Width, 0})
+    ->Args({200, 1600, 1})
+    ->Args({200, 1600, 0})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
+}  // namespace
