@@ -5,14 +5,9 @@
 // engine reports a failure. The output is written whole or not at all.
 
 #include "Command.h"
+#include "PictureCommand.h"
 
 #include "imaging/mdlFilter.h"
-
-#include "pinxel/Error.h"
-#include "pinxel/HostServices.h"
-#include "pinxel/PictureSurface.h"
-#include "pinxel/ScriptedHostServices.h"
-#include "platform/PictureFiles.h"
 
 #include <array>
 #include <cstdio>
@@ -62,19 +57,6 @@ void printUsage(std::FILE *out)
                  "--to R,G,B         the colour it writes instead (default 255,255,255)\n");
 }
 
-int usageError(const QString &message)
-{
-    std::fprintf(stderr, "pinxel filter: %s\n(pinxel filter --help lists the filters and options)\n",
-                 qPrintable(message));
-    return 2;
-}
-
-int ioError(const QString &message)
-{
-    std::fprintf(stderr, "pinxel filter: %s\n", qPrintable(message));
-    return 1;
-}
-
 std::optional<int> filterNumber(const QString &text)
 {
     bool isNumber = false;
@@ -102,6 +84,8 @@ std::optional<Color> colorArgument(const QString &text)
     }
     return composeColor(c[0], c[1], c[2]);
 }
+
+int usageError(const QString &message) { return cli::usageError("filter", message); }
 
 int runFilter(const QStringList &arguments)
 {
@@ -147,45 +131,15 @@ int runFilter(const QStringList &arguments)
     const QString input = positional[1], output = positional[2];
 
     // The engine reports its failures in a message box: here they become a message and exit 1.
-    ScriptedHostServices host;
-    host.answerMsgBox(AnswerOk);
-    HostServices::setCurrent(&host);
-    struct Restore {
-        ~Restore() { HostServices::setCurrent(nullptr); }
-    } restore;
-
-    QImage picture;
-    try {
-        picture = host.LoadPicture(input);
-    } catch (const Error &error) {
-        return ioError(QStringLiteral("cannot read '%1': %2").arg(input, error.description()));
-    }
-    if (picture.isNull())
-        return ioError(QStringLiteral("cannot read '%1': no picture").arg(input));
-
-    PictureSurface surface;
-    surface.setScaleMode(ScalePixels);
-    surface.AutoSize = true;
-    try {
-        surface.setPicture(picture);
-    } catch (const Error &error) {
-        return ioError(QStringLiteral("cannot hold '%1': %2").arg(input, error.description()));
-    }
+    PictureCommand command("filter");
+    if (const int failed = command.load(input))
+        return failed;
     ReplaceColorFrom = from.value_or(composeColor(0, 0, 0));
     ReplaceColorTo = to.value_or(composeColor(255, 255, 255));
-    FilterPicture(*filter, surface, region[0], region[1], region[2], region[3]);
-    if (host.pendingAnswers() == 0)
-        return ioError(QStringLiteral("the filter failed: %1").arg(host.messages().join(QStringLiteral("; "))));
-
-    try {
-        if (output.endsWith(QLatin1String(".png"), Qt::CaseInsensitive))
-            saveImageFile(surface.Image(), output, "png");
-        else
-            host.SavePicture(surface.Image(), output);
-    } catch (const Error &error) {
-        return ioError(QStringLiteral("cannot write '%1': %2").arg(output, error.description()));
-    }
-    return 0;
+    FilterPicture(*filter, command.surface(), region[0], region[1], region[2], region[3]);
+    if (const QString failures = command.reportedFailures(); !failures.isEmpty())
+        return command.ioError(QStringLiteral("the filter failed: %1").arg(failures));
+    return command.save(output);
 }
 
 const Command filterCommand("filter", "run one filter on a picture file (pinxel filter --help)", runFilter);
