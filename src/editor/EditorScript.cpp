@@ -2,6 +2,7 @@
 
 #include "control/FileMenuShown.h"
 #include "editor/frmPaint.h"
+#include "imaging/mdlEffect.h"
 #include "pinxel/Screen.h"
 #include "platform/PictureFiles.h"
 #include "view/StatusBar.h"
@@ -313,6 +314,8 @@ const StateField StateFields[] = {
     PINXEL_STATE(UndoNewest), PINXEL_STATE(UndoOldest), PINXEL_STATE(DotIndex), PINXEL_STATE(LineDrawStyle),
     PINXEL_STATE(FillOption), PINXEL_STATE(ShapeFillStyle),
     {"ZoomFactor", [](const frmPaint &w) { return QJsonValue(double(w.ZoomFactor)); }},
+    {"ResizeFactorX", [](const frmPaint &) { return QJsonValue(double(ResizeFactorX)); }},
+    {"ResizeFactorY", [](const frmPaint &) { return QJsonValue(double(ResizeFactorY)); }},
     PINXEL_STATE(CurrentFileName),
     {"canvas",
      [](const frmPaint &w) {
