@@ -1,7 +1,9 @@
-// `pinxel filter` run as a program: its pictures equal the engine's own run
-// in this process, and a wrong command line or a file it cannot read or
-// write gives its exit code and message and leaves the output as it was.
+// `pinxel filter` and `pinxel effect` run as programs: their pictures equal
+// the engine's and the effects' own runs in this process, and a wrong
+// command line, a refused size or a file they cannot read or write gives its
+// exit code and message and leaves the output as it was.
 
+#include "imaging/mdlEffect.h"
 #include "imaging/mdlFilter.h"
 #include "support/TestSupport.h"
 
@@ -21,7 +23,7 @@ using pinxel::test::sameImage;
 
 namespace {
 
-class FilterCommandTest : public ::testing::Test {
+class PictureCommandTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -39,10 +41,10 @@ protected:
         QString errors;
         QString output;
     };
-    Result run(const QStringList &arguments)
+    Result run(const QStringList &arguments, const QString &command = QStringLiteral("filter"))
     {
         QProcess process;
-        process.start(m_program, QStringList{QStringLiteral("filter")} + arguments);
+        process.start(m_program, QStringList{command} + arguments);
         EXPECT_TRUE(process.waitForFinished(60000));
         return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardError()),
                 QString::fromLocal8Bit(process.readAllStandardOutput())};
@@ -58,6 +60,19 @@ protected:
         return surface.Image().copy();
     }
 
+    // The effect's result in this process, as the editor runs it with no selection.
+    QImage expectedEffect(int kind, float amount = 0.0f, bool clockwise = true, bool heightOnly = false)
+    {
+        PictureSurface surface, scratch;
+        test::holdPicture(surface, m_picture);
+        ResizeFactorX = heightOnly ? 1.0f : amount;
+        ResizeFactorY = amount;
+        RotateAngle = amount;
+        RotateClockwise = toFlag(clockwise);
+        ApplyPictureEffect(kind, surface, scratch);
+        return surface.Image().copy();
+    }
+
     QString path(const char *name) const { return m_dir.filePath(QLatin1String(name)); }
 
     QString m_program;
@@ -66,7 +81,7 @@ protected:
     QImage m_picture;
 };
 
-TEST_F(FilterCommandTest, WritesWhatTheEngineMakesAsPngOrBmp)
+TEST_F(PictureCommandTest, WritesWhatTheEngineMakesAsPngOrBmp)
 {
     const Result byName = run({QStringLiteral("diffuse"), m_input, path("diffuse.png")});
     ASSERT_EQ(byName.exitCode, 0) << byName.errors.toStdString();
@@ -81,7 +96,7 @@ TEST_F(FilterCommandTest, WritesWhatTheEngineMakesAsPngOrBmp)
     EXPECT_TRUE(sameImage(expected(FilterEmboss, -5, 10, 60, 200), QImage(path("emboss.bmp"))));
 }
 
-TEST_F(FilterCommandTest, ReplaceColorsTakesItsColours)
+TEST_F(PictureCommandTest, ReplaceColorsTakesItsColours)
 {
     const QRgb present = m_picture.pixel(10, 10);
     const QString from = QStringLiteral("%1,%2,%3").arg(qRed(present)).arg(qGreen(present)).arg(qBlue(present));
@@ -93,7 +108,7 @@ TEST_F(FilterCommandTest, ReplaceColorsTakesItsColours)
     EXPECT_EQ(pinxel::test::countDifferences(m_picture, written), 1);
 }
 
-TEST_F(FilterCommandTest, HelpListsEveryFilter)
+TEST_F(PictureCommandTest, HelpListsEveryFilter)
 {
     const Result result = run({QStringLiteral("--help")});
     EXPECT_EQ(result.exitCode, 0);
@@ -102,7 +117,7 @@ TEST_F(FilterCommandTest, HelpListsEveryFilter)
         EXPECT_TRUE(result.output.contains(QLatin1String(name))) << name;
 }
 
-TEST_F(FilterCommandTest, FailuresSayWhyAndLeaveTheOutputAsItWas)
+TEST_F(PictureCommandTest, FailuresSayWhyAndLeaveTheOutputAsItWas)
 {
     const QString output = path("kept.png");
     QFile kept(output);
@@ -162,6 +177,55 @@ TEST_F(FilterCommandTest, FailuresSayWhyAndLeaveTheOutputAsItWas)
     EXPECT_TRUE(result.errors.contains(QLatin1String("not a regular file"))) << result.errors.toStdString();
     EXPECT_FALSE(QFileInfo(pipe).isFile());
     EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files).size(), 3);  // in.png, kept.png, corrupt.bmp
+}
+
+TEST_F(PictureCommandTest, EffectWritesWhatTheEditorMakes)
+{
+    const QString out = path("out.png");
+    const QString rotate = QStringLiteral("rotate"), resize = QStringLiteral("resize");
+    const struct {
+        QStringList arguments;
+        QImage expected;
+    } cases[] = {
+        {{QStringLiteral("flip-horizontal"), m_input, out}, m_picture.mirrored(true, false)},
+        {{QStringLiteral("flip-vertical"), m_input, out}, m_picture.mirrored(false, true)},
+        {{QStringLiteral("invert"), m_input, out}, expectedEffect(EffectInvertColors)},
+        {{rotate, QStringLiteral("90"), m_input, out}, expectedEffect(EffectRotate, 90.0f)},
+        {{rotate, QStringLiteral("45"), m_input, out, QStringLiteral("--anticlockwise")},
+         expectedEffect(EffectRotate, 45.0f, false)},
+        {{rotate, QStringLiteral("180"), m_input, out}, m_picture.mirrored(true, true)},
+        {{resize, QStringLiteral("200"), m_input, out}, expectedEffect(EffectResize, 2.0f)},
+        {{resize, QStringLiteral("50"), m_input, out, QStringLiteral("--height")},
+         expectedEffect(EffectResize, 0.5f, true, true)},
+    };
+    for (const auto &c : cases) {
+        const Result result = run(c.arguments, QStringLiteral("effect"));
+        ASSERT_EQ(result.exitCode, 0) << c.arguments.join(' ').toStdString() << ": " << result.errors.toStdString();
+        EXPECT_TRUE(sameImage(c.expected, QImage(out))) << c.arguments.join(' ').toStdString();
+    }
+    EXPECT_EQ(cases[7].expected.size(), QSize(150, 45));
+}
+
+TEST_F(PictureCommandTest, EffectRefusesWhatTheEditorRefuses)
+{
+    const QString large = path("large.png");
+    ASSERT_TRUE(test::filledImage(1700, 1000, 0x808080).save(large));
+    const QString output = path("out.png");
+    Result result = run({QStringLiteral("resize"), QStringLiteral("200"), large, output}, QStringLiteral("effect"));
+    EXPECT_EQ(result.exitCode, 3);
+    EXPECT_TRUE(result.errors.contains(QLatin1String("too large"))) << result.errors.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(output));
+    for (const QStringList &wrong : {QStringList{QStringLiteral("rotate"), QStringLiteral("30"), m_input, output},
+                                     QStringList{QStringLiteral("resize"), QStringLiteral("60"), m_input, output},
+                                     QStringList{QStringLiteral("invert"), m_input, output, QStringLiteral("--width")},
+                                     QStringList{QStringLiteral("swirl"), m_input, output},
+                                     QStringList{QStringLiteral("rotate"), m_input, output}}) {
+        result = run(wrong, QStringLiteral("effect"));
+        EXPECT_EQ(result.exitCode, 2) << wrong.join(' ').toStdString();
+    }
+    result = run({QStringLiteral("invert"), path("missing.bmp"), output}, QStringLiteral("effect"));
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_FALSE(QFileInfo::exists(output));
 }
 
 }  // namespace
