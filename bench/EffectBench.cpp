@@ -4,6 +4,7 @@
 
 #include "BenchCanvas.h"
 #include "imaging/mdlEffect.h"
+#include "platform/RasterPool.h"
 
 #include "pinxel/PictureSurface.h"
 
@@ -18,7 +19,7 @@ namespace {
 constexpr int Width = 4000;
 constexpr int Height = 3000;
 
-const QImage &photo(int width, int height)
+const QImage &photo(int width, int /*height*/)
 {
     static const QImage large = bench::photoPicture(Width, Height);
     static const QImage medium = bench::photoPicture(1600, 1200);
@@ -63,7 +64,10 @@ BENCHMARK(BM_Effect)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 
-// Rotation anticlockwise by the angle; every run starts from the upright picture.
+// Rotation anticlockwise by the angle; every run starts from the upright
+// picture. With fresh set, every run writes memory new from the system, as
+// the first effect of a session does; otherwise the memory the last result
+// released is reused.
 void BM_Rotate(benchmark::State &state)
 {
     const int angle = int(state.range(0));
@@ -71,6 +75,8 @@ void BM_Rotate(benchmark::State &state)
     for (auto _ : state) {
         state.PauseTiming();
         s.target.setPicture(photo(Width, Height));
+        if (state.range(2))
+            releaseKeptRasters();
         RotateAngle = float(angle);
         RotateClockwise = FlagFalse;
         state.ResumeTiming();
@@ -80,14 +86,17 @@ void BM_Rotate(benchmark::State &state)
     report(state, double(state.range(1)), std::int64_t(Width) * Height);
 }
 BENCHMARK(BM_Rotate)
-    ->ArgNames({"angle", "target"})
-    ->Args({90, 15})
-    ->Args({270, 15})
-    ->Args({45, 80})
+    ->ArgNames({"angle", "target", "fresh"})
+    ->Args({90, 15, 0})
+    ->Args({270, 15, 0})
+    ->Args({45, 80, 0})
+    ->Args({90, 15, 1})
+    ->Args({45, 80, 1})
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 
-// Resize by the percentage of a picture of the given width (4000 x 3000 or 1600 x 1200).
+// Resize by the percentage of a picture of the given width (4000 x 3000 or
+// 1600 x 1200), with fresh memory or reused as for the rotation.
 void BM_Resize(benchmark::State &state)
 {
     const int percent = int(state.range(0)), width = int(state.range(1));
@@ -96,6 +105,8 @@ void BM_Resize(benchmark::State &state)
     for (auto _ : state) {
         state.PauseTiming();
         s.target.setPicture(photo(width, height));
+        if (state.range(2))
+            releaseKeptRasters();
         ResizeFactorX = ResizeFactorY = float(percent) / 100.0f;
         state.ResumeTiming();
         ApplyPictureEffect(EffectResize, s.target, s.scratch);
@@ -103,7 +114,14 @@ void BM_Resize(benchmark::State &state)
     }
     report(state, 25, std::int64_t(width) * height);
 }
-BENCHMARK(BM_Resize)->ArgNames({"percent", "width"})->Args({50, Width})->Args({200, 1600})->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_Resize)
+    ->ArgNames({"percent", "width", "fresh"})
+    ->Args({50, Width, 0})
+    ->Args({200, 1600, 0})
+    ->Args({50, Width, 1})
+    ->Args({200, 1600, 1})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 // ---------------------------------------------------------------- Qt, the same work
 
