@@ -125,6 +125,20 @@ TEST(EffectTest, ResizeAveragesTheAreaEachPixelCovers)
     EXPECT_EQ(ResizedSide(3, 1.75f), 5);
 }
 
+TEST(EffectTest, LargeResultsReuseTheMemoryOfReleasedOnesSafely)
+{
+    // Above 4 MB the results come from kept memory: turns, then flips in place on it.
+    const QImage picture = randomImage(1100, 1000, 13);
+    QImage turned = picture;
+    for (int k = 0; k < 4; ++k)
+        turned = rotated(turned, 90.0f, false);
+    EXPECT_TRUE(sameImage(picture, turned));
+    const QImage kept = rotated(picture, 270.0f, true);
+    EXPECT_TRUE(sameImage(picture.mirrored(true, true), applied(EffectFlipVertical, applied(EffectFlipHorizontal,
+                                                                                              rotated(kept, 90.0f, true)))));
+    EXPECT_TRUE(sameImage(test::referenceQuarterTurn(picture, true), kept));  // untouched by the later effects
+}
+
 TEST(EffectTest, TheSizeGuardTestsBothSidesWithTheOneFactor)
 {
     const struct {
