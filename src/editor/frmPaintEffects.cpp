@@ -70,9 +70,9 @@ void frmPaint::ApplyFilter(int filter, int x, int y)
             return;
         }
         // The brush: the square of half size DotIndex on the canvas; the
-        // stroke's release records the step.
-        if (!shownSelection())
-            finishAction();
+        // stroke's release records the step. No finish action here: with the
+        // brush current nothing is pending and no selection floats (choosing
+        // the brush dropped it), and this runs at every pointer move.
         setReplaceColors();
         const std::int64_t d = DotIndex;
         if (x + d >= 0 && y + d >= 0) {

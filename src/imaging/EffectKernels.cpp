@@ -421,8 +421,6 @@ void rotateByMapping(const QImage &source, QImage &target, float theta,
         offsets(i, i, 0, 0);
         axisStep(i, 0, dxs[0], dys[0]);
     }
-    if (rowsDone)
-        rowsDone(0, 0, n);
 }
 
 }  // namespace pinxel::effects

@@ -112,6 +112,7 @@ void RotatePicture(PictureSurface &source, PictureSurface &target, float &angle,
 {
     if (clockwise)
         angle = 360.0f - angle;
+    const float radians = float(angle * (3.14159265358979 / 180.0));
     const QImage &picture = source.Image();
     if (angle == 90.0f || angle == 270.0f) {
         adopt(target, effects::quarterTurn(picture, angle == 90.0f));
@@ -121,8 +122,7 @@ void RotatePicture(PictureSurface &source, PictureSurface &target, float &angle,
         const int width = raster.width(), height = raster.height();
         const int cx = int(std::nearbyint(width / 2.0)), cy = int(std::nearbyint(height / 2.0));
         RepaintPacer pacer(target);
-        const float theta = float(angle * (3.14159265358979 / 180.0));
-        effects::rotateByMapping(picture, target.raster(), theta, [&](int first, int last, int n) {
+        effects::rotateByMapping(picture, target.raster(), radians, [&](int first, int last, int n) {
             // The columns and rows the band wrote, as the turn shows on screen.
             const int bands = last - first + 1, side = 2 * n + 1;
             for (const QRect &band : {QRect(cx + first, cy - n, bands, side), QRect(cx - last, cy - n, bands, side),
@@ -131,7 +131,7 @@ void RotatePicture(PictureSurface &source, PictureSurface &target, float &angle,
         });
         markAll(target);
     }
-    angle = float(angle * (3.14159265358979 / 180.0));
+    angle = radians;
     target.Refresh();
 }
 
