@@ -5,6 +5,8 @@
 #include "imaging/mdlEffect.h"
 #include "pinxel/Screen.h"
 #include "platform/PictureFiles.h"
+#include "view/CanvasTextBox.h"
+#include "view/CurveHandle.h"
 #include "view/StatusBar.h"
 #include "view/TwipsPlacement.h"
 
@@ -218,13 +220,24 @@ void EditorScript::answer(const QStringList &words)
             m_services.cancelFont();
             return;
         }
-        if (rest.size() < 5)
+        // The face may have several words: the size is the first number.
+        int sizeAt = 1;
+        while (sizeAt < rest.size()) {
+            bool isNumber = false;
+            rest[sizeAt].toDouble(&isNumber);
+            if (isNumber)
+                break;
+            ++sizeAt;
+        }
+        const int colorAt = int(rest.size()) - 3;
+        if (sizeAt >= colorAt)
             throw bad();
         FontAnswer font;
-        font.name = rest[0];
-        font.size = number(rest, 1, kind);
-        const int colorAt = int(rest.size()) - 3;
-        for (int i = 2; i < colorAt; ++i) {
+        font.name = rest.mid(0, sizeAt).join(QLatin1Char(' '));
+        font.size = number(rest, sizeAt, kind);
+        if (font.size <= 0)
+            throw bad();
+        for (int i = sizeAt + 1; i < colorAt; ++i) {
             const QString flag = rest[i];
             if (flag == QLatin1String("bold"))
                 font.bold = true;
@@ -374,6 +387,33 @@ const StateField StateFields[] = {
          return QJsonValue(QJsonObject{{QStringLiteral("width"), c.pixelWidth()},
                                        {QStringLiteral("height"), c.pixelHeight()},
                                        {QStringLiteral("holdsPicture"), w.item(QStringLiteral("mnuPaste"))->isEnabled()}});
+     }},
+    // The elements on the canvas, in canvas pixels, and the canvas font the text is stamped in.
+    {"txtText",
+     [](const frmPaint &w) {
+         const CanvasTextBox &box = *w.txtText;
+         const QRect place = box.place();
+         return QJsonValue(QJsonObject{{QStringLiteral("visible"), box.isShown()}, {QStringLiteral("left"), place.left()},
+                                       {QStringLiteral("top"), place.top()},       {QStringLiteral("width"), place.width()},
+                                       {QStringLiteral("height"), place.height()}, {QStringLiteral("text"), box.text()},
+                                       {QStringLiteral("tag"), box.tag()}});
+     }},
+    {"imgBezier",
+     [](const frmPaint &w) {
+         QJsonArray handles;
+         for (const CurveHandle *handle : w.imgBezier)
+             handles.append(QJsonObject{{QStringLiteral("visible"), handle->isShown()},
+                                        {QStringLiteral("left"), handle->place().left()},
+                                        {QStringLiteral("top"), handle->place().top()}});
+         return QJsonValue(handles);
+     }},
+    {"font",
+     [](const frmPaint &w) {
+         const QFont &font = w.picPaint.Font;
+         return QJsonValue(QJsonObject{{QStringLiteral("name"), font.family()},     {QStringLiteral("size"), font.pointSizeF()},
+                                       {QStringLiteral("bold"), font.bold()},       {QStringLiteral("italic"), font.italic()},
+                                       {QStringLiteral("underline"), font.underline()},
+                                       {QStringLiteral("strikethrough"), font.strikeOut()}});
      }},
     {"hscPaint", [](const frmPaint &w) { return QJsonValue(scrollBarState(w.hscPaint)); }},
     {"vscPaint", [](const frmPaint &w) { return QJsonValue(scrollBarState(w.vscPaint)); }},

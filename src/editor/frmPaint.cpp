@@ -6,6 +6,8 @@
 #include "control/FileMenuShown.h"
 #include "document/mdlGeneral.h"
 #include "pinxel/Screen.h"
+#include "view/CanvasTextBox.h"
+#include "view/CurveHandle.h"
 #include "view/ResizeHandle.h"
 #include "view/StatusBar.h"
 #include "tools/ToolTable.h"
@@ -125,6 +127,22 @@ void frmPaint::createElements()
     picSelect.AutoSize = true;
     picSelect.setVisible(false);
     picSelectView = new SurfaceView(&picSelect, picPaintView);
+
+    // The Text tool's box and its measuring label, in the design font, and
+    // the curve handles: on the canvas, above the selection, hidden.
+    lblTextSize = new QLabel(picPaintView);
+    lblTextSize->setObjectName(QStringLiteral("lblTextSize"));
+    txtText = new CanvasTextBox(picPaint, picPaintView, lblTextSize);
+    txtText->setObjectName(QStringLiteral("txtText"));
+    QFont design(QStringLiteral("MS Sans Serif"));
+    design.setPointSizeF(9.75);
+    design = realFace(design);
+    txtText->setFont(design);
+    lblTextSize->setFont(design);
+    for (size_t i = 0; i < imgBezier.size(); ++i) {
+        imgBezier[i] = new CurveHandle(picPaint, picPaintView);
+        imgBezier[i]->setObjectName(QStringLiteral("imgBezier(%1)").arg(i));
+    }
     picClipboard.AutoSize = true;
     picClipboard.setVisible(false);
     picZoom.setVisible(false);
@@ -215,7 +233,7 @@ void frmPaint::Form_Load()
         cdlOpen.Flags = 4100;
         cdlFonts.Flags = 65795;
         cdlPrint.Flags = 12;
-        picPaint.Font = QFont(QStringLiteral("DejaVu Sans"), 8);
+        picPaint.Font = txtText->font();  // the text box's design font
         picPaint.Move(picPaint.Left(), picPaint.Top(), 6400, 6000);
         AdjustPaintResizeBox();
         UpdateStatusBar(0, 0, 0, 0, FlagFalse);

@@ -13,7 +13,8 @@
 //   frmPaintUndo.cpp       Undo and Redo
 //   frmPaintLayout.cpp     Form_Resize, scroll bars, resize handles, zoom view
 //   frmPaintStatus.cpp     the status bar
-//   frmPaintPointer.cpp    pointer input on the canvas, and what tools may use
+//   frmPaintPointer.cpp    pointer input on the canvas and the curve handles, and what tools may use
+//   frmPaintText.cpp       the text box and the Font command
 //   frmPaintTools.cpp      the tool buttons
 //   frmPaintPanels.cpp     the width, brush and fill panels
 //   frmPaintColors.cpp     the palette, the two swatches, the colour and style commands
@@ -51,6 +52,8 @@ class QEventLoop;
 
 namespace pinxel {
 
+class CanvasTextBox;
+class CurveHandle;
 class StatusBar;
 
 class frmPaint : public QWidget, public EditorState, public ToolContext, public EditSite {
@@ -157,6 +160,23 @@ public:
     void picPaint_MouseUp(int Button, int Shift, double X, double Y);
     void picPaint_DblClick();
     void picPaint_KeyUp(int KeyCode, int Shift);
+    // The four handles of the curve being shaped, on the canvas.
+    std::array<CurveHandle *, 4> imgBezier{};
+    void imgBezier_MouseDown(int Index, int Button, int Shift, double X, double Y);
+    void imgBezier_MouseMove(int Index, int Button, int Shift, double X, double Y);
+    void imgBezier_MouseUp(int Index, int Button, int Shift, double X, double Y);
+
+    // --- The Text tool's box on the canvas and the font (frmPaintText.cpp).
+    CanvasTextBox *txtText = nullptr;
+    QLabel *lblTextSize = nullptr;  // hidden: measures the box's text
+    void txtText_KeyDown(int KeyCode, int Shift);
+    void txtText_KeyUp(int KeyCode, int Shift);
+    void txtText_DblClick();
+    void txtText_LostFocus();
+    void mnuFont_Click();
+    // The font with the face the platform draws it in: a face the machine
+    // lacks is replaced by its closest match, which the font dialog then shows.
+    static QFont realFace(QFont font);
 
     // --- The floating selection (frmPaintSelection.cpp).
     void DrawSelectionRect() override;
@@ -226,9 +246,14 @@ public:
     PictureSurface &canvas() override;
     EditorState &state() override;
     FloatingSelection &selection() override;
-    UndoRing &undoRing() override;
+    UndoRing &undoRing();
+    void recordStep() override;
     HostServices &host() override;
-    QWidget *canvasWidget() override;
+    CanvasElement &curveHandle(int index) override;
+    TextBox &textBox() override;
+    // Gives the keyboard focus to the canvas; an open text box loses it, as
+    // it does when a user clicks elsewhere.
+    void focusCanvas() override;
     PictureSurface *shownSelection() override;
     void finishAction() override;
     void layOut() override;

@@ -26,7 +26,7 @@ void frmPaint::mnuDelete_Click()
 {
     try {
         m_selection.remove();
-        picPaintView->setFocus();
+        focusCanvas();
         editPath.record();
     } catch (const Error &error) {
         ReportError(ReportDescription, error.description());

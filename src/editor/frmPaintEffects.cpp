@@ -105,7 +105,7 @@ void frmPaint::mnuFilterTools_Click(int Index)
             throw Error(ErrSubscriptOutOfRange);
         chosen->setChecked(true);
         FilterBrushFilter = Index;
-        picPaintView->setFocus();
+        focusCanvas();
     } catch (const Error &error) {
         ReportError(ReportDescription, error.description());
     }

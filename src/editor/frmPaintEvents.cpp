@@ -5,10 +5,13 @@
 
 #include "editor/frmPaint.h"
 
+#include "view/CanvasTextBox.h"
+#include "view/CurveHandle.h"
 #include "view/MouseRelay.h"
 #include "view/ResizeHandle.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QLabel>
 #include <QScrollBar>
 
@@ -40,6 +43,34 @@ void frmPaint::wireEvents()
                mouse(&frmPaint::picSelect_MouseMove));
     e.addMouse(QStringLiteral("picSelect.MouseUp"), picSelectView, &SurfaceView::MouseUp, this,
                mouse(&frmPaint::picSelect_MouseUp));
+
+    // The curve handles (X, Y in pixels within the handle).
+    for (size_t i = 0; i < imgBezier.size(); ++i) {
+        CurveHandle *handle = imgBezier[i];
+        const QString name = ElementEvents::indexed(QStringLiteral("imgBezier"), int(i));
+        e.addMouse(name + QStringLiteral(".MouseDown"), handle, &CurveHandle::MouseDown, this,
+                   mouseAt(&frmPaint::imgBezier_MouseDown, int(i)));
+        e.addMouse(name + QStringLiteral(".MouseMove"), handle, &CurveHandle::MouseMove, this,
+                   mouseAt(&frmPaint::imgBezier_MouseMove, int(i)));
+        e.addMouse(name + QStringLiteral(".MouseUp"), handle, &CurveHandle::MouseUp, this,
+                   mouseAt(&frmPaint::imgBezier_MouseUp, int(i)));
+    }
+
+    // The text box. A script types with KeyPress; in the window the box types itself.
+    e.add(QStringLiteral("txtText.KeyDown"), 2, [this](const ElementEvents::Args &a) { txtText_KeyDown(int(a[0]), int(a[1])); });
+    connect(txtText, &CanvasTextBox::KeyDown, this, &frmPaint::txtText_KeyDown);
+    e.add(QStringLiteral("txtText.KeyPress"), 1, [this](const ElementEvents::Args &a) { txtText->typeCharacter(int(a[0])); });
+    e.add(QStringLiteral("txtText.KeyUp"), 2, [this](const ElementEvents::Args &a) { txtText_KeyUp(int(a[0]), int(a[1])); });
+    connect(txtText, &CanvasTextBox::KeyUp, this, &frmPaint::txtText_KeyUp);
+    e.add(QStringLiteral("txtText.DblClick"), txtText, &CanvasTextBox::DblClick, this, [this] { txtText_DblClick(); });
+    e.add(QStringLiteral("txtText.LostFocus"), [this] { txtText_LostFocus(); });
+    connect(txtText, &CanvasTextBox::LostFocus, this, [this](Qt::FocusReason reason) {
+        // A press on the canvas takes the focus before the press arrives;
+        // its handler runs the loss of focus once the box has moved.
+        if (reason == Qt::MouseFocusReason && QApplication::focusWidget() == picPaintView)
+            return;
+        txtText_LostFocus();
+    });
 
     // The resize handles.
     for (size_t i = 0; i < picPaintResize.size(); ++i) {

@@ -66,7 +66,7 @@ const MenuEntry FormatColorItems[] = {
     {"mnuSep7", "-"},
     {"mnuForegroundColor", "F&oreground Color...", "", &frmPaint::mnuForegroundColor_Click},
     {"mnuFillColor", "Fi&ll Color...", "", &frmPaint::mnuFillColor_Click},
-    {"mnuFont", "&Font...", "Ctrl+F"},
+    {"mnuFont", "&Font...", "Ctrl+F", &frmPaint::mnuFont_Click},
 };
 
 const char *const BorderStyleCaptions[] = {"&Solid", "&Dash", "D&ot", "D&ashDot", "Da&shDotDot"};

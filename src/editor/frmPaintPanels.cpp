@@ -7,6 +7,7 @@
 
 #include "document/mdlGeneral.h"
 #include "pinxel/Screen.h"
+#include "tools/BrushShapes.h"
 #include "view/ShapeSample.h"
 #include "view/ToolIcons.h"
 #include "view/TwipsPlacement.h"
@@ -58,30 +59,11 @@ constexpr double FillSampleWidth = 420, FillSampleHeight = 150;
 constexpr double FillPressFrom[] = {125, 450, 775};
 constexpr double FillPressLength = 300;
 
-// The ten brush shapes, 7 x 7, drawn black in the middle of a 9 x 9 image.
-const char *const BrushShapes[10][7] = {
-    {"#######", "#######", "#######", "#######", "#######", "#######", "#######"},  // filled square
-    {"..###..", ".#####.", "#######", "#######", "#######", ".#####.", "..###.."},  // filled disc
-    {"#######", "#.....#", "#.....#", "#.....#", "#.....#", "#.....#", "#######"},  // hollow square
-    {"..###..", ".#...#.", "#.....#", "#.....#", "#.....#", ".#...#.", "..###.."},  // ring
-    {"...#...", "...#...", "...#...", "#######", "...#...", "...#...", "...#..."},  // upright cross
-    {"#.....#", ".#...#.", "..#.#..", "...#...", "..#.#..", ".#...#.", "#.....#"},  // diagonal cross
-    {"......#", ".....#.", "....#..", "...#...", "..#....", ".#.....", "#......"},  // rising diagonal
-    {"#......", ".#.....", "..#....", "...#...", "....#..", ".....#.", "......#"},  // falling diagonal
-    {".......", ".......", ".......", "#######", ".......", ".......", "......."},  // horizontal line
-    {"...#...", "...#...", "...#...", "...#...", "...#...", "...#...", "...#..."},  // vertical line
-};
-
-// A brush image, its pixels whole at any device pixel ratio.
+// A brush shape's image, its pixels whole at any device pixel ratio.
 QPixmap brushImage(int index, qreal devicePixelRatio)
 {
-    QImage image(9, 9, QImage::Format_ARGB32);
-    image.fill(Qt::transparent);
-    for (int y = 0; y < 7; ++y)
-        for (int x = 0; x < 7; ++x)
-            if (BrushShapes[index][y][x] == '#')
-                image.setPixel(x + 1, y + 1, qRgb(0, 0, 0));
-    const int side = qRound(9 * devicePixelRatio);
+    const QImage image = brushShapeImage(index);
+    const int side = qRound(image.width() * devicePixelRatio);
     QPixmap pixmap = QPixmap::fromImage(image.scaled(side, side, Qt::IgnoreAspectRatio, Qt::FastTransformation));
     pixmap.setDevicePixelRatio(devicePixelRatio);
     return pixmap;

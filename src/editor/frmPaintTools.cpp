@@ -53,7 +53,7 @@ void frmPaint::optTools_Click(int Index)
             SetZoomView(0, 0, FlagTrue);
         UpdateStatusBar(0, 0, 0, 0, FlagFalse);
         SetToolCursor();
-        picPaintView->setFocus();
+        focusCanvas();
     } catch (const Error &error) {
         ReportError(ReportDescription, error.description());
     }

@@ -17,7 +17,7 @@ void frmPaint::mnuUndo_Click()
         SetZoomView(0, 0, FlagTrue);
         if (m_selection.shown()) {
             DropSelection();
-            picPaintView->setFocus();
+            focusCanvas();
         } else {
             picPaint_DblClick();
         }

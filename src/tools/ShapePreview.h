@@ -10,6 +10,7 @@
 
 #include <QPoint>
 
+#include <array>
 #include <vector>
 
 namespace pinxel {
@@ -51,6 +52,13 @@ struct ShapePreview {
 struct PolygonPreview {
     bool shown = false;
     std::vector<QPoint> points;
+    PenState pen;
+};
+
+// The preview of the curve being shaped: the Bezier points it went through.
+struct CurvePreview {
+    bool shown = false;
+    std::array<QPoint, 4> points;
     PenState pen;
 };
 

@@ -1,6 +1,5 @@
 #include "tools/ToolBox.h"
 
-#include "document/UndoRing.h"
 #include "pinxel/PictureSurface.h"
 #include "tools/ToolContext.h"
 
@@ -96,13 +95,13 @@ void ToolBox::release(int button, int shift, double x, double y)
     tool.release(shift, x, y);
     s.IsDrawing = FlagFalse;
     if (toolRow(tool.index()).snapshotAtRelease)
-        m_ctx.undoRing().SetImageBuffer();
+        m_ctx.recordStep();
 }
 
 void ToolBox::finish()
 {
     if (current().finish())
-        m_ctx.undoRing().SetImageBuffer();
+        m_ctx.recordStep();
 }
 
 void ToolBox::forgetAll()

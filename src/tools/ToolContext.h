@@ -1,22 +1,21 @@
 #pragma once
 // What a tool may use: the canvas, the editor state, the two colours, the
-// floating selection, the undo ring, the viewport, the host services and the
-// widget that on-canvas elements live in. The editor window implements it;
-// tools never see the window.
+// floating selection, the edit path's record of an undo step, the viewport,
+// the host services and the elements on the canvas. The editor window
+// implements it; tools never see the window.
 
 #include "document/EditorState.h"
 #include "pinxel/Numeric.h"
 
 #include <cstdint>
 
-class QWidget;
-
 namespace pinxel {
 
+class CanvasElement;
 class FloatingSelection;
 class HostServices;
 class PictureSurface;
-class UndoRing;
+class TextBox;
 
 class ToolContext {
 public:
@@ -30,15 +29,19 @@ public:
     virtual FloatingSelection &selection() = 0;
     // Drops the floating selection into the picture, as an undo step when it changed.
     virtual void DropSelection() = 0;
-    virtual UndoRing &undoRing() = 0;
+    // Records the canvas as one undo step (SetImageBuffer, through the edit path).
+    virtual void recordStep() = 0;
     // Returns the view to actual size or zooms it (the viewport).
     virtual void SetZoomView(std::int32_t x, std::int32_t y, Flag reset) = 0;
     virtual HostServices &host() = 0;
     // The filter commands' procedure; the filter brush applies its filter
     // to the square around (x, y) of the canvas.
     virtual void ApplyFilter(int filter, int x, int y) = 0;
-    // The widget on the canvas where on-canvas elements (curve handles, the text box) live.
-    virtual QWidget *canvasWidget() = 0;
+    // The curve handles imgBezier(0..3) and the text box txtText.
+    virtual CanvasElement &curveHandle(int index) = 0;
+    virtual TextBox &textBox() = 0;
+    // Gives the keyboard focus back to the canvas.
+    virtual void focusCanvas() = 0;
 };
 
 }  // namespace pinxel

@@ -1,0 +1,82 @@
+#include "view/CanvasTextBox.h"
+
+#include "pinxel/SurfaceView.h"
+
+#include <QFocusEvent>
+#include <QFontMetrics>
+#include <QKeyEvent>
+#include <QLabel>
+
+namespace pinxel {
+
+namespace {
+// A line edit draws its text 2 pixels in from its contents; the box starts
+// its text at its left edge, where the stamp prints it.
+constexpr int LineEditTextInset = 2;
+}  // namespace
+
+CanvasTextBox::CanvasTextBox(const PictureSurface &canvas, QWidget *canvasView, QLabel *sizeLabel)
+    : QLineEdit(canvasView), m_placement(*this, canvas), m_sizeLabel(sizeLabel)
+{
+    setFrame(false);
+    setTextMargins(-LineEditTextInset, 0, 0, 0);
+    setContentsMargins(0, 0, 0, 0);
+    setAutoFillBackground(true);
+    setMinimumSize(0, 0);
+    m_sizeLabel->setMargin(0);
+    m_sizeLabel->hide();
+    hide();
+}
+
+void CanvasTextBox::setColors(Color text, Color background)
+{
+    QPalette colors = palette();
+    colors.setColor(QPalette::Text, QColor::fromRgb(toQRgb(text)));
+    colors.setColor(QPalette::Base, QColor::fromRgb(toQRgb(background)));
+    colors.setColor(QPalette::Window, QColor::fromRgb(toQRgb(background)));
+    setPalette(colors);
+}
+
+QSize CanvasTextBox::measure(const QString &caption)
+{
+    m_sizeLabel->setText(caption);
+    const QFontMetrics metrics(m_sizeLabel->font());
+    m_sizeLabel->resize(metrics.horizontalAdvance(caption), metrics.height());
+    return m_sizeLabel->size();
+}
+
+void CanvasTextBox::typeCharacter(int ascii)
+{
+    if (ascii == 8)
+        backspace();
+    else if (ascii >= 32 && ascii != 127)
+        insert(QString(QChar(ascii)));
+}
+
+void CanvasTextBox::keyPressEvent(QKeyEvent *event)
+{
+    // The key goes down before the box types it.
+    emit KeyDown(SurfaceView::keyCode(event->key()), SurfaceView::shiftMask(event->modifiers()));
+    QLineEdit::keyPressEvent(event);
+}
+
+void CanvasTextBox::keyReleaseEvent(QKeyEvent *event)
+{
+    QLineEdit::keyReleaseEvent(event);
+    if (!event->isAutoRepeat())
+        emit KeyUp(SurfaceView::keyCode(event->key()), SurfaceView::shiftMask(event->modifiers()));
+}
+
+void CanvasTextBox::mouseDoubleClickEvent(QMouseEvent *) { emit DblClick(); }
+
+void CanvasTextBox::focusOutEvent(QFocusEvent *event)
+{
+    QLineEdit::focusOutEvent(event);
+    // A menu opening or another window (the font dialog) does not take the
+    // focus from the box as another element of the window does.
+    const Qt::FocusReason reason = event->reason();
+    if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
+        emit LostFocus(reason);
+}
+
+}  // namespace pinxel
