@@ -174,3 +174,48 @@ TEST_F(ScriptCommandTest, StateReportsTheDesignedValuesAndAMenuDropClearsTheStat
 
 }  // namespace
 }  // namespace pinxel::test
+
+namespace pinxel::test {
+namespace {
+
+// The curve handles, the text box and the font dialog answered with a face of several words.
+TEST_F(ScriptCommandTest, ScriptsShapeCurvesAndTypeAndRestyleText)
+{
+    const ToolRun r = run(QStringLiteral(
+        "canvas 300 200\noptTools(13).MouseDown 1 0 0 0\noptTools(13).Click\n"
+        "picPaint.MouseDown 1 0 100 100\npicPaint.MouseUp 1 0 100 100\n"
+        "imgBezier(3).MouseDown 1 0 1 1\nimgBezier(3).MouseMove 1 0 11 -9\nimgBezier(3).MouseUp 1 0 11 -9\nstate\n"
+        "optTools(8).MouseDown 1 0 0 0\noptTools(8).Click\npicPaint.MouseDown 1 0 20 30\npicPaint.MouseUp 1 0 20 30\n"
+        "txtText.KeyDown 65 1\ntxtText.KeyPress 65\ntxtText.KeyUp 65 1\n"
+        "answer font DejaVu Sans Mono 14 bold italic 0 0 255\nmnuFont.Click\nstate\ntxtText.KeyUp 13 0\nstate\n"));
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    ASSERT_EQ(r.out.size(), 3);
+    const QJsonArray handles = stateOf(r.out[0])[QStringLiteral("imgBezier")].toArray();
+    ASSERT_EQ(handles.size(), 4);
+    EXPECT_TRUE(handles[3][QStringLiteral("visible")].toBool());
+    EXPECT_EQ(handles[3][QStringLiteral("left")].toInt(), 160);
+    EXPECT_EQ(handles[3][QStringLiteral("top")].toInt(), 140);
+    EXPECT_EQ(handles[0][QStringLiteral("left")].toInt(), 50);
+
+    const QJsonObject typing = stateOf(r.out[1]);
+    const QJsonObject box = typing[QStringLiteral("txtText")].toObject();
+    EXPECT_TRUE(box[QStringLiteral("visible")].toBool());
+    EXPECT_EQ(box[QStringLiteral("left")].toInt(), 20);
+    EXPECT_EQ(box[QStringLiteral("text")].toString(), QStringLiteral("A"));
+    EXPECT_EQ(box[QStringLiteral("tag")].toString(), QString());
+    EXPECT_GT(box[QStringLiteral("height")].toInt(), 15) << "restyled in 14 points";
+    const QJsonObject font = typing[QStringLiteral("font")].toObject();
+    EXPECT_EQ(font[QStringLiteral("name")].toString(), QStringLiteral("DejaVu Sans Mono"));
+    EXPECT_EQ(font[QStringLiteral("size")].toDouble(), 14);
+    EXPECT_TRUE(font[QStringLiteral("bold")].toBool());
+    EXPECT_TRUE(font[QStringLiteral("italic")].toBool());
+    EXPECT_FALSE(font[QStringLiteral("underline")].toBool());
+    EXPECT_EQ(typing[QStringLiteral("foreColor")].toString(), QStringLiteral("0 0 255"));
+    // Choosing the text tool finished the curve: one step; the stamp another.
+    const QJsonObject stamped = stateOf(r.out[2]);
+    EXPECT_FALSE(stamped[QStringLiteral("txtText")][QStringLiteral("visible")].toBool());
+    EXPECT_EQ(stamped[QStringLiteral("UndoCurrent")].toInt(), 2);
+}
+
+}  // namespace
+}  // namespace pinxel::test
