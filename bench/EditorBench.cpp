@@ -5,49 +5,17 @@
 // old and new places repainted), and Copy, Paste and Crop of it (10 ms each);
 // one filter-brush stamp with its repaint (50 us).
 
-#include "editor/EditorScript.h"
-#include "editor/frmPaint.h"
+#include "BenchEditor.h"
 
 #include <QCoreApplication>
-#include <QPaintEvent>
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
-#include <memory>
 
 using namespace pinxel;
+using namespace pinxel::bench;
 
 namespace {
-
-constexpr int CanvasWidth = 4000;
-constexpr int CanvasHeight = 3000;
-
-// The editor, opened as the control opens it, with a large canvas and a clean history.
-class Editor {
-public:
-    Editor()
-    {
-        m_script = std::make_unique<EditorScript>(m_services, true, [](const QString &) {});
-        m_script->run(QStringLiteral("canvas %1 %2").arg(CanvasWidth).arg(CanvasHeight));
-        window().ClearImageBuffer();
-    }
-    ~Editor()
-    {
-        m_script.reset();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // the closed window's memory
-    }
-    frmPaint &window() { return m_script->window(); }
-    // Uses every slot of the undo ring once, so that what is measured reuses a slot.
-    void fillUndoRing()
-    {
-        for (int i = 0; i < 11; ++i)
-            window().undoRing().SetImageBuffer();
-    }
-
-private:
-    ScriptedHostServices m_services;
-    std::unique_ptr<EditorScript> m_script;
-};
 
 // One move event of a pencil stroke: a 20 x 7 pixel segment, going back and
 // forth across the canvas so that every move draws.
@@ -137,32 +105,6 @@ void makeSelection(frmPaint &w)
     w.picPaint_MouseMove(1, 0, 100 + SelectionWidth, 100 + SelectionHeight);
     w.picPaint_MouseUp(1, 0, 100 + SelectionWidth, 100 + SelectionHeight);
 }
-
-// Gathers what the canvas's and the selection's views repaint, in the canvas view's pixels.
-class PaintedArea : public QObject {
-public:
-    explicit PaintedArea(frmPaint &w) : m_w(w)
-    {
-        w.picPaintView->installEventFilter(this);
-        w.picSelectView->installEventFilter(this);
-    }
-    QRegion painted;
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint) {
-            const auto *widget = static_cast<QWidget *>(watched);
-            // The selection's view lies in the canvas's view.
-            const QPoint offset = widget == m_w.picSelectView ? widget->pos() : QPoint();
-            painted += static_cast<QPaintEvent *>(event)->region().translated(offset);
-        }
-        return false;
-    }
-
-private:
-    frmPaint &m_w;
-};
 
 // One pointer move while the selection is dragged: the handler, then the
 // repaint the move asks for, in the window shown offscreen.

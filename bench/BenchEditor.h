@@ -1,0 +1,71 @@
+#pragma once
+// The editor as the editor benchmarks drive it: opened as the control opens
+// it on a 4000 x 3000 canvas, and what its canvas views repaint.
+
+#include "editor/EditorScript.h"
+#include "editor/frmPaint.h"
+
+#include <QCoreApplication>
+#include <QPaintEvent>
+
+#include <memory>
+
+namespace pinxel::bench {
+
+inline constexpr int CanvasWidth = 4000;
+inline constexpr int CanvasHeight = 3000;
+
+// The editor, opened as the control opens it, with a large canvas and a clean history.
+class Editor {
+public:
+    Editor()
+    {
+        m_script = std::make_unique<EditorScript>(m_services, true, [](const QString &) {});
+        m_script->run(QStringLiteral("canvas %1 %2").arg(CanvasWidth).arg(CanvasHeight));
+        window().ClearImageBuffer();
+    }
+    ~Editor()
+    {
+        m_script.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // the closed window's memory
+    }
+    frmPaint &window() { return m_script->window(); }
+    // Uses every slot of the undo ring once, so that what is measured reuses a slot.
+    void fillUndoRing()
+    {
+        for (int i = 0; i < 11; ++i)
+            window().undoRing().SetImageBuffer();
+    }
+
+private:
+    ScriptedHostServices m_services;
+    std::unique_ptr<EditorScript> m_script;
+};
+
+// Gathers what the canvas's and the selection's views repaint, in the canvas view's pixels.
+class PaintedArea : public QObject {
+public:
+    explicit PaintedArea(frmPaint &w) : m_w(w)
+    {
+        w.picPaintView->installEventFilter(this);
+        w.picSelectView->installEventFilter(this);
+    }
+    QRegion painted;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            const auto *widget = static_cast<QWidget *>(watched);
+            // The selection's view lies in the canvas's view.
+            const QPoint offset = widget == m_w.picSelectView ? widget->pos() : QPoint();
+            painted += static_cast<QPaintEvent *>(event)->region().translated(offset);
+        }
+        return false;
+    }
+
+private:
+    frmPaint &m_w;
+};
+
+}  // namespace pinxel::bench
