@@ -71,7 +71,6 @@ void dragHandle(frmPaint &w, int index, int dx, int dy)
 // swinging across it: the old preview removed, the new one drawn, the repaint.
 void BM_CurvePreviewMove(benchmark::State &state)
 {
-    const bool repaint = state.range(0) != 0;
     Editor editor;
     frmPaint &w = editor.window();
     w.show();
@@ -91,13 +90,12 @@ void BM_CurvePreviewMove(benchmark::State &state)
     for (auto _ : state) {
         dx = -dx;
         w.picPaint_MouseMove(1, 0, 2000 + dx, 1500 + dx);
-        if (repaint)
-            QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
     }
     w.picPaint_MouseUp(1, 0, 2000, 1500);
     state.counters["target_us"] = 1000;
 }
-BENCHMARK(BM_CurvePreviewMove)->Arg(1)->Arg(0)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_CurvePreviewMove)->Unit(benchmark::kMicrosecond);
 
 // One key typed into the text box, as the keyboard delivers it: down (the
 // box fits itself), the character, up (it fits itself again), the repaint.
