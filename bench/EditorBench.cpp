@@ -2,8 +2,8 @@
 // stroke (with the area it leaves to repaint), recording an undo snapshot,
 // and one Undo step (targets: under 1 ms, 20 ms and 30 ms); one pointer move
 // of a 2000 x 1500 floating selection with its repaint (2 ms, and only the
-// old and new places repainted), and Copy, Paste and Crop of it (10 ms each);
-// one filter-brush stamp with its repaint (50 us).
+// old and new places repainted), and Copy, Paste and Crop of it (10 ms each).
+// The stamping tools' moves are in ToolBench.
 
 #include "BenchEditor.h"
 
@@ -149,39 +149,6 @@ void BM_SelectionDragMove(benchmark::State &state)
     state.counters["places_px"] = benchmark::Counter(boundPixels / double(state.iterations()));
 }
 BENCHMARK(BM_SelectionDragMove)->Unit(benchmark::kMicrosecond);
-
-// One pointer move of the filter brush at its largest square (15 x 15,
-// Light): the filter, then its repaint, with the window shown. The brush
-// goes back and forth so that every move filters fresh pixels.
-void BM_FilterBrushStamp(benchmark::State &state)
-{
-    Editor editor;
-    frmPaint &w = editor.window();
-    w.show();
-    w.CurrentTool = ToolFilterBrush;
-    w.DotIndex = 7;
-    PaintedArea area(w);
-    w.picPaint_MouseDown(1, 0, 100, 100);
-    QCoreApplication::processEvents();
-    int x = 100, step = 15;
-    double paintedPixels = 0;
-    for (auto _ : state) {
-        if (x > 700 || x < 100)
-            step = -step;
-        x += step;
-        w.picPaint_MouseMove(1, 0, x, 100);
-        QCoreApplication::processEvents();
-        state.PauseTiming();
-        for (const QRect &r : area.painted)
-            paintedPixels += double(r.width()) * r.height();
-        area.painted = QRegion();
-        state.ResumeTiming();
-    }
-    w.picPaint_MouseUp(1, 0, x, 100);
-    state.counters["painted_px"] = benchmark::Counter(paintedPixels / double(state.iterations()));
-    state.counters["target_us"] = 50;
-}
-BENCHMARK(BM_FilterBrushStamp)->Unit(benchmark::kMicrosecond);
 
 void BM_Copy(benchmark::State &state)
 {
