@@ -41,9 +41,7 @@ public:
 
     void press(int, int x, int y) override
     {
-        PictureSurface &canvas = ctx.canvas();
-        canvas.DrawMode = DrawModeCopyPen;
-        canvas.ForeColor = ctx.foregroundColor();
+        useCopyPen(ctx.foregroundColor());
         burst(x, y);
     }
 

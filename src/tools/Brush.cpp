@@ -38,9 +38,8 @@ public:
 private:
     void stamp(double x, double y)
     {
+        useCopyPen(ctx.foregroundColor());
         PictureSurface &canvas = ctx.canvas();
-        canvas.DrawMode = DrawModeCopyPen;
-        canvas.ForeColor = ctx.foregroundColor();
         canvas.FillColor = ctx.foregroundColor();
         const EditorState &s = ctx.state();
         StampBrush(canvas, s.ShapeFillStyle, s.BrushIndex, float(x), float(y));

@@ -5,7 +5,6 @@
 
 #include "pinxel/Numeric.h"
 
-#include <QFont>
 #include <QRect>
 #include <QString>
 
@@ -32,7 +31,6 @@ public:
     virtual QString tag() const = 0;
     virtual void setTag(const QString &tag) = 0;
     virtual void setColors(Color text, Color background) = 0;
-    virtual QFont textFont() const = 0;
     // The size of lblTextSize, which sizes itself to its caption in its font.
     virtual QSize measure(const QString &caption) = 0;
     virtual void takeFocus() = 0;

@@ -58,12 +58,16 @@ void CurveTool::hidePreview()
     drawWithPen(canvas, m_preview.pen, [&] { canvas.PolyBezier(m_preview.points); });
 }
 
+void CurveTool::drawPreview(Flag place, float x, float y)
+{
+    DrawCurve(place, FlagFalse, x, y);
+    m_preview = CurvePreview{true, points(), PenState::of(ctx.canvas())};
+}
+
 void CurveTool::showPreview()
 {
-    if (!shaping() || m_preview.shown)
-        return;
-    DrawCurve(FlagFalse, FlagFalse, 0, 0);
-    m_preview = CurvePreview{true, points(), PenState::of(ctx.canvas())};
+    if (shaping() && !m_preview.shown)
+        drawPreview(FlagFalse, 0, 0);
 }
 
 void CurveTool::press(int, int x, int y)
@@ -75,8 +79,7 @@ void CurveTool::press(int, int x, int y)
     PictureSurface &canvas = ctx.canvas();
     canvas.DrawMode = DrawModeXorPen;
     canvas.ForeColor = ctx.foregroundColor() ^ canvas.BackColor;
-    DrawCurve(FlagTrue, FlagFalse, float(x), float(y));
-    m_preview = CurvePreview{true, points(), PenState::of(canvas)};
+    drawPreview(FlagTrue, float(x), float(y));
 }
 
 void CurveTool::move(int, double x, double y)
@@ -99,9 +102,7 @@ bool CurveTool::finish()
     if (!shaping())
         return false;
     hidePreview();
-    PictureSurface &canvas = ctx.canvas();
-    canvas.DrawMode = DrawModeCopyPen;
-    canvas.ForeColor = ctx.foregroundColor();
+    useCopyPen(ctx.foregroundColor());
     DrawCurve(FlagFalse, FlagTrue, 0, 0);
     for (int i = 0; i < HandleCount; ++i)
         ctx.curveHandle(i).setShown(false);

@@ -36,15 +36,18 @@ public:
     // through them with the canvas's pen; the final curve with the copy pen.
     void DrawCurve(Flag place, Flag final, float x, float y);
 
-    // The curve's points: the handles' centres, all measured with handle 0's size.
-    std::array<QPoint, 4> points() const;
-    // A curve is being shaped exactly while handle 0 shows.
-    bool shaping() const;
-
 protected:
     bool busy() const override { return shaping(); }
 
 private:
+    // The curve's points: the handles' centres, all measured with handle 0's size.
+    std::array<QPoint, 4> points() const;
+    // A curve is being shaped exactly while handle 0 shows.
+    bool shaping() const;
+    // Draws the preview with the canvas's pen (placing the handles first when
+    // asked) and remembers what it drew with.
+    void drawPreview(Flag place, float x, float y);
+
     CurvePreview m_preview;
 };
 

@@ -17,9 +17,7 @@ public:
 
     void press(int, int x, int y) override
     {
-        PictureSurface &canvas = ctx.canvas();
-        canvas.DrawMode = DrawModeCopyPen;
-        canvas.ForeColor = canvas.BackColor;  // not the fill swatch
+        useCopyPen(ctx.canvas().BackColor);  // not the fill swatch
         stamp(x, y);
     }
 

@@ -16,11 +16,9 @@ public:
 
     void press(int, int x, int y) override
     {
-        PictureSurface &canvas = ctx.canvas();
-        canvas.DrawMode = DrawModeCopyPen;
-        canvas.ForeColor = ctx.foregroundColor();
+        useCopyPen(ctx.foregroundColor());
         // A zero-size box drawn with the wide pen is a square dot of the pen width.
-        canvas.Line(x, y, x, y, std::nullopt, LineForm::Box);
+        ctx.canvas().Line(x, y, x, y, std::nullopt, LineForm::Box);
     }
 
     void move(int, double x, double y) override

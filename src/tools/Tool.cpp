@@ -1,5 +1,7 @@
 #include "tools/Tool.h"
 
+#include "pinxel/PictureSurface.h"
+#include "tools/ToolContext.h"
 #include "tools/ToolTable.h"
 
 namespace pinxel {
@@ -12,6 +14,13 @@ void Tool::forget() {}
 void Tool::hidePreview() {}
 void Tool::showPreview() {}
 bool Tool::busy() const { return false; }
+
+void Tool::useCopyPen(Color color)
+{
+    PictureSurface &canvas = ctx.canvas();
+    canvas.DrawMode = DrawModeCopyPen;
+    canvas.ForeColor = color;
+}
 
 QString Tool::hint() const
 {

@@ -5,6 +5,8 @@
 // The state the documents make editor state (PolygonPoints, StartX, ...)
 // stays in EditorState, reached through the context.
 
+#include "pinxel/Numeric.h"
+
 #include <QString>
 
 namespace pinxel {
@@ -44,6 +46,8 @@ public:
 protected:
     // Whether the tool has work in progress that its busy hint describes.
     virtual bool busy() const;
+    // The copy pen in a colour, as the painting tools' presses set it.
+    void useCopyPen(Color color);
 
     ToolContext &ctx;
 

@@ -28,7 +28,6 @@ public:
     QString tag() const override { return m_tag; }
     void setTag(const QString &tag) override { m_tag = tag; }
     void setColors(Color text, Color background) override;
-    QFont textFont() const override { return font(); }
     QSize measure(const QString &caption) override;
     void takeFocus() override { setFocus(Qt::OtherFocusReason); }
 

@@ -113,8 +113,9 @@ TEST_F(TextToolTest, EveryEndOfAnEditStampsAsOneStepButEscapeWhichDiscards)
         EXPECT_TRUE(sameImage(c.stamps ? stamped(QString::fromLatin1(c.text), {40, 20}, w().picPaint.Font, 0)
                                        : filledImage(300, 100, White),
                               canvas()));
-        if (!c.stamps)
+        if (!c.stamps) {
             EXPECT_EQ(w().focusWidget(), w().picPaintView) << "the focus goes back to the canvas";
+        }
     }
 }
 

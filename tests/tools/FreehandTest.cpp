@@ -136,8 +136,9 @@ TEST_F(FreehandTest, EachBrushShapeIsDrawnOnePixelThinAtThreeTimesThePenWidth)
             EXPECT_EQ(after.pixel(QPoint(50, 50) + p), toQRgb(White)) << p.x() << "," << p.y();
         EXPECT_EQ(w().UndoCurrent, 1);
         EXPECT_EQ(w().picPaint.DrawWidth, c.width);
-        if (c.shape == 2 || c.shape == 3)
+        if (c.shape == 2 || c.shape == 3) {
             EXPECT_EQ(w().picPaint.FillStyle, FillTransparent) << "the fill style stays set";
+        }
         // The brush panel shows the stamp of the narrowest pen.
         if (c.width == 1 && c.shape < BrushShapeCount && c.fillStyle == FillSolid) {
             const QImage panel = brushShapeImage(c.shape);
