@@ -87,10 +87,13 @@ TEST_F(FreehandTest, AnAirBrushBurstScattersFreshDotsOverItsSquare)
             const QRect box = changedBox(filledImage(200, 100, White), after) & square;
             EXPECT_TRUE(square.contains(box));
             const int set = countColor(after, square, Black);
-            EXPECT_GT(set, dots / 2);  // some dots may fall on one pixel
+            // Dots may fall on one pixel: four in 16 often share, 256 in 1024 seldom do.
+            EXPECT_GT(set, width == 1 ? 0 : dots / 2);
             EXPECT_LE(set, dots);
         }
-        EXPECT_FALSE(sameImage(bursts[0], bursts[1])) << "each burst draws fresh numbers";
+        if (width > 1) {  // two bursts of four dots may match by chance
+            EXPECT_FALSE(sameImage(bursts[0], bursts[1])) << "each burst draws fresh numbers";
+        }
         EXPECT_EQ(w().UndoCurrent, 2);
         EXPECT_EQ(w().picPaint.DrawWidth, width) << "the pen width comes back";
     }
