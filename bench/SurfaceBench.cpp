@@ -1,5 +1,5 @@
 // Costs of the picture surface on a 4000 x 3000 canvas: whole-surface copy
-// beside memcpy of the same bytes, flood fill of the whole surface, one XOR
+// beside memcpy of the same bytes, flood fill of the whole surface (solid and hatched), one XOR
 // preview of a 1000-pixel line drawn and removed, and 100,000 PSet / Point calls.
 
 #include "pinxel/PictureSurface.h"
@@ -53,14 +53,19 @@ void BM_FloodFillWholeSurface(benchmark::State &state)
     int turn = 0;
     target.FillColor = colours[0];
     target.ExtFloodFill(0, 0, target.GetPixel(0, 0), FloodFillSurface);
+    // A hatch would split the area for the next round: it paints the area's
+    // own colour, which costs the same.
+    const bool hatched = state.range(0) != FillSolid;
+    target.FillStyle = int(state.range(0));
     for (auto _ : state) {
         const Color current = colours[turn];
-        turn ^= 1;
+        if (!hatched)
+            turn ^= 1;
         target.FillColor = colours[turn];
         target.ExtFloodFill(CanvasWidth / 2, CanvasHeight / 2, current, FloodFillSurface);
     }
 }
-BENCHMARK(BM_FloodFillWholeSurface)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FloodFillWholeSurface)->ArgName("style")->Arg(FillSolid)->Arg(FillDiagonalCross)->Unit(benchmark::kMillisecond);
 
 // A rubber-band move: remove the old preview, draw the new one.
 void BM_XorLinePreviewDrawAndRemove(benchmark::State &state)

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <vector>
 
 namespace pinxel {
 namespace {
@@ -103,6 +104,60 @@ TEST(FloodFill, OutsideOrOnAnotherColourOrTransparentDoesNothing)
     s.FillStyle = FillTransparent;
     s.ExtFloodFill(3, 3, White, FloodFillSurface);
     EXPECT_TRUE(sameImage(before, s.Image()));
+}
+
+// The fill as the documents describe it, pixel by pixel: every pixel reached
+// through 4-neighbours inside the area, painted where the fill style covers it.
+QImage referenceFill(QImage picture, int x, int y, QRgb key, bool surface, int style, QRgb ink)
+{
+    const auto inside = [&](int px, int py) { return (picture.pixel(px, py) == key) == surface; };
+    if (!inside(x, y))
+        return picture;
+    std::vector<std::vector<bool>> seen(size_t(picture.height()), std::vector<bool>(size_t(picture.width())));
+    std::vector<QPoint> todo{QPoint(x, y)};
+    std::vector<QPoint> area;
+    while (!todo.empty()) {
+        const QPoint p = todo.back();
+        todo.pop_back();
+        if (!QRect(QPoint(), picture.size()).contains(p) || seen[size_t(p.y())][size_t(p.x())] || !inside(p.x(), p.y()))
+            continue;
+        seen[size_t(p.y())][size_t(p.x())] = true;
+        area.push_back(p);
+        todo.insert(todo.end(), {p + QPoint(1, 0), p - QPoint(1, 0), p + QPoint(0, 1), p - QPoint(0, 1)});
+    }
+    for (const QPoint &p : area)
+        if (hatchCovers(style, p.x(), p.y()))
+            picture.setPixel(p, ink);
+    return picture;
+}
+
+TEST(FloodFill, MatchesThePixelByPixelFillOnEveryRowLength)
+{
+    // Three colours in blobs, so areas wind across word boundaries of the rows.
+    for (const int width : {1, 63, 64, 65, 130, 200}) {
+        QImage picture(width, 40, QImage::Format_RGB32);
+        const QImage noise = test::randomImage(width / 3 + 1, 14, unsigned(width));
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < width; ++x)
+                picture.setPixel(x, y, 0xFF000000u | 0x3F3F3Fu * ((noise.pixel(x / 3, y / 3) >> 3) % 3));
+        for (const bool surface : {true, false}) {
+            for (const int style : {int(FillSolid), int(FillDiagonalCross)}) {
+                for (const QPoint seed : {QPoint(0, 0), QPoint(width / 2, 20), QPoint(width - 1, 39)}) {
+                    SCOPED_TRACE(testing::Message() << width << " surface " << surface << " style " << style);
+                    PictureSurface s;
+                    s.setScaleMode(ScalePixels);
+                    s.AutoSize = true;
+                    s.setPicture(picture);
+                    s.FillStyle = style;
+                    s.FillColor = Red;
+                    const QRgb key = surface ? picture.pixel(seed) : 0xFF3F3F3Fu;
+                    s.ExtFloodFill(seed.x(), seed.y(), fromQRgb(key), surface ? FloodFillSurface : FloodFillBorder);
+                    ASSERT_TRUE(sameImage(s.Image(), referenceFill(picture, seed.x(), seed.y(), key, surface, style,
+                                                                   toQRgb(Red))));
+                }
+            }
+        }
+    }
 }
 
 TEST(PaintPicture, CopiesClipsStretchesAndMirrors)
