@@ -17,6 +17,7 @@ void EditPath::apply(const Change &change)
         applyToCanvas(change);
         return;
     }
+    m_site.showActualSize();
     m_site.DrawSelectionRect();
     change(*selection);
     m_site.DrawSelectionRect();
@@ -24,6 +25,7 @@ void EditPath::apply(const Change &change)
 
 void EditPath::applyToCanvas(const Change &change)
 {
+    m_site.showActualSize();
     const QSize before = outerSize(m_site.canvas());
     m_site.finishAction();
     change(m_site.canvas());
@@ -34,7 +36,7 @@ void EditPath::applyToCanvas(const Change &change)
 
 void EditPath::record()
 {
-    m_ring.SetImageBuffer();
+    m_ring.SetImageBuffer(m_site.pictureAtActualSize());
 }
 
 }  // namespace pinxel

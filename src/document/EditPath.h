@@ -19,6 +19,11 @@ class EditSite {
 public:
     virtual ~EditSite() = default;
     virtual PictureSurface &canvas() = 0;
+    // The picture at its real size: the canvas, or the zoom store while the
+    // view is zoomed. Undo steps record it, so that they never keep a view.
+    virtual const PictureSurface &pictureAtActualSize() = 0;
+    // Returns a zoomed view to actual size, before a command changes the picture.
+    virtual void showActualSize() = 0;
     // The floating selection's surface while it shows, else nullptr.
     virtual PictureSurface *shownSelection() = 0;
     // Completes pending work on the canvas (an open polygon, a curve, text).
@@ -37,13 +42,15 @@ public:
 
     // A command's change: on the floating selection while it shows (its
     // marquee toggled off before and on after), else on the canvas after
-    // the finish action, recorded as one undo step.
+    // the finish action, recorded as one undo step. Either works on the
+    // picture at actual size: a zoomed view returns to it first.
     void apply(const Change &change);
     // A change of the whole canvas, whether a selection floats or not
     // (Clear): the finish action first, then the change, as one undo step.
     void applyToCanvas(const Change &change);
     // A change already made on the canvas (a dropped selection, the end of
-    // a resize drag, which lay themselves out): its undo step.
+    // a resize drag, which lay themselves out, a tool's stroke): its undo
+    // step, of the picture at actual size.
     void record();
 
 private:

@@ -68,7 +68,7 @@ void UndoRing::ClearImageBuffer()
     }
 }
 
-void UndoRing::SetImageBuffer()
+void UndoRing::SetImageBuffer(const PictureSurface &picture)
 {
     try {
         EditorState &s = m_state;
@@ -76,7 +76,7 @@ void UndoRing::SetImageBuffer()
         auto &slot = picBuffer[size_t(s.UndoCurrent)];
         if (!slot)
             slot = hiddenSlot();
-        recordInto(*slot, m_canvas);
+        recordInto(*slot, picture);
         s.UndoNewest = s.UndoCurrent;
         if (s.UndoOldest == s.UndoCurrent)
             s.UndoOldest = pinxel::stepForward(s.UndoOldest);  // the ring wrapped onto the oldest snapshot

@@ -22,10 +22,11 @@ public:
 
     // A new history holding only the canvas as it is.
     void ClearImageBuffer();
-    // Records the canvas as the newest step and marks the picture changed.
-    // Only the tool box and the edit path call it, so no change records twice
-    // or forgets to.
-    void SetImageBuffer();
+    // Records the picture (the canvas, or the zoom store while the view is
+    // zoomed) as the newest step and marks the picture changed. Only the
+    // edit path calls it, so no change records twice or forgets to.
+    void SetImageBuffer(const PictureSurface &picture);
+    void SetImageBuffer() { SetImageBuffer(m_canvas); }
 
     // One step back or forward, the canvas taking that snapshot's pixels and size.
     void stepBack();

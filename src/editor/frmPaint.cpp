@@ -7,6 +7,7 @@
 #include "document/mdlGeneral.h"
 #include "pinxel/Screen.h"
 #include "view/CanvasTextBox.h"
+#include "view/CanvasViewport.h"
 #include "view/CurveHandle.h"
 #include "view/ResizeHandle.h"
 #include "view/StatusBar.h"
@@ -118,8 +119,14 @@ void frmPaint::createElements()
     picPaint.AutoSize = true;
     picPaint.Move(855, 0, 6400, 6000);
     picPaint.Cls();
-    picPaintView = new SurfaceView(&picPaint, client);
+    // It lies in the area the panels leave, placed in the client area's twips.
+    canvasViewport = new CanvasViewport(client);
+    picPaintView = new SurfaceView(&picPaint, canvasViewport);
     picPaintView->setObjectName(QStringLiteral("picPaint"));
+    connect(canvasViewport, &CanvasViewport::moved, this, [this] {
+        picPaintView->setContainerOffset(canvasViewport->fromClient(QPoint()));
+        AdjustPaintResizeBox();
+    });
 
     // The floating selection lies on the canvas, placed in canvas pixels.
     picSelect.ContainerScaleMode = ScalePixels;
@@ -173,7 +180,7 @@ void frmPaint::createElements()
 
     const Qt::CursorShape handleShapes[] = {Qt::SizeHorCursor, Qt::SizeVerCursor, Qt::SizeFDiagCursor};
     for (size_t i = 0; i < picPaintResize.size(); ++i) {
-        picPaintResize[i] = new ResizeHandle(handleShapes[i], client);
+        picPaintResize[i] = new ResizeHandle(handleShapes[i], canvasViewport);
         picPaintResize[i]->setObjectName(QStringLiteral("picPaintResize(%1)").arg(i));
     }
 
@@ -315,12 +322,12 @@ void frmPaint::SetToolCursor()
     const QString file = QString::fromLatin1(toolRow(CurrentTool).cursorFile);
     if (file.isEmpty()) {
         picPaintView->setCursor(Qt::ArrowCursor);
+        canvasPointerFile.clear();
         return;
     }
     // A missing or unreadable pointer file keeps the previous pointer, silently.
     try {
-        HostServices &host = HostServices::current();
-        picPaintView->setCursor(host.LoadCursor(host.AppPath() + QStringLiteral("/Cursors/") + file));
+        setCanvasPointer(file);
     } catch (const Error &) {
     }
 }

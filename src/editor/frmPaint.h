@@ -53,6 +53,7 @@ class QEventLoop;
 namespace pinxel {
 
 class CanvasTextBox;
+class CanvasViewport;
 class CurveHandle;
 class StatusBar;
 
@@ -85,6 +86,9 @@ public:
     PictureSurface picClipboard;
     SurfaceView *picSelectView = nullptr;
     QWidget *client = nullptr;  // the area below the menu bar, laid out in twips
+    // The area of the client that the panels and scroll bars leave: the canvas
+    // and its resize handles lie in it, clipped to it.
+    CanvasViewport *canvasViewport = nullptr;
     QFrame *fraTools = nullptr;
     QFrame *fraColor = nullptr;
     QFrame *fraScroll = nullptr;
@@ -145,6 +149,10 @@ public:
     void picPaintResize_MouseMove(int Index, int Button, int Shift, double X, double Y);
     void picPaintResize_MouseUp(int Index, int Button, int Shift, double X, double Y);
     void SetZoomView(std::int32_t x, std::int32_t y, Flag reset) override;
+    // The wheel over the canvas (X, Y in canvas pixels): scrolls, sideways
+    // with Shift; with Ctrl zooms about the pointer while a tool that keeps
+    // the zoomed view is current.
+    void picPaint_MouseWheel(int Delta, int Shift, double X, double Y);
 
     // --- Status bar (frmPaintStatus.cpp).
     void UpdateStatusBar(int intInfo, double X, double Y, int intPercentage, Flag blnClear);
@@ -208,6 +216,8 @@ public:
     // --- Colours held by the two swatches.
     Color foregroundColor() const override;
     Color fillColor() const override;
+    void setForegroundColor(Color color) override;
+    void setFillColor(Color color) override;
     QLabel *lblForeColor = nullptr;
     QLabel *lblFillColor = nullptr;
     static void setSwatchColor(QLabel *swatch, Color color);
@@ -255,6 +265,14 @@ public:
     // it does when a user clicks elsewhere.
     void focusCanvas() override;
     PictureSurface *shownSelection() override;
+    PictureSurface &zoomStore() override;
+    const PictureSurface &pictureAtActualSize() override;
+    void showActualSize() override;
+    ScrollPosition scrollPosition(ScrollAxis axis) const override;
+    void scrollTo(ScrollAxis axis, int value) override;
+    void setCanvasPointer(const QString &file) override;
+    // The file of the canvas's pointer in the "Cursors" folder; empty for the arrow.
+    QString canvasPointerFile;
     void finishAction() override;
     void layOut() override;
 
@@ -278,6 +296,7 @@ private:
     QAction *addItem(QMenu *menu, const QString &name, const QString &caption, const QKeySequence &shortcut = {},
                      std::function<void()> click = {});
     void wireEvents();
+    void zoomAbout(bool out, double X, double Y);
     void placeClient();
 
     std::map<QString, QMenu *> m_menus;

@@ -6,6 +6,7 @@
 #include "editor/frmPaint.h"
 
 #include "view/CanvasTextBox.h"
+#include "view/CanvasViewport.h"
 #include "view/CurveHandle.h"
 #include "view/MouseRelay.h"
 #include "view/ResizeHandle.h"
@@ -35,6 +36,14 @@ void frmPaint::wireEvents()
     e.addMouse(QStringLiteral("picPaint.MouseUp"), picPaintView, &SurfaceView::MouseUp, this,
                mouse(&frmPaint::picPaint_MouseUp));
     e.add(QStringLiteral("picPaint.DblClick"), picPaintView, &SurfaceView::DblClick, this, [this] { picPaint_DblClick(); });
+    e.add(QStringLiteral("picPaint.MouseWheel"), 4, [this](const ElementEvents::Args &a) {
+        picPaint_MouseWheel(int(a[0]), int(a[1]), a[2], a[3]);
+    });
+    connect(canvasViewport, &CanvasViewport::Wheel, this, [this](int delta, int shift, bool sideways, QPoint at) {
+        const int border = picPaint.borderPixels();
+        const QPoint pixel = at - picPaintView->pos() - QPoint(border, border);
+        picPaint_MouseWheel(delta, sideways ? shift | 1 : shift, pixel.x(), pixel.y());
+    });
     e.add(QStringLiteral("picPaint.KeyUp"), 2, [this](const ElementEvents::Args &a) { picPaint_KeyUp(int(a[0]), int(a[1])); });
     connect(picPaintView, &SurfaceView::KeyUp, this, &frmPaint::picPaint_KeyUp);
     e.addMouse(QStringLiteral("picSelect.MouseDown"), picSelectView, &SurfaceView::MouseDown, this,

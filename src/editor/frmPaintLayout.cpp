@@ -1,16 +1,22 @@
 // The window's layout in twips: tool palette on the left, colour palette and
 // status bar at the bottom, the canvas between them with scroll bars that
-// appear only when it does not fit, the three resize handles, and the zoom view.
+// appear only when it does not fit, the three resize handles, the zoom view,
+// and the wheel over the canvas.
 
 #include "editor/frmPaint.h"
 
 #include "document/mdlGeneral.h"
+#include "imaging/mdlEffect.h"
 #include "pinxel/Screen.h"
+#include "view/CanvasViewport.h"
+#include "tools/ToolTable.h"
+#include "tools/ZoomTool.h"
 #include "view/StatusBar.h"
 
 #include <QFrame>
 #include <QScrollBar>
 
+#include <algorithm>
 #include <cmath>
 
 namespace pinxel {
@@ -22,11 +28,20 @@ constexpr double ColorHeight = 860;
 constexpr double BarThickness = 255;
 constexpr double MinimumHeight = 2800;
 constexpr double HandleSize = 70;
+constexpr double WheelNotchUnits = 100;  // scroll units of 10 twips
 
 int px(double twips, double perPixel) { return int(roundHalfEven(twips / perPixel)); }
 
 // A scroll maximum: the overhang in units of 10 twips, nearest, as a 16-bit value.
 int scrollMaximum(double overhang) { return toInt16(overhang / 10.0); }
+
+// A bar's value at a share of its maximum, nearest, within its range (a
+// share that is no number, from a canvas no larger than the view, is 0).
+void scrollToShare(QScrollBar *bar, double share)
+{
+    const double value = std::isnan(share) ? 0.0 : std::clamp(share * bar->maximum(), 0.0, double(bar->maximum()));
+    bar->setValue(int(roundHalfEven(value)));
+}
 
 // A bar's range cannot run below its minimum of 0; the computed maximum, which
 // is negative when the canvas fits, is kept beside it as the bar's "Max".
@@ -95,6 +110,13 @@ void frmPaint::Form_Resize()
         } else {
             fraScroll->hide();
         }
+
+        // The canvas shows right of the tool palette, above the colour
+        // palette, and left of and above the scroll bars.
+        const int right = vscPaint->isVisibleTo(client) ? vscPaint->x() : client->width();
+        const int bottom = hscPaint->isVisibleTo(client) ? hscPaint->y() : fraColor->y();
+        const int left = px(ToolsWidth, tx);
+        canvasViewport->setArea(QRect(left, 0, right - left, bottom));
     } catch (const Error &error) {
         ReportError(ReportDescription, error.description());
     }
@@ -130,10 +152,10 @@ void frmPaint::AdjustPaintResizeBox()
         const double width = picPaint.Width(), height = picPaint.Height();
         const QPoint right(px(left + width, tx), px(top + height / 2, ty));
         const QPoint bottom(px(left + width / 2, tx), px(top + height, ty));
-        const int size = px(HandleSize, tx);
-        picPaintResize[0]->setGeometry(right.x(), right.y(), size, size);
-        picPaintResize[1]->setGeometry(bottom.x(), bottom.y(), size, size);
-        picPaintResize[2]->setGeometry(right.x(), bottom.y(), size, size);
+        const QSize size(px(HandleSize, tx), px(HandleSize, tx));
+        picPaintResize[0]->setGeometry(QRect(canvasViewport->fromClient(right), size));
+        picPaintResize[1]->setGeometry(QRect(canvasViewport->fromClient(bottom), size));
+        picPaintResize[2]->setGeometry(QRect(canvasViewport->fromClient(QPoint(right.x(), bottom.y())), size));
         for (QWidget *handle : picPaintResize)
             handle->raise();
     } catch (const Error &error) {
@@ -190,19 +212,84 @@ void frmPaint::picPaintResize_MouseUp(int, int, int, double, double)
 
 void frmPaint::SetZoomView(std::int32_t x, std::int32_t y, Flag reset)
 {
-    // The zoomed view is built by the Zoom tool together with the resize
-    // effect; until then only the return to actual size has work to do.
-    Q_UNUSED(x);
-    Q_UNUSED(y);
-    if (!isSet(reset) || ZoomFactor == 1.0f)
+    try {
+        if (isSet(reset)) {
+            if (ZoomFactor == 1.0f)
+                return;
+            ZoomFactor = 1.0f;
+            picPaint.setPicture(picZoom.Image());
+            picPaint.Move(picPaint.Left(), picPaint.Top(), picZoom.Width(), picZoom.Height());
+            AdjustPaintResizeBox();
+            Form_Resize();
+            for (QWidget *handle : picPaintResize)
+                handle->show();
+            return;
+        }
+        // The view at ZoomFactor, made from the picture at actual size by
+        // the resize effect; the canvas cannot be resized while zoomed.
+        ResizeFactorX = ZoomFactor;
+        ResizeFactorY = ZoomFactor;
+        for (QWidget *handle : picPaintResize)
+            handle->hide();
+        picPaint.setVisible(false);
+        picPaint.setPicture(picZoom.Image());
+        picPaint.Move(picPaint.Left(), picPaint.Top(), picZoom.Width(), picZoom.Height());
+        ApplyPictureEffect(EffectResize, picPaint, picImageEffect);
+        picPaint.setVisible(true);
+        AdjustPaintResizeBox();
+        Form_Resize();
+
+        // (x, y) to the middle of what shows, as near as the bars go.
+        const bool hShown = hscPaint->isVisibleTo(client), vShown = vscPaint->isVisibleTo(client);
+        if (hShown) {
+            const double visible = Width() - ToolsWidth - (vShown ? BarThickness : 0);
+            scrollToShare(hscPaint, (x - visible / 2) / (picPaint.Width() - visible));
+        }
+        if (vShown) {
+            const double visible = ScaleHeight() - (hShown ? BarThickness : 0) - ColorHeight -
+                                   StatusBar::PixelHeight * twipsPerPixelY();
+            scrollToShare(vscPaint, (y - visible / 2) / (picPaint.Height() - visible));
+        }
+        focusCanvas();
+    } catch (const Error &error) {
+        ReportError(ReportDescription, error.description());
+    }
+}
+
+void frmPaint::picPaint_MouseWheel(int Delta, int Shift, double X, double Y)
+{
+    try {
+        if (Shift & 2) {
+            zoomAbout(Delta < 0, X, Y);
+            return;
+        }
+        // A notch moves the view 1000 twips (the vertical bar's small step).
+        QScrollBar *bar = Shift & 1 ? hscPaint : vscPaint;
+        if (bar->isVisibleTo(client))
+            bar->setValue(bar->value() - int(roundHalfEven(Delta * WheelNotchUnits / 120.0)));
+    } catch (const Error &error) {
+        ReportError(ReportDescription, error.description());
+    }
+}
+
+// One step of the Zoom tool, kept where the pointer is: the picture's point
+// under the pointer stays under it as far as the scroll bars allow.
+void frmPaint::zoomAbout(bool out, double X, double Y)
+{
+    if (isSet(IsDrawing) || !(CurrentTool == ToolZoom || toolRow(CurrentTool).keepsZoomView))
         return;
-    ZoomFactor = 1.0f;
-    picPaint.setPicture(picZoom.Image());
-    picPaint.Move(picPaint.Left(), picPaint.Top(), picZoom.Width(), picZoom.Height());
-    AdjustPaintResizeBox();
-    Form_Resize();
-    for (QWidget *handle : picPaintResize)
-        handle->show();
+    const double tx = twipsPerPixelX(), ty = twipsPerPixelY();
+    const QPointF pointer(picPaint.Left() + X * tx, picPaint.Top() + Y * ty);  // in the client's twips
+    const std::optional<QPoint> at = toolBox.toolAs<ZoomTool>(ToolZoom).step(out, X, Y);
+    if (!at)
+        return;
+    SetZoomView(at->x(), at->y(), FlagFalse);
+    if (hscPaint->isVisibleTo(client))
+        hscPaint->setValue(int(roundHalfEven(std::clamp((ToolsWidth - pointer.x() + at->x()) / 10.0, 0.0,
+                                                        double(hscPaint->maximum())))));
+    if (vscPaint->isVisibleTo(client))
+        vscPaint->setValue(
+            int(roundHalfEven(std::clamp((at->y() - pointer.y()) / 10.0, 0.0, double(vscPaint->maximum())))));
 }
 
 }  // namespace pinxel

@@ -5,9 +5,12 @@
 #include "editor/frmPaint.h"
 
 #include "document/mdlGeneral.h"
+#include "pinxel/Screen.h"
 #include "tools/CurveTool.h"
 #include "view/CanvasTextBox.h"
 #include "view/CurveHandle.h"
+
+#include <QScrollBar>
 
 namespace pinxel {
 
@@ -29,7 +32,9 @@ void frmPaint::picPaint_MouseMove(int Button, int Shift, double X, double Y)
 {
     try {
         toolBox.move(Button, Shift, X, Y);
-        UpdateStatusBar(0, X, Y, 0, FlagFalse);
+        // A pan counts the canvas in twips; the position shows in pixels still.
+        const bool twips = picPaint.ScaleMode() == ScaleTwips;
+        UpdateStatusBar(0, twips ? X / twipsPerPixelX() : X, twips ? Y / twipsPerPixelY() : Y, 0, FlagFalse);
     } catch (const Error &error) {
         ReportError(ReportDescription, error.description());
     }
@@ -98,6 +103,27 @@ HostServices &frmPaint::host() { return HostServices::current(); }
 CanvasElement &frmPaint::curveHandle(int index) { return *imgBezier.at(size_t(index)); }
 TextBox &frmPaint::textBox() { return *txtText; }
 PictureSurface *frmPaint::shownSelection() { return m_selection.shown() ? &picSelect : nullptr; }
+PictureSurface &frmPaint::zoomStore() { return picZoom; }
+const PictureSurface &frmPaint::pictureAtActualSize() { return ZoomFactor == 1.0f ? picPaint : picZoom; }
+void frmPaint::showActualSize() { SetZoomView(0, 0, FlagTrue); }
+
+ScrollPosition frmPaint::scrollPosition(ScrollAxis axis) const
+{
+    const QScrollBar *bar = axis == ScrollAxis::Horizontal ? hscPaint : vscPaint;
+    return {bar->isVisibleTo(client), bar->value(), bar->minimum(), bar->maximum()};
+}
+
+void frmPaint::scrollTo(ScrollAxis axis, int value)
+{
+    (axis == ScrollAxis::Horizontal ? hscPaint : vscPaint)->setValue(value);
+}
+
+void frmPaint::setCanvasPointer(const QString &file)
+{
+    HostServices &host = HostServices::current();
+    picPaintView->setCursor(host.LoadCursor(host.AppPath() + QStringLiteral("/Cursors/") + file));
+    canvasPointerFile = file;
+}
 void frmPaint::finishAction() { picPaint_DblClick(); }
 
 void frmPaint::layOut()

@@ -26,7 +26,12 @@ void frmPaint::DropSelection()
     }
 }
 
-QImage frmPaint::composedPicture() const { return m_selection.composedPicture(); }
+// While zoomed no selection floats (choosing the zoom's tools dropped it),
+// and the picture is the one kept at actual size.
+QImage frmPaint::composedPicture() const
+{
+    return ZoomFactor == 1.0f ? m_selection.composedPicture() : picZoom.Image();
+}
 
 void frmPaint::picSelect_MouseDown(int Button, int Shift, double X, double Y)
 {

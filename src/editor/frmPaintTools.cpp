@@ -4,6 +4,7 @@
 
 #include "document/mdlGeneral.h"
 #include "tools/ToolTable.h"
+#include "tools/ZoomTool.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -43,10 +44,8 @@ void frmPaint::optTools_Click(int Index)
         m_filterMenuShownByPress = false;
         if (CurrentTool == ToolFilterBrush && !shownByPress)
             showFilterMenu();
-        if (CurrentTool == ToolZoom && ZoomFactor == 1.0f) {
-            picZoom.Move(0, 0, picPaint.Width(), picPaint.Height());
-            picZoom.copyPicture(picPaint.Image());
-        }
+        if (CurrentTool == ToolZoom && ZoomFactor == 1.0f)
+            fillZoomStore(picZoom, picPaint);
         if (CurrentTool != ToolSelectArea)
             DropSelection();
         if (!row.keepsZoomView)
@@ -82,6 +81,8 @@ void frmPaint::showFilterMenu()
 
 Color frmPaint::foregroundColor() const { return fromQRgb(lblForeColor->palette().color(QPalette::Window).rgb()); }
 Color frmPaint::fillColor() const { return fromQRgb(lblFillColor->palette().color(QPalette::Window).rgb()); }
+void frmPaint::setForegroundColor(Color color) { setSwatchColor(lblForeColor, color); }
+void frmPaint::setFillColor(Color color) { setSwatchColor(lblFillColor, color); }
 
 void frmPaint::setSwatchColor(QLabel *swatch, Color color)
 {

@@ -7,6 +7,7 @@
 namespace pinxel {
 
 void Tool::press(int, int, int) {}
+void Tool::pressRight(int, double, double) {}
 void Tool::move(int, double, double) {}
 void Tool::release(int, double, double) {}
 bool Tool::finish() { return false; }

@@ -24,6 +24,8 @@ public:
 
     // A left press at the start point, before the preview pen is set up.
     virtual void press(int shift, int x, int y);
+    // A press with the right button alone; no stroke starts.
+    virtual void pressRight(int shift, double x, double y);
     // A move with the left button alone while a stroke is in progress.
     virtual void move(int shift, double x, double y);
     // The release, with EndX/EndY at the raw release point; the tool box

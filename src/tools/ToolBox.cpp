@@ -57,6 +57,8 @@ void ToolBox::setUpPreviewPen(PreviewPen pen)
 
 void ToolBox::press(int button, int shift, double x, double y)
 {
+    if (button == 2)
+        current().pressRight(shift, x, y);
     if (button != 1)
         return;
     EditorState &s = m_ctx.state();

@@ -19,10 +19,10 @@ const ToolRow Rows[ToolCount] = {
      "Press and hold down SHIFT to select a square part", makeSelectArea},
     {"Pick Color", 1, 0, "pick.cur", PanelNone, NoPen, true, true, false,
      "Picks up a foreground color (click) or background color (right-click) from the picture for drawing",
-     nullptr, nullptr},
+     nullptr, makePickColor},
     {"Eraser", 2, 1, "eraser.cur", Width, NoPen, true, false, false,
      "Erases a partion of the picture using the selected eraser width", nullptr, makeEraser},
-    {"Fill", 1, 1, "fill.cur", PanelNone, NoPen, true, false, false, "Fills an area", nullptr, nullptr},
+    {"Fill", 1, 1, "fill.cur", PanelNone, NoPen, true, false, false, "Fills an area", nullptr, makeFill},
     {"Pencil", 2, 0, "pencil.cur", Width, NoPen, true, false, false,
      "Draws using a pencil with the selected dot size", nullptr, makePencil},
     {"Line", 4, 0, "cross.cur", Width, Outline, true, false, true,
@@ -54,11 +54,11 @@ const ToolRow Rows[ToolCount] = {
     {"Filter Brush", 3, 1, "filter.cur", Width, NoPen, true, false, false,
      "Apply the selected filter to the image", nullptr, makeFilterBrush},
     {"Zoom", 0, 1, "zoom.cur", PanelNone, Shape, false, false, false,
-     "Zoom in or zoom out the image 1.25x (press and hold down CTRL to zoom out)", nullptr, nullptr},
+     "Zoom in or zoom out the image 1.25x (press and hold down CTRL to zoom out)", nullptr, makeZoom},
     {"Brush", 8, 0, "brush.cur", WidthBrush, NoPen, true, false, false,
      "Draws using a brush with the selected shape", nullptr, makeBrush},
     {"Hand", 8, 1, "handflat.cur", PanelNone, NoPen, true, true, false,
-     "Pan to see other part of the picture", nullptr, nullptr},
+     "Pan to see other part of the picture", nullptr, makeHand},
 };
 // clang-format on
 

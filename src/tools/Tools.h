@@ -19,5 +19,9 @@ std::unique_ptr<Tool> makePolygon(ToolContext &context, int index);
 std::unique_ptr<Tool> makeCurve(ToolContext &context, int index);
 std::unique_ptr<Tool> makeFilterBrush(ToolContext &context, int index);
 std::unique_ptr<Tool> makeBrush(ToolContext &context, int index);
+std::unique_ptr<Tool> makePickColor(ToolContext &context, int index);
+std::unique_ptr<Tool> makeFill(ToolContext &context, int index);
+std::unique_ptr<Tool> makeZoom(ToolContext &context, int index);
+std::unique_ptr<Tool> makeHand(ToolContext &context, int index);
 
 }  // namespace pinxel

@@ -1,7 +1,8 @@
-// The edit path: a command's change goes to the floating selection while it
-// shows (marquee toggled around it, no undo step), else to the canvas after
-// the finish action (one undo step), and the window is laid out again when
-// the canvas changed size.
+// The edit path: a command's change goes, after a zoomed view returned to
+// actual size, to the floating selection while it shows (marquee toggled
+// around it, no undo step), else to the canvas after the finish action (one
+// undo step), and the window is laid out again when the canvas changed size.
+// Undo steps keep the picture at actual size, never a zoomed view.
 
 #include "document/EditPath.h"
 #include "pinxel/PictureSurface.h"
@@ -17,11 +18,14 @@ namespace {
 
 class Site : public EditSite {
 public:
-    PictureSurface picPaint, picSelect;
+    PictureSurface picPaint, picSelect, picZoom;
     bool selectionShown = false;
+    bool zoomed = false;
     std::vector<std::string> calls;
 
     PictureSurface &canvas() override { return picPaint; }
+    const PictureSurface &pictureAtActualSize() override { return zoomed ? picZoom : picPaint; }
+    void showActualSize() override { calls.push_back("actual size"); }
     PictureSurface *shownSelection() override { return selectionShown ? &picSelect : nullptr; }
     void finishAction() override { calls.push_back("finish"); }
     void DrawSelectionRect() override { calls.push_back("marquee"); }
@@ -38,9 +42,9 @@ TEST(EditPathTest, ChoosesTheTargetAndRecordsOrMarksAsTheTargetNeeds)
         int undoSteps;
     };
     const Case cases[] = {
-        {"canvas", false, 0, {"finish", "change canvas"}, 1},
-        {"canvas resized", false, 5, {"finish", "change canvas", "layout"}, 1},
-        {"selection", true, 0, {"marquee", "change selection", "marquee"}, 0},
+        {"canvas", false, 0, {"actual size", "finish", "change canvas"}, 1},
+        {"canvas resized", false, 5, {"actual size", "finish", "change canvas", "layout"}, 1},
+        {"selection", true, 0, {"actual size", "marquee", "change selection", "marquee"}, 0},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
@@ -89,6 +93,26 @@ TEST(EditPathTest, ARecordedChangeIsOneUndoStepThatRestoresItsSize)
     EXPECT_EQ(site.picPaint.pixelWidth(), 30);
     EXPECT_EQ(site.picPaint.GetPixel(25, 5), 0x0000FF);
     EXPECT_EQ(told, (std::vector<std::pair<bool, bool>>{{false, false}, {true, false}, {false, true}, {true, false}}));
+}
+
+TEST(EditPathTest, AStepRecordedWhileZoomedKeepsThePictureAtActualSize)
+{
+    Site site;
+    for (PictureSurface *surface : {&site.picPaint, &site.picZoom}) {
+        surface->setScaleMode(ScalePixels);
+        surface->AutoSize = true;
+    }
+    holdPicture(site.picZoom, filledImage(20, 10, 0x0000FF));
+    holdPicture(site.picPaint, filledImage(50, 25, 0x0000FF));  // the view, 2.5 times
+    EditorState state;
+    UndoRing ring(state, site.picPaint);
+    ring.ClearImageBuffer();
+    EditPath path(site, ring);
+    site.zoomed = true;
+    path.record();
+    ring.stepBack();
+    ring.stepForward();
+    EXPECT_TRUE(sameImage(site.picPaint.Image(), filledImage(20, 10, 0x0000FF)));
 }
 
 }  // namespace

@@ -15,6 +15,7 @@ using LayoutTest = EditorFixture;
 
 bool shown(const QWidget *widget) { return widget->isVisibleTo(widget->parentWidget()); }
 int px(double twips) { return int(roundHalfEven(twips / twipsPerPixelX())); }
+QPoint inClient(const QWidget *handle) { return handle->mapTo(frmPaint::instance().client, QPoint()); }
 
 TEST_F(LayoutTest, AWindowBelowTheMinimumHeightSpringsBackAndItsWidthShrinksFreely)
 {
@@ -83,7 +84,7 @@ TEST_F(LayoutTest, ALargeCanvasShowsBothBarsTheCornerFrameAndScrolls)
     script().run(QStringLiteral("vscPaint.Change 7"));
     EXPECT_EQ(w().picPaint.Left(), 805);
     EXPECT_EQ(w().picPaint.Top(), -70);
-    EXPECT_EQ(w().picPaintResize[0]->x(), px(805 + w().picPaint.Width()));
+    EXPECT_EQ(inClient(w().picPaintResize[0]).x(), px(805 + w().picPaint.Width()));
 
     // A smaller canvas lowers the maxima below the values: the canvas moves back.
     script().run(QStringLiteral("canvas 20 20"));
@@ -99,9 +100,9 @@ TEST_F(LayoutTest, HandlesSitOnTheCanvasEdges)
     script().run(QStringLiteral("canvas 100 60"));
     const double l = w().picPaint.Left(), t = w().picPaint.Top();
     const double cw = w().picPaint.Width(), ch = w().picPaint.Height();
-    EXPECT_EQ(w().picPaintResize[0]->pos(), QPoint(px(l + cw), px(t + ch / 2)));
-    EXPECT_EQ(w().picPaintResize[1]->pos(), QPoint(px(l + cw / 2), px(t + ch)));
-    EXPECT_EQ(w().picPaintResize[2]->pos(), QPoint(px(l + cw), px(t + ch)));
+    EXPECT_EQ(inClient(w().picPaintResize[0]), QPoint(px(l + cw), px(t + ch / 2)));
+    EXPECT_EQ(inClient(w().picPaintResize[1]), QPoint(px(l + cw / 2), px(t + ch)));
+    EXPECT_EQ(inClient(w().picPaintResize[2]), QPoint(px(l + cw), px(t + ch)));
 }
 
 class ResizeDragTest : public EditorFixture {
@@ -137,7 +138,7 @@ TEST_F(ResizeDragTest, TheCornerChangesBothLiveAndTheDragIsOneUndoStep)
     w().picPaintResize_MouseUp(2, 1, 0, 60, 75);
     EXPECT_EQ(w().UndoCurrent, 1);
     EXPECT_EQ(w().IsDirty, FlagTrue);
-    EXPECT_EQ(w().picPaintResize[2]->pos(),
+    EXPECT_EQ(inClient(w().picPaintResize[2]),
               QPoint(px(w().picPaint.Left() + w().picPaint.Width()), px(w().picPaint.Top() + w().picPaint.Height())));
 }
 
