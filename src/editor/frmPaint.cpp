@@ -152,7 +152,10 @@ void frmPaint::createElements()
     }
     picClipboard.AutoSize = true;
     picClipboard.setVisible(false);
+    // The zoom store keeps the canvas's outer size; with the canvas's border
+    // its pixels are exactly the picture's.
     picZoom.setVisible(false);
+    picZoom.setBorderStyle(1);
     picImageEffect.setVisible(false);
     picImageEffect.AutoSize = true;
 

@@ -238,6 +238,11 @@ void frmPaint::SetZoomView(std::int32_t x, std::int32_t y, Flag reset)
         picPaint.setVisible(true);
         AdjustPaintResizeBox();
         Form_Resize();
+        // Steps out and in again can land on exactly 1: actual size, resizable.
+        if (ZoomFactor == 1.0f) {
+            for (QWidget *handle : picPaintResize)
+                handle->show();
+        }
 
         // (x, y) to the middle of what shows, as near as the bars go.
         const bool hShown = hscPaint->isVisibleTo(client), vShown = vscPaint->isVisibleTo(client);

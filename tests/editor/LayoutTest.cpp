@@ -4,8 +4,12 @@
 #include "support/EditorFixture.h"
 
 #include "pinxel/Screen.h"
+#include "view/CanvasViewport.h"
+#include "view/StatusBar.h"
 
+#include <QAbstractButton>
 #include <QFrame>
+#include <QLabel>
 #include <QScrollBar>
 
 namespace pinxel::test {
@@ -103,6 +107,60 @@ TEST_F(LayoutTest, HandlesSitOnTheCanvasEdges)
     EXPECT_EQ(inClient(w().picPaintResize[0]), QPoint(px(l + cw), px(t + ch / 2)));
     EXPECT_EQ(inClient(w().picPaintResize[1]), QPoint(px(l + cw / 2), px(t + ch)));
     EXPECT_EQ(inClient(w().picPaintResize[2]), QPoint(px(l + cw), px(t + ch)));
+}
+
+TEST_F(LayoutTest, TheCanvasNeverCoversThePanelsNorTakesTheirClicks)
+{
+    open(true);
+    script().run(QStringLiteral("canvas 3000 2000"));
+    w().setWidth(490 * 15.0);
+    QWidget *client = w().client;
+    const auto centre = [client](QWidget *widget) { return widget->mapTo(client, widget->rect().center()); };
+    const auto onCanvas = [&](QPoint at) {
+        QWidget *hit = client->childAt(at);
+        return hit && (hit == w().canvasViewport || w().canvasViewport->isAncestorOf(hit));
+    };
+    for (const bool scrolled : {false, true}) {
+        SCOPED_TRACE(scrolled);
+        w().hscPaint->setValue(scrolled ? w().hscPaint->maximum() : 0);
+        w().vscPaint->setValue(scrolled ? w().vscPaint->maximum() : 0);
+        ASSERT_TRUE(shown(w().fraScroll));
+        for (QWidget *panel : {static_cast<QWidget *>(w().optTools[ToolLine]), static_cast<QWidget *>(w().lblColor[5]),
+                               static_cast<QWidget *>(w().sta), static_cast<QWidget *>(w().hscPaint),
+                               static_cast<QWidget *>(w().vscPaint), static_cast<QWidget *>(w().fraScroll)})
+            EXPECT_FALSE(onCanvas(centre(panel))) << panel->objectName().toStdString();
+        EXPECT_FALSE(onCanvas(QPoint(client->width() - 2, 5))) << "right of the vertical bar";
+        EXPECT_FALSE(onCanvas(QPoint(client->width() / 2, w().hscPaint->geometry().bottom() + 2))) << "below the bar";
+        EXPECT_TRUE(onCanvas(centre(w().canvasViewport)));
+    }
+}
+
+TEST_F(LayoutTest, TheWheelScrollsAndWithCtrlZoomsAboutThePointer)
+{
+    open(true);
+    script().run(QStringLiteral("canvas 1000 1000"));
+    QScrollBar *h = w().hscPaint, *v = w().vscPaint;
+    script().run(QStringLiteral("picPaint.MouseWheel -120 0 10 10"));  // a notch towards the user: down
+    EXPECT_EQ(v->value(), 100);
+    script().run(QStringLiteral("picPaint.MouseWheel -120 1 10 10"));  // Shift: sideways
+    EXPECT_EQ(h->value(), 100);
+    script().run(QStringLiteral("picPaint.MouseWheel 1200 0 10 10"));
+    EXPECT_EQ(v->value(), 0) << "within the bar's range";
+
+    script().run(QStringLiteral("picPaint.MouseWheel 120 2 300 300"));  // Ctrl with the pencil: nothing
+    EXPECT_EQ(w().ZoomFactor, 1.0f);
+    selectTool(ToolHand);
+    const double tx = twipsPerPixelX();
+    const QPointF before(w().picPaint.Left() + 300 * tx, w().picPaint.Top() + 300 * tx);
+    script().run(QStringLiteral("picPaint.MouseWheel 120 2 300 300"));
+    EXPECT_EQ(w().ZoomFactor, 1.25f);
+    // The picture's point under the pointer stays under it.
+    EXPECT_NEAR(w().picPaint.Left() + 375 * tx, before.x(), 10);
+    EXPECT_NEAR(w().picPaint.Top() + 375 * tx, before.y(), 10);
+    EXPECT_TRUE(w().picPaintResize[2]->isHidden()) << "no resizing while zoomed";
+    script().run(QStringLiteral("picPaint.MouseWheel -120 2 375 375"));
+    EXPECT_EQ(w().ZoomFactor, 1.0f);
+    EXPECT_FALSE(w().picPaintResize[2]->isHidden()) << "back at actual size";
 }
 
 class ResizeDragTest : public EditorFixture {
