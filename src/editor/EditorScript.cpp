@@ -415,6 +415,16 @@ const StateField StateFields[] = {
                                        {QStringLiteral("underline"), font.underline()},
                                        {QStringLiteral("strikethrough"), font.strikeOut()}});
      }},
+    // The zoom store, and the canvas's pointer file ("" for the arrow).
+    {"picZoom",
+     [](const frmPaint &w) {
+         const PictureSurface &z = w.picZoom;
+         return QJsonValue(QJsonObject{{QStringLiteral("width"), z.pixelWidth()},
+                                       {QStringLiteral("height"), z.pixelHeight()},
+                                       {QStringLiteral("widthTwips"), z.Width()},
+                                       {QStringLiteral("heightTwips"), z.Height()}});
+     }},
+    {"pointer", [](const frmPaint &w) { return QJsonValue(w.canvasPointerFile); }},
     {"hscPaint", [](const frmPaint &w) { return QJsonValue(scrollBarState(w.hscPaint)); }},
     {"vscPaint", [](const frmPaint &w) { return QJsonValue(scrollBarState(w.vscPaint)); }},
     {"window",

@@ -15,7 +15,10 @@ constexpr double LargestZoomTwips = 100000;
 void fillZoomStore(PictureSurface &store, const PictureSurface &canvas)
 {
     store.Move(0, 0, canvas.Width(), canvas.Height());
-    store.copyPicture(canvas.Image());
+    // Back from a zoom with nothing drawn since, the canvas still shares the
+    // store's pixels: there is nothing to copy.
+    if (store.Image().constBits() != canvas.Image().constBits())
+        store.copyPicture(canvas.Image());
 }
 
 std::optional<QPoint> ZoomTool::step(bool out, double x, double y)

@@ -96,6 +96,19 @@ TEST(EffectTest, FlipsAndInversionAreExactAndUndoThemselves)
               qRgb(0, 255, 255));
 }
 
+// The largest difference of one channel between two pictures of one size.
+int worstDifference(const QImage &expected, const QImage &actual)
+{
+    int worst = 0;
+    for (int y = 0; y < expected.height(); ++y)
+        for (int x = 0; x < expected.width(); ++x) {
+            const QRgb a = expected.pixel(x, y), b = actual.pixel(x, y);
+            worst = std::max({worst, std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                              std::abs(qBlue(a) - qBlue(b))});
+        }
+    return worst;
+}
+
 TEST(EffectTest, ResizeAveragesTheAreaEachPixelCovers)
 {
     for (const QSize size : {QSize(9, 7), QSize(100, 60), QSize(37, 53)})
@@ -108,19 +121,15 @@ TEST(EffectTest, ResizeAveragesTheAreaEachPixelCovers)
                 const int width = ResizedSide(size.width(), ResizeFactorX);
                 const int height = ResizedSide(size.height(), ResizeFactorY);
                 ASSERT_EQ(result.size(), QSize(width, height));
-                const QImage expected = test::referenceResample(picture, width, height);
-                int worst = 0;
-                for (int y = 0; y < height; ++y)
-                    for (int x = 0; x < width; ++x) {
-                        const QRgb a = expected.pixel(x, y), b = result.pixel(x, y);
-                        worst = std::max({worst, std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
-                                          std::abs(qBlue(a) - qBlue(b))});
-                    }
-                EXPECT_LE(worst, 2) << size.width() << " x " << size.height() << " by " << factor << " axes " << axes;
+                EXPECT_LE(worstDifference(test::referenceResample(picture, width, height), result), 2) << size.width() << " x " << size.height() << " by " << factor << " axes " << axes;
                 if (factor == 2.0f && axes == 0) {  // a whole-number enlargement repeats pixels exactly
                     EXPECT_TRUE(sameImage(picture.scaled(width, height), result));
                 }
             }
+    // A picture large enough to be split into bands of rows across threads.
+    ResizeFactorX = ResizeFactorY = 0.8f;
+    const QImage large = randomImage(1600, 1400, 4);
+    EXPECT_LE(worstDifference(test::referenceResample(large, 1280, 1120), applied(EffectResize, large)), 2);
     EXPECT_EQ(ResizedSide(1, 0.25f), 1);
     EXPECT_EQ(ResizedSide(3, 1.75f), 5);
 }
