@@ -124,6 +124,8 @@ inline std::uint64_t spread(QRgb p) { return (p & 0x00FF00FFu) | (std::uint64_t(
 // more), each new pixel's two weights, four lanes each, for one multiply.
 std::vector<__m128i> pairedWeights(const Taps &taps)
 {
+    if (std::all_of(taps.count.begin(), taps.count.end(), [](int count) { return count == 1; }))
+        return {};  // whole-number enlargements copy pixels, faster still
     std::vector<__m128i> paired;
     for (size_t x = 0; x < taps.count.size(); ++x) {
         if (taps.count[x] > 2)
