@@ -217,5 +217,29 @@ TEST_F(ScriptCommandTest, ScriptsShapeCurvesAndTypeAndRestyleText)
     EXPECT_EQ(stamped[QStringLiteral("UndoCurrent")].toInt(), 2);
 }
 
+TEST_F(ScriptCommandTest, ScriptsZoomPanAndPickWithCtrlAndBothButtons)
+{
+    const ToolRun r = run(QStringLiteral(
+        "canvas 1200 900\noptTools(15).MouseDown 1 0 0 0\noptTools(15).Click\n"
+        "picPaint.MouseDown 1 0 600 450\npicPaint.MouseUp 1 0 600 450\n"
+        "picPaint.MouseDown 1 2 10 10\npicPaint.MouseUp 1 2 10 10\npicPaint.MouseDown 1 2 10 10\npicPaint.MouseUp 1 2 10 10\n"
+        "optTools(17).MouseDown 1 0 0 0\noptTools(17).Click\npicPaint.MouseDown 1 0 100 100\n"
+        "picPaint.MouseMove 1 0 1200 1200\nstate\npicPaint.MouseUp 1 0 1200 1200\n"
+        "optTools(1).MouseDown 1 0 0 0\noptTools(1).Click\npicPaint.MouseDown 2 0 5 5\npicPaint.MouseUp 2 0 5 5\nstate\n"));
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    ASSERT_EQ(r.out.size(), 2);
+    const QJsonObject panning = stateOf(r.out[0]);
+    EXPECT_FLOAT_EQ(float(panning[QStringLiteral("ZoomFactor")].toDouble()), 0.8f);
+    EXPECT_EQ(panning[QStringLiteral("picZoom")][QStringLiteral("width")].toInt(), 1200);
+    EXPECT_EQ(panning[QStringLiteral("canvas")][QStringLiteral("width")].toInt(), 960);
+    EXPECT_EQ(panning[QStringLiteral("pointer")].toString(), QStringLiteral("handgrab.cur"));
+    EXPECT_EQ(panning[QStringLiteral("IsDragging")].toInt(), -1);
+    EXPECT_EQ(panning[QStringLiteral("hscPaint")][QStringLiteral("value")].toInt(), 20) << "20 pixels right";
+    const QJsonObject picked = stateOf(r.out[1]);
+    EXPECT_EQ(picked[QStringLiteral("pointer")].toString(), QStringLiteral("pick.cur"));
+    EXPECT_EQ(picked[QStringLiteral("UndoCurrent")].toInt(), 1) << "the pan, not the right-click";
+    EXPECT_FLOAT_EQ(float(picked[QStringLiteral("ZoomFactor")].toDouble()), 0.8f) << "Pick Color keeps the zoom";
+}
+
 }  // namespace
 }  // namespace pinxel::test
