@@ -39,7 +39,7 @@ struct ToolRow {
     bool showsDragSize;      // the status bar shows the dragged size while drawing
     const char *hint;        // the status bar hint
     const char *busyHint;    // while the tool is busy (drawing, an open figure); null: none
-    std::unique_ptr<Tool> (*make)(ToolContext &context, int index);  // null: a tool without behaviour of its own yet
+    std::unique_ptr<Tool> (*make)(ToolContext &context, int index);  // null: no behaviour of its own
 };
 
 // The row of a tool index 0..17; any other index has a row that shows and

@@ -8,6 +8,8 @@
 #include "view/StatusBar.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QWheelEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QScrollBar>
@@ -146,6 +148,13 @@ TEST_F(LayoutTest, TheWheelScrollsAndWithCtrlZoomsAboutThePointer)
     EXPECT_EQ(h->value(), 100);
     script().run(QStringLiteral("picPaint.MouseWheel 1200 0 10 10"));
     EXPECT_EQ(v->value(), 0) << "within the bar's range";
+    // A wheel event reaches the same handler (a real one over the canvas
+    // passes from the canvas to its viewport; Qt does not pass sent ones on).
+    QWheelEvent wheel(QPointF(20, 20), QPointF(20, 20), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(w().canvasViewport, &wheel);
+    EXPECT_EQ(v->value(), 100);
+    v->setValue(0);
 
     script().run(QStringLiteral("picPaint.MouseWheel 120 2 300 300"));  // Ctrl with the pencil: nothing
     EXPECT_EQ(w().ZoomFactor, 1.0f);
