@@ -42,6 +42,13 @@ private:
     std::unique_ptr<EditorScript> m_script;
 };
 
+// Chooses a tool as a click on its button does.
+inline void chooseTool(frmPaint &w, int tool)
+{
+    w.optTools_MouseDown(tool, 1, 0, 0, 0);
+    w.optTools_Click(tool);
+}
+
 // Gathers what the canvas's and the selection's views repaint, in the canvas view's pixels.
 class PaintedArea : public QObject {
 public:

@@ -18,12 +18,6 @@ using namespace pinxel::bench;
 
 namespace {
 
-void chooseTool(frmPaint &w, int tool)
-{
-    w.optTools_MouseDown(tool, 1, 0, 0, 0);
-    w.optTools_Click(tool);
-}
-
 // One move of a stroke with the widest pen; the pointer steps along a row
 // so that every stamp lands on fresh pixels.
 void BM_StampMove(benchmark::State &state, int tool, int brushShape)

@@ -15,12 +15,6 @@ using namespace pinxel::bench;
 
 namespace {
 
-void chooseTool(frmPaint &w, int tool)
-{
-    w.optTools_MouseDown(tool, 1, 0, 0, 0);
-    w.optTools_Click(tool);
-}
-
 void BM_FillWholePicture(benchmark::State &state)
 {
     Editor editor;

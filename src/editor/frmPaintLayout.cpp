@@ -8,9 +8,9 @@
 #include "document/mdlGeneral.h"
 #include "imaging/mdlEffect.h"
 #include "pinxel/Screen.h"
-#include "view/CanvasViewport.h"
 #include "tools/ToolTable.h"
 #include "tools/ZoomTool.h"
+#include "view/CanvasViewport.h"
 #include "view/StatusBar.h"
 
 #include <QFrame>
@@ -35,12 +35,11 @@ int px(double twips, double perPixel) { return int(roundHalfEven(twips / perPixe
 // A scroll maximum: the overhang in units of 10 twips, nearest, as a 16-bit value.
 int scrollMaximum(double overhang) { return toInt16(overhang / 10.0); }
 
-// A bar's value at a share of its maximum, nearest, within its range (a
-// share that is no number, from a canvas no larger than the view, is 0).
-void scrollToShare(QScrollBar *bar, double share)
+// A bar's value, nearest, within its range; no number (a share of a canvas
+// no larger than the view) is 0.
+void setScrollValue(QScrollBar *bar, double value)
 {
-    const double value = std::isnan(share) ? 0.0 : std::clamp(share * bar->maximum(), 0.0, double(bar->maximum()));
-    bar->setValue(int(roundHalfEven(value)));
+    bar->setValue(int(roundHalfEven(std::isnan(value) ? 0.0 : std::clamp(value, 0.0, double(bar->maximum())))));
 }
 
 // A bar's range cannot run below its minimum of 0; the computed maximum, which
@@ -226,11 +225,9 @@ void frmPaint::SetZoomView(std::int32_t x, std::int32_t y, Flag reset)
             return;
         }
         // The view at ZoomFactor, made from the picture at actual size by
-        // the resize effect; the canvas cannot be resized while zoomed.
+        // the resize effect.
         ResizeFactorX = ZoomFactor;
         ResizeFactorY = ZoomFactor;
-        for (QWidget *handle : picPaintResize)
-            handle->hide();
         picPaint.setVisible(false);
         picPaint.setPicture(picZoom.Image());
         picPaint.Move(picPaint.Left(), picPaint.Top(), picZoom.Width(), picZoom.Height());
@@ -238,22 +235,21 @@ void frmPaint::SetZoomView(std::int32_t x, std::int32_t y, Flag reset)
         picPaint.setVisible(true);
         AdjustPaintResizeBox();
         Form_Resize();
-        // Steps out and in again can land on exactly 1: actual size, resizable.
-        if (ZoomFactor == 1.0f) {
-            for (QWidget *handle : picPaintResize)
-                handle->show();
-        }
+        // The canvas cannot be resized while zoomed; steps out and in again
+        // can land on exactly 1, actual size.
+        for (QWidget *handle : picPaintResize)
+            handle->setVisible(ZoomFactor == 1.0f);
 
         // (x, y) to the middle of what shows, as near as the bars go.
         const bool hShown = hscPaint->isVisibleTo(client), vShown = vscPaint->isVisibleTo(client);
         if (hShown) {
             const double visible = Width() - ToolsWidth - (vShown ? BarThickness : 0);
-            scrollToShare(hscPaint, (x - visible / 2) / (picPaint.Width() - visible));
+            setScrollValue(hscPaint, (x - visible / 2) / (picPaint.Width() - visible) * hscPaint->maximum());
         }
         if (vShown) {
             const double visible = ScaleHeight() - (hShown ? BarThickness : 0) - ColorHeight -
                                    StatusBar::PixelHeight * twipsPerPixelY();
-            scrollToShare(vscPaint, (y - visible / 2) / (picPaint.Height() - visible));
+            setScrollValue(vscPaint, (y - visible / 2) / (picPaint.Height() - visible) * vscPaint->maximum());
         }
         focusCanvas();
     } catch (const Error &error) {
@@ -289,12 +285,11 @@ void frmPaint::zoomAbout(bool out, double X, double Y)
     if (!at)
         return;
     SetZoomView(at->x(), at->y(), FlagFalse);
+    // Scrolling puts the canvas at ToolsWidth - 10 x value across and -10 x value down.
     if (hscPaint->isVisibleTo(client))
-        hscPaint->setValue(int(roundHalfEven(std::clamp((ToolsWidth - pointer.x() + at->x()) / 10.0, 0.0,
-                                                        double(hscPaint->maximum())))));
+        setScrollValue(hscPaint, (ToolsWidth - pointer.x() + at->x()) / 10.0);
     if (vscPaint->isVisibleTo(client))
-        vscPaint->setValue(
-            int(roundHalfEven(std::clamp((at->y() - pointer.y()) / 10.0, 0.0, double(vscPaint->maximum())))));
+        setScrollValue(vscPaint, (at->y() - pointer.y()) / 10.0);
 }
 
 }  // namespace pinxel
