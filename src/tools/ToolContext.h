@@ -2,8 +2,8 @@
 // What a tool may use: the canvas, the editor state, the two colours, the
 // floating selection, the edit path's record of an undo step, the viewport
 // (zoom, scroll bars, the canvas's pointer), the host services and the
-// elements on the canvas. The editor window
-// implements it; tools never see the window.
+// elements on the canvas. The editor window implements it; tools never see
+// the window.
 
 #include "document/EditorState.h"
 #include "pinxel/Numeric.h"
