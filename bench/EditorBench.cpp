@@ -99,8 +99,7 @@ void countSelectionBytes(benchmark::State &state)
 // A 2000 x 1500 selection made with the Select Area tool at (100, 100).
 void makeSelection(frmPaint &w)
 {
-    w.optTools_MouseDown(ToolSelectArea, 1, 0, 0, 0);
-    w.optTools_Click(ToolSelectArea);
+    chooseTool(w, ToolSelectArea);
     w.picPaint_MouseDown(1, 0, 99, 99);
     w.picPaint_MouseMove(1, 0, 100 + SelectionWidth, 100 + SelectionHeight);
     w.picPaint_MouseUp(1, 0, 100 + SelectionWidth, 100 + SelectionHeight);
