@@ -2,7 +2,7 @@
 
 #include "control/ComponentServer.h"
 
-#include "control/Dabbler.h"
+#include "pinxel/DabblerWidget.h"
 #include "control/EditProperties.h"
 #include "platform/ComponentRegistry.h"
 #include "pinxel/ComponentRuntime.h"

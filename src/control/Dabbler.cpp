@@ -1,6 +1,6 @@
 // Dabbler: construction, the display of Image1, the event relays and the methods.
 
-#include "control/Dabbler.h"
+#include "pinxel/DabblerWidget.h"
 
 #include "control/ComponentServer.h"
 #include "control/EditorLauncher.h"

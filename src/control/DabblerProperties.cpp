@@ -1,11 +1,12 @@
 // Dabbler: the nine properties, their change notices and their persistence.
 
-#include "control/Dabbler.h"
+#include "pinxel/DabblerWidget.h"
 
 #include "control/FileMenuShown.h"
 #include "control/ImageElement.h"
 #include "control/VariantConversion.h"
 #include "pinxel/Container.h"
+#include "pinxel/Error.h"
 #include "pinxel/HostServices.h"
 #include "pinxel/PropertyBag.h"
 
@@ -29,7 +30,35 @@ constexpr std::int32_t DefaultEditSize = 10000;
 
 QVariant int16Value(std::int16_t value) { return QVariant::fromValue(value); }
 QVariant int32Value(std::int32_t value) { return QVariant::fromValue(value); }
+
+// Runs a setter for the property system: a refused value is logged, never thrown.
+template <typename Set>
+void writeGuarded(const char *property, Set &&set)
+{
+    try {
+        set();
+    } catch (const Error &error) {
+        qWarning("Dabbler.%s: %s", property, qPrintable(error.description()));
+    }
+}
 }  // namespace
+
+void Dabbler::writeAppearance(int appearance)
+{
+    // Values beyond 16 bits are refused as Image1 refuses 2.
+    writeGuarded("Appearance", [&] { setAppearance(appearance == 0 ? 0 : appearance == 1 ? 1 : -1); });
+}
+
+void Dabbler::writeBorderStyle(int style)
+{
+    writeGuarded("BorderStyle", [&] { setBorderStyle(style == 0 ? 0 : style == 1 ? 1 : -1); });
+}
+
+void Dabbler::writePicturefilename(const QString &name)
+{
+    // As in the setter, the name stays stored when its picture cannot be loaded.
+    writeGuarded("picturefilename", [&] { setPicturefilename(name); });
+}
 
 void Dabbler::notify(const QString &name)
 {

@@ -4,7 +4,7 @@
 // canvas into the control once a second while the editor is open, and shows
 // the editor modally.
 
-#include "control/Dabbler.h"
+#include "pinxel/DabblerWidget.h"
 #include "control/EditorLauncher.h"
 #include "control/ImageElement.h"
 #include "editor/frmPaint.h"

@@ -3,7 +3,7 @@
 // tells it, and a fixture with scripted host services, a standard screen and
 // a temporary folder with picture files.
 
-#include "control/Dabbler.h"
+#include "pinxel/DabblerWidget.h"
 #include "pinxel/Container.h"
 #include "pinxel/ScriptedHostServices.h"
 #include "pinxel/Screen.h"

@@ -9,6 +9,7 @@
 #include "platform/MemoryPropertyBag.h"
 
 #include <QMetaClassInfo>
+#include <QMetaProperty>
 
 namespace pinxel::test {
 namespace {
@@ -152,6 +153,47 @@ TEST_F(DabblerProperties, AValueImage1RefusesFailsTheSetWithoutANotice)
     EXPECT_EQ(control->BorderStyle(), 1);
     EXPECT_EQ(control->Appearance(), 0);
     EXPECT_TRUE(container.notices.isEmpty());
+}
+
+TEST_F(DabblerProperties, QtPropertiesWriteThroughTheSettersAndRefuseWithoutThrowing)
+{
+    // Designer and QObject::setProperty see the nine members under their own names.
+    const QMetaObject &meta = Dabbler::staticMetaObject;
+    QStringList names;
+    for (int i = meta.propertyOffset(); i < meta.propertyCount(); ++i)
+        names << QString::fromLatin1(meta.property(i).name());
+    EXPECT_EQ(names, (QStringList{"Appearance", "BorderStyle", "Stretch", "WindowCaption", "picturefilename",
+                                  "EditWidth", "EditHeight", "EditMaximized", "EditMenuFile"}));
+
+    const QString file = pictureFile("q.bmp", filledImage(4, 4, 0x0000FF));
+    struct Case {
+        const char *property;
+        QVariant value;
+        QVariant readBack;  // what the property holds afterwards
+        QStringList notices;
+    };
+    const Case cases[] = {
+        {"Appearance", 1, 1, {"Appearance"}},
+        {"Appearance", 2, 1, {}},  // refused: logged, not thrown, no notice
+        {"BorderStyle", 70000, 1, {}},
+        {"BorderStyle", 0, 0, {"BorderStyle"}},
+        {"EditWidth", 1234, 1234, {"EditWidth"}},
+        {"EditMenuFile", true, true, {"EditMenuFile"}},
+        {"picturefilename", file, file, {"PictureFilename"}},
+        // A missing file keeps its name, as the setter does.
+        {"picturefilename", path("none.bmp"), path("none.bmp"), {"PictureFilename"}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.property);
+        container.notices.clear();
+        EXPECT_NO_THROW(control->setProperty(c.property, c.value));
+        EXPECT_EQ(control->property(c.property), c.readBack);
+        EXPECT_EQ(container.notices, c.notices);
+    }
+    EXPECT_EQ(FileMenuShown, FlagTrue);
+    FileMenuShown = FlagFalse;
+    // Reading the property does not reload: Image1 keeps the last picture it loaded.
+    EXPECT_TRUE(sameImage(filledImage(4, 4, 0x0000FF), control->Image1()->Picture()));
 }
 
 TEST_F(DabblerProperties, EditMenuFileIsCopiedToFileMenuShownBySetterAndRestore)

@@ -3,7 +3,7 @@
 // menu, mirrors the canvas with Timer1 while the editor is open, and leaves
 // the final picture in Image1 when it closes.
 
-#include "control/Dabbler.h"
+#include "pinxel/DabblerWidget.h"
 #include "control/ImageElement.h"
 #include "pinxel/Screen.h"
 

@@ -3,9 +3,15 @@
 // element, Image1, that fills it; Appearance, BorderStyle and Stretch are
 // Image1's own, the six editor settings are members of the control.
 //
+// A host that links the library (find_package(Pinxel), a .ui file from Qt
+// Designer) creates the widget itself; one that creates it by name through the
+// component runtime reaches it through DabblerInterface (pinxel/Dabbler.h).
+// The method Dabbler shares the class's name, so call it through the
+// interface: dabbler->DabblerInterface::Dabbler().
+//
 // The class lives in two files: DabblerProperties.cpp holds the properties
 // and their persistence, Dabbler.cpp the display, the event relays and the
-// methods. Hosts reach it through DabblerInterface (include/pinxel/Dabbler.h).
+// methods.
 
 #include "pinxel/Dabbler.h"
 #include "pinxel/Numeric.h"
@@ -31,6 +37,25 @@ class Dabbler : public QWidget, public DabblerInterface {
     Q_CLASSINFO("Description:MouseMove", "Occurs when the user moves the mouse.")
     Q_CLASSINFO("Description:MouseUp", "Occurs when the user releases the mouse button while an object has the focus.")
     Q_CLASSINFO("Description:Click", "Occurs when the user presses and then releases a mouse button over an object.")
+    // The nine properties in Qt's property system, for Qt Designer and
+    // QObject::setProperty; every write goes through the control's setters.
+    // Appearance, BorderStyle and picturefilename, which can fail, are written
+    // through guards, because no exception may cross Qt's property code: a
+    // refused value or a picture that does not load is logged, as the restore
+    // from a property bag ignores it. Designer marks these three stdset="0" in
+    // a .ui file, so uic's code sets them through the guards too; the other
+    // six it sets by their setters. picturefilename reads the stored name here
+    // without reloading the file, as property browsers read every property on
+    // each refresh.
+    Q_PROPERTY(int Appearance READ Appearance WRITE writeAppearance)
+    Q_PROPERTY(int BorderStyle READ BorderStyle WRITE writeBorderStyle)
+    Q_PROPERTY(bool Stretch READ Stretch WRITE setStretch)
+    Q_PROPERTY(QString WindowCaption READ WindowCaption WRITE setWindowCaption)
+    Q_PROPERTY(QString picturefilename READ storedPictureFilename WRITE writePicturefilename)
+    Q_PROPERTY(int EditWidth READ EditWidth WRITE setEditWidth)
+    Q_PROPERTY(int EditHeight READ EditHeight WRITE setEditHeight)
+    Q_PROPERTY(bool EditMaximized READ EditMaximized WRITE setEditMaximized)
+    Q_PROPERTY(bool EditMenuFile READ EditMenuFile WRITE setEditMenuFile)
 public:
     explicit Dabbler(QWidget *parent = nullptr);
     ~Dabbler() override;
@@ -67,6 +92,9 @@ public:
     void setEditMenuFile(bool shown) override;
     void PicturePrint() override;
 
+    // The picture file name as stored, without the getter's reload.
+    QString storedPictureFilename() const { return m_pictureFilename; }
+
     ImageElement *Image1() const { return m_image; }
     // The one-second mirror of the editor's canvas into Image1; it runs only
     // while Dabbler waits for the modal editor.
@@ -88,6 +116,11 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    // The property system's writers for the setters that can refuse a value.
+    void writeAppearance(int appearance);
+    void writeBorderStyle(int style);
+    void writePicturefilename(const QString &name);
+
     // Tells the container that a property changed, by its storage name.
     void notify(const QString &name);
     // Loads a picture file into Image1 and redraws; an empty name empties it.
