@@ -1,7 +1,7 @@
 #include "HostWindow.h"
 
 #include "FormArea.h"
-#include "PropertyDialog.h"
+#include "platform/PropertyDialog.h"
 
 #include "platform/IniDocument.h"
 #include "pinxel/ComponentRuntime.h"
@@ -245,7 +245,7 @@ void HostWindow::showProperties()
             showMessage(QStringLiteral("The control names no property page."));
             return;
         }
-        PropertyDialog dialog(m_controlWidget, entry.propertyPages.front(),
+        pinxel::PropertyDialog dialog(m_controlWidget, entry.propertyPages.front(),
                               QStringLiteral("%1 Properties").arg(ControlName), this);
         dialog.exec();
     } catch (const Error &error) {

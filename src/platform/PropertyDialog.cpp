@@ -1,4 +1,4 @@
-#include "PropertyDialog.h"
+#include "platform/PropertyDialog.h"
 
 #include "pinxel/ComponentRuntime.h"
 #include "pinxel/Error.h"
@@ -8,17 +8,24 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+namespace pinxel {
+
 PropertyDialog::PropertyDialog(QObject *control, const QString &pageClassId, const QString &title, QWidget *parent)
-    : QDialog(parent), m_control(control)
+    : PropertyDialog(control, ComponentRuntime::createInstance(pageClassId), title, parent)
+{
+}
+
+PropertyDialog::PropertyDialog(QObject *control, QWidget *page, const QString &title, QWidget *parent)
+    : QDialog(parent), m_control(control), m_pageWidget(page)
 {
     setWindowTitle(title);
-    m_pageWidget = pinxel::ComponentRuntime::createInstance(pageClassId, this);
-    m_page = qobject_cast<pinxel::PropertyPageInterface *>(m_pageWidget);
+    m_page = qobject_cast<PropertyPageInterface *>(m_pageWidget);
     if (!m_page) {
+        const QString name = m_pageWidget ? QString::fromLatin1(m_pageWidget->metaObject()->className()) : QString();
         delete m_pageWidget;
-        throw pinxel::Error(pinxel::ErrCannotCreateObject,
-                            QStringLiteral("Can't create object: %1 is no property page").arg(pageClassId));
+        throw Error(ErrCannotCreateObject, QStringLiteral("Can't create object: %1 is no property page").arg(name));
     }
+    m_pageWidget->setParent(this);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Apply, this);
     m_applyButton = buttons->button(QDialogButtonBox::Apply);
     m_applyButton->setEnabled(false);
@@ -37,7 +44,7 @@ PropertyDialog::PropertyDialog(QObject *control, const QString &pageClassId, con
     m_page->setSite(this);
     try {
         m_page->selectionChanged();
-    } catch (const pinxel::Error &error) {
+    } catch (const Error &error) {
         // The dialog opens anyway: the fields after the failing one stay empty.
         QMessageBox::warning(parentWidget(), title, error.description());
     }
@@ -61,12 +68,16 @@ bool PropertyDialog::apply()
         return true;
     try {
         m_page->applyChanges();
-    } catch (const pinxel::Error &error) {
+    } catch (const Error &error) {
         m_applied = true;  // the fields before the failing one were applied
         QMessageBox::warning(this, windowTitle(), error.description());
+        emit changesApplied();
         return false;
     }
     m_applied = true;
     m_page->setChanged(false);
+    emit changesApplied();
     return true;
 }
+
+}  // namespace pinxel
