@@ -8,6 +8,7 @@
 #include "pinxel/HostServices.h"
 #include "pinxel/PictureSurface.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <cstdio>
@@ -64,6 +65,15 @@ void drawSampler(PictureSurface &s)
     s.DrawMode = DrawModeCopyPen;
 }
 
+// The bundled sample picture: the source tree's, else the installed one.
+QString samplePicture()
+{
+    const QString source = QStringLiteral(PINXEL_RESOURCES_DIR "/sample.bmp");
+    if (QFileInfo::exists(source))
+        return source;
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/../share/pinxel/sample.bmp");
+}
+
 int runDemo(const QStringList &arguments)
 {
     if (arguments.contains(QLatin1String("--help"))) {
@@ -72,7 +82,7 @@ int runDemo(const QStringList &arguments)
                     "sample picture) and writes OUTPUT (default: PICTURE's name with -demo.bmp).\n");
         return 0;
     }
-    const QString input = arguments.value(0, QStringLiteral(PINXEL_RESOURCES_DIR "/sample.bmp"));
+    const QString input = arguments.value(0, samplePicture());
     const QFileInfo info(input);
     const QString output =
         arguments.value(1, info.absolutePath() + QLatin1Char('/') + info.completeBaseName() + QStringLiteral("-demo.bmp"));

@@ -1,0 +1,29 @@
+# Installs the build into a fresh prefix, builds examples/embed against it
+# with nothing but find_package(Pinxel), and runs it offscreen.
+#   cmake -DBUILD_DIR=... -DSOURCE_DIR=... -DWORK_DIR=... -DQT_PLUGIN_DIR=... -P InstallAndEmbed.cmake
+include(${CMAKE_CURRENT_LIST_DIR}/Check.cmake)
+
+file(REMOVE_RECURSE ${WORK_DIR})
+set(prefix ${WORK_DIR}/prefix)
+run("install" ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefix})
+expect_files(${prefix}
+  lib/libpinxel.so include/pinxel/DabblerWidget.h include/pinxel/Dabbler.h
+  lib/Cursors/cross.cur lib/Cursors/handgrab.cur
+  bin/pinxel bin/pinxel-host share/pinxel/sample.bmp
+  lib/cmake/Pinxel/PinxelConfig.cmake lib/cmake/Pinxel/PinxelTargets.cmake
+  ${QT_PLUGIN_DIR}/designer/libpinxel_designer.so)
+
+# The installed program runs from the prefix, finding its library there.
+run("installed pinxel" ${prefix}/bin/pinxel filter grayscale ${SOURCE_DIR}/resources/sample.bmp ${WORK_DIR}/gray.bmp)
+expect_files(${WORK_DIR} gray.bmp)
+
+run("configure the example" ${CMAKE_COMMAND} -S ${SOURCE_DIR}/examples/embed -B ${WORK_DIR}/build
+    -DCMAKE_PREFIX_PATH=${prefix} -DCMAKE_BUILD_TYPE=Release -DCMAKE_FIND_USE_PACKAGE_REGISTRY=OFF)
+run("build the example" ${CMAKE_COMMAND} --build ${WORK_DIR}/build)
+run("run the example" ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen
+    ${WORK_DIR}/build/pinxel-embed --check ${SOURCE_DIR}/resources/sample.bmp ${WORK_DIR}/saved.bmp)
+# The properties the form sets, restored by uic's code through the control's setters.
+expect_match("${run_output}"
+  "WindowCaption=Embedded picture EditWidth=12000 EditHeight=9000 EditMenuFile=1 BorderStyle=0 Stretch=1"
+  "the example's properties")
+expect_files(${WORK_DIR} saved.bmp)
