@@ -41,7 +41,8 @@ void BM_PencilMove(benchmark::State &state)
         w.picPaint_MouseMove(1, 0, x, y);
         state.PauseTiming();
         const QRegion pending = w.picPaint.pendingChanges();
-        const QRect segment(QPoint(std::min(fromX, x), std::min(fromY, y)), QPoint(std::max(fromX, x), std::max(fromY, y)));
+        const QRect segment(QPoint(std::min(fromX, x), std::min(fromY, y)),
+                            QPoint(std::max(fromX, x), std::max(fromY, y)));
         // The segment's box, with at most the pen's margin around it.
         const QRect box = pending.boundingRect();
         if (!segment.adjusted(-margin, -margin, margin, margin).contains(box) || !box.contains(segment))
@@ -137,7 +138,7 @@ void BM_SelectionDragMove(benchmark::State &state)
         for (const QRect &r : area.painted)
             paintedPixels += double(r.width()) * r.height();
         const QRect visible = w.picPaintView->visibleRegion().boundingRect();
-        for (const QRect &r : places & visible)
+        for (const QRect &r : places &visible)
             boundPixels += double(r.width()) * r.height();
         state.ResumeTiming();
     }

@@ -65,7 +65,11 @@ void BM_FloodFillWholeSurface(benchmark::State &state)
         target.ExtFloodFill(CanvasWidth / 2, CanvasHeight / 2, current, FloodFillSurface);
     }
 }
-BENCHMARK(BM_FloodFillWholeSurface)->ArgName("style")->Arg(FillSolid)->Arg(FillDiagonalCross)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FloodFillWholeSurface)
+    ->ArgName("style")
+    ->Arg(FillSolid)
+    ->Arg(FillDiagonalCross)
+    ->Unit(benchmark::kMillisecond);
 
 // A rubber-band move: remove the old preview, draw the new one.
 void BM_XorLinePreviewDrawAndRemove(benchmark::State &state)

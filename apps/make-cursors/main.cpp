@@ -2,8 +2,8 @@
 // build, so the "Cursors" folder beside the library always matches this code.
 // Each pointer is 32 x 32: black outlines on white, so it shows on any picture.
 
-#include "platform/CursorFile.h"
 #include "pinxel/Error.h"
+#include "platform/CursorFile.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -80,7 +80,9 @@ int main(int argc, char **argv)
         };
     };
     const Pointer pointers[] = {
-        {"cross.cur", {15, 15}, [](QPainter &p) {
+        {"cross.cur",
+         {15, 15},
+         [](QPainter &p) {
              p.setPen(QPen(Qt::white, 3));
              p.drawLine(15, 2, 15, 28);
              p.drawLine(2, 15, 28, 15);
@@ -90,22 +92,28 @@ int main(int argc, char **argv)
          }},
         {"pencil.cur", {1, 30}, [](QPainter &p) { diagonalTool(p, QColor(255, 220, 150), false); }},
         {"brush.cur", {1, 30}, [](QPainter &p) { diagonalTool(p, Qt::black, true); }},
-        {"filter.cur", {1, 30}, [](QPainter &p) {
+        {"filter.cur",
+         {1, 30},
+         [](QPainter &p) {
              diagonalTool(p, QColor(120, 200, 255), true);
              p.resetTransform();
              p.drawLine(22, 2, 22, 10);
              p.drawLine(18, 6, 26, 6);
          }},
-        {"pick.cur", {1, 30}, [](QPainter &p) {
+        {"pick.cur",
+         {1, 30},
+         [](QPainter &p) {
              p.translate(2, 29);
              p.rotate(-45);
-             p.drawRect(2, -2, 16, 4);   // the glass tube
+             p.drawRect(2, -2, 16, 4);  // the glass tube
              p.setBrush(Qt::black);
-             p.drawRect(18, -4, 9, 8);   // the rubber bulb
+             p.drawRect(18, -4, 9, 8);  // the rubber bulb
              p.drawLine(0, 0, 2, 0);
          }},
         {"eraser.cur", {15, 15}, [](QPainter &p) { p.drawRect(8, 8, 15, 15); }},
-        {"text.cur", {15, 15}, [](QPainter &p) {
+        {"text.cur",
+         {15, 15},
+         [](QPainter &p) {
              p.setPen(QPen(Qt::white, 3));
              p.drawLine(15, 5, 15, 25);
              p.setPen(QPen(Qt::black, 1));
@@ -113,20 +121,26 @@ int main(int argc, char **argv)
              p.drawLine(11, 4, 19, 4);
              p.drawLine(11, 26, 19, 26);
          }},
-        {"fill.cur", {3, 28}, [](QPainter &p) {
+        {"fill.cur",
+         {3, 28},
+         [](QPainter &p) {
              const QPointF bucket[] = {{8, 12}, {18, 4}, {28, 14}, {18, 24}};
              p.drawPolygon(bucket, 4);
              p.setBrush(Qt::black);
              p.drawRect(3, 14, 3, 14);  // the paint running out
          }},
-        {"airbrush.cur", {2, 2}, [](QPainter &p) {
+        {"airbrush.cur",
+         {2, 2},
+         [](QPainter &p) {
              p.drawRoundedRect(14, 8, 10, 20, 3, 3);  // the can
-             p.drawRect(16, 4, 6, 4);                  // the nozzle
+             p.drawRect(16, 4, 6, 4);                 // the nozzle
              p.setPen(Qt::black);
              for (const QPoint dot : {QPoint(2, 2), QPoint(6, 4), QPoint(4, 8), QPoint(9, 3), QPoint(10, 7)})
                  p.drawPoint(dot);
          }},
-        {"zoom.cur", {12, 12}, [](QPainter &p) {
+        {"zoom.cur",
+         {12, 12},
+         [](QPainter &p) {
              p.setBrush(QColor(220, 240, 255));
              p.drawEllipse(QPoint(12, 12), 9, 9);
              p.setPen(QPen(Qt::black, 3));

@@ -3,10 +3,10 @@
 #include "FormArea.h"
 #include "platform/PropertyDialog.h"
 
-#include "platform/IniDocument.h"
 #include "pinxel/ComponentRuntime.h"
 #include "pinxel/Dabbler.h"
 #include "pinxel/Error.h"
+#include "platform/IniDocument.h"
 
 #include <QAction>
 #include <QApplication>
@@ -130,8 +130,9 @@ void HostWindow::loadForm()
 {
     m_formFile = std::make_unique<pinxel::ContainerForm>(m_options.formPath, ControlName);
     if (!m_formFile->loadError().isEmpty())
-        showMessage(QStringLiteral("The form file %1 cannot be read: %2\nThe form starts empty; the file is kept as it is.")
-                        .arg(m_options.formPath, m_formFile->loadError()));
+        showMessage(
+            QStringLiteral("The form file %1 cannot be read: %2\nThe form starts empty; the file is kept as it is.")
+                .arg(m_options.formPath, m_formFile->loadError()));
     const pinxel::IniDocument &document = m_formFile->document();
     const int width = document.value(FormSection, QStringLiteral("Width")).value_or(QString()).toInt();
     const int height = document.value(FormSection, QStringLiteral("Height")).value_or(QString()).toInt();
@@ -169,15 +170,17 @@ bool HostWindow::createControl()
     try {
         m_controlWidget = ComponentRuntime::createInstance(QLatin1String(pinxel::DabblerProgId), m_form);
     } catch (const Error &error) {
-        showMessage(QStringLiteral("%1\n\nRegister the control with 'pinxel register' (or scripts/run) and start again.")
-                        .arg(error.description()));
+        showMessage(
+            QStringLiteral("%1\n\nRegister the control with 'pinxel register' (or scripts/run) and start again.")
+                .arg(error.description()));
         return false;
     }
     m_control = qobject_cast<pinxel::DabblerInterface *>(m_controlWidget);
     if (!m_control) {
         delete m_controlWidget;
         m_controlWidget = nullptr;
-        showMessage(QStringLiteral("The class registered as %1 is not the Dabbler control.").arg(pinxel::DabblerProgId));
+        showMessage(
+            QStringLiteral("The class registered as %1 is not the Dabbler control.").arg(pinxel::DabblerProgId));
         return false;
     }
     m_controlWidget->setObjectName(ControlName);
@@ -246,7 +249,7 @@ void HostWindow::showProperties()
             return;
         }
         pinxel::PropertyDialog dialog(m_controlWidget, entry.propertyPages.front(),
-                              QStringLiteral("%1 Properties").arg(ControlName), this);
+                                      QStringLiteral("%1 Properties").arg(ControlName), this);
         dialog.exec();
     } catch (const Error &error) {
         showMessage(error.description());
@@ -347,7 +350,8 @@ bool HostWindow::saveForm()
         if (!backup.isEmpty())
             log(QStringLiteral("The former form file was kept as %1").arg(backup));
     } catch (const Error &error) {
-        showMessage(QStringLiteral("The form file %1 could not be saved: %2").arg(m_options.formPath, error.description()));
+        showMessage(
+            QStringLiteral("The form file %1 could not be saved: %2").arg(m_options.formPath, error.description()));
         return false;
     }
     m_dirty = false;

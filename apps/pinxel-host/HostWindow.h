@@ -5,8 +5,8 @@
 // mode), takes the property-changed notices and logs the events the control
 // raises.
 
-#include "platform/ContainerForm.h"
 #include "pinxel/Container.h"
+#include "platform/ContainerForm.h"
 
 #include <QMainWindow>
 

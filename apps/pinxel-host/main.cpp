@@ -68,12 +68,13 @@ int main(int argc, char **argv)
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Hosts the Pinxel control Dabbler on a form."));
     parser.addHelpOption();
-    const QCommandLineOption formOption(QStringLiteral("form"), QStringLiteral("The form file (default %1).").arg(defaultFormPath()),
+    const QCommandLineOption formOption(QStringLiteral("form"),
+                                        QStringLiteral("The form file (default %1).").arg(defaultFormPath()),
                                         QStringLiteral("FILE"), defaultFormPath());
     const QCommandLineOption designOption(QStringLiteral("design"), QStringLiteral("Start in design mode."));
-    const QCommandLineOption screenshotOption(QStringLiteral("screenshot"),
-                                              QStringLiteral("Render the form without a display, save it as a PNG file and exit."),
-                                              QStringLiteral("FILE"));
+    const QCommandLineOption screenshotOption(
+        QStringLiteral("screenshot"),
+        QStringLiteral("Render the form without a display, save it as a PNG file and exit."), QStringLiteral("FILE"));
     parser.addOptions({formOption, designOption, screenshotOption});
     parser.process(app);
 

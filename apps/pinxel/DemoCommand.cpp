@@ -84,8 +84,8 @@ int runDemo(const QStringList &arguments)
     }
     const QString input = arguments.value(0, samplePicture());
     const QFileInfo info(input);
-    const QString output =
-        arguments.value(1, info.absolutePath() + QLatin1Char('/') + info.completeBaseName() + QStringLiteral("-demo.bmp"));
+    const QString output = arguments.value(1, info.absolutePath() + QLatin1Char('/') + info.completeBaseName()
+                                                  + QStringLiteral("-demo.bmp"));
     try {
         HostServices &host = HostServices::current();
         PictureSurface surface;

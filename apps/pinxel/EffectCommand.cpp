@@ -22,23 +22,22 @@ constexpr int RefusedExitCode = 3;
 
 void printUsage(std::FILE *out)
 {
-    std::fprintf(out,
-                 "usage: pinxel effect EFFECT [AMOUNT] INPUT OUTPUT [OPTION]\n"
-                 "\n"
-                 "Runs one effect on the picture INPUT (any format the library reads) and\n"
-                 "writes OUTPUT, as PNG when its name ends in .png, else as BMP.\n"
-                 "\n"
-                 "  flip-horizontal          mirror left to right\n"
-                 "  flip-vertical            mirror top to bottom\n"
-                 "  invert                   invert the colours\n"
-                 "  resize PERCENT           25, 50, 75, 125, 150, 175 or 200; with --width or\n"
-                 "                           --height only that side changes. Refused (exit 3)\n"
-                 "                           when a side times the percentage passes 50000 twips\n"
-                 "                           at 15 twips per pixel (3333 pixels)\n"
-                 "  rotate DEGREES           45 to 315 in steps of 45, clockwise unless\n"
-                 "                           --anticlockwise; 90 and 270 exchange width and\n"
-                 "                           height, the others keep the size and leave the\n"
-                 "                           corners white\n");
+    std::fprintf(out, "usage: pinxel effect EFFECT [AMOUNT] INPUT OUTPUT [OPTION]\n"
+                      "\n"
+                      "Runs one effect on the picture INPUT (any format the library reads) and\n"
+                      "writes OUTPUT, as PNG when its name ends in .png, else as BMP.\n"
+                      "\n"
+                      "  flip-horizontal          mirror left to right\n"
+                      "  flip-vertical            mirror top to bottom\n"
+                      "  invert                   invert the colours\n"
+                      "  resize PERCENT           25, 50, 75, 125, 150, 175 or 200; with --width or\n"
+                      "                           --height only that side changes. Refused (exit 3)\n"
+                      "                           when a side times the percentage passes 50000 twips\n"
+                      "                           at 15 twips per pixel (3333 pixels)\n"
+                      "  rotate DEGREES           45 to 315 in steps of 45, clockwise unless\n"
+                      "                           --anticlockwise; 90 and 270 exchange width and\n"
+                      "                           height, the others keep the size and leave the\n"
+                      "                           corners white\n");
 }
 
 struct Request {
@@ -88,8 +87,9 @@ std::optional<Request> parse(const QStringList &arguments, QString &problem)
         bool ok = false;
         const int amount = positional.takeFirst().toInt(&ok);
         const bool valid = request.kind == EffectResize
-                               ? ok && (amount == 25 || amount == 50 || amount == 75 || amount == 125 || amount == 150
-                                        || amount == 175 || amount == 200)
+                               ? ok
+                                     && (amount == 25 || amount == 50 || amount == 75 || amount == 125 || amount == 150
+                                         || amount == 175 || amount == 200)
                                : ok && amount >= 45 && amount <= 315 && amount % 45 == 0;
         if (!valid)
             return problem = request.kind == EffectResize
@@ -105,7 +105,8 @@ std::optional<Request> parse(const QStringList &arguments, QString &problem)
     if (request.anticlockwise && request.kind != EffectRotate)
         return problem = QStringLiteral("--anticlockwise belongs to rotate"), std::nullopt;
     if (positional.size() != 2)
-        return problem = QStringLiteral("expected EFFECT %1INPUT OUTPUT").arg(amounted ? QStringLiteral("AMOUNT ") : QString()),
+        return problem = QStringLiteral("expected EFFECT %1INPUT OUTPUT")
+                             .arg(amounted ? QStringLiteral("AMOUNT ") : QString()),
                std::nullopt;
     request.input = positional[0];
     request.output = positional[1];
@@ -129,7 +130,8 @@ int runEffect(const QStringList &arguments)
     PictureSurface &picture = command.surface();
     PictureSurface scratch;
     if (request->kind == EffectResize) {
-        if (EffectTooLarge(picture.pixelWidth(), picture.pixelHeight(), request->amount, TwipsPerPixel, TwipsPerPixel)) {
+        if (EffectTooLarge(picture.pixelWidth(), picture.pixelHeight(), request->amount, TwipsPerPixel,
+                           TwipsPerPixel)) {
             std::fprintf(stderr,
                          "pinxel effect: a %d x %d picture is too large to resize by %d%% (no side may pass "
                          "50000 twips, %d pixels at %g twips per pixel)\n",

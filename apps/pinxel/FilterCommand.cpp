@@ -39,22 +39,20 @@ constexpr std::array<FilterName, 13> FilterNames = {{
 
 void printUsage(std::FILE *out)
 {
-    std::fprintf(out,
-                 "usage: pinxel filter FILTER INPUT OUTPUT [--region L T R B] [--from R,G,B --to R,G,B]\n"
-                 "\n"
-                 "Runs one filter once on the picture INPUT (any format the library reads) and\n"
-                 "writes OUTPUT, as PNG when its name ends in .png, else as BMP.\n"
-                 "\n"
-                 "FILTER is an engine number 0..13 or one of these names:\n");
+    std::fprintf(out, "usage: pinxel filter FILTER INPUT OUTPUT [--region L T R B] [--from R,G,B --to R,G,B]\n"
+                      "\n"
+                      "Runs one filter once on the picture INPUT (any format the library reads) and\n"
+                      "writes OUTPUT, as PNG when its name ends in .png, else as BMP.\n"
+                      "\n"
+                      "FILTER is an engine number 0..13 or one of these names:\n");
     for (const FilterName &f : FilterNames)
         std::fprintf(out, "  %2d  %s\n", f.number, f.name);
-    std::fprintf(out,
-                 "   9  (no name: the engine does nothing for it)\n"
-                 "\n"
-                 "--region L T R B   the inclusive bounds in pixels; all four -1, or no --region,\n"
-                 "                   filter the whole picture; any other region is clipped to it\n"
-                 "--from R,G,B       the colour replace-colors looks for (default 0,0,0)\n"
-                 "--to R,G,B         the colour it writes instead (default 255,255,255)\n");
+    std::fprintf(out, "   9  (no name: the engine does nothing for it)\n"
+                      "\n"
+                      "--region L T R B   the inclusive bounds in pixels; all four -1, or no --region,\n"
+                      "                   filter the whole picture; any other region is clipped to it\n"
+                      "--from R,G,B       the colour replace-colors looks for (default 0,0,0)\n"
+                      "--to R,G,B         the colour it writes instead (default 255,255,255)\n");
 }
 
 std::optional<int> filterNumber(const QString &text)
@@ -105,7 +103,8 @@ int runFilter(const QStringList &arguments)
                 bool ok = false;
                 region[k] = arguments[i + 1 + k].toInt(&ok);
                 if (!ok)
-                    return usageError(QStringLiteral("--region bound '%1' is not a whole number").arg(arguments[i + 1 + k]));
+                    return usageError(
+                        QStringLiteral("--region bound '%1' is not a whole number").arg(arguments[i + 1 + k]));
             }
             i += 4;
         } else if (argument == QLatin1String("--from") || argument == QLatin1String("--to")) {
@@ -113,7 +112,8 @@ int runFilter(const QStringList &arguments)
                 return usageError(QStringLiteral("%1 needs a colour R,G,B").arg(argument));
             const std::optional<Color> colour = colorArgument(arguments[++i]);
             if (!colour)
-                return usageError(QStringLiteral("'%1' is not a colour R,G,B with components 0..255").arg(arguments[i]));
+                return usageError(
+                    QStringLiteral("'%1' is not a colour R,G,B with components 0..255").arg(arguments[i]));
             (argument == QLatin1String("--from") ? from : to) = colour;
         } else if (argument.startsWith(QLatin1String("--")) && argument.size() > 2) {
             return usageError(QStringLiteral("unknown option '%1'").arg(argument));

@@ -25,7 +25,8 @@ PictureCommand::~PictureCommand() { HostServices::setCurrent(nullptr); }
 
 int usageError(const char *command, const QString &message)
 {
-    std::fprintf(stderr, "pinxel %s: %s\n(pinxel %s --help lists the choices)\n", command, qPrintable(message), command);
+    std::fprintf(stderr, "pinxel %s: %s\n(pinxel %s --help lists the choices)\n", command, qPrintable(message),
+                 command);
     return 2;
 }
 

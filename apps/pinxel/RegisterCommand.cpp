@@ -5,10 +5,10 @@
 
 #include "Command.h"
 
-#include "platform/ComponentRegistry.h"
 #include "pinxel/ComponentRuntime.h"
 #include "pinxel/Dabbler.h"
 #include "pinxel/Error.h"
+#include "platform/ComponentRegistry.h"
 
 #include <QFileInfo>
 
@@ -43,7 +43,8 @@ int run(const QStringList &arguments, bool registering)
             result = registering ? DllRegisterServer() : DllUnregisterServer();
         } else {
             const QString library = QFileInfo(arguments.front()).absoluteFilePath();
-            result = registering ? ComponentRuntime::registerLibrary(library) : ComponentRuntime::unregisterLibrary(library);
+            result =
+                registering ? ComponentRuntime::registerLibrary(library) : ComponentRuntime::unregisterLibrary(library);
         }
         if (result != PINXEL_S_OK) {
             std::fprintf(stderr, "pinxel %s: the library's entry point failed (0x%08x) on %s\n", command,

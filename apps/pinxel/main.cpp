@@ -52,7 +52,8 @@ int main(int argc, char **argv)
         setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication app(argc, argv);
     QStringList arguments = app.arguments().mid(1);
-    if (arguments.isEmpty() || arguments.front() == QLatin1String("--help") || arguments.front() == QLatin1String("-h")) {
+    if (arguments.isEmpty() || arguments.front() == QLatin1String("--help")
+        || arguments.front() == QLatin1String("-h")) {
         printUsage(arguments.isEmpty() ? stderr : stdout);
         return arguments.isEmpty() ? 2 : 0;
     }

@@ -68,8 +68,8 @@ namespace pinxel {
 // One class in the registry.
 struct ComponentClass {
     QString classId;
-    QString name;           // readable name, "Pinxel.Dabbler"
-    QString library;        // absolute path of the library
+    QString name;               // readable name, "Pinxel.Dabbler"
+    QString library;            // absolute path of the library
     QStringList propertyPages;  // class identifiers of its property pages
 };
 

@@ -29,7 +29,8 @@ class Dabbler : public QWidget, public DabblerInterface {
     Q_OBJECT
     Q_INTERFACES(pinxel::DabblerInterface)
     // What a host's property browser shows for the members that carry a description.
-    Q_CLASSINFO("Description:Appearance", "Returns/sets whether or not an object is painted at run time with 3-D effects.")
+    Q_CLASSINFO("Description:Appearance",
+                "Returns/sets whether or not an object is painted at run time with 3-D effects.")
     Q_CLASSINFO("Description:BorderStyle", "Returns/sets the border style for an object.")
     Q_CLASSINFO("Description:Stretch",
                 "Returns/sets a value that determines whether a graphic resizes to fit the size of an Image control.")

@@ -24,27 +24,36 @@ namespace pinxel {
 
 // Message box styles and answers.
 enum MsgBoxStyle : int {
-    MsgCritical = 16,              // error sign, OK
-    MsgQuestionYesNo = 36,         // question sign, Yes and No
-    MsgExclamationYesNoCancel = 51 // warning sign, Yes, No and Cancel
+    MsgCritical = 16,               // error sign, OK
+    MsgQuestionYesNo = 36,          // question sign, Yes and No
+    MsgExclamationYesNoCancel = 51  // warning sign, Yes, No and Cancel
 };
-enum MsgBoxAnswer : int { AnswerOk = 1, AnswerCancel = 2, AnswerYes = 6, AnswerNo = 7 };
+enum MsgBoxAnswer : int {
+    AnswerOk = 1,
+    AnswerCancel = 2,
+    AnswerYes = 6,
+    AnswerNo = 7
+};
 
 // The library's title: every message box carries it.
 inline constexpr const char *LibraryTitle = "Pinxel";
 
 // File attributes.
-enum FileAttribute : int { AttrNormal = 0, AttrReadOnly = 1, AttrHidden = 2 };
+enum FileAttribute : int {
+    AttrNormal = 0,
+    AttrReadOnly = 1,
+    AttrHidden = 2
+};
 
 // The state of one common dialog element (cdlOpen, cdlSave, cdlColor, cdlFonts, cdlPrint).
 struct CommonDialog {
     int Flags = 0;
     QString DialogTitle;
     QString FileName;
-    QString Filter;       // "Description|*.ext;*.ext2|Description|*.ext"
+    QString Filter;  // "Description|*.ext;*.ext2|Description|*.ext"
     int FilterIndex = 1;
     QString InitDir;
-    QString DefaultExt;   // for a typed name without an extension
+    QString DefaultExt;  // for a typed name without an extension
     pinxel::Color Color = 0;
     QString FontName = QStringLiteral("DejaVu Sans");
     double FontSize = 8.0;

@@ -27,16 +27,14 @@ constexpr bool isSet(Flag flag) { return flag != 0; }
 inline double roundHalfEven(double value) { return std::nearbyint(value); }
 
 namespace detail {
-template <typename T>
-inline T checkedConvert(double value)
+template <typename T> inline T checkedConvert(double value)
 {
     const double r = roundHalfEven(value);
     if (!(r >= double(std::numeric_limits<T>::min()) && r <= double(std::numeric_limits<T>::max())))
         throw Error(ErrOverflow);  // also NaN
     return static_cast<T>(r);
 }
-template <typename T>
-inline T checkedRange(std::int64_t value)
+template <typename T> inline T checkedRange(std::int64_t value)
 {
     if (value < std::numeric_limits<T>::min() || value > std::numeric_limits<T>::max())
         throw Error(ErrOverflow);

@@ -30,9 +30,21 @@ class QPen;
 
 namespace pinxel {
 
-enum ScaleModeValue { ScaleTwips = 1, ScalePixels = 3 };
-enum DrawModeValue { DrawModeXorPen = 7, DrawModeCopyPen = 13 };
-enum DrawStyleValue { StyleSolid = 0, StyleDash = 1, StyleDot = 2, StyleDashDot = 3, StyleDashDotDot = 4 };
+enum ScaleModeValue {
+    ScaleTwips = 1,
+    ScalePixels = 3
+};
+enum DrawModeValue {
+    DrawModeXorPen = 7,
+    DrawModeCopyPen = 13
+};
+enum DrawStyleValue {
+    StyleSolid = 0,
+    StyleDash = 1,
+    StyleDot = 2,
+    StyleDashDot = 3,
+    StyleDashDotDot = 4
+};
 enum FillStyleValue {
     FillSolid = 0,
     FillTransparent = 1,
@@ -50,7 +62,11 @@ inline constexpr int RopSourceInvert = 6684742;  // source XOR destination
 inline constexpr int FloodFillBorder = 0;
 inline constexpr int FloodFillSurface = 1;
 
-enum class LineForm { Plain, Box, FilledBox };
+enum class LineForm {
+    Plain,
+    Box,
+    FilledBox
+};
 
 // The largest raster a surface holds (400 MB in RGB32).
 inline constexpr std::int64_t MaxSurfacePixels = 100'000'000;
@@ -65,15 +81,15 @@ public:
     Color ForeColor = 0;
     Color BackColor = 0xFFFFFF;
     Color FillColor = 0;
-    int DrawWidth = 1;              // pixels; values below 1 draw as 1
-    int DrawStyle = StyleSolid;     // 0..4
-    int DrawMode = DrawModeCopyPen; // 13 copy or 7 XOR
+    int DrawWidth = 1;               // pixels; values below 1 draw as 1
+    int DrawStyle = StyleSolid;      // 0..4
+    int DrawMode = DrawModeCopyPen;  // 13 copy or 7 XOR
     int FillStyle = FillTransparent;
     QFont Font;
-    double CurrentX = 0.0;          // scale units
+    double CurrentX = 0.0;  // scale units
     double CurrentY = 0.0;
     QString Tag;
-    bool AutoSize = false;          // assigning a picture sizes the surface to it
+    bool AutoSize = false;  // assigning a picture sizes the surface to it
 
     // --- Geometry, in the container's scale units (twips unless the
     // container draws in pixels, as the canvas does for picSelect).
@@ -128,8 +144,7 @@ public:
     // Several lines, in pixels, drawn as one figure (see SurfaceFigures.cpp).
     void Lines(std::span<const QLine> lines, std::optional<Color> color = std::nullopt);
     // Aspect is height / width; above 1 the radius is the vertical one.
-    void Circle(double x, double y, double radius, std::optional<Color> color = std::nullopt,
-                double aspect = 1.0);
+    void Circle(double x, double y, double radius, std::optional<Color> color = std::nullopt, double aspect = 1.0);
     void PSet(double x, double y, std::optional<Color> color = std::nullopt);
     Color Point(double x, double y) const;
     // Writes text at CurrentX, CurrentY (its top) and moves to the next line.

@@ -26,7 +26,15 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-enum class DialogKind { MessageBox, Open, Save, Color, Font, Printer, PopupMenu };
+enum class DialogKind {
+    MessageBox,
+    Open,
+    Save,
+    Color,
+    Font,
+    Printer,
+    PopupMenu
+};
 
 // The name of a kind in messages: "message box", "open dialog", ...
 QString dialogKindName(DialogKind kind);
@@ -34,10 +42,10 @@ QString dialogKindName(DialogKind kind);
 // One message box or dialog as it was shown.
 struct ShownDialog {
     DialogKind kind = DialogKind::MessageBox;
-    QString text;          // the message box text, the dialog title, or the menu items joined by '\n'
-    int style = 0;         // the message box style; the dialog's Flags
-    CommonDialog preset;   // a dialog's values when it was shown
-    QStringList items;     // a pop-up menu's items
+    QString text;         // the message box text, the dialog title, or the menu items joined by '\n'
+    int style = 0;        // the message box style; the dialog's Flags
+    CommonDialog preset;  // a dialog's values when it was shown
+    QStringList items;    // a pop-up menu's items
 };
 
 // The answer to a font dialog.
@@ -89,7 +97,7 @@ public:
     ~ScriptedHostServices() override;
 
     // --- Answers, consumed in the order they were queued.
-    void answerMsgBox(int answer);                    // 1 OK, 2 Cancel, 6 Yes, 7 No
+    void answerMsgBox(int answer);                              // 1 OK, 2 Cancel, 6 Yes, 7 No
     void answerOpen(const QString &path, int filterIndex = 0);  // 0 keeps the preset index
     void cancelOpen();
     void answerSave(const QString &path, int filterIndex = 0);
@@ -137,7 +145,7 @@ private:
     struct Answer {
         DialogKind kind;
         bool cancel = false;
-        int value = 0;        // message box answer, filter index, colour, copies, menu index
+        int value = 0;  // message box answer, filter index, colour, copies, menu index
         QString path;
         FontAnswer font;
     };

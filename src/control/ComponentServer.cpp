@@ -2,11 +2,11 @@
 
 #include "control/ComponentServer.h"
 
-#include "pinxel/DabblerWidget.h"
 #include "control/EditProperties.h"
-#include "platform/ComponentRegistry.h"
 #include "pinxel/ComponentRuntime.h"
+#include "pinxel/DabblerWidget.h"
 #include "pinxel/Error.h"
+#include "platform/ComponentRegistry.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -24,8 +24,7 @@ namespace {
 std::atomic<int> g_instances{0};
 std::atomic<int> g_locks{0};
 
-template <typename Widget>
-std::int32_t createInstance(PinxelClassObject *, void *parentWidget, void **instance)
+template <typename Widget> std::int32_t createInstance(PinxelClassObject *, void *parentWidget, void **instance)
 {
     if (!instance)
         return PINXEL_E_POINTER;
@@ -82,10 +81,12 @@ PINXEL_EXPORT std::int32_t DllRegisterServer(void)
         return PINXEL_SELFREG_E_CLASS;
     try {
         ComponentRegistry::update(ComponentRegistry::defaultPath(), [&](ComponentRegistry &registry) {
-            registry.add({QString::fromLatin1(DabblerClassId), QString::fromLatin1(DabblerProgId), library,
+            registry.add({QString::fromLatin1(DabblerClassId),
+                          QString::fromLatin1(DabblerProgId),
+                          library,
                           {QString::fromLatin1(EditPropertiesClassId)}});
-            registry.add({QString::fromLatin1(EditPropertiesClassId), QString::fromLatin1(EditPropertiesProgId),
-                          library, {}});
+            registry.add(
+                {QString::fromLatin1(EditPropertiesClassId), QString::fromLatin1(EditPropertiesProgId), library, {}});
         });
     } catch (const Error &error) {
         // The C interface carries no text; the reason goes to the log of whoever called.

@@ -29,12 +29,15 @@ Dabbler::Dabbler(QWidget *parent) : QWidget(parent), m_image(new ImageElement(th
     m_image->setAppearance(0);
     resizeImage();
 
-    connect(m_image, &ImageElement::MouseDown, this,
-            [this](std::int16_t b, std::int16_t s, float x, float y) { relayMouse(QStringLiteral("MouseDown"), b, s, x, y); });
-    connect(m_image, &ImageElement::MouseMove, this,
-            [this](std::int16_t b, std::int16_t s, float x, float y) { relayMouse(QStringLiteral("MouseMove"), b, s, x, y); });
-    connect(m_image, &ImageElement::MouseUp, this,
-            [this](std::int16_t b, std::int16_t s, float x, float y) { relayMouse(QStringLiteral("MouseUp"), b, s, x, y); });
+    connect(m_image, &ImageElement::MouseDown, this, [this](std::int16_t b, std::int16_t s, float x, float y) {
+        relayMouse(QStringLiteral("MouseDown"), b, s, x, y);
+    });
+    connect(m_image, &ImageElement::MouseMove, this, [this](std::int16_t b, std::int16_t s, float x, float y) {
+        relayMouse(QStringLiteral("MouseMove"), b, s, x, y);
+    });
+    connect(m_image, &ImageElement::MouseUp, this, [this](std::int16_t b, std::int16_t s, float x, float y) {
+        relayMouse(QStringLiteral("MouseUp"), b, s, x, y);
+    });
     connect(m_image, &ImageElement::Click, this, &Dabbler::relayClick);
     ComponentServer::instanceCreated();
 }

@@ -32,8 +32,7 @@ QVariant int16Value(std::int16_t value) { return QVariant::fromValue(value); }
 QVariant int32Value(std::int32_t value) { return QVariant::fromValue(value); }
 
 // Runs a setter for the property system: a refused value is logged, never thrown.
-template <typename Set>
-void writeGuarded(const char *property, Set &&set)
+template <typename Set> void writeGuarded(const char *property, Set &&set)
 {
     try {
         set();

@@ -59,8 +59,7 @@ QCheckBox *checkBox(QWidget *page, const char *name, const char *caption, double
 }  // namespace
 
 EditProperties::EditProperties(QWidget *parent)
-    : QWidget(parent),
-      lblAppearance(label(this, "lblAppearance", "Appearance:", 90, 120, 1125, 240)),
+    : QWidget(parent), lblAppearance(label(this, "lblAppearance", "Appearance:", 90, 120, 1125, 240)),
       txtAppearance(textBox(this, "txtAppearance", 1320, 0, 525, 330)),
       lblBorderStyle(label(this, "lblBorderStyle", "BorderStyle:", 90, 765, 1005, 240)),
       txtBorderStyle(textBox(this, "txtBorderStyle", 1320, 720, 525, 330)),
@@ -87,8 +86,8 @@ EditProperties::EditProperties(QWidget *parent)
     // moves its flag, any edit marks the page changed.
     connect(chkEditMenuFile, &QCheckBox::stateChanged, this, &EditProperties::chkEditMenuFile_Click);
     connect(chkEditMaximized, &QCheckBox::stateChanged, this, &EditProperties::chkEditMaximized_Click);
-    for (QLineEdit *text : {txtAppearance, txtBorderStyle, txtWindowCaption, txtpicturefilename, txtEditWidth,
-                            txtEditHeight})
+    for (QLineEdit *text :
+         {txtAppearance, txtBorderStyle, txtWindowCaption, txtpicturefilename, txtEditWidth, txtEditHeight})
         connect(text, &QLineEdit::textChanged, this, [this] { setChanged(true); });
 
     ComponentServer::instanceCreated();
@@ -167,7 +166,8 @@ void EditProperties::applyChanges()
             step.field->setFocus();
             if (auto *text = qobject_cast<QLineEdit *>(step.field))
                 text->selectAll();
-            throw Error(error.number(), QStringLiteral("%1: %2").arg(QLatin1String(step.property), error.description()));
+            throw Error(error.number(),
+                        QStringLiteral("%1: %2").arg(QLatin1String(step.property), error.description()));
         }
     }
 }

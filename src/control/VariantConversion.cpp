@@ -42,10 +42,14 @@ double numberFromText(const QString &raw)
 double toNumber(const QVariant &value)
 {
     switch (value.typeId()) {
-    case QMetaType::UnknownType: return 0.0;
-    case QMetaType::Bool: return value.toBool() ? -1.0 : 0.0;
-    case QMetaType::QString: return numberFromText(value.toString());
-    case QMetaType::QByteArray: return numberFromText(QString::fromUtf8(value.toByteArray()));
+    case QMetaType::UnknownType:
+        return 0.0;
+    case QMetaType::Bool:
+        return value.toBool() ? -1.0 : 0.0;
+    case QMetaType::QString:
+        return numberFromText(value.toString());
+    case QMetaType::QByteArray:
+        return numberFromText(QString::fromUtf8(value.toByteArray()));
     default: {
         bool ok = false;
         const double number = value.toDouble(&ok);

@@ -34,9 +34,6 @@ void EditPath::applyToCanvas(const Change &change)
         m_site.layOut();
 }
 
-void EditPath::record()
-{
-    m_ring.SetImageBuffer(m_site.pictureAtActualSize());
-}
+void EditPath::record() { m_ring.SetImageBuffer(m_site.pictureAtActualSize()); }
 
 }  // namespace pinxel

@@ -13,7 +13,9 @@ std::int16_t stepBack(std::int16_t position) { return position < 1 ? RingLast : 
 // A slot keeps the canvas's outer size in twips in its tag, exactly.
 QString sizeTag(const PictureSurface &canvas)
 {
-    return QStringLiteral("%1 %2").arg(qint64(roundHalfEven(canvas.Width()))).arg(qint64(roundHalfEven(canvas.Height())));
+    return QStringLiteral("%1 %2")
+        .arg(qint64(roundHalfEven(canvas.Width())))
+        .arg(qint64(roundHalfEven(canvas.Height())));
 }
 
 // Records the canvas into a slot: its pixels (into the slot's own memory) and its outer size.

@@ -31,8 +31,7 @@ void ReportError(int code, const QString &description);
 Flag FileExists(const QString &path);
 
 // a when the flag is set, else b.
-template <typename A, typename B>
-auto ChooseValue(Flag flag, const A &a, const B &b) -> std::common_type_t<A, B>
+template <typename A, typename B> auto ChooseValue(Flag flag, const A &a, const B &b) -> std::common_type_t<A, B>
 {
     return isSet(flag) ? std::common_type_t<A, B>(a) : std::common_type_t<A, B>(b);
 }

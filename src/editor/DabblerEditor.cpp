@@ -4,10 +4,10 @@
 // canvas into the control once a second while the editor is open, and shows
 // the editor modally.
 
-#include "pinxel/DabblerWidget.h"
 #include "control/EditorLauncher.h"
 #include "control/ImageElement.h"
 #include "editor/frmPaint.h"
+#include "pinxel/DabblerWidget.h"
 
 #include <QMenu>
 #include <QTemporaryDir>
@@ -39,8 +39,9 @@ public:
         w.menu(QStringLiteral("mnuFile"))->menuAction()->setVisible(control.EditMenuFile());
 
         // Timer1: the host sees the picture as it is being edited.
-        const QMetaObject::Connection tick = QObject::connect(
-            control.Timer1(), &QTimer::timeout, &w, [&control, &w] { control.Image1()->setPicture(w.composedPicture()); });
+        const QMetaObject::Connection tick = QObject::connect(control.Timer1(), &QTimer::timeout, &w, [&control, &w] {
+            control.Image1()->setPicture(w.composedPicture());
+        });
         // A last copy as the editor closes, so the host keeps the final picture.
         const QMetaObject::Connection last = QObject::connect(
             &w, &frmPaint::closed, &control, [&control, &w] { control.Image1()->setPicture(w.composedPicture()); });

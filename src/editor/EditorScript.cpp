@@ -14,10 +14,10 @@
 #include <QAction>
 #include <QFileInfo>
 #include <QFrame>
-#include <QLabel>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLabel>
 #include <QMenu>
 #include <QRegularExpression>
 #include <QScrollBar>
@@ -164,7 +164,8 @@ void EditorScript::run(const QString &rawLine)
         const QByteArray format = QFileInfo(path).suffix().toLower().toLatin1();
         saveImageFile(w.grab().toImage(), path, format.isEmpty() ? "png" : format.constData());
     } else {
-        static const QRegularExpression event(QStringLiteral("^([A-Za-z][A-Za-z0-9]*)(?:\\((\\d+)\\))?\\.([A-Za-z]+)$"));
+        static const QRegularExpression event(
+            QStringLiteral("^([A-Za-z][A-Za-z0-9]*)(?:\\((\\d+)\\))?\\.([A-Za-z]+)$"));
         const QRegularExpressionMatch match = event.match(head);
         if (!match.hasMatch())
             throw ScriptError(QStringLiteral("'%1': not a command or ELEMENT.EVENT").arg(line).toStdString());
@@ -180,7 +181,9 @@ void EditorScript::answer(const QStringList &words)
     const QString kind = words.front();
     const QStringList rest = words.mid(1);
     const bool cancel = rest.size() == 1 && (rest.front() == QLatin1String("cancel"));
-    const auto bad = [&] { return ScriptError(("answer " + words.join(QLatin1Char(' '))).toStdString() + ": cannot read it"); };
+    const auto bad = [&] {
+        return ScriptError(("answer " + words.join(QLatin1Char(' '))).toStdString() + ": cannot read it");
+    };
     if (kind == QLatin1String("msgbox")) {
         static const std::map<QString, int> answers = {{QStringLiteral("yes"), AnswerYes},
                                                        {QStringLiteral("no"), AnswerNo},
@@ -214,7 +217,8 @@ void EditorScript::answer(const QStringList &words)
         }
         if (rest.size() != 3)
             throw bad();
-        m_services.answerColor(composeColor(int(number(rest, 0, kind)), int(number(rest, 1, kind)), int(number(rest, 2, kind))));
+        m_services.answerColor(
+            composeColor(int(number(rest, 0, kind)), int(number(rest, 1, kind)), int(number(rest, 2, kind))));
     } else if (kind == QLatin1String("font")) {
         if (cancel) {
             m_services.cancelFont();
@@ -304,7 +308,11 @@ namespace {
 // The state line's fields, in order: the editor state under its names, then
 // what a user sees of the window.
 using StateField = std::pair<const char *, QJsonValue (*)(const frmPaint &)>;
-#define PINXEL_STATE(name) StateField{#name, [](const frmPaint &w) { return QJsonValue(w.name); }}
+#define PINXEL_STATE(name)                                                                                             \
+    StateField                                                                                                         \
+    {                                                                                                                  \
+#name, [](const frmPaint &w) { return QJsonValue(w.name); }                                                    \
+    }
 
 QJsonValue twipsCorner(const QWidget *widget)
 {
@@ -313,9 +321,19 @@ QJsonValue twipsCorner(const QWidget *widget)
 }
 
 const StateField StateFields[] = {
-    PINXEL_STATE(IsDragging), PINXEL_STATE(IsDrawing), PINXEL_STATE(PolygonActive), PINXEL_STATE(SelectionUnmoved),
-    PINXEL_STATE(SelectionDragging), PINXEL_STATE(IsDirty), PINXEL_STATE(CanvasResized), PINXEL_STATE(DragOriginX),
-    PINXEL_STATE(DragOriginY), PINXEL_STATE(StartX), PINXEL_STATE(StartY), PINXEL_STATE(EndX), PINXEL_STATE(EndY),
+    PINXEL_STATE(IsDragging),
+    PINXEL_STATE(IsDrawing),
+    PINXEL_STATE(PolygonActive),
+    PINXEL_STATE(SelectionUnmoved),
+    PINXEL_STATE(SelectionDragging),
+    PINXEL_STATE(IsDirty),
+    PINXEL_STATE(CanvasResized),
+    PINXEL_STATE(DragOriginX),
+    PINXEL_STATE(DragOriginY),
+    PINXEL_STATE(StartX),
+    PINXEL_STATE(StartY),
+    PINXEL_STATE(EndX),
+    PINXEL_STATE(EndY),
     {"PolygonPoints",
      [](const frmPaint &w) {
          QJsonArray points;
@@ -323,9 +341,16 @@ const StateField StateFields[] = {
              points.append(QJsonArray{p.x(), p.y()});
          return QJsonValue(points);
      }},
-    PINXEL_STATE(FilterBrushFilter), PINXEL_STATE(CurrentTool), PINXEL_STATE(BrushIndex), PINXEL_STATE(UndoCurrent),
-    PINXEL_STATE(UndoNewest), PINXEL_STATE(UndoOldest), PINXEL_STATE(DotIndex), PINXEL_STATE(LineDrawStyle),
-    PINXEL_STATE(FillOption), PINXEL_STATE(ShapeFillStyle),
+    PINXEL_STATE(FilterBrushFilter),
+    PINXEL_STATE(CurrentTool),
+    PINXEL_STATE(BrushIndex),
+    PINXEL_STATE(UndoCurrent),
+    PINXEL_STATE(UndoNewest),
+    PINXEL_STATE(UndoOldest),
+    PINXEL_STATE(DotIndex),
+    PINXEL_STATE(LineDrawStyle),
+    PINXEL_STATE(FillOption),
+    PINXEL_STATE(ShapeFillStyle),
     {"ZoomFactor", [](const frmPaint &w) { return QJsonValue(double(w.ZoomFactor)); }},
     {"ResizeFactorX", [](const frmPaint &) { return QJsonValue(double(ResizeFactorX)); }},
     {"ResizeFactorY", [](const frmPaint &) { return QJsonValue(double(ResizeFactorY)); }},
@@ -333,9 +358,12 @@ const StateField StateFields[] = {
     {"canvas",
      [](const frmPaint &w) {
          const PictureSurface &c = w.picPaint;
-         return QJsonValue(QJsonObject{{QStringLiteral("width"), c.pixelWidth()},  {QStringLiteral("height"), c.pixelHeight()},
-                                       {QStringLiteral("left"), c.Left()},         {QStringLiteral("top"), c.Top()},
-                                       {QStringLiteral("widthTwips"), c.Width()},  {QStringLiteral("heightTwips"), c.Height()}});
+         return QJsonValue(QJsonObject{{QStringLiteral("width"), c.pixelWidth()},
+                                       {QStringLiteral("height"), c.pixelHeight()},
+                                       {QStringLiteral("left"), c.Left()},
+                                       {QStringLiteral("top"), c.Top()},
+                                       {QStringLiteral("widthTwips"), c.Width()},
+                                       {QStringLiteral("heightTwips"), c.Height()}});
      }},
     {"caption", [](const frmPaint &w) { return QJsonValue(w.windowTitle()); }},
     {"foreColor", [](const frmPaint &w) { return QJsonValue(colorText(w.foregroundColor())); }},
@@ -377,25 +405,31 @@ const StateField StateFields[] = {
     {"picSelect",
      [](const frmPaint &w) {
          const PictureSurface &s = w.picSelect;
-         return QJsonValue(QJsonObject{{QStringLiteral("visible"), s.Visible()},    {QStringLiteral("left"), s.Left()},
-                                       {QStringLiteral("top"), s.Top()},            {QStringLiteral("width"), s.pixelWidth()},
+         return QJsonValue(QJsonObject{{QStringLiteral("visible"), s.Visible()},
+                                       {QStringLiteral("left"), s.Left()},
+                                       {QStringLiteral("top"), s.Top()},
+                                       {QStringLiteral("width"), s.pixelWidth()},
                                        {QStringLiteral("height"), s.pixelHeight()}});
      }},
     {"picClipboard",
      [](const frmPaint &w) {
          const PictureSurface &c = w.picClipboard;
-         return QJsonValue(QJsonObject{{QStringLiteral("width"), c.pixelWidth()},
-                                       {QStringLiteral("height"), c.pixelHeight()},
-                                       {QStringLiteral("holdsPicture"), w.item(QStringLiteral("mnuPaste"))->isEnabled()}});
+         return QJsonValue(
+             QJsonObject{{QStringLiteral("width"), c.pixelWidth()},
+                         {QStringLiteral("height"), c.pixelHeight()},
+                         {QStringLiteral("holdsPicture"), w.item(QStringLiteral("mnuPaste"))->isEnabled()}});
      }},
     // The elements on the canvas, in canvas pixels, and the canvas font the text is stamped in.
     {"txtText",
      [](const frmPaint &w) {
          const CanvasTextBox &box = *w.txtText;
          const QRect place = box.place();
-         return QJsonValue(QJsonObject{{QStringLiteral("visible"), box.isShown()}, {QStringLiteral("left"), place.left()},
-                                       {QStringLiteral("top"), place.top()},       {QStringLiteral("width"), place.width()},
-                                       {QStringLiteral("height"), place.height()}, {QStringLiteral("text"), box.text()},
+         return QJsonValue(QJsonObject{{QStringLiteral("visible"), box.isShown()},
+                                       {QStringLiteral("left"), place.left()},
+                                       {QStringLiteral("top"), place.top()},
+                                       {QStringLiteral("width"), place.width()},
+                                       {QStringLiteral("height"), place.height()},
+                                       {QStringLiteral("text"), box.text()},
                                        {QStringLiteral("tag"), box.tag()}});
      }},
     {"imgBezier",
@@ -410,8 +444,10 @@ const StateField StateFields[] = {
     {"font",
      [](const frmPaint &w) {
          const QFont &font = w.picPaint.Font;
-         return QJsonValue(QJsonObject{{QStringLiteral("name"), font.family()},     {QStringLiteral("size"), font.pointSizeF()},
-                                       {QStringLiteral("bold"), font.bold()},       {QStringLiteral("italic"), font.italic()},
+         return QJsonValue(QJsonObject{{QStringLiteral("name"), font.family()},
+                                       {QStringLiteral("size"), font.pointSizeF()},
+                                       {QStringLiteral("bold"), font.bold()},
+                                       {QStringLiteral("italic"), font.italic()},
                                        {QStringLiteral("underline"), font.underline()},
                                        {QStringLiteral("strikethrough"), font.strikeOut()}});
      }},

@@ -23,6 +23,9 @@ const ElementEvents::Event *ElementEvents::find(const QString &name) const
     return found == m_events.end() ? nullptr : &found->second;
 }
 
-QString ElementEvents::indexed(const QString &array, int index) { return QStringLiteral("%1(%2)").arg(array).arg(index); }
+QString ElementEvents::indexed(const QString &array, int index)
+{
+    return QStringLiteral("%1(%2)").arg(array).arg(index);
+}
 
 }  // namespace pinxel

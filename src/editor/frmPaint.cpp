@@ -6,12 +6,12 @@
 #include "control/FileMenuShown.h"
 #include "document/mdlGeneral.h"
 #include "pinxel/Screen.h"
+#include "tools/ToolTable.h"
 #include "view/CanvasTextBox.h"
 #include "view/CanvasViewport.h"
 #include "view/CurveHandle.h"
 #include "view/ResizeHandle.h"
 #include "view/StatusBar.h"
-#include "tools/ToolTable.h"
 #include "view/TwipsPlacement.h"
 
 #include <QAction>
@@ -19,9 +19,9 @@
 #include <QEventLoop>
 #include <QFrame>
 #include <QLabel>
-#include <QToolButton>
 #include <QMenuBar>
 #include <QScrollBar>
+#include <QToolButton>
 
 namespace pinxel {
 

@@ -51,7 +51,8 @@ void frmPaint::createPalette()
         swatch->setFrameShape(QFrame::Box);
         setSwatchColor(swatch, PaletteColors[i]);
         const size_t column = i / 2, row = i % 2;
-        placeInTwips(swatch, ColumnLeft[column] + (column == 0 && row == 1 ? 5 : 0), RowTop[row], SwatchSize, SwatchSize);
+        placeInTwips(swatch, ColumnLeft[column] + (column == 0 && row == 1 ? 5 : 0), RowTop[row], SwatchSize,
+                     SwatchSize);
         lblColor[i] = swatch;
     }
 }

@@ -43,7 +43,7 @@ void frmPaint::mnuPaste_Click()
 {
     try {
         SetZoomView(0, 0, FlagTrue);  // the pasted picture lands on the picture, not on a view of it
-        finishAction();  // drops a selection while Select Area is current
+        finishAction();               // drops a selection while Select Area is current
         if (!isSet(SelectionUnmoved))
             DropSelection();
         m_selection.paste(picClipboard.Image());

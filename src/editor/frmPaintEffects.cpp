@@ -42,8 +42,9 @@ void frmPaint::ApplyEffect(int kind, float factor, float angle)
         HostServices &services = HostServices::current();
         editPath.apply([&](PictureSurface &target) {
             // A refused resize changes nothing, silently; the step is still recorded.
-            if (kind == EffectResize && EffectTooLarge(target.pixelWidth(), target.pixelHeight(), factor,
-                                                       services.TwipsPerPixelX(), services.TwipsPerPixelY()))
+            if (kind == EffectResize
+                && EffectTooLarge(target.pixelWidth(), target.pixelHeight(), factor, services.TwipsPerPixelX(),
+                                  services.TwipsPerPixelY()))
                 return;
             ApplyPictureEffect(kind, target, picImageEffect);
         });

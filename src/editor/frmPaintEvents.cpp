@@ -35,16 +35,17 @@ void frmPaint::wireEvents()
                mouse(&frmPaint::picPaint_MouseMove));
     e.addMouse(QStringLiteral("picPaint.MouseUp"), picPaintView, &SurfaceView::MouseUp, this,
                mouse(&frmPaint::picPaint_MouseUp));
-    e.add(QStringLiteral("picPaint.DblClick"), picPaintView, &SurfaceView::DblClick, this, [this] { picPaint_DblClick(); });
-    e.add(QStringLiteral("picPaint.MouseWheel"), 4, [this](const ElementEvents::Args &a) {
-        picPaint_MouseWheel(int(a[0]), int(a[1]), a[2], a[3]);
-    });
+    e.add(QStringLiteral("picPaint.DblClick"), picPaintView, &SurfaceView::DblClick, this,
+          [this] { picPaint_DblClick(); });
+    e.add(QStringLiteral("picPaint.MouseWheel"), 4,
+          [this](const ElementEvents::Args &a) { picPaint_MouseWheel(int(a[0]), int(a[1]), a[2], a[3]); });
     connect(canvasViewport, &CanvasViewport::Wheel, this, [this](int delta, int shift, bool sideways, QPoint at) {
         const int border = picPaint.borderPixels();
         const QPoint pixel = at - picPaintView->pos() - QPoint(border, border);
         picPaint_MouseWheel(delta, sideways ? shift | 1 : shift, pixel.x(), pixel.y());
     });
-    e.add(QStringLiteral("picPaint.KeyUp"), 2, [this](const ElementEvents::Args &a) { picPaint_KeyUp(int(a[0]), int(a[1])); });
+    e.add(QStringLiteral("picPaint.KeyUp"), 2,
+          [this](const ElementEvents::Args &a) { picPaint_KeyUp(int(a[0]), int(a[1])); });
     connect(picPaintView, &SurfaceView::KeyUp, this, &frmPaint::picPaint_KeyUp);
     e.addMouse(QStringLiteral("picSelect.MouseDown"), picSelectView, &SurfaceView::MouseDown, this,
                mouse(&frmPaint::picSelect_MouseDown));
@@ -66,10 +67,13 @@ void frmPaint::wireEvents()
     }
 
     // The text box. A script types with KeyPress; in the window the box types itself.
-    e.add(QStringLiteral("txtText.KeyDown"), 2, [this](const ElementEvents::Args &a) { txtText_KeyDown(int(a[0]), int(a[1])); });
+    e.add(QStringLiteral("txtText.KeyDown"), 2,
+          [this](const ElementEvents::Args &a) { txtText_KeyDown(int(a[0]), int(a[1])); });
     connect(txtText, &CanvasTextBox::KeyDown, this, &frmPaint::txtText_KeyDown);
-    e.add(QStringLiteral("txtText.KeyPress"), 1, [this](const ElementEvents::Args &a) { txtText->typeCharacter(int(a[0])); });
-    e.add(QStringLiteral("txtText.KeyUp"), 2, [this](const ElementEvents::Args &a) { txtText_KeyUp(int(a[0]), int(a[1])); });
+    e.add(QStringLiteral("txtText.KeyPress"), 1,
+          [this](const ElementEvents::Args &a) { txtText->typeCharacter(int(a[0])); });
+    e.add(QStringLiteral("txtText.KeyUp"), 2,
+          [this](const ElementEvents::Args &a) { txtText_KeyUp(int(a[0]), int(a[1])); });
     connect(txtText, &CanvasTextBox::KeyUp, this, &frmPaint::txtText_KeyUp);
     e.add(QStringLiteral("txtText.DblClick"), txtText, &CanvasTextBox::DblClick, this, [this] { txtText_DblClick(); });
     e.add(QStringLiteral("txtText.LostFocus"), [this] { txtText_LostFocus(); });
@@ -127,11 +131,13 @@ void frmPaint::wireEvents()
                    mouseAt(&frmPaint::lblColor_MouseMove, int(i)));
     }
     auto *foreground = new MouseRelay(lblForeColor, true);
-    e.add(QStringLiteral("lblForeColor.DblClick"), foreground, &MouseRelay::DblClick, this, [this] { lblForeColor_DblClick(); });
+    e.add(QStringLiteral("lblForeColor.DblClick"), foreground, &MouseRelay::DblClick, this,
+          [this] { lblForeColor_DblClick(); });
     e.addMouse(QStringLiteral("lblForeColor.MouseMove"), foreground, &MouseRelay::MouseMove, this,
                mouse(&frmPaint::lblForeColor_MouseMove));
     auto *fill = new MouseRelay(lblFillColor, true);
-    e.add(QStringLiteral("lblFillColor.DblClick"), fill, &MouseRelay::DblClick, this, [this] { lblFillColor_DblClick(); });
+    e.add(QStringLiteral("lblFillColor.DblClick"), fill, &MouseRelay::DblClick, this,
+          [this] { lblFillColor_DblClick(); });
     e.addMouse(QStringLiteral("lblFillColor.MouseMove"), fill, &MouseRelay::MouseMove, this,
                mouse(&frmPaint::lblFillColor_MouseMove));
 

@@ -247,8 +247,8 @@ void frmPaint::SetZoomView(std::int32_t x, std::int32_t y, Flag reset)
             setScrollValue(hscPaint, (x - visible / 2) / (picPaint.Width() - visible) * hscPaint->maximum());
         }
         if (vShown) {
-            const double visible = ScaleHeight() - (hShown ? BarThickness : 0) - ColorHeight -
-                                   StatusBar::PixelHeight * twipsPerPixelY();
+            const double visible =
+                ScaleHeight() - (hShown ? BarThickness : 0) - ColorHeight - StatusBar::PixelHeight * twipsPerPixelY();
             setScrollValue(vscPaint, (y - visible / 2) / (picPaint.Height() - visible) * vscPaint->maximum());
         }
         focusCanvas();

@@ -15,7 +15,7 @@ namespace pinxel {
 namespace {
 
 struct MenuEntry {
-    const char *name;     // "-" for a separator
+    const char *name;  // "-" for a separator
     const char *caption;
     const char *shortcut = "";
     std::function<void(frmPaint &)> click = nullptr;  // a handler, or what the item runs
@@ -70,8 +70,9 @@ const MenuEntry FormatColorItems[] = {
 };
 
 const char *const BorderStyleCaptions[] = {"&Solid", "&Dash", "D&ot", "D&ashDot", "Da&shDotDot"};
-const char *const FillStyleCaptions[] = {"&Solid",           "&Transparent",   "&Horizontal Line", "&Vertical Line",
-                                         "&Downward Diagonal", "&Upward Diagonal", "&Cross",           "Diagona&l Cross"};
+const char *const FillStyleCaptions[] = {"&Solid",         "&Transparent",       "&Horizontal Line",
+                                         "&Vertical Line", "&Downward Diagonal", "&Upward Diagonal",
+                                         "&Cross",         "Diagona&l Cross"};
 
 const MenuEntry ResizeItems[] = {
     {"mnuResize25", "25%", "", effect(EffectResize, 0.25f)},
@@ -123,16 +124,13 @@ const MenuEntry FilterItems[] = {
 };
 
 // The filter brush's pop-up: index = engine filter number; seven are hidden.
-const char *const FilterToolCaptions[] = {"&Black && White", "B&lur",       "&Light",           "&Crease",
-                                          "&Dirty",          "Di&ffuse",    "&Emboss",          "Gra&y Black && White",
-                                          "&Grayscale",      "&Invert Colors", "&Replace Color", "&Sharpen",
-                                          "S&now",           "&Wave"};
-const bool FilterToolShown[] = {true, false, true, false, true, true, false, true, true, false, false, false, false, true};
+const char *const FilterToolCaptions[] = {
+    "&Black && White",      "B&lur",      "&Light",         "&Crease",        "&Dirty",   "Di&ffuse", "&Emboss",
+    "Gra&y Black && White", "&Grayscale", "&Invert Colors", "&Replace Color", "&Sharpen", "S&now",    "&Wave"};
+const bool FilterToolShown[] = {true, false, true,  false, true,  true,  false,
+                                true, true,  false, false, false, false, true};
 
-QString indexed(const char *array, int index)
-{
-    return QStringLiteral("%1(%2)").arg(QLatin1String(array)).arg(index);
-}
+QString indexed(const char *array, int index) { return QStringLiteral("%1(%2)").arg(QLatin1String(array)).arg(index); }
 
 }  // namespace
 
@@ -243,8 +241,8 @@ void frmPaint::createMenus()
     addItems(addMenu(effect, QStringLiteral("mnuRotate"), QStringLiteral("&Rotate")), RotateItems);
     addItem(effect, QStringLiteral("mnuSep8"), QStringLiteral("-"));
     addItem(effect, QStringLiteral("mnuClear"), QStringLiteral("&Clear"), {}, [this] { mnuClear_Click(); });
-    for (const char *name : {"mnuResizeBoth", "mnuResizeWidth", "mnuResizeHeight", "mnuRotateClockwise",
-                             "mnuRotateAntiClockwise"}) {
+    for (const char *name :
+         {"mnuResizeBoth", "mnuResizeWidth", "mnuResizeHeight", "mnuRotateClockwise", "mnuRotateAntiClockwise"}) {
         item(QString::fromLatin1(name))->setCheckable(true);
     }
     item(QStringLiteral("mnuResizeBoth"))->setChecked(true);
@@ -265,9 +263,9 @@ void frmPaint::createMenus()
     }
 
     // Dropping a menu down runs its Click, which clears the status bar.
-    for (const auto &[menu, handler] : {std::pair{file, &frmPaint::mnuFile_Click}, std::pair{edit, &frmPaint::mnuEdit_Click},
-                                        std::pair{effect, &frmPaint::mnuEffect_Click},
-                                        std::pair{filter, &frmPaint::mnuFilter_Click}})
+    for (const auto &[menu, handler] :
+         {std::pair{file, &frmPaint::mnuFile_Click}, std::pair{edit, &frmPaint::mnuEdit_Click},
+          std::pair{effect, &frmPaint::mnuEffect_Click}, std::pair{filter, &frmPaint::mnuFilter_Click}})
         m_events.add(menu->objectName() + QStringLiteral(".Click"), menu, &QMenu::aboutToShow, this,
                      [this, handler = handler] { (this->*handler)(); });
 }

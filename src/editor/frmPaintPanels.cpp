@@ -97,7 +97,8 @@ void frmPaint::createToolPanels()
         auto *dot = new ShapeSample(ShapeSample::Circle, fraOptDot);
         dot->setObjectName(QStringLiteral("shpDot(%1)").arg(i));
         const double size = 30 + 15 * double(i);
-        const double centreX = DotColumnLeft[i % 2] + DotCellSize / 2, centreY = DotRowTop + DotCellSize * double(i / 2) + DotCellSize / 2;
+        const double centreX = DotColumnLeft[i % 2] + DotCellSize / 2,
+                     centreY = DotRowTop + DotCellSize * double(i / 2) + DotCellSize / 2;
         placeInTwips(dot, centreX - size / 2, centreY - size / 2, size, size);
         const QColor color = i == 0 ? Qt::white : Qt::black;
         dot->setBorderColor(color);
@@ -115,7 +116,7 @@ void frmPaint::createToolPanels()
         image->setObjectName(QStringLiteral("imgBrush(%1)").arg(i));
         image->setPixmap(brushImage(int(i), ratio));
         placeInTwips(image, BrushColumnLeft[i % 2], BrushRowTop + BrushRowStep * double(i / 2), 9 * twipsPerPixelX(),
-              9 * twipsPerPixelY());
+                     9 * twipsPerPixelY());
         imgBrush[i] = image;
     }
     placeInTwips(lblBrush, BrushColumnLeft[0] - 4 * twipsPerPixelX(), BrushRowTop - 4 * twipsPerPixelY(), 255, 255);
@@ -129,7 +130,8 @@ void frmPaint::createToolPanels()
     for (size_t i = 0; i < shpRect.size(); ++i) {
         auto *sample = new ShapeSample(ShapeSample::Rectangle, fraOptFill);
         sample->setObjectName(QStringLiteral("shpRect(%1)").arg(i));
-        placeInTwips(sample, (FillPanelWidth - FillSampleWidth) / 2, FillSampleTop[i], FillSampleWidth, FillSampleHeight);
+        placeInTwips(sample, (FillPanelWidth - FillSampleWidth) / 2, FillSampleTop[i], FillSampleWidth,
+                     FillSampleHeight);
         sample->setBorderColor(i == 0 ? Qt::white : Qt::black);
         if (i > 0)
             sample->setFillColor(QColor(128, 128, 128));

@@ -29,14 +29,22 @@ void frmPaint::UpdateStatusBar(int intInfo, double X, double Y, int intPercentag
             return;
         }
         switch (intInfo) {
-        case 0: sta->setPanelText(1, toolHint()); break;
+        case 0:
+            sta->setPanelText(1, toolHint());
+            break;
         case 1:
             sta->setPanelText(1, QStringLiteral("Click to set the foreground color; Right-click to set the "
                                                 "background color"));
             break;
-        case 2: sta->setPanelText(1, QStringLiteral("Double-click to set the foreground color with custom color")); break;
-        case 3: sta->setPanelText(1, QStringLiteral("Double-click to set the background color with custom color")); break;
-        default: sta->setPanelText(1, QString()); break;
+        case 2:
+            sta->setPanelText(1, QStringLiteral("Double-click to set the foreground color with custom color"));
+            break;
+        case 3:
+            sta->setPanelText(1, QStringLiteral("Double-click to set the background color with custom color"));
+            break;
+        default:
+            sta->setPanelText(1, QString());
+            break;
         }
         if (intInfo != 0) {
             sta->setPanelText(2, QString());

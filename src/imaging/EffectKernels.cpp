@@ -51,9 +51,9 @@ constexpr std::uint16_t WeightHalf = WeightOne / 2;
 // The source pixels one new pixel covers along one axis, with their weights
 // summing to exactly 256.
 struct Taps {
-    std::vector<int> first;      // per new pixel: its first source pixel
-    std::vector<int> count;      // per new pixel: how many source pixels
-    std::vector<int> offset;     // per new pixel: where its weights start
+    std::vector<int> first;   // per new pixel: its first source pixel
+    std::vector<int> count;   // per new pixel: how many source pixels
+    std::vector<int> offset;  // per new pixel: where its weights start
     std::vector<std::uint16_t> weights;
 };
 
@@ -132,7 +132,8 @@ std::vector<__m128i> pairedWeights(const Taps &taps)
             return {};
         const std::uint16_t *w = &taps.weights[size_t(taps.offset[x])];
         const short second = taps.count[x] == 2 ? short(w[1]) : 0;
-        paired.push_back(_mm_set_epi16(second, second, second, second, short(w[0]), short(w[0]), short(w[0]), short(w[0])));
+        paired.push_back(
+            _mm_set_epi16(second, second, second, second, short(w[0]), short(w[0]), short(w[0]), short(w[0])));
     }
     return paired;
 }
@@ -211,8 +212,7 @@ inline void turnBlock(const QRgb *in, qsizetype strideIn, QRgb *out, qsizetype s
 #endif
 }
 
-template <bool Anticlockwise, bool Stream>
-void turnTiles(const QImage &source, QImage &result)
+template <bool Anticlockwise, bool Stream> void turnTiles(const QImage &source, QImage &result)
 {
     const int w = source.width(), h = source.height();
     const qsizetype strideIn = source.bytesPerLine() / 4, strideOut = result.bytesPerLine() / 4;
@@ -430,7 +430,8 @@ void rotateByMapping(const QImage &source, QImage &target, float theta,
                         for (int k = inner0; k <= inner1; ++k) {
                             // An address only, never read: it may lie outside the picture.
                             const QPoint p = step(o + 1, k).first;
-                            const std::uintptr_t at = reinterpret_cast<std::uintptr_t>(in)
+                            const std::uintptr_t at =
+                                reinterpret_cast<std::uintptr_t>(in)
                                 + std::uintptr_t((qsizetype(p.y()) * sstride + p.x()) * qsizetype(sizeof(QRgb)));
                             __builtin_prefetch(reinterpret_cast<const void *>(at));
                         }
@@ -440,14 +441,18 @@ void rotateByMapping(const QImage &source, QImage &target, float theta,
                     }
                 }
             };
-            quadrant(q0, true, [&](int dx, int dy) { return QPoint(sx + dx, sy + dy); },
-                     [&](int i, int c) { return QPoint(tx + i, ty + c); });
-            quadrant(q1, true, [&](int dx, int dy) { return QPoint(sx - dx, sy - dy); },
-                     [&](int i, int c) { return QPoint(tx - i, ty - c); });
-            quadrant(q2, false, [&](int dx, int dy) { return QPoint(sx + dy, sy - dx); },
-                     [&](int i, int c) { return QPoint(tx + c, ty - i); });
-            quadrant(q3, false, [&](int dx, int dy) { return QPoint(sx - dy, sy + dx); },
-                     [&](int i, int c) { return QPoint(tx - c, ty + i); });
+            quadrant(
+                q0, true, [&](int dx, int dy) { return QPoint(sx + dx, sy + dy); },
+                [&](int i, int c) { return QPoint(tx + i, ty + c); });
+            quadrant(
+                q1, true, [&](int dx, int dy) { return QPoint(sx - dx, sy - dy); },
+                [&](int i, int c) { return QPoint(tx - i, ty - c); });
+            quadrant(
+                q2, false, [&](int dx, int dy) { return QPoint(sx + dy, sy - dx); },
+                [&](int i, int c) { return QPoint(tx + c, ty - i); });
+            quadrant(
+                q3, false, [&](int dx, int dy) { return QPoint(sx - dy, sy + dx); },
+                [&](int i, int c) { return QPoint(tx - c, ty + i); });
         }
         if (rowsDone)
             rowsDone(i0, i1, n);

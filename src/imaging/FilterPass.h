@@ -26,8 +26,7 @@ struct Region {
 };
 
 // Uninitialised storage that only grows.
-template <typename T>
-class ScratchBuffer {
+template <typename T> class ScratchBuffer {
 public:
     T *get(std::size_t count)
     {
@@ -64,7 +63,7 @@ Scratch &scratch();
 
 // Switches for tests: run the exact per-pixel paths that the fast paths stand in for.
 struct EngineSwitches {
-    bool drawOneByOne = false;        // Diffuse: one Rnd() call per draw
+    bool drawOneByOne = false;          // Diffuse: one Rnd() call per draw
     bool exactShiftEverywhere = false;  // Crease, Wave: per-pixel rounding in every column
 };
 EngineSwitches &engineSwitches();
@@ -77,7 +76,7 @@ public:
     const Region region;
     const bool smallRegion;
     RandomSource &random;
-    const int width;   // of the picture, in pixels
+    const int width;  // of the picture, in pixels
     const int height;
 
     QRgb *row(int y) { return reinterpret_cast<QRgb *>(m_bits + std::ptrdiff_t(y) * m_bytesPerLine); }

@@ -29,8 +29,7 @@ constexpr QRgb OutsideWritten = toQRgb(NoColor) | Opaque;
 QRgb composed(int red, int green, int blue) { return toQRgb(composeColor(red, green, blue)) | Opaque; }
 
 // Blur of one pixel from the original colours, the outside as -1.
-template <typename Original>
-QRgb blurAt(const Original &original, int x, int y)
+template <typename Original> QRgb blurAt(const Original &original, int x, int y)
 {
     int sum[3] = {0, 0, 0};
     for (int dx = -1; dx <= 1; ++dx)

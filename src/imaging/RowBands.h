@@ -13,8 +13,7 @@ namespace pinxel {
 
 // Calls band(first, end) for bands covering rows [0, rows), each once; work
 // is the job's size in pixels.
-template <typename Band>
-void forRowBands(int rows, std::int64_t work, const Band &band)
+template <typename Band> void forRowBands(int rows, std::int64_t work, const Band &band)
 {
     constexpr std::int64_t PixelsPerThread = 1 << 20;
     const int cores = int(std::clamp(std::thread::hardware_concurrency(), 1u, 8u));

@@ -99,7 +99,8 @@ void ApplyPictureEffect(int kind, PictureSurface &target, PictureSurface &scratc
             RotatePicture(scratch, target, angle, isSet(RotateClockwise));
             break;
         }
-        default: break;
+        default:
+            break;
         }
     } catch (const Error &error) {
         ReportError(ReportDescription, error.description());

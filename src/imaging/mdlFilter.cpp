@@ -116,17 +116,10 @@ EngineSwitches &engineSwitches()
 }
 
 Pass::Pass(PictureSurface &target, const Region &region, bool smallRegion, RandomSource &random)
-    : target(target),
-      region(region),
-      smallRegion(smallRegion),
-      random(random),
-      width(target.pixelWidth()),
-      height(target.pixelHeight()),
-      m_bits(target.raster().bits()),  // detaches a shared raster once, here
-      m_bytesPerLine(target.raster().bytesPerLine()),
-      m_pacer(target)
-{
-}
+    : target(target), region(region), smallRegion(smallRegion), random(random), width(target.pixelWidth()),
+      height(target.pixelHeight()), m_bits(target.raster().bits()),  // detaches a shared raster once, here
+      m_bytesPerLine(target.raster().bytesPerLine()), m_pacer(target)
+{}
 
 void Pass::columnsDone(int a, int b, int top, int bottom)
 {
@@ -156,15 +149,21 @@ void pointPass(Pass &pass, int filter)
         });
     };
     switch (filter) {
-    case FilterBlackWhite: eachRow(k.blackWhite); break;
+    case FilterBlackWhite:
+        eachRow(k.blackWhite);
+        break;
     case FilterBrightness:
     case FilterDarkness: {
         const int step = (pass.smallRegion ? 2 : 32) * (filter == FilterDarkness ? -1 : 1);
         eachRow([&](QRgb *row, int n) { k.brighten(row, n, step); });
         break;
     }
-    case FilterGrayBlackWhite: eachRow(k.grayBlackWhite); break;
-    case FilterGrayscale: eachRow(k.grayscale); break;
+    case FilterGrayBlackWhite:
+        eachRow(k.grayBlackWhite);
+        break;
+    case FilterGrayscale:
+        eachRow(k.grayscale);
+        break;
     case FilterReplaceColors: {
         // Only a 24-bit colour can equal a pixel of the picture.
         const Color from = ReplaceColorFrom;
@@ -175,7 +174,8 @@ void pointPass(Pass &pass, int filter)
         eachRow([&](QRgb *row, int n) { k.replaceColor(row, n, fromPixel, toPixel); });
         break;
     }
-    default: break;
+    default:
+        break;
     }
 }
 
@@ -187,15 +187,32 @@ void runPass(Pass &pass, int filter)
     case FilterDarkness:
     case FilterGrayBlackWhite:
     case FilterGrayscale:
-    case FilterReplaceColors: pointPass(pass, filter); break;
-    case FilterBlur: blurPass(pass); break;
-    case FilterCrease: shiftPass(pass, 512.0); break;
-    case FilterDiffuse: diffusePass(pass); break;
-    case FilterEmboss: embossPass(pass); break;
-    case FilterSharpen: sharpenPass(pass, false); break;
-    case FilterSnow: sharpenPass(pass, true); break;
-    case FilterWave: shiftPass(pass, 4.0); break;
-    default: break;  // 9 and every unknown number: nothing
+    case FilterReplaceColors:
+        pointPass(pass, filter);
+        break;
+    case FilterBlur:
+        blurPass(pass);
+        break;
+    case FilterCrease:
+        shiftPass(pass, 512.0);
+        break;
+    case FilterDiffuse:
+        diffusePass(pass);
+        break;
+    case FilterEmboss:
+        embossPass(pass);
+        break;
+    case FilterSharpen:
+        sharpenPass(pass, false);
+        break;
+    case FilterSnow:
+        sharpenPass(pass, true);
+        break;
+    case FilterWave:
+        shiftPass(pass, 4.0);
+        break;
+    default:
+        break;  // 9 and every unknown number: nothing
     }
 }
 

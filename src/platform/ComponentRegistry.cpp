@@ -94,10 +94,12 @@ void ComponentRegistry::update(const QString &path, const std::function<void(Com
 {
     const QFileInfo info(path);
     if (!QDir().mkpath(info.absolutePath()))
-        throw Error(ErrPathNotFound, QStringLiteral("Path not found: cannot create the folder %1").arg(info.absolutePath()));
+        throw Error(ErrPathNotFound,
+                    QStringLiteral("Path not found: cannot create the folder %1").arg(info.absolutePath()));
     QLockFile lock(path + QStringLiteral(".lock"));
     if (!lock.tryLock(10000))
-        throw Error(ErrPermissionDenied, QStringLiteral("Permission denied: the component registry %1 is locked").arg(path));
+        throw Error(ErrPermissionDenied,
+                    QStringLiteral("Permission denied: the component registry %1 is locked").arg(path));
     ComponentRegistry registry(path);
     change(registry);
     registry.save();

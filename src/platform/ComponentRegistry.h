@@ -10,8 +10,8 @@
 // for the read-modify-write, so two registrations at once do not lose each
 // other's classes. Sections the registry does not know are kept.
 
-#include "platform/IniDocument.h"
 #include "pinxel/ComponentRuntime.h"
+#include "platform/IniDocument.h"
 
 #include <functional>
 #include <optional>

@@ -1,7 +1,7 @@
 #include "pinxel/ComponentRuntime.h"
 
-#include "platform/ComponentRegistry.h"
 #include "pinxel/Error.h"
+#include "platform/ComponentRegistry.h"
 
 #include <QFileInfo>
 #include <QHash>
@@ -41,8 +41,7 @@ QLibrary &loadedLibrary(const QString &path)
     return *library;
 }
 
-template <typename Function>
-Function entryPoint(const QString &libraryPath, const char *name)
+template <typename Function> Function entryPoint(const QString &libraryPath, const char *name)
 {
     auto function = reinterpret_cast<Function>(loadedLibrary(libraryPath).resolve(name));
     if (!function)
@@ -71,7 +70,8 @@ QWidget *ComponentRuntime::createInstance(const QString &nameOrClassId, QWidget 
     const QByteArray classId = entry.classId.toUtf8();
     std::int32_t result = getClassObject(classId.constData(), &classObject);
     if (result != PINXEL_S_OK || !classObject)
-        cannotCreate(QStringLiteral("%1 offers no class %2 (%3)").arg(entry.library, entry.classId, resultText(result)));
+        cannotCreate(
+            QStringLiteral("%1 offers no class %2 (%3)").arg(entry.library, entry.classId, resultText(result)));
     void *instance = nullptr;
     result = classObject->CreateInstance(classObject, parent, &instance);
     if (result != PINXEL_S_OK || !instance)

@@ -20,7 +20,10 @@ constexpr int InfoHeader = 40;
 constexpr int MaxIconSide = 1024;
 constexpr qint64 MaxIconFile = 64 * 1024 * 1024;
 
-enum IconType : quint16 { TypeIcon = 1, TypeCursor = 2 };
+enum IconType : quint16 {
+    TypeIcon = 1,
+    TypeCursor = 2
+};
 
 [[noreturn]] void invalid(const QString &name, const QString &why)
 {
@@ -95,7 +98,9 @@ QImage decodeDib(const char *d, qint64 size, const QString &name)
                 colour = qRgba(row[x * 4 + 2], row[x * 4 + 1], row[x * 4], row[x * 4 + 3]);
                 anyAlpha = anyAlpha || row[x * 4 + 3] != 0;
                 break;
-            case 24: colour = qRgb(row[x * 3 + 2], row[x * 3 + 1], row[x * 3]); break;
+            case 24:
+                colour = qRgb(row[x * 3 + 2], row[x * 3 + 1], row[x * 3]);
+                break;
             default: {
                 const int perByte = 8 / bitCount;
                 const int shift = 8 - bitCount * (x % perByte + 1);
@@ -110,8 +115,8 @@ QImage decodeDib(const char *d, qint64 size, const QString &name)
     // a colour would invert the screen; that has no equal here, so it shows black.
     if (!anyAlpha) {
         for (int y = 0; y < height; ++y) {
-            const auto *mask = hasMask ? reinterpret_cast<const uchar *>(d + andStart + andStride * (height - 1 - y))
-                                       : nullptr;
+            const auto *mask =
+                hasMask ? reinterpret_cast<const uchar *>(d + andStart + andStride * (height - 1 - y)) : nullptr;
             auto *out = reinterpret_cast<QRgb *>(image.scanLine(y));
             for (int x = 0; x < width; ++x) {
                 const bool masked = mask && ((mask[x / 8] >> (7 - x % 8)) & 1);
@@ -147,8 +152,12 @@ CursorImage decodeIconDirectory(const QByteArray &data, const QString &name)
     std::vector<Entry> entries;
     for (int i = 0; i < count; ++i) {
         const char *e = d + DirHeader + i * DirEntry;
-        Entry entry {uchar(e[0]) ? uchar(e[0]) : 256, uchar(e[1]) ? uchar(e[1]) : 256, u16(e + 4), u16(e + 6),
-                     u32(e + 8), u32(e + 12)};
+        Entry entry{uchar(e[0]) ? uchar(e[0]) : 256,
+                    uchar(e[1]) ? uchar(e[1]) : 256,
+                    u16(e + 4),
+                    u16(e + 6),
+                    u32(e + 8),
+                    u32(e + 12)};
         if (entry.offset < DirHeader || qint64(entry.offset) + entry.size > data.size() || entry.size == 0)
             invalid(name, QStringLiteral("image %1 of the icon directory lies outside the file").arg(i + 1));
         entries.push_back(entry);

@@ -6,13 +6,11 @@ namespace pinxel {
 
 FilePropertyBag::FilePropertyBag(const QString &path, const QString &section)
     : m_path(path), m_section(section), m_document(IniDocument::load(path))
-{
-}
+{}
 
 FilePropertyBag::FilePropertyBag(const QString &path, const QString &section, IniDocument document)
     : m_path(path), m_section(section), m_document(std::move(document))
-{
-}
+{}
 
 QVariant FilePropertyBag::ReadProperty(const QString &key, const QVariant &defaultValue)
 {

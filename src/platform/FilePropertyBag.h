@@ -4,8 +4,8 @@
 // control converts it); writing keeps the text form in memory until save()
 // replaces the file atomically. Other sections and keys of the file survive.
 
-#include "platform/IniDocument.h"
 #include "pinxel/PropertyBag.h"
+#include "platform/IniDocument.h"
 
 namespace pinxel {
 

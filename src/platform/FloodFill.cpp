@@ -48,8 +48,8 @@ void matchRow(const QRgb *line, int width, QRgb key, Word *bits)
         return Word(std::uint32_t(_mm_movemask_epi8(_mm_packs_epi16(a, b))));
     };
     for (; x + WordBits <= width; x += WordBits, ++word)
-        bits[word] = equal16(line + x) | equal16(line + x + 16) << 16 | equal16(line + x + 32) << 32 |
-                     equal16(line + x + 48) << 48;
+        bits[word] = equal16(line + x) | equal16(line + x + 16) << 16 | equal16(line + x + 32) << 32
+                     | equal16(line + x + 48) << 48;
 #endif
     for (; x < width; x += WordBits, ++word) {
         Word w = 0;
@@ -62,11 +62,10 @@ void matchRow(const QRgb *line, int width, QRgb key, Word *bits)
 class FillSearch {
 public:
     FillSearch(const QImage &raster, QRgb key, bool surface)
-        : m_raster(raster), m_width(raster.width()), m_words((size_t(m_width) + WordBits - 1) / WordBits),
-          m_key(key), m_surface(surface), m_open(m_words * size_t(raster.height()), 0),
+        : m_raster(raster), m_width(raster.width()), m_words((size_t(m_width) + WordBits - 1) / WordBits), m_key(key),
+          m_surface(surface), m_open(m_words * size_t(raster.height()), 0),
           m_filled(m_words * size_t(raster.height()), 0), m_made(size_t(raster.height()), false)
-    {
-    }
+    {}
 
     bool open(int x, int y)
     {
@@ -152,8 +151,7 @@ private:
     }
 
     // Calls f(word, mask) for the words covering pixels left..right-1.
-    template <typename F>
-    static void forWords(int left, int right, F f)
+    template <typename F> static void forWords(int left, int right, F f)
     {
         const int first = left / WordBits, last = (right - 1) / WordBits;
         for (int w = first; w <= last; ++w) {

@@ -27,8 +27,7 @@ RandomSource::RandomSource(std::uint32_t seed) : m_state(seed & 0xFFFFFF) {}
 void RandomSource::Randomize()
 {
     // Any clock bits will do; fold the nanoseconds into the 24-bit state.
-    const auto ticks = static_cast<std::uint64_t>(
-        std::chrono::high_resolution_clock::now().time_since_epoch().count());
+    const auto ticks = static_cast<std::uint64_t>(std::chrono::high_resolution_clock::now().time_since_epoch().count());
     m_state = static_cast<std::uint32_t>((ticks ^ (ticks >> 24) ^ (ticks >> 48)) & 0xFFFFFF);
 }
 
@@ -119,7 +118,8 @@ void HostServices::SetAttr(const QString &path, int attributes)
     else
         mode |= S_IWUSR;
     if (::chmod(QFile::encodeName(path).constData(), mode) != 0)
-        throw Error(ErrPermissionDenied, QStringLiteral("Permission denied: cannot change the attributes of %1").arg(path));
+        throw Error(ErrPermissionDenied,
+                    QStringLiteral("Permission denied: cannot change the attributes of %1").arg(path));
 }
 
 void HostServices::Kill(const QString &path)
@@ -137,7 +137,7 @@ void HostServices::Kill(const QString &path)
 
 QString HostServices::AppPath()
 {
-    Dl_info info {};
+    Dl_info info{};
     if (::dladdr(reinterpret_cast<void *>(&HostServices::current), &info) != 0 && info.dli_fname)
         return QFileInfo(QFile::decodeName(info.dli_fname)).absolutePath();
     return QDir::currentPath();

@@ -34,11 +34,21 @@ QString quoted(const QString &value)
     QString out = QStringLiteral("\"");
     for (const QChar c : value) {
         switch (c.unicode()) {
-        case '"': out += QStringLiteral("\\\""); break;
-        case '\\': out += QStringLiteral("\\\\"); break;
-        case '\n': out += QStringLiteral("\\n"); break;
-        case '\r': out += QStringLiteral("\\r"); break;
-        case '\t': out += QStringLiteral("\\t"); break;
+        case '"':
+            out += QStringLiteral("\\\"");
+            break;
+        case '\\':
+            out += QStringLiteral("\\\\");
+            break;
+        case '\n':
+            out += QStringLiteral("\\n");
+            break;
+        case '\r':
+            out += QStringLiteral("\\r");
+            break;
+        case '\t':
+            out += QStringLiteral("\\t");
+            break;
         default:
             if (c.unicode() < 0x20 || c.unicode() == 0x7F)
                 out += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
@@ -64,11 +74,21 @@ QString unquoted(const QString &text, const QString &origin, int line)
         if (++i >= text.size())
             badLine(origin, line, QStringLiteral("the quoted value ends inside an escape"));
         switch (text[i].unicode()) {
-        case '"': out += u'"'; break;
-        case '\\': out += u'\\'; break;
-        case 'n': out += u'\n'; break;
-        case 'r': out += u'\r'; break;
-        case 't': out += u'\t'; break;
+        case '"':
+            out += u'"';
+            break;
+        case '\\':
+            out += u'\\';
+            break;
+        case 'n':
+            out += u'\n';
+            break;
+        case 'r':
+            out += u'\r';
+            break;
+        case 't':
+            out += u'\t';
+            break;
         case 'x': {
             bool ok = false;
             const int code = text.mid(i + 1, 2).toInt(&ok, 16);
@@ -78,7 +98,8 @@ QString unquoted(const QString &text, const QString &origin, int line)
             i += 2;
             break;
         }
-        default: badLine(origin, line, QStringLiteral("unknown escape \\%1").arg(text[i]));
+        default:
+            badLine(origin, line, QStringLiteral("unknown escape \\%1").arg(text[i]));
         }
     }
     if (i >= text.size())
@@ -178,7 +199,8 @@ void IniDocument::save(const QString &path) const
 {
     const QFileInfo info(path);
     if (!QDir().mkpath(info.absolutePath()))
-        throw Error(ErrPathNotFound, QStringLiteral("Path not found: cannot create the folder %1").arg(info.absolutePath()));
+        throw Error(ErrPathNotFound,
+                    QStringLiteral("Path not found: cannot create the folder %1").arg(info.absolutePath()));
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         throw Error(ErrPermissionDenied, QStringLiteral("Permission denied: cannot write %1").arg(path));

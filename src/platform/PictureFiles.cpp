@@ -83,10 +83,23 @@ void validateBmp(const QByteArray &head, qint64 fileSize, const QString &name)
     checkPictureSize(width, height, name);
 
     switch (bitCount) {
-    case 1: case 4: case 8: case 16: case 24: case 32: break;
-    default: invalidPicture(name, QStringLiteral("%1 bits per pixel is not a bitmap depth").arg(bitCount));
+    case 1:
+    case 4:
+    case 8:
+    case 16:
+    case 24:
+    case 32:
+        break;
+    default:
+        invalidPicture(name, QStringLiteral("%1 bits per pixel is not a bitmap depth").arg(bitCount));
     }
-    enum { Rgb = 0, Rle8 = 1, Rle4 = 2, BitFields = 3, AlphaBitFields = 6 };
+    enum {
+        Rgb = 0,
+        Rle8 = 1,
+        Rle4 = 2,
+        BitFields = 3,
+        AlphaBitFields = 6
+    };
     const bool rle = compression == Rle8 || compression == Rle4;
     if (compression == Rle8 && bitCount != 8)
         invalidPicture(name, QStringLiteral("8-bit run-length coding on a %1-bit bitmap").arg(bitCount));
@@ -126,10 +139,7 @@ void validateBmp(const QByteArray &head, qint64 fileSize, const QString &name)
     }
 }
 
-[[noreturn]] void truncated(const QString &name)
-{
-    invalidPicture(name, QStringLiteral("the file is truncated"));
-}
+[[noreturn]] void truncated(const QString &name) { invalidPicture(name, QStringLiteral("the file is truncated")); }
 
 // Qt's GIF reader also returns what it decoded before the data ran out, so
 // the block structure is walked first: every block must be complete, and the
@@ -379,8 +389,9 @@ void saveFileAtomically(const QString &path, const std::function<bool(QIODevice 
         const int code = file.error() == QFileDevice::PermissionsError || errno == EACCES || errno == EPERM
                              ? ErrPermissionDenied
                              : ErrDeviceIO;
-        throw Error(code, QStringLiteral("%1: cannot write %2: %3")
-                              .arg(Error::standardDescription(code), path, file.errorString()));
+        throw Error(
+            code,
+            QStringLiteral("%1: cannot write %2: %3").arg(Error::standardDescription(code), path, file.errorString()));
     }
     if (!write(file)) {
         const QString why = file.errorString();

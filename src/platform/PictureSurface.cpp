@@ -53,15 +53,9 @@ double PictureSurface::containerUnitsPerPixelY() const
     return ContainerScaleMode == ScalePixels ? 1.0 : twipsPerPixelY();
 }
 
-double PictureSurface::Width() const
-{
-    return (m_raster.width() + 2 * borderPixels()) * containerUnitsPerPixelX();
-}
+double PictureSurface::Width() const { return (m_raster.width() + 2 * borderPixels()) * containerUnitsPerPixelX(); }
 
-double PictureSurface::Height() const
-{
-    return (m_raster.height() + 2 * borderPixels()) * containerUnitsPerPixelY();
-}
+double PictureSurface::Height() const { return (m_raster.height() + 2 * borderPixels()) * containerUnitsPerPixelY(); }
 
 void PictureSurface::Move(double left, double top, double width, double height)
 {
@@ -107,10 +101,7 @@ void PictureSurface::setAppearance(int appearance)
     emit geometryChanged();
 }
 
-void PictureSurface::setScaleMode(int mode)
-{
-    m_scaleMode = mode == ScaleTwips ? ScaleTwips : ScalePixels;
-}
+void PictureSurface::setScaleMode(int mode) { m_scaleMode = mode == ScaleTwips ? ScaleTwips : ScalePixels; }
 
 double PictureSurface::ScaleWidth() const { return fromPixelX(m_raster.width()); }
 double PictureSurface::ScaleHeight() const { return fromPixelY(m_raster.height()); }
@@ -125,15 +116,9 @@ int PictureSurface::toPixelY(double y) const
     return roundToInt(m_scaleMode == ScaleTwips ? y / twipsPerPixelY() : y);
 }
 
-double PictureSurface::fromPixelX(double px) const
-{
-    return m_scaleMode == ScaleTwips ? px * twipsPerPixelX() : px;
-}
+double PictureSurface::fromPixelX(double px) const { return m_scaleMode == ScaleTwips ? px * twipsPerPixelX() : px; }
 
-double PictureSurface::fromPixelY(double py) const
-{
-    return m_scaleMode == ScaleTwips ? py * twipsPerPixelY() : py;
-}
+double PictureSurface::fromPixelY(double py) const { return m_scaleMode == ScaleTwips ? py * twipsPerPixelY() : py; }
 
 // ---------------------------------------------------------------- raster
 
@@ -236,10 +221,7 @@ Color PictureSurface::GetPixel(int x, int y) const
     return fromQRgb(reinterpret_cast<const QRgb *>(m_raster.constScanLine(y))[x]);
 }
 
-Color PictureSurface::Point(double x, double y) const
-{
-    return GetPixel(toPixelX(x), toPixelY(y));
-}
+Color PictureSurface::Point(double x, double y) const { return GetPixel(toPixelX(x), toPixelY(y)); }
 
 void PictureSurface::PSet(double x, double y, std::optional<Color> color)
 {
@@ -282,16 +264,27 @@ void PictureSurface::PaintPicture(const QImage &picture, double x, double y, std
     int sh = srcHeight ? toPixelY(*srcHeight) : picture.height() - sy;
     bool mirrorX = (dw < 0) != (sw < 0);
     bool mirrorY = (dh < 0) != (sh < 0);
-    if (dw < 0) { dx += dw; dw = -dw; }
-    if (dh < 0) { dy += dh; dh = -dh; }
-    if (sw < 0) { sx += sw; sw = -sw; }
-    if (sh < 0) { sy += sh; sh = -sh; }
+    if (dw < 0) {
+        dx += dw;
+        dw = -dw;
+    }
+    if (dh < 0) {
+        dy += dh;
+        dh = -dh;
+    }
+    if (sw < 0) {
+        sx += sw;
+        sw = -sw;
+    }
+    if (sh < 0) {
+        sy += sh;
+        sh = -sh;
+    }
     if (dw == 0 || dh == 0 || sw == 0 || sh == 0)
         return;
 
     const QRect srcRect = QRect(sx, sy, sw, sh);
-    const bool plainCopy = !mirrorX && !mirrorY && sw == dw && sh == dh
-                           && picture.rect().contains(srcRect);
+    const bool plainCopy = !mirrorX && !mirrorY && sw == dw && sh == dh && picture.rect().contains(srcRect);
     QImage scratch;
     const QImage *source = &picture;
     QPoint origin(sx, sy);

@@ -12,8 +12,7 @@ namespace pinxel {
 
 PropertyDialog::PropertyDialog(QObject *control, const QString &pageClassId, const QString &title, QWidget *parent)
     : PropertyDialog(control, ComponentRuntime::createInstance(pageClassId), title, parent)
-{
-}
+{}
 
 PropertyDialog::PropertyDialog(QObject *control, QWidget *page, const QString &title, QWidget *parent)
     : QDialog(parent), m_control(control), m_pageWidget(page)
@@ -26,7 +25,8 @@ PropertyDialog::PropertyDialog(QObject *control, QWidget *page, const QString &t
         throw Error(ErrCannotCreateObject, QStringLiteral("Can't create object: %1 is no property page").arg(name));
     }
     m_pageWidget->setParent(this);
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Apply, this);
+    auto *buttons =
+        new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Apply, this);
     m_applyButton = buttons->button(QDialogButtonBox::Apply);
     m_applyButton->setEnabled(false);
     connect(buttons, &QDialogButtonBox::accepted, this, [this] {

@@ -85,9 +85,9 @@ namespace {
 
 enum DialogFlag : int {
     FlagOverwritePrompt = 2,
-    FlagNoSelection = 4,     // print dialog
-    FlagNoPageNumbers = 8,   // print dialog
-    FlagFontEffects = 256,   // font dialog: strikethrough, underline and colour
+    FlagNoSelection = 4,    // print dialog
+    FlagNoPageNumbers = 8,  // print dialog
+    FlagFontEffects = 256,  // font dialog: strikethrough, underline and colour
     FlagPathMustExist = 2048,
     FlagFileMustExist = 4096,
 };
@@ -184,11 +184,21 @@ int QtHostServices::MsgBox(const QString &text, int style)
     box.setWindowTitle(QString::fromLatin1(LibraryTitle));
     box.setText(text);
     switch (style & 0x70) {
-    case 16: box.setIcon(QMessageBox::Critical); break;
-    case 32: box.setIcon(QMessageBox::Question); break;
-    case 48: box.setIcon(QMessageBox::Warning); break;
-    case 64: box.setIcon(QMessageBox::Information); break;
-    default: box.setIcon(QMessageBox::NoIcon); break;
+    case 16:
+        box.setIcon(QMessageBox::Critical);
+        break;
+    case 32:
+        box.setIcon(QMessageBox::Question);
+        break;
+    case 48:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case 64:
+        box.setIcon(QMessageBox::Information);
+        break;
+    default:
+        box.setIcon(QMessageBox::NoIcon);
+        break;
     }
     // The button sets of the styles, with their answers.
     struct Button {
@@ -197,14 +207,24 @@ int QtHostServices::MsgBox(const QString &text, int style)
     };
     std::vector<Button> buttons;
     switch (style & 7) {
-    case 1: buttons = {{QMessageBox::Ok, AnswerOk}, {QMessageBox::Cancel, AnswerCancel}}; break;
-    case 2: buttons = {{QMessageBox::Abort, 3}, {QMessageBox::Retry, 4}, {QMessageBox::Ignore, 5}}; break;
+    case 1:
+        buttons = {{QMessageBox::Ok, AnswerOk}, {QMessageBox::Cancel, AnswerCancel}};
+        break;
+    case 2:
+        buttons = {{QMessageBox::Abort, 3}, {QMessageBox::Retry, 4}, {QMessageBox::Ignore, 5}};
+        break;
     case 3:
         buttons = {{QMessageBox::Yes, AnswerYes}, {QMessageBox::No, AnswerNo}, {QMessageBox::Cancel, AnswerCancel}};
         break;
-    case 4: buttons = {{QMessageBox::Yes, AnswerYes}, {QMessageBox::No, AnswerNo}}; break;
-    case 5: buttons = {{QMessageBox::Retry, 4}, {QMessageBox::Cancel, AnswerCancel}}; break;
-    default: buttons = {{QMessageBox::Ok, AnswerOk}}; break;
+    case 4:
+        buttons = {{QMessageBox::Yes, AnswerYes}, {QMessageBox::No, AnswerNo}};
+        break;
+    case 5:
+        buttons = {{QMessageBox::Retry, 4}, {QMessageBox::Cancel, AnswerCancel}};
+        break;
+    default:
+        buttons = {{QMessageBox::Ok, AnswerOk}};
+        break;
     }
     for (const Button &b : buttons)
         box.addButton(b.button);
@@ -255,9 +275,9 @@ void QtHostServices::ShowSave(CommonDialog &dialog)
 
 void QtHostServices::ShowColor(CommonDialog &dialog)
 {
-    const QColor chosen = QColorDialog::getColor(QColor::fromRgb(toQRgb(dialog.Color)), dialogParent(),
-                                                 dialog.DialogTitle.isEmpty() ? QStringLiteral("Color")
-                                                                              : dialog.DialogTitle);
+    const QColor chosen =
+        QColorDialog::getColor(QColor::fromRgb(toQRgb(dialog.Color)), dialogParent(),
+                               dialog.DialogTitle.isEmpty() ? QStringLiteral("Color") : dialog.DialogTitle);
     if (chosen.isValid())
         dialog.Color = fromQRgb(chosen.rgb());
 }

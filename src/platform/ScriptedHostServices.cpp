@@ -11,13 +11,20 @@ namespace pinxel {
 QString dialogKindName(DialogKind kind)
 {
     switch (kind) {
-    case DialogKind::MessageBox: return QStringLiteral("message box");
-    case DialogKind::Open: return QStringLiteral("open dialog");
-    case DialogKind::Save: return QStringLiteral("save dialog");
-    case DialogKind::Color: return QStringLiteral("colour dialog");
-    case DialogKind::Font: return QStringLiteral("font dialog");
-    case DialogKind::Printer: return QStringLiteral("printer dialog");
-    case DialogKind::PopupMenu: return QStringLiteral("pop-up menu");
+    case DialogKind::MessageBox:
+        return QStringLiteral("message box");
+    case DialogKind::Open:
+        return QStringLiteral("open dialog");
+    case DialogKind::Save:
+        return QStringLiteral("save dialog");
+    case DialogKind::Color:
+        return QStringLiteral("colour dialog");
+    case DialogKind::Font:
+        return QStringLiteral("font dialog");
+    case DialogKind::Printer:
+        return QStringLiteral("printer dialog");
+    case DialogKind::PopupMenu:
+        return QStringLiteral("pop-up menu");
     }
     return QString();
 }
@@ -201,13 +208,20 @@ namespace {
 bool isButtonOf(int answer, int style)
 {
     switch (style & 7) {
-    case 0: return answer == AnswerOk;
-    case 1: return answer == AnswerOk || answer == AnswerCancel;
-    case 2: return answer >= 3 && answer <= 5;  // Abort, Retry, Ignore
-    case 3: return answer == AnswerYes || answer == AnswerNo || answer == AnswerCancel;
-    case 4: return answer == AnswerYes || answer == AnswerNo;
-    case 5: return answer == 4 || answer == AnswerCancel;  // Retry, Cancel
-    default: return false;
+    case 0:
+        return answer == AnswerOk;
+    case 1:
+        return answer == AnswerOk || answer == AnswerCancel;
+    case 2:
+        return answer >= 3 && answer <= 5;  // Abort, Retry, Ignore
+    case 3:
+        return answer == AnswerYes || answer == AnswerNo || answer == AnswerCancel;
+    case 4:
+        return answer == AnswerYes || answer == AnswerNo;
+    case 5:
+        return answer == 4 || answer == AnswerCancel;  // Retry, Cancel
+    default:
+        return false;
     }
 }
 }  // namespace

@@ -36,13 +36,20 @@ bool hatchCovers(int fillStyle, int x, int y)
 {
     const int u = x & 7, v = y & 7;
     switch (fillStyle) {
-    case FillHorizontal: return v == 0;
-    case FillVertical: return u == 0;
-    case FillUpwardDiagonal: return ((u + v) & 7) == 7;
-    case FillDownwardDiagonal: return u == v;
-    case FillCross: return u == 0 || v == 0;
-    case FillDiagonalCross: return u == v || ((u + v) & 7) == 7;
-    default: return fillStyle == FillSolid;
+    case FillHorizontal:
+        return v == 0;
+    case FillVertical:
+        return u == 0;
+    case FillUpwardDiagonal:
+        return ((u + v) & 7) == 7;
+    case FillDownwardDiagonal:
+        return u == v;
+    case FillCross:
+        return u == 0 || v == 0;
+    case FillDiagonalCross:
+        return u == v || ((u + v) & 7) == 7;
+    default:
+        return fillStyle == FillSolid;
     }
 }
 
@@ -54,9 +61,9 @@ namespace {
 // the classic lengths up to width 3, then in proportion to the pen.
 std::vector<int> dashLengths(int drawStyle, int width)
 {
-    static const std::array<std::vector<int>, 5> base = {
-        std::vector<int>{}, std::vector<int>{18, 6}, std::vector<int>{3, 3}, std::vector<int>{9, 6, 3, 6},
-        std::vector<int>{9, 3, 3, 3, 3, 3}};
+    static const std::array<std::vector<int>, 5> base = {std::vector<int>{}, std::vector<int>{18, 6},
+                                                         std::vector<int>{3, 3}, std::vector<int>{9, 6, 3, 6},
+                                                         std::vector<int>{9, 3, 3, 3, 3, 3}};
     if (drawStyle < StyleDash || drawStyle > StyleDashDotDot)
         return {};
     std::vector<int> lengths;
@@ -302,7 +309,7 @@ void PictureSurface::paintBox(int x1, int y1, int x2, int y2, Color lineColor, L
 // its edge and a corner a dash passes is a full pen square, as a stroke with
 // flat ends and mitred corners draws it, at the cost of its own pixels.
 void PictureSurface::paintDashedBoxEdges(Painting &painting, int x1, int y1, int x2, int y2,
-                                        const std::vector<int> &dashes, const QColor &ink)
+                                         const std::vector<int> &dashes, const QColor &ink)
 {
     const int w = std::max(1, DrawWidth);
     const int lo = (w - 1) / 2, hi = w - 1 - lo;

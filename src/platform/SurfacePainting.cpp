@@ -12,8 +12,7 @@ using figures::qColor;
 namespace {
 
 // Calls run(first, end) for each run of consecutive marked tiles in a row of marks.
-template <typename Run>
-void forEachMarkedRun(const unsigned char *marks, int count, Run run)
+template <typename Run> void forEachMarkedRun(const unsigned char *marks, int count, Run run)
 {
     for (int t = 0; t < count;) {
         if (!marks[t]) {
@@ -97,8 +96,8 @@ void PictureSurface::Painting::fillRect(const QRect &rect, const QColor &color)
     const QRect r = rect.normalized() & m_bounds;
     const QRgb ink = color.rgba();
     for (int y = r.top(); y <= r.bottom(); ++y) {
-        QRgb *first = m_xor ? m_surface.m_overlayStore.data() + size_t(y - m_bounds.y()) * size_t(m_bounds.width()) +
-                                  size_t(r.left() - m_bounds.x())
+        QRgb *first = m_xor ? m_surface.m_overlayStore.data() + size_t(y - m_bounds.y()) * size_t(m_bounds.width())
+                                  + size_t(r.left() - m_bounds.x())
                             : reinterpret_cast<QRgb *>(m_surface.m_raster.scanLine(y)) + r.left();
         std::fill_n(first, r.width(), ink);
     }
@@ -315,9 +314,8 @@ void PictureSurface::Painting::paintFillInto(const QRegion &region, QPainter::Co
     m_painter.save();
     m_painter.setClipRegion(region);
     // A hatch marker replaces what is under it; an opaque colour does so anyway.
-    m_painter.setCompositionMode(hatch && mode == QPainter::CompositionMode_SourceOver
-                                     ? QPainter::CompositionMode_Source
-                                     : mode);
+    m_painter.setCompositionMode(
+        hatch && mode == QPainter::CompositionMode_SourceOver ? QPainter::CompositionMode_Source : mode);
     const QColor color = hatch ? QColor::fromRgba(HatchMarker) : QColor::fromRgb(fill.ink);
     if (fill.isRect)
         m_painter.fillRect(fill.rect, color);
@@ -341,8 +339,7 @@ void PictureSurface::Painting::finishFill()
         markWholeTiles(late);
     }
     // The inside tiles, each tested at one pixel centre: no fill edge crosses them.
-    const QRect area = (fill.isRect ? fill.rect.normalized() : fill.path.controlPointRect().toAlignedRect())
-                       & m_bounds;
+    const QRect area = (fill.isRect ? fill.rect.normalized() : fill.path.controlPointRect().toAlignedRect()) & m_bounds;
     if (area.isEmpty())
         return;
     uchar *rasterBits = m_surface.m_raster.bits();
@@ -484,10 +481,9 @@ void PictureSurface::Painting::xorOverlay()
                     // Most of a thin figure's tiles are empty: skip them eight pixels at a time.
                     for (int block = tile * Tile; block < tileEnd; block += Block) {
                         const int count = std::min(Block, tileEnd - block);
-                        const bool drawn =
-                            m_hatched ? xorHatchedBlock(d + block, o + block, count, pattern)
-                                      : (count == Block ? xorBlock8(d + block, o + block)
-                                                        : xorBlock(d + block, o + block, count));
+                        const bool drawn = m_hatched ? xorHatchedBlock(d + block, o + block, count, pattern)
+                                                     : (count == Block ? xorBlock8(d + block, o + block)
+                                                                       : xorBlock(d + block, o + block, count));
                         if (drawn)
                             touched[size_t(tile)] = 1;
                     }
@@ -495,8 +491,9 @@ void PictureSurface::Painting::xorOverlay()
             }
         }
         forEachMarkedRun(touched.data(), m_tilesWide, [&](int first, int end) {
-            rects.push_back(QRect(m_bounds.x() + first * Tile, m_bounds.y() + band, (end - first) * Tile, bandEnd - band)
-                            & m_bounds);
+            rects.push_back(
+                QRect(m_bounds.x() + first * Tile, m_bounds.y() + band, (end - first) * Tile, bandEnd - band)
+                & m_bounds);
         });
     }
     if (rects.empty())

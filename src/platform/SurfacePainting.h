@@ -96,10 +96,10 @@ private:
 
     struct Fill {
         QPainterPath path;
-        QRect rect;      // when the fill is a rectangle
+        QRect rect;  // when the fill is a rectangle
         bool isRect = false;
         int style = FillSolid;
-        QRgb ink = 0;    // the colour, without alpha
+        QRgb ink = 0;  // the colour, without alpha
     };
 
     static bool fills(int fillStyle);
@@ -147,8 +147,7 @@ private:
     static bool xorBlock(QRgb *__restrict d, QRgb *__restrict o, int count);
     // The same where a hatch marker may be: it shows the fill's pattern.
     // The pattern starts at the block's first pixel.
-    static bool xorHatchedBlock(QRgb *__restrict d, QRgb *__restrict o, int count,
-                                const std::array<QRgb, 8> &pattern);
+    static bool xorHatchedBlock(QRgb *__restrict d, QRgb *__restrict o, int count, const std::array<QRgb, 8> &pattern);
 
     // XORs the overlay's drawn pixels in the marked tiles onto the raster,
     // clears them for the next figure, and records as changed the tiles that
@@ -163,14 +162,14 @@ private:
     QPainter m_painter;
     int m_tilesWide = 0;
     int m_tilesHigh = 0;
-    std::vector<unsigned char> m_tiles;   // 1 where a tile of the overlay may hold drawn pixels
-    std::vector<RowMask> m_rows;          // of each tile, a bit for each of its rows that may hold
-                                          // drawn pixels: a thin edge's tiles are read in its rows only
-    std::vector<unsigned char> m_direct;  // 1 where pixels were XORed straight onto the raster
-    std::optional<Fill> m_fill;           // the fill of an XOR figure
-    bool m_fillWaiting = false;           // not painted into the overlay yet
+    std::vector<unsigned char> m_tiles;        // 1 where a tile of the overlay may hold drawn pixels
+    std::vector<RowMask> m_rows;               // of each tile, a bit for each of its rows that may hold
+                                               // drawn pixels: a thin edge's tiles are read in its rows only
+    std::vector<unsigned char> m_direct;       // 1 where pixels were XORed straight onto the raster
+    std::optional<Fill> m_fill;                // the fill of an XOR figure
+    bool m_fillWaiting = false;                // not painted into the overlay yet
     std::vector<unsigned char> m_filledTiles;  // the tiles it was painted into
-    bool m_hatched = false;               // the overlay holds hatch markers
+    bool m_hatched = false;                    // the overlay holds hatch markers
 };
 
 // Hot: called for every pixel of a one-pixel pen.

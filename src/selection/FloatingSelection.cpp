@@ -25,8 +25,7 @@ void drawMarqueeOn(PictureSurface &surface, const PictureSurface &selection)
 
 FloatingSelection::FloatingSelection(PictureSurface &canvas, PictureSurface &picSelect, EditorState &state)
     : m_canvas(canvas), m_select(picSelect), m_state(state)
-{
-}
+{}
 
 bool FloatingSelection::shown() const { return m_select.Visible(); }
 

@@ -57,6 +57,9 @@ private:
 
 }  // namespace
 
-std::unique_ptr<Tool> makeAirBrush(ToolContext &context, int index) { return std::make_unique<AirBrush>(context, index); }
+std::unique_ptr<Tool> makeAirBrush(ToolContext &context, int index)
+{
+    return std::make_unique<AirBrush>(context, index);
+}
 
 }  // namespace pinxel

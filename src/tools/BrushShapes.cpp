@@ -8,8 +8,17 @@ namespace pinxel {
 
 namespace {
 
-enum class Figure { FilledBox, Circle, Box, Lines };
-enum class FillRule { Kept, Chosen, Transparent };
+enum class Figure {
+    FilledBox,
+    Circle,
+    Box,
+    Lines
+};
+enum class FillRule {
+    Kept,
+    Chosen,
+    Transparent
+};
 
 // A line from (x1, y1) to (x2, y2), in radii from the centre.
 struct Segment {
@@ -51,9 +60,15 @@ void drawBrushShape(PictureSurface &surface, int shape, double x, double y, int 
     else if (row.fill == FillRule::Transparent)
         surface.FillStyle = FillTransparent;
     switch (row.figure) {
-    case Figure::FilledBox: surface.Line(x - r, y - r, x + r, y + r, std::nullopt, LineForm::FilledBox); break;
-    case Figure::Box: surface.Line(x - r, y - r, x + r, y + r, std::nullopt, LineForm::Box); break;
-    case Figure::Circle: surface.Circle(x, y, r); break;
+    case Figure::FilledBox:
+        surface.Line(x - r, y - r, x + r, y + r, std::nullopt, LineForm::FilledBox);
+        break;
+    case Figure::Box:
+        surface.Line(x - r, y - r, x + r, y + r, std::nullopt, LineForm::Box);
+        break;
+    case Figure::Circle:
+        surface.Circle(x, y, r);
+        break;
     case Figure::Lines:
         for (int i = 0; i < row.segmentCount; ++i) {
             const Segment &s = row.segments[size_t(i)];

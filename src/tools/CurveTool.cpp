@@ -21,7 +21,8 @@ std::array<QPoint, 4> CurveTool::points() const
     std::array<QPoint, 4> result;
     for (int i = 0; i < HandleCount; ++i) {
         const QRect place = ctx.curveHandle(i).place();
-        result[size_t(i)] = QPoint(toInt32(place.left() + size.width() / 2.0), toInt32(place.top() + size.height() / 2.0));
+        result[size_t(i)] =
+            QPoint(toInt32(place.left() + size.width() / 2.0), toInt32(place.top() + size.height() / 2.0));
     }
     return result;
 }
@@ -33,7 +34,7 @@ void CurveTool::DrawCurve(Flag place, Flag final, float x, float y)
             const int offsets[HandleCount][2] = {{-1, -1}, {1, -1}, {-1, 1}, {1, 1}};
             for (int i = 0; i < HandleCount; ++i)
                 ctx.curveHandle(i).moveTo(toInt32(x + offsets[i][0] * PlacementOffset),
-                                        toInt32(y + offsets[i][1] * PlacementOffset));
+                                          toInt32(y + offsets[i][1] * PlacementOffset));
             for (int i = 0; i < HandleCount; ++i)
                 ctx.curveHandle(i).setShown(true);
         }

@@ -128,7 +128,8 @@ private:
                 canvas.ForeColor = ctx.fillColor();
                 canvas.FillColor = ctx.fillColor();
                 break;
-            default: break;
+            default:
+                break;
             }
             // One vertex is no figure: a click and Enter draw nothing.
             if (s.PolygonPoints.size() >= 2)
@@ -144,6 +145,9 @@ private:
 
 }  // namespace
 
-std::unique_ptr<Tool> makePolygon(ToolContext &context, int index) { return std::make_unique<PolygonTool>(context, index); }
+std::unique_ptr<Tool> makePolygon(ToolContext &context, int index)
+{
+    return std::make_unique<PolygonTool>(context, index);
+}
 
 }  // namespace pinxel

@@ -95,6 +95,9 @@ private:
 
 }  // namespace
 
-std::unique_ptr<Tool> makeSelectArea(ToolContext &context, int index) { return std::make_unique<SelectArea>(context, index); }
+std::unique_ptr<Tool> makeSelectArea(ToolContext &context, int index)
+{
+    return std::make_unique<SelectArea>(context, index);
+}
 
 }  // namespace pinxel

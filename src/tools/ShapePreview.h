@@ -31,8 +31,7 @@ struct PenState {
 };
 
 // Draws a figure with a pen, leaving the surface's own pen as it was.
-template <typename Draw>
-void drawWithPen(PictureSurface &surface, const PenState &pen, Draw &&draw)
+template <typename Draw> void drawWithPen(PictureSurface &surface, const PenState &pen, Draw &&draw)
 {
     const PenState current = PenState::of(surface);
     pen.applyTo(surface);

@@ -48,8 +48,12 @@ void ShapeTools::drawFigure(PictureSurface &surface, int tool, std::int32_t x1, 
                             std::int32_t y2)
 {
     switch (tool) {
-    case ToolLine: surface.Line(x1, y1, x2, y2); break;
-    case ToolRectangle: surface.Line(x1, y1, x2, y2, std::nullopt, LineForm::Box); break;
+    case ToolLine:
+        surface.Line(x1, y1, x2, y2);
+        break;
+    case ToolRectangle:
+        surface.Line(x1, y1, x2, y2, std::nullopt, LineForm::Box);
+        break;
     case ToolArrow: {
         // The shaft and the two head strokes are one figure: where they meet
         // at the tip an XOR preview shows them whole.
@@ -68,8 +72,11 @@ void ShapeTools::drawFigure(PictureSurface &surface, int tool, std::int32_t x1, 
         surface.Circle((double(x1) + x2) / 2.0, (double(y1) + y2) / 2.0, radius, std::nullopt, aspect);
         break;
     }
-    case ToolRoundedRectangle: surface.RoundRect(x1, y1, x2, y2, CornerSize, CornerSize); break;
-    default: break;
+    case ToolRoundedRectangle:
+        surface.RoundRect(x1, y1, x2, y2, CornerSize, CornerSize);
+        break;
+    default:
+        break;
     }
 }
 
@@ -170,6 +177,9 @@ private:
 
 }  // namespace
 
-std::unique_ptr<Tool> makeShapeTool(ToolContext &context, int index) { return std::make_unique<ShapeTool>(context, index); }
+std::unique_ptr<Tool> makeShapeTool(ToolContext &context, int index)
+{
+    return std::make_unique<ShapeTool>(context, index);
+}
 
 }  // namespace pinxel

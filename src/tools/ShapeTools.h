@@ -24,8 +24,7 @@ std::array<QPoint, 2> arrowHead(std::int32_t x1, std::int32_t y1, std::int32_t x
 // The figure of a shape tool from one corner (or end) to the other, with the
 // surface's pen and fill, drawn as one figure so that drawing it twice in
 // the XOR mode restores every pixel. The ellipse needs two different x's.
-void drawFigure(PictureSurface &surface, int tool, std::int32_t x1, std::int32_t y1, std::int32_t x2,
-                std::int32_t y2);
+void drawFigure(PictureSurface &surface, int tool, std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2);
 
 // Whether the tool shows a figure between these points: the ellipse needs
 // two different x's (its aspect divides by the width).

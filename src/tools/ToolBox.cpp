@@ -48,7 +48,8 @@ void ToolBox::setUpPreviewPen(PreviewPen pen)
             canvas.ForeColor = fill ^ back;
             canvas.FillColor = fill ^ back;
             break;
-        default: break;
+        default:
+            break;
         }
     }
     s.EndX = s.StartX;

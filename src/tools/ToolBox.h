@@ -22,11 +22,7 @@ public:
     Tool &current();
     // A tool by index, as its own class, for the events of its elements
     // (the curve handles, the text box).
-    template <typename T>
-    T &toolAs(int index)
-    {
-        return dynamic_cast<T &>(tool(index));
-    }
+    template <typename T> T &toolAs(int index) { return dynamic_cast<T &>(tool(index)); }
 
     // Pointer events on the canvas, Button 1 left, 2 right.
     void press(int button, int shift, double x, double y);

@@ -21,7 +21,10 @@ class PictureSurface;
 class TextBox;
 
 // The view's scroll bars hscPaint and vscPaint, in units of 10 twips.
-enum class ScrollAxis { Horizontal, Vertical };
+enum class ScrollAxis {
+    Horizontal,
+    Vertical
+};
 struct ScrollPosition {
     bool shown;
     int value, minimum, maximum;

@@ -40,10 +40,18 @@ bool MouseRelay::eventFilter(QObject *watched, QEvent *event)
     const int shift = shiftOf(mouse->modifiers());
     const double x = mouse->position().x() * twipsPerPixelX(), y = mouse->position().y() * twipsPerPixelY();
     switch (type) {
-    case QEvent::MouseButtonPress: emit MouseDown(buttonsOf(mouse->button()), shift, x, y); break;
-    case QEvent::MouseMove: emit MouseMove(buttonsOf(mouse->buttons()), shift, x, y); break;
-    case QEvent::MouseButtonRelease: emit MouseUp(buttonsOf(mouse->button()), shift, x, y); break;
-    default: emit DblClick(); break;
+    case QEvent::MouseButtonPress:
+        emit MouseDown(buttonsOf(mouse->button()), shift, x, y);
+        break;
+    case QEvent::MouseMove:
+        emit MouseMove(buttonsOf(mouse->buttons()), shift, x, y);
+        break;
+    case QEvent::MouseButtonRelease:
+        emit MouseUp(buttonsOf(mouse->button()), shift, x, y);
+        break;
+    default:
+        emit DblClick();
+        break;
     }
     return true;
 }

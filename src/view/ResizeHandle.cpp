@@ -8,10 +8,7 @@
 
 namespace pinxel {
 
-ResizeHandle::ResizeHandle(Qt::CursorShape shape, QWidget *parent) : QWidget(parent)
-{
-    setCursor(shape);
-}
+ResizeHandle::ResizeHandle(Qt::CursorShape shape, QWidget *parent) : QWidget(parent) { setCursor(shape); }
 
 void ResizeHandle::paintEvent(QPaintEvent *)
 {

@@ -12,7 +12,10 @@ namespace pinxel {
 class ShapeSample : public QWidget {
     Q_OBJECT
 public:
-    enum Kind { Rectangle, Circle };
+    enum Kind {
+        Rectangle,
+        Circle
+    };
 
     ShapeSample(Kind kind, QWidget *parent);
 

@@ -34,8 +34,7 @@ void pickColor(QPainter &p)
     p.setPen(pen(Ink));
     p.setBrush(QColor(200, 230, 250));
     QPolygonF tube;
-    tube << QPointF(2.0, 14.0) << QPointF(3.0, 11.5) << QPointF(9.0, 5.5) << QPointF(10.5, 7.0)
-         << QPointF(4.5, 13.0);
+    tube << QPointF(2.0, 14.0) << QPointF(3.0, 11.5) << QPointF(9.0, 5.5) << QPointF(10.5, 7.0) << QPointF(4.5, 13.0);
     p.drawPolygon(tube);
     p.setPen(pen(Ink, 1.6));
     p.drawLine(QPointF(8.0, 4.5), QPointF(11.5, 8.0));
@@ -153,8 +152,8 @@ void airBrush(QPainter &p)
     p.drawRect(QRectF(3.5, 5.5, 2, 2));
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(220, 40, 40));
-    const QPointF dots[] = {{8.5, 3.5},  {10.5, 1.5}, {12.5, 4.0}, {10.0, 5.5}, {14.0, 6.5}, {14.5, 2.0},
-                            {8.5, 7.0},  {11.5, 8.0}, {13.5, 9.5}, {9.5, 10.0}, {12.0, 11.5}};
+    const QPointF dots[] = {{8.5, 3.5}, {10.5, 1.5}, {12.5, 4.0}, {10.0, 5.5}, {14.0, 6.5}, {14.5, 2.0},
+                            {8.5, 7.0}, {11.5, 8.0}, {13.5, 9.5}, {9.5, 10.0}, {12.0, 11.5}};
     for (const QPointF &dot : dots)
         p.drawEllipse(dot, 0.75, 0.75);
 }
@@ -169,8 +168,7 @@ void polygon(QPainter &p)
 {
     p.setPen(pen(Ink));
     QPolygonF shape;
-    shape << QPointF(2.5, 12.5) << QPointF(5.5, 3.5) << QPointF(9.5, 7.5) << QPointF(13.5, 2.5)
-          << QPointF(12.5, 13.5);
+    shape << QPointF(2.5, 12.5) << QPointF(5.5, 3.5) << QPointF(9.5, 7.5) << QPointF(13.5, 2.5) << QPointF(12.5, 13.5);
     p.drawPolygon(shape);
 }
 
@@ -255,25 +253,62 @@ QPixmap toolIconPixmap(int tool, qreal devicePixelRatio)
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     switch (tool) {
-    case ToolSelectArea: selectArea(p); break;
-    case ToolPickColor: pickColor(p); break;
-    case ToolEraser: eraser(p); break;
-    case ToolFill: fill(p); break;
-    case ToolPencil: pencil(p); break;
-    case ToolLine: line(p); break;
-    case ToolRectangle: rectangle(p); break;
-    case ToolEllipse: ellipse(p); break;
-    case ToolText: text(p); break;
-    case ToolArrow: arrow(p); break;
-    case ToolAirBrush: airBrush(p); break;
-    case ToolRoundedRectangle: roundedRectangle(p); break;
-    case ToolPolygon: polygon(p); break;
-    case ToolCurve: curve(p); break;
-    case ToolFilterBrush: filterBrush(p); break;
-    case ToolZoom: zoom(p); break;
-    case ToolBrush: brush(p); break;
-    case ToolHand: hand(p); break;
-    default: break;
+    case ToolSelectArea:
+        selectArea(p);
+        break;
+    case ToolPickColor:
+        pickColor(p);
+        break;
+    case ToolEraser:
+        eraser(p);
+        break;
+    case ToolFill:
+        fill(p);
+        break;
+    case ToolPencil:
+        pencil(p);
+        break;
+    case ToolLine:
+        line(p);
+        break;
+    case ToolRectangle:
+        rectangle(p);
+        break;
+    case ToolEllipse:
+        ellipse(p);
+        break;
+    case ToolText:
+        text(p);
+        break;
+    case ToolArrow:
+        arrow(p);
+        break;
+    case ToolAirBrush:
+        airBrush(p);
+        break;
+    case ToolRoundedRectangle:
+        roundedRectangle(p);
+        break;
+    case ToolPolygon:
+        polygon(p);
+        break;
+    case ToolCurve:
+        curve(p);
+        break;
+    case ToolFilterBrush:
+        filterBrush(p);
+        break;
+    case ToolZoom:
+        zoom(p);
+        break;
+    case ToolBrush:
+        brush(p);
+        break;
+    case ToolHand:
+        hand(p);
+        break;
+    default:
+        break;
     }
     return pixmap;
 }

@@ -23,8 +23,8 @@ QRectF twipsGeometry(const QWidget *widget)
     const QRect g = widget->geometry();
     const QRectF placed = widget->property("twips").toRectF();
     // Moved in pixels since: the pixels tell.
-    if (!placed.isNull() && g.topLeft() == QPoint(int(roundHalfEven(placed.left() / tx)),
-                                                  int(roundHalfEven(placed.top() / ty))))
+    if (!placed.isNull()
+        && g.topLeft() == QPoint(int(roundHalfEven(placed.left() / tx)), int(roundHalfEven(placed.top() / ty))))
         return placed;
     return QRectF(g.x() * tx, g.y() * ty, g.width() * tx, g.height() * ty);
 }

@@ -1,12 +1,12 @@
 // The component runtime: registration in a temporary registry, creating the
 // control and its page by name, and DllCanUnloadNow.
 
-#include "control/ComponentServer.h"
-#include "platform/ComponentRegistry.h"
 #include "pinxel/ComponentRuntime.h"
+#include "control/ComponentServer.h"
 #include "pinxel/Dabbler.h"
 #include "pinxel/Error.h"
 #include "pinxel/PropertyPage.h"
+#include "platform/ComponentRegistry.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -49,8 +49,10 @@ TEST_F(ComponentRuntimeTest, RegistrationRoundTripKeepsOtherClasses)
     {
         // Another component's class, registered before.
         ComponentRegistry other(registry);
-        other.add({QStringLiteral("{11111111-2222-3333-4444-555555555555}"), QStringLiteral("Other.Thing"),
-                   QStringLiteral("/opt/other/libother.so"), {}});
+        other.add({QStringLiteral("{11111111-2222-3333-4444-555555555555}"),
+                   QStringLiteral("Other.Thing"),
+                   QStringLiteral("/opt/other/libother.so"),
+                   {}});
         other.save();
     }
     ASSERT_EQ(DllRegisterServer(), PINXEL_S_OK);
@@ -140,7 +142,10 @@ TEST_F(ComponentRuntimeTest, MissingLibrariesAndBrokenRegistriesGiveClearErrors)
 {
     {
         ComponentRegistry broken(registry);
-        broken.add({QLatin1String(DabblerClassId), QStringLiteral("Pinxel.Dabbler"), QStringLiteral("/nonexistent/libpinxel.so"), {}});
+        broken.add({QLatin1String(DabblerClassId),
+                    QStringLiteral("Pinxel.Dabbler"),
+                    QStringLiteral("/nonexistent/libpinxel.so"),
+                    {}});
         broken.save();
     }
     try {

@@ -3,10 +3,10 @@
 // tells it, and a fixture with scripted host services, a standard screen and
 // a temporary folder with picture files.
 
-#include "pinxel/DabblerWidget.h"
 #include "pinxel/Container.h"
-#include "pinxel/ScriptedHostServices.h"
+#include "pinxel/DabblerWidget.h"
 #include "pinxel/Screen.h"
+#include "pinxel/ScriptedHostServices.h"
 #include "support/TestSupport.h"
 
 #include <QTemporaryDir>

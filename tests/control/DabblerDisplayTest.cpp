@@ -6,10 +6,10 @@
 #include "control/EditorLauncher.h"
 #include "editor/frmPaint.h"
 
+#include "control/ImageElement.h"
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include "control/ImageElement.h"
 
 #include <QCoreApplication>
 #include <QMouseEvent>
@@ -99,7 +99,8 @@ TEST_F(DabblerDisplay, MouseEventsAreRelayedWithMasksAndTwips)
     EXPECT_EQ(e[6].name, QStringLiteral("Click")) << "an image is clicked with the left or right button";
     EXPECT_EQ(e[7].arguments[0], QVariant::fromValue<std::int16_t>(4)) << "middle button";
     EXPECT_EQ(e[8].name, QStringLiteral("MouseUp")) << "but not with the middle one";
-    EXPECT_EQ(signalled, (std::vector<QString>{"down 1 1 150 300", "click", "down 2 0 75 75", "click", "down 4 0 75 75"}));
+    EXPECT_EQ(signalled,
+              (std::vector<QString>{"down 1 1 150 300", "click", "down 2 0 75 75", "click", "down 4 0 75 75"}));
 }
 
 TEST_F(DabblerDisplay, ADoubleClickRaisesNoDblClickAndNoSecondClick)

@@ -73,8 +73,8 @@ TEST_F(DabblerProperties, SavingWritesExactlyTheNineKeysInOrderWithTheirDefaults
 
     const auto &w = bag.writes();
     ASSERT_EQ(w.size(), 9);
-    const QStringList keys{"Appearance",      "BorderStyle", "Stretch",    "WindowCaption", "PictureFilename",
-                           "EditWidth",       "EditHeight",  "EditMaximized", "EditMenuFile"};
+    const QStringList keys{"Appearance", "BorderStyle", "Stretch",       "WindowCaption", "PictureFilename",
+                           "EditWidth",  "EditHeight",  "EditMaximized", "EditMenuFile"};
     for (int i = 0; i < 9; ++i)
         EXPECT_EQ(w[i].key, keys[i]) << "write " << i;
 
@@ -134,8 +134,9 @@ TEST_F(DabblerProperties, SettersStoreAndSendTheirNoticesByStorageName)
     control->setEditHeight(2);
     control->setEditMaximized(true);
     control->setEditMenuFile(true);
-    EXPECT_EQ(container.notices, (QStringList{"Appearance", "BorderStyle", "Stretch", "WindowCaption", "PictureFilename",
-                                              "EditWidth", "EditHeight", "EditMaximized", "EditMenuFile"}));
+    EXPECT_EQ(container.notices,
+              (QStringList{"Appearance", "BorderStyle", "Stretch", "WindowCaption", "PictureFilename", "EditWidth",
+                           "EditHeight", "EditMaximized", "EditMenuFile"}));
     EXPECT_EQ(control->Image1()->Appearance(), 1);
     EXPECT_EQ(control->Image1()->BorderStyle(), 0);
     EXPECT_FALSE(control->Image1()->Stretch());

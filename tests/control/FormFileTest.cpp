@@ -33,9 +33,14 @@ void writeText(const QString &path, const QByteArray &text)
 TEST(IniDocumentFormat, ValuesThatNeedQuotesSurviveTheRoundTrip)
 {
     IniDocument document;
-    const QStringList values{QStringLiteral("  leading and trailing  "), QStringLiteral("\"quoted\""),
-                             QStringLiteral("back\\slash"), QStringLiteral("two\nlines\r\tand tab"),
-                             QStringLiteral("a=b;c [d]"), QStringLiteral("Ünïcödé"), QString(), QStringLiteral("\x01")};
+    const QStringList values{QStringLiteral("  leading and trailing  "),
+                             QStringLiteral("\"quoted\""),
+                             QStringLiteral("back\\slash"),
+                             QStringLiteral("two\nlines\r\tand tab"),
+                             QStringLiteral("a=b;c [d]"),
+                             QStringLiteral("Ünïcödé"),
+                             QString(),
+                             QStringLiteral("\x01")};
     for (int i = 0; i < values.size(); ++i)
         document.setValue(QStringLiteral("S"), QStringLiteral("K%1").arg(i), values[i]);
     const IniDocument back = IniDocument::parse(document.toText());

@@ -72,7 +72,8 @@ TEST_F(HostProgram, RestoresTheControlFromItsFormFileAndRendersIt)
     {
         QFile file(form);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(QStringLiteral("[Form]\nWidth=640\nHeight=480\n\n[Dabbler1]\nBorderStyle=0\nStretch=True\nPictureFilename=%1\n")
+        file.write(QStringLiteral(
+                       "[Form]\nWidth=640\nHeight=480\n\n[Dabbler1]\nBorderStyle=0\nStretch=True\nPictureFilename=%1\n")
                        .arg(picture)
                        .toUtf8());
     }

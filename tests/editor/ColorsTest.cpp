@@ -25,7 +25,7 @@ TEST_F(ColorsTest, ThePaletteHoldsItsTwentySixColoursInTwoRows)
     EXPECT_EQ(swatchColor(w().lblColor[24]), composeColor(128, 64, 0));
     EXPECT_EQ(swatchColor(w().lblColor[25]), composeColor(255, 128, 0));
     EXPECT_EQ(w().lblColor[0]->geometry(), QRect(57, 15, 17, 17));  // 850, 225 twips
-    EXPECT_EQ(w().lblColor[1]->pos(), QPoint(57, 33));                // 855, 495
+    EXPECT_EQ(w().lblColor[1]->pos(), QPoint(57, 33));              // 855, 495
     EXPECT_EQ(w().lblColor[25]->pos(), QPoint(qRound(4095 / 15.0), 33));
     EXPECT_EQ(swatchColor(w().lblForeColor), 0);
     EXPECT_EQ(swatchColor(w().lblFillColor), White);

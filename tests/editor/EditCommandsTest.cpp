@@ -68,7 +68,7 @@ TEST_F(EditCommandsTest, CaptionsShortcutsAndStartingStates)
     const struct {
         const char *name, *caption, *shortcut;
         bool enabled;
-    } items[] = {{"mnuCut", "Cu&t", "Ctrl+X", false},   {"mnuCopy", "&Copy", "Ctrl+C", false},
+    } items[] = {{"mnuCut", "Cu&t", "Ctrl+X", false},     {"mnuCopy", "&Copy", "Ctrl+C", false},
                  {"mnuPaste", "&Paste", "Ctrl+V", false}, {"mnuDelete", "&Delete", "Del", false},
                  {"mnuCrop", "C&rop", "", false},         {"mnuClear", "&Clear", "", true}};
     for (const auto &i : items) {
@@ -88,7 +88,7 @@ TEST_F(EditCommandsTest, CopyThenPasteAtTheOriginTwice)
     clickItem("mnuCopy");
     EXPECT_TRUE(enabled("mnuPaste"));
     EXPECT_TRUE(sameImage(picture.copy(11, 11, 9, 4), host.clipboardPicture()));  // for other programs
-    EXPECT_TRUE(sameImage(picture, w().composedPicture()));  // Copy changes nothing
+    EXPECT_TRUE(sameImage(picture, w().composedPicture()));                       // Copy changes nothing
 
     selectTool(ToolPencil);
     clickItem("mnuPaste");
@@ -204,9 +204,10 @@ TEST_F(EditCommandsTest, ScriptReachesTheCommands)
     run(QStringLiteral("mnuCopy.Click"));
     ASSERT_EQ(output.size(), 1);
     EXPECT_EQ(output.back(), QStringLiteral("refused: mnuCopy"));
-    for (const char *line : {"optTools(0).MouseDown 1 0 0 0", "optTools(0).Click", "picPaint.MouseDown 1 0 10 10",
-                             "picPaint.MouseMove 1 0 20 15", "picPaint.MouseUp 1 0 20 15", "picSelect.MouseDown 1 0 1 1",
-                             "picSelect.MouseMove 1 0 4 3", "picSelect.MouseUp 1 0 4 3", "mnuCut.Click", "state"})
+    for (const char *line :
+         {"optTools(0).MouseDown 1 0 0 0", "optTools(0).Click", "picPaint.MouseDown 1 0 10 10",
+          "picPaint.MouseMove 1 0 20 15", "picPaint.MouseUp 1 0 20 15", "picSelect.MouseDown 1 0 1 1",
+          "picSelect.MouseMove 1 0 4 3", "picSelect.MouseUp 1 0 4 3", "mnuCut.Click", "state"})
         run(QString::fromLatin1(line));
     const QJsonObject state = QJsonDocument::fromJson(output.back().toUtf8()).object();
     const QJsonObject clipboard = state[QStringLiteral("picClipboard")].toObject();

@@ -3,8 +3,8 @@
 // menu, mirrors the canvas with Timer1 while the editor is open, and leaves
 // the final picture in Image1 when it closes.
 
-#include "pinxel/DabblerWidget.h"
 #include "control/ImageElement.h"
+#include "pinxel/DabblerWidget.h"
 #include "pinxel/Screen.h"
 
 #include "support/EditorFixture.h"

@@ -46,7 +46,7 @@ TEST_F(EffectCommandsTest, EachCommandChangesTheCanvasWithItsUndoSteps)
         {"mnuInvertColors", inverted, 1},
         {"mnuRotate90", referenceQuarterTurn(picture, false), 1},  // clockwise: the check mark at start
         {"mnuRotate270", referenceQuarterTurn(picture, true), 1},
-        {"mnuRotate180", picture.mirrored(true, true), 2},          // two flips
+        {"mnuRotate180", picture.mirrored(true, true), 2},  // two flips
         {"mnuResize200", picture.scaled(120, 80), 1},
         {"mnuBlacknWhite", filtered(FilterBlackWhite), 1},
         {"mnuBlur", filtered(FilterBlur), 1},
@@ -105,7 +105,7 @@ TEST_F(EffectCommandsTest, OnAFloatingSelectionOnlyTheSelectionChangesUntilItIsD
         clickItem(QString::fromLatin1(item));
     EXPECT_EQ(w().UndoCurrent, steps);
     EXPECT_EQ(w().picSelect.Image().size(), QSize(8, 18));  // turned, then doubled; 45 degrees keeps the size
-    w().DrawSelectionRect();  // the marquee off: the canvas under it is as it was
+    w().DrawSelectionRect();                                // the marquee off: the canvas under it is as it was
     EXPECT_TRUE(sameImage(picture, canvas()));
     w().DrawSelectionRect();
 
@@ -165,8 +165,8 @@ TEST_F(EffectCommandsTest, TheFilterBrushFiltersItsSquareAtEveryEventAsOneStroke
         for (int y = centre.y() - 1; y <= centre.y() + 1; ++y)
             for (int x = centre.x() - 1; x <= centre.x() + 1; ++x) {
                 const QRgb p = expected.pixel(x, y);
-                expected.setPixel(x, y, qRgb(std::min(qRed(p) + 2, 255), std::min(qGreen(p) + 2, 255),
-                                             std::min(qBlue(p) + 2, 255)));
+                expected.setPixel(
+                    x, y, qRgb(std::min(qRed(p) + 2, 255), std::min(qGreen(p) + 2, 255), std::min(qBlue(p) + 2, 255)));
             }
     EXPECT_TRUE(sameImage(expected, canvas()));
 

@@ -19,7 +19,10 @@ QByteArray contents(const QString &file)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-bool allWhite(const QImage &image) { return countDifferences(image, filledImage(image.width(), image.height(), 0xFFFFFF)) == 0; }
+bool allWhite(const QImage &image)
+{
+    return countDifferences(image, filledImage(image.width(), image.height(), 0xFFFFFF)) == 0;
+}
 
 TEST_F(FileCommandsTest, NewWithoutTheFileMenuReplacesAnEditedPictureWithoutAQuestion)
 {
@@ -166,8 +169,9 @@ TEST_F(FileCommandsTest, SaveAsOntoAReadOnlyFileAsksAndYesClearsTheAttributeAndS
     host.answerMsgBox(AnswerYes);
     w().mnuSaveAs_Click();
     ASSERT_EQ(host.messages().size(), 1);
-    EXPECT_EQ(host.messages()[0], QStringLiteral("The file is read-only/hidden. \r\nAre you sure you want to write into "
-                                                 "the file and remove the read-only/hidden property?"));
+    EXPECT_EQ(host.messages()[0],
+              QStringLiteral("The file is read-only/hidden. \r\nAre you sure you want to write into "
+                             "the file and remove the read-only/hidden property?"));
     EXPECT_EQ(host.shown().back().style, MsgQuestionYesNo);
     EXPECT_EQ(host.GetAttr(file), AttrNormal);
     EXPECT_TRUE(sameImage(canvas(), host.LoadPicture(file)));

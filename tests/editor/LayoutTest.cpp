@@ -9,10 +9,10 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QWheelEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QScrollBar>
+#include <QWheelEvent>
 
 namespace pinxel::test {
 namespace {
@@ -79,8 +79,7 @@ TEST_F(LayoutTest, ALargeCanvasShowsBothBarsTheCornerFrameAndScrolls)
     ASSERT_TRUE(shown(w().vscPaint));
     EXPECT_EQ(w().hscPaint->maximum(), int(roundHalfEven((canvas - (width - 255 - 1050)) / 10)));
     EXPECT_EQ(w().vscPaint->maximum(), int(roundHalfEven((canvas - (height - 255 - 1850)) / 10)));
-    EXPECT_EQ(w().vscPaint->geometry(),
-              QRect(px(width - 255 - 210), 0, px(255), px(scaleHeight - 860 - 255 - 150)));
+    EXPECT_EQ(w().vscPaint->geometry(), QRect(px(width - 255 - 210), 0, px(255), px(scaleHeight - 860 - 255 - 150)));
     EXPECT_EQ(w().hscPaint->geometry(),
               QRect(px(855), px(scaleHeight - 1110 - 255 + 110), px(width - 855 - 255 - 100), px(255)));
     ASSERT_TRUE(shown(w().fraScroll));

@@ -73,7 +73,8 @@ TEST_F(ScriptCommandTest, AnUnknownElementEndsWithTwoNamingTheLine)
 
 TEST_F(ScriptCommandTest, AnUnansweredMessageBoxEndsWithThreeAfterPrintingIt)
 {
-    const ToolRun r = run(QStringLiteral("picPaint.MouseDown 1 0 5 5\npicPaint.MouseUp 1 0 5 5\nmnuNew.Click\nstate\n"));
+    const ToolRun r =
+        run(QStringLiteral("picPaint.MouseDown 1 0 5 5\npicPaint.MouseUp 1 0 5 5\nmnuNew.Click\nstate\n"));
     EXPECT_EQ(r.exitCode, 3);
     EXPECT_EQ(r.out, QStringList{QStringLiteral("message 51 Do you want to save the changes?")});
     EXPECT_TRUE(r.err.contains(QStringLiteral("line 3"))) << r.err.toStdString();
@@ -83,14 +84,13 @@ TEST_F(ScriptCommandTest, AnUnansweredMessageBoxEndsWithThreeAfterPrintingIt)
 TEST_F(ScriptCommandTest, DisabledOrHiddenItemsAreRefusedAndTheScriptGoesOn)
 {
     const ToolRun r = run(QStringLiteral("mnuUndo.Click\nanswer msgbox cancel\npicPaint.MouseDown 1 0 5 5\n"
-                                     "picPaint.MouseUp 1 0 5 5\nmnuNew.Click\nmnuUndo.Click\nmnuUndo.Click\n"));
+                                         "picPaint.MouseUp 1 0 5 5\nmnuNew.Click\nmnuUndo.Click\nmnuUndo.Click\n"));
     EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
     EXPECT_EQ(r.out, (QStringList{QStringLiteral("refused: mnuUndo"),
                                   QStringLiteral("message 51 Do you want to save the changes?"),
                                   QStringLiteral("refused: mnuUndo")}));
 
-    const ToolRun hidden = run(QStringLiteral("mnuNew.Click\nmnuFS(1).Click\n"),
-                           {QStringLiteral("--no-file-menu")});
+    const ToolRun hidden = run(QStringLiteral("mnuNew.Click\nmnuFS(1).Click\n"), {QStringLiteral("--no-file-menu")});
     EXPECT_EQ(hidden.exitCode, 0) << hidden.err.toStdString();
     EXPECT_EQ(hidden.out, (QStringList{QStringLiteral("refused: mnuNew"), QStringLiteral("refused: mnuFS(1)")}));
 }
@@ -120,17 +120,20 @@ QJsonObject stateOf(const QString &line)
 TEST_F(ScriptCommandTest, StateIsOneJsonLineWithTheEditorsVariables)
 {
     const ToolRun r = run(QStringLiteral("canvas 50 40\noptTools(0).MouseDown 1 0 0 0\noptTools(0).Click\n"
-                                     "picPaint.MouseDown 1 0 10 10\npicPaint.MouseMove 1 0 20 15\n"
-                                     "picPaint.MouseUp 1 0 20 15\nstate\n"));
+                                         "picPaint.MouseDown 1 0 10 10\npicPaint.MouseMove 1 0 20 15\n"
+                                         "picPaint.MouseUp 1 0 20 15\nstate\n"));
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     ASSERT_EQ(r.out.size(), 1);
     const QJsonObject state = stateOf(r.out[0]);
     for (const char *key :
-         {"IsDragging", "IsDrawing", "PolygonActive", "SelectionUnmoved", "SelectionDragging", "IsDirty",
-          "CanvasResized", "DragOriginX", "DragOriginY", "StartX", "StartY", "EndX", "EndY", "PolygonPoints",
-          "FilterBrushFilter", "CurrentTool", "BrushIndex", "UndoCurrent", "UndoNewest", "UndoOldest", "DotIndex",
-          "LineDrawStyle", "FillOption", "ShapeFillStyle", "ZoomFactor", "CurrentFileName", "canvas", "caption",
-          "foreColor", "fillColor", "menus", "status", "picSelect", "picClipboard", "hscPaint", "vscPaint"})
+         {"IsDragging",      "IsDrawing",     "PolygonActive", "SelectionUnmoved", "SelectionDragging",
+          "IsDirty",         "CanvasResized", "DragOriginX",   "DragOriginY",      "StartX",
+          "StartY",          "EndX",          "EndY",          "PolygonPoints",    "FilterBrushFilter",
+          "CurrentTool",     "BrushIndex",    "UndoCurrent",   "UndoNewest",       "UndoOldest",
+          "DotIndex",        "LineDrawStyle", "FillOption",    "ShapeFillStyle",   "ZoomFactor",
+          "CurrentFileName", "canvas",        "caption",       "foreColor",        "fillColor",
+          "menus",           "status",        "picSelect",     "picClipboard",     "hscPaint",
+          "vscPaint"})
         EXPECT_TRUE(state.contains(QLatin1String(key))) << key;
     EXPECT_EQ(state[QStringLiteral("CurrentTool")].toInt(), 0);
     EXPECT_EQ(state[QStringLiteral("caption")].toString(), QStringLiteral("Limnery"));
@@ -219,13 +222,15 @@ TEST_F(ScriptCommandTest, ScriptsShapeCurvesAndTypeAndRestyleText)
 
 TEST_F(ScriptCommandTest, ScriptsZoomPanAndPickWithCtrlAndBothButtons)
 {
-    const ToolRun r = run(QStringLiteral(
-        "canvas 1200 900\noptTools(15).MouseDown 1 0 0 0\noptTools(15).Click\n"
-        "picPaint.MouseDown 1 0 600 450\npicPaint.MouseUp 1 0 600 450\n"
-        "picPaint.MouseDown 1 2 10 10\npicPaint.MouseUp 1 2 10 10\npicPaint.MouseDown 1 2 10 10\npicPaint.MouseUp 1 2 10 10\n"
-        "optTools(17).MouseDown 1 0 0 0\noptTools(17).Click\npicPaint.MouseDown 1 0 100 100\n"
-        "picPaint.MouseMove 1 0 1200 1200\nstate\npicPaint.MouseUp 1 0 1200 1200\n"
-        "optTools(1).MouseDown 1 0 0 0\noptTools(1).Click\npicPaint.MouseDown 2 0 5 5\npicPaint.MouseUp 2 0 5 5\nstate\n"));
+    const ToolRun r =
+        run(QStringLiteral("canvas 1200 900\noptTools(15).MouseDown 1 0 0 0\noptTools(15).Click\n"
+                           "picPaint.MouseDown 1 0 600 450\npicPaint.MouseUp 1 0 600 450\n"
+                           "picPaint.MouseDown 1 2 10 10\npicPaint.MouseUp 1 2 10 10\npicPaint.MouseDown 1 2 10 "
+                           "10\npicPaint.MouseUp 1 2 10 10\n"
+                           "optTools(17).MouseDown 1 0 0 0\noptTools(17).Click\npicPaint.MouseDown 1 0 100 100\n"
+                           "picPaint.MouseMove 1 0 1200 1200\nstate\npicPaint.MouseUp 1 0 1200 1200\n"
+                           "optTools(1).MouseDown 1 0 0 0\noptTools(1).Click\npicPaint.MouseDown 2 0 5 "
+                           "5\npicPaint.MouseUp 2 0 5 5\nstate\n"));
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     ASSERT_EQ(r.out.size(), 2);
     const QJsonObject panning = stateOf(r.out[0]);

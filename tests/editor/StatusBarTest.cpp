@@ -24,8 +24,9 @@ TEST_F(StatusBarTest, ASelectDragShowsItsSignedSizeAndKeepsThePositionOfBeforeTh
                                         QStringLiteral("10,10"), QStringLiteral("-6x20")}));
     w().picPaint_MouseUp(1, 0, 4, 30);
     // A fresh selection: the Ctrl hint, also while the next drag goes on.
-    EXPECT_EQ(panels(w()), (QStringList{QStringLiteral("Press and hold down CTRL before moving the selection to copy it"),
-                                        QStringLiteral("0,0"), QString()}));
+    EXPECT_EQ(panels(w()),
+              (QStringList{QStringLiteral("Press and hold down CTRL before moving the selection to copy it"),
+                           QStringLiteral("0,0"), QString()}));
     w().picSelect_MouseDown(2, 0, 1, 1);
     EXPECT_EQ(w().sta->panelText(1), QStringLiteral("Press and hold down CTRL before moving the selection to copy it"));
 }

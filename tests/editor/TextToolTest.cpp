@@ -75,7 +75,8 @@ TEST_F(TextToolTest, TheBoxGrowsWithItsTextShowsItWhereItIsStampedAndEnterStamps
     const QFontMetrics metrics(w().picPaint.Font);
     EXPECT_EQ(box().place().size(), QSize(metrics.horizontalAdvance(QStringLiteral("OHi there")), metrics.height()));
     const QImage expected = stamped(QStringLiteral("Hi there"), {20, 30}, w().picPaint.Font, 0);
-    EXPECT_EQ(inkBox(box().grab().toImage()).translated(20, 30), inkBox(expected)) << "what is typed is what is stamped";
+    EXPECT_EQ(inkBox(box().grab().toImage()).translated(20, 30), inkBox(expected))
+        << "what is typed is what is stamped";
     EXPECT_EQ(w().UndoCurrent, 0);
     w().txtText_KeyUp(13, 0);
     EXPECT_TRUE(sameImage(expected, canvas()));
@@ -95,10 +96,12 @@ TEST_F(TextToolTest, EveryEndOfAnEditStampsAsOneStepButEscapeWhichDiscards)
         {"Enter", "ab", [](frmPaint &w) { w.txtText_KeyUp(13, 0); }, true},
         {"double-click", "ab", [](frmPaint &w) { w.txtText_DblClick(); }, true},
         {"loss of focus", "ab", [](frmPaint &w) { w.txtText_LostFocus(); }, true},
-        {"another tool", "ab", [](frmPaint &w) {
+        {"another tool", "ab",
+         [](frmPaint &w) {
              w.optTools_MouseDown(ToolPencil, 1, 0, 0, 0);
              w.optTools_Click(ToolPencil);
-         }, true},
+         },
+         true},
         {"Enter on an empty box", "", [](frmPaint &w) { w.txtText_KeyUp(13, 0); }, true},
         {"Escape", "ab", [](frmPaint &w) { w.txtText_KeyUp(27, 0); }, false},
     };

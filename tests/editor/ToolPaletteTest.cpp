@@ -43,9 +43,8 @@ TEST_F(ToolPaletteTest, TheFilterBrushMenuShowsOncePerClickWithItsSevenVisibleIt
     selectTool(ToolFilterBrush);  // press and selection of one click
     ASSERT_EQ(host.shown().size(), 1u);
     EXPECT_EQ(host.shown()[0].kind, DialogKind::PopupMenu);
-    EXPECT_EQ(host.shown()[0].items,
-              (QStringList{"&Black && White", "&Light", "&Dirty", "Di&ffuse", "Gra&y Black && White", "&Grayscale",
-                           "&Wave"}));
+    EXPECT_EQ(host.shown()[0].items, (QStringList{"&Black && White", "&Light", "&Dirty", "Di&ffuse",
+                                                  "Gra&y Black && White", "&Grayscale", "&Wave"}));
     EXPECT_EQ(w().FilterBrushFilter, 2);  // dismissed: the filter stays
     EXPECT_TRUE(w().item(QStringLiteral("mnuFilterTools(2)"))->isChecked());
 
@@ -68,9 +67,9 @@ TEST_F(ToolPaletteTest, TheWidthPanelTakesPressesInItsCellsOnly)
         int cell;  // -1: nothing changes
     };
     const Press presses[] = {
-        {75, 150, 0},   {324, 399, 0},  {325, 150, 1},  {574, 150, 1},  {74, 200, -1},  {575, 200, -1},
-        {200, 149, -1}, {200, 400, 2},  {400, 649, 3},  {100, 650, 4},  {100, 1149, 6}, {574, 1149, 7},
-        {574, 1150, -1}, {600, 1000, -1}, {-5, 300, -1},
+        {75, 150, 0},   {324, 399, 0},  {325, 150, 1},   {574, 150, 1},   {74, 200, -1},
+        {575, 200, -1}, {200, 149, -1}, {200, 400, 2},   {400, 649, 3},   {100, 650, 4},
+        {100, 1149, 6}, {574, 1149, 7}, {574, 1150, -1}, {600, 1000, -1}, {-5, 300, -1},
     };
     for (const Press &press : presses) {
         SCOPED_TRACE(::testing::Message() << press.x << "," << press.y);
@@ -80,7 +79,8 @@ TEST_F(ToolPaletteTest, TheWidthPanelTakesPressesInItsCellsOnly)
         const int cell = press.cell < 0 ? 5 : press.cell;
         EXPECT_EQ(w().DotIndex, cell);
         EXPECT_EQ(w().picPaint.DrawWidth, cell + 1);
-        EXPECT_EQ(w().lblDot->pos(), QPoint(qRound((cell % 2 == 0 ? 75 : 325) / 15.0), qRound((150 + 250 * (cell / 2)) / 15.0)));
+        EXPECT_EQ(w().lblDot->pos(),
+                  QPoint(qRound((cell % 2 == 0 ? 75 : 325) / 15.0), qRound((150 + 250 * (cell / 2)) / 15.0)));
         for (int i = 0; i < 8; ++i)
             EXPECT_EQ(outlineOf(w().shpDot[size_t(i)]), i == cell ? QColor(Qt::white) : QColor(Qt::black)) << i;
     }
@@ -91,7 +91,7 @@ TEST_F(ToolPaletteTest, TheWidthPanelTakesPressesInItsCellsOnly)
 TEST_F(ToolPaletteTest, TheFillPanelTakesPressesOnItsSamplesButNotInTheGaps)
 {
     openCanvas(120, 90);
-    const std::pair<double, int> presses[] = {{124, -1}, {125, 0},  {424, 0},   {425, -1}, {449, -1}, {450, 1},
+    const std::pair<double, int> presses[] = {{124, -1}, {125, 0},  {424, 0},  {425, -1}, {449, -1}, {450, 1},
                                               {749, 1},  {750, -1}, {774, -1}, {775, 2},  {1074, 2}, {1075, -1}};
     const int barTops[] = {150, 465, 780};
     for (const auto &[y, option] : presses) {

@@ -103,8 +103,8 @@ int worstDifference(const QImage &expected, const QImage &actual)
     for (int y = 0; y < expected.height(); ++y)
         for (int x = 0; x < expected.width(); ++x) {
             const QRgb a = expected.pixel(x, y), b = actual.pixel(x, y);
-            worst = std::max({worst, std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
-                              std::abs(qBlue(a) - qBlue(b))});
+            worst = std::max(
+                {worst, std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b))});
         }
     return worst;
 }
@@ -121,7 +121,8 @@ TEST(EffectTest, ResizeAveragesTheAreaEachPixelCovers)
                 const int width = ResizedSide(size.width(), ResizeFactorX);
                 const int height = ResizedSide(size.height(), ResizeFactorY);
                 ASSERT_EQ(result.size(), QSize(width, height));
-                EXPECT_LE(worstDifference(test::referenceResample(picture, width, height), result), 2) << size.width() << " x " << size.height() << " by " << factor << " axes " << axes;
+                EXPECT_LE(worstDifference(test::referenceResample(picture, width, height), result), 2)
+                    << size.width() << " x " << size.height() << " by " << factor << " axes " << axes;
                 if (factor == 2.0f && axes == 0) {  // a whole-number enlargement repeats pixels exactly
                     EXPECT_TRUE(sameImage(picture.scaled(width, height), result));
                 }
@@ -143,8 +144,8 @@ TEST(EffectTest, LargeResultsReuseTheMemoryOfReleasedOnesSafely)
         turned = rotated(turned, 90.0f, false);
     EXPECT_TRUE(sameImage(picture, turned));
     const QImage kept = rotated(picture, 270.0f, true);
-    EXPECT_TRUE(sameImage(picture.mirrored(true, true), applied(EffectFlipVertical, applied(EffectFlipHorizontal,
-                                                                                              rotated(kept, 90.0f, true)))));
+    EXPECT_TRUE(sameImage(picture.mirrored(true, true),
+                          applied(EffectFlipVertical, applied(EffectFlipHorizontal, rotated(kept, 90.0f, true)))));
     EXPECT_TRUE(sameImage(test::referenceQuarterTurn(picture, true), kept));  // untouched by the later effects
 }
 
@@ -158,8 +159,7 @@ TEST(EffectTest, TheSizeGuardTestsBothSidesWithTheOneFactor)
         {1700, 1000, 2.0, true},   // 1700 x 15 x 2 = 51000
         {1000, 1700, 2.0, true},   // the height with the factor, whatever the check marks
         {1666, 1666, 2.0, false},  // 49980
-        {4000, 3000, 0.5, false},
-        {4000, 3000, 1.25, true},
+        {4000, 3000, 0.5, false}, {4000, 3000, 1.25, true},
     };
     for (const auto &c : cases)
         EXPECT_EQ(EffectTooLarge(c.width, c.height, c.factor, 15.0, 15.0), c.refused) << c.width << " x " << c.height;

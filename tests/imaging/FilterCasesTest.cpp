@@ -8,7 +8,6 @@
 
 #include "pinxel/ScriptedHostServices.h"
 
-
 #include <cmath>
 #include <limits>
 #include <vector>
@@ -97,13 +96,14 @@ TEST_F(FilterCasesTest, RegionsAtTheEndsOfTheRangeClipWithoutOverflow)
 {
     const QImage picture = randomImage(23, 17, 5);
     constexpr int Max = std::numeric_limits<int>::max(), Min = std::numeric_limits<int>::min();
-    const int misses[][4] = {{0, 0, 5, Min}, {0, 0, Min, 5}, {Max, 0, 5, 5}, {0, Max, 5, 5}, {Min + 1, Min + 1, Min + 1, Min + 1}};
+    const int misses[][4] = {
+        {0, 0, 5, Min}, {0, 0, Min, 5}, {Max, 0, 5, 5}, {0, Max, 5, 5}, {Min + 1, Min + 1, Min + 1, Min + 1}};
     for (int filter = 0; filter <= FilterWave; ++filter) {
         for (const auto &b : misses) {
             load(picture);
             run(filter, b[0], b[1], b[2], b[3]);
-            ASSERT_TRUE(sameImage(picture, m_surface.Image())) << "filter " << filter << " region " << b[0] << " "
-                                                               << b[1] << " " << b[2] << " " << b[3];
+            ASSERT_TRUE(sameImage(picture, m_surface.Image()))
+                << "filter " << filter << " region " << b[0] << " " << b[1] << " " << b[2] << " " << b[3];
         }
         // The whole range clips to the whole picture, as its own bounds do
         // (Diffuse drawing the same random numbers both times).
@@ -133,7 +133,8 @@ TEST_F(FilterCasesTest, WaveAndDiffuseAtTheCanvasEdgeFilterOnlyTheClippedSquare)
         for (int y = 0; y < 60; ++y)
             for (int x = 0; x < 60; ++x)
                 if (x > 2 || (filter != FilterWave && filter != FilterCrease && y > 2)) {
-                    ASSERT_EQ(at(x, y), fromQRgb(picture.pixel(x, y))) << "filter " << filter << " at " << x << ", " << y;
+                    ASSERT_EQ(at(x, y), fromQRgb(picture.pixel(x, y)))
+                        << "filter " << filter << " at " << x << ", " << y;
                 }
     }
 }
@@ -186,7 +187,7 @@ TEST_F(FilterCasesTest, BlurDividesByTenAndRoundsHalvesToEven)
     load(filledImage(30, 30, 0xFFFFFF));
     run(FilterBlur, 5, 5, 20, 20);
     EXPECT_EQ(at(10, 10), composeColor(230, 230, 230));  // 2295 / 10 = 229.5
-    EXPECT_EQ(at(5, 10), 0xFFFFFF);                       // the region's own border stays
+    EXPECT_EQ(at(5, 10), 0xFFFFFF);                      // the region's own border stays
     EXPECT_EQ(at(20, 20), 0xFFFFFF);
     // At the whole picture's last column the outside cells add red -1 three
     // times, at its corner five times, and green and blue 0.

@@ -138,10 +138,8 @@ TEST(FilterReplaceTest, MatchesTheReferenceForColoursInAndOutOfThePicture)
 {
     const QImage picture = randomImage(300, 40, 9);
     const Color inPicture = fromQRgb(picture.pixel(17, 3));
-    const std::array<std::array<Color, 2>, 4> pairs = {{{inPicture, 0x00FF00},
-                                                       {inPicture, 0x1FFFFFF},
-                                                       {-1, 0x123456},
-                                                       {0x1000000 + inPicture, 0}}};
+    const std::array<std::array<Color, 2>, 4> pairs = {
+        {{inPicture, 0x00FF00}, {inPicture, 0x1FFFFFF}, {-1, 0x123456}, {0x1000000 + inPicture, 0}}};
     for (const auto &pair : pairs) {
         ReplaceColorFrom = pair[0];
         ReplaceColorTo = pair[1];

@@ -81,7 +81,8 @@ TEST_P(FilterKernelsTest, BrightenEveryValueByEveryStep)
         k().brighten(pixels.data(), 256, step);
         for (int v = 0; v < 256; ++v) {
             const auto moved = [&](int c) { return std::min(255, nearest(std::fabs(double(c + step)))); };
-            ASSERT_EQ(pixels[std::size_t(v)], toQRgb(composeColor(moved(v), moved(255 - v), moved(v / 2))) | 0xFF000000u)
+            ASSERT_EQ(pixels[std::size_t(v)],
+                      toQRgb(composeColor(moved(v), moved(255 - v), moved(v / 2))) | 0xFF000000u)
                 << "value " << v << " step " << step;
         }
     }

@@ -151,7 +151,8 @@ inline void referenceFilter(int filter, PictureSurface &surface, int left, int t
                 });
         break;
     }
-    default: break;
+    default:
+        break;
     }
 }
 

@@ -87,8 +87,9 @@ TEST_F(PictureCommandTest, WritesWhatTheEngineMakesAsPngOrBmp)
     ASSERT_EQ(byName.exitCode, 0) << byName.errors.toStdString();
     EXPECT_TRUE(sameImage(expected(FilterDiffuse), QImage(path("diffuse.png"))));
 
-    const Result byNumber = run({QStringLiteral("6"), m_input, path("emboss.bmp"), QStringLiteral("--region"),
-                                 QStringLiteral("-5"), QStringLiteral("10"), QStringLiteral("60"), QStringLiteral("200")});
+    const Result byNumber =
+        run({QStringLiteral("6"), m_input, path("emboss.bmp"), QStringLiteral("--region"), QStringLiteral("-5"),
+             QStringLiteral("10"), QStringLiteral("60"), QStringLiteral("200")});
     ASSERT_EQ(byNumber.exitCode, 0) << byNumber.errors.toStdString();
     QFile bmp(path("emboss.bmp"));
     ASSERT_TRUE(bmp.open(QIODevice::ReadOnly));
@@ -100,8 +101,8 @@ TEST_F(PictureCommandTest, ReplaceColorsTakesItsColours)
 {
     const QRgb present = m_picture.pixel(10, 10);
     const QString from = QStringLiteral("%1,%2,%3").arg(qRed(present)).arg(qGreen(present)).arg(qBlue(present));
-    const Result result = run({QStringLiteral("replace-colors"), m_input, path("replaced.png"), QStringLiteral("--from"),
-                               from, QStringLiteral("--to"), QStringLiteral("0,255,0")});
+    const Result result = run({QStringLiteral("replace-colors"), m_input, path("replaced.png"),
+                               QStringLiteral("--from"), from, QStringLiteral("--to"), QStringLiteral("0,255,0")});
     ASSERT_EQ(result.exitCode, 0) << result.errors.toStdString();
     const QImage written(path("replaced.png"));
     EXPECT_EQ(written.pixel(10, 10) & 0xFFFFFF, 0x00FF00u);

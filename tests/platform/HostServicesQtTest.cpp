@@ -12,8 +12,8 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QTemporaryDir>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <functional>

@@ -13,8 +13,7 @@
 namespace pinxel {
 namespace {
 
-template <typename F>
-int errorOf(F &&f)
+template <typename F> int errorOf(F &&f)
 {
     try {
         f();
@@ -24,8 +23,7 @@ int errorOf(F &&f)
     return 0;
 }
 
-template <typename F>
-std::string unansweredOf(F &&f)
+template <typename F> std::string unansweredOf(F &&f)
 {
     try {
         f();
@@ -47,7 +45,8 @@ TEST(ScriptedHostTest, AnswersComeInQueueOrderAndEveryBoxIsRecorded)
     ASSERT_EQ(host.shown().size(), 2u);
     EXPECT_EQ(host.shown()[0].kind, DialogKind::MessageBox);
     EXPECT_EQ(host.shown()[0].style, MsgExclamationYesNoCancel);
-    EXPECT_EQ(host.messages(), (QStringList{QStringLiteral("Do you want to save the changes?"), QStringLiteral("Second")}));
+    EXPECT_EQ(host.messages(),
+              (QStringList{QStringLiteral("Do you want to save the changes?"), QStringLiteral("Second")}));
 }
 
 TEST(ScriptedHostTest, FileDialogsReturnTheirPathOrRaiseCancelAndRecordThePresets)
@@ -188,8 +187,8 @@ TEST(ScriptedHostTest, AMissingOrMismatchedAnswerIsUnansweredAndNotAPinxelError)
 TEST(ScriptedHostTest, ScriptLinesQueueTheSameAnswers)
 {
     ScriptedHostServices host;
-    for (const char *line : {"msgbox 7", "open /a b/c.png", "save cancel", "color 65280", "printer 2",
-                             "popup dismiss", "font DejaVu Serif; 12.5; italic; underline; color=255"})
+    for (const char *line : {"msgbox 7", "open /a b/c.png", "save cancel", "color 65280", "printer 2", "popup dismiss",
+                             "font DejaVu Serif; 12.5; italic; underline; color=255"})
         host.queueAnswer(QString::fromLatin1(line));
     CommonDialog dialog;
     EXPECT_EQ(host.MsgBox(QStringLiteral("?"), 36), AnswerNo);
@@ -207,7 +206,8 @@ TEST(ScriptedHostTest, ScriptLinesQueueTheSameAnswers)
     EXPECT_TRUE(dialog.FontItalic && dialog.FontUnderline && !dialog.FontBold);
     EXPECT_EQ(dialog.Color, 255);
 
-    for (const char *bad : {"", "msgbox", "msgbox yes", "wizard 1", "font Serif", "font Serif;big", "font Serif;9;shiny"})
+    for (const char *bad :
+         {"", "msgbox", "msgbox yes", "wizard 1", "font Serif", "font Serif;big", "font Serif;9;shiny"})
         EXPECT_EQ(errorOf([&] { host.queueAnswer(QString::fromLatin1(bad)); }), ErrInvalidProcedureCall) << bad;
     EXPECT_EQ(host.pendingAnswers(), 0);
 }

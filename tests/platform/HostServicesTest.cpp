@@ -20,8 +20,7 @@
 namespace pinxel {
 namespace {
 
-template <typename F>
-int errorOf(F &&f)
+template <typename F> int errorOf(F &&f)
 {
     try {
         f();
@@ -209,8 +208,8 @@ TEST_F(HostFilesTest, CursorFileHoldsTheDirectoryAndMaskItsReadersExpect)
     const QByteArray bytes = encodeCursor(pointerImage(), QPoint(5, 7));
     const char *d = bytes.constData();
     EXPECT_EQ(qFromLittleEndian<quint16>(d), 0);
-    EXPECT_EQ(qFromLittleEndian<quint16>(d + 2), 2);   // a cursor
-    EXPECT_EQ(qFromLittleEndian<quint16>(d + 4), 1);   // one image
+    EXPECT_EQ(qFromLittleEndian<quint16>(d + 2), 2);  // a cursor
+    EXPECT_EQ(qFromLittleEndian<quint16>(d + 4), 1);  // one image
     EXPECT_EQ(uchar(d[6]), 32);
     EXPECT_EQ(uchar(d[7]), 32);
     EXPECT_EQ(qFromLittleEndian<quint16>(d + 10), 5);  // hot spot in planes and bit count
@@ -288,8 +287,7 @@ TEST_F(HostFilesTest, BadCursorFilesRaise53Or481AndBadCursorsAreRefused)
 
     EXPECT_EQ(errorOf([] { encodeCursor(QImage(), QPoint()); }), ErrInvalidProcedureCall);
     EXPECT_EQ(errorOf([] { encodeCursor(pointerImage(), QPoint(32, 0)); }), ErrInvalidProcedureCall);
-    EXPECT_EQ(errorOf([&] { writeCursorFile(path("no/folder/x.cur"), pointerImage(), QPoint()); }),
-              ErrPathNotFound);
+    EXPECT_EQ(errorOf([&] { writeCursorFile(path("no/folder/x.cur"), pointerImage(), QPoint()); }), ErrPathNotFound);
 }
 
 }  // namespace

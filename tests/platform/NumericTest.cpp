@@ -27,7 +27,7 @@ TEST(Rounding, HalvesGoToTheEvenNeighbour)
     const struct {
         double value;
         double nearest;
-    } table[] = {{2.5, 2},   {3.5, 4},     {229.5, 230}, {-2.5, -2}, {-3.5, -4},  {0.5, 0},     {1.5, 2},
+    } table[] = {{2.5, 2},    {3.5, 4},    {229.5, 230}, {-2.5, -2}, {-3.5, -4},   {0.5, 0},     {1.5, 2},
                  {2.4999, 2}, {2.5001, 3}, {-0.5, 0},    {-1.5, -2}, {101.5, 102}, {100.5, 100}, {1e9 + 0.5, 1e9}};
     for (const auto &row : table)
         EXPECT_EQ(roundHalfEven(row.value), row.nearest) << row.value;

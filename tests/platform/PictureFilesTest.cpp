@@ -2,10 +2,10 @@
 // formats, and bad input (corrupt, truncated, oversized, unwritable) that
 // must end in a clear error and lose nothing.
 
+#include "platform/PictureFiles.h"
 #include "pinxel/Error.h"
 #include "pinxel/ScriptedHostServices.h"
 #include "platform/CursorFile.h"
-#include "platform/PictureFiles.h"
 #include "support/TestSupport.h"
 
 #include <QDir>
@@ -37,8 +37,7 @@ void writeAll(const QString &path, const QByteArray &bytes)
 }
 
 // Runs f and returns the number of the pinxel::Error it raised, 0 when none.
-template <typename F>
-int errorOf(F &&f, QString *description = nullptr)
+template <typename F> int errorOf(F &&f, QString *description = nullptr)
 {
     try {
         f();
@@ -117,8 +116,8 @@ TEST_F(PictureFilesTest, BmpRoundTripKeepsEveryPixelForOddAndEvenWidths)
 TEST_F(PictureFilesTest, BmpWriterWritesTheDocumentedHeadersAndPaddedBottomUpRows)
 {
     QImage picture(3, 2, QImage::Format_RGB32);
-    picture.setPixel(0, 0, qRgb(1, 2, 3));      // top row
-    picture.setPixel(0, 1, qRgb(10, 20, 30));   // bottom row, written first
+    picture.setPixel(0, 0, qRgb(1, 2, 3));     // top row
+    picture.setPixel(0, 1, qRgb(10, 20, 30));  // bottom row, written first
     picture.setPixel(2, 1, qRgb(40, 50, 60));
     const QByteArray bytes = encodeBmp24(picture);
     const char *d = bytes.constData();
@@ -132,10 +131,10 @@ TEST_F(PictureFilesTest, BmpWriterWritesTheDocumentedHeadersAndPaddedBottomUpRow
     EXPECT_EQ(qFromLittleEndian<qint32>(d + 22), 2);  // positive: bottom-up
     EXPECT_EQ(qFromLittleEndian<quint16>(d + 26), 1);
     EXPECT_EQ(qFromLittleEndian<quint16>(d + 28), 24);
-    EXPECT_EQ(qFromLittleEndian<quint32>(d + 30), 0u);  // BI_RGB
-    EXPECT_EQ(bytes.mid(54, 3), QByteArray("\x1e\x14\x0a", 3));      // blue, green, red of the bottom row
+    EXPECT_EQ(qFromLittleEndian<quint32>(d + 30), 0u);           // BI_RGB
+    EXPECT_EQ(bytes.mid(54, 3), QByteArray("\x1e\x14\x0a", 3));  // blue, green, red of the bottom row
     EXPECT_EQ(bytes.mid(54 + 6, 3), QByteArray("\x3c\x32\x28", 3));
-    EXPECT_EQ(bytes.mid(54 + 9, 3), QByteArray(3, '\0'));            // padding
+    EXPECT_EQ(bytes.mid(54 + 9, 3), QByteArray(3, '\0'));  // padding
     EXPECT_EQ(bytes.mid(54 + rowBytes, 3), QByteArray("\x03\x02\x01", 3));
 }
 
@@ -289,8 +288,8 @@ QByteArray hugePngHeader(quint32 width, quint32 height)
         qToBigEndian<quint32>(crc32(typeAndData), crc.data());
         return length + typeAndData + crc;
     };
-    return QByteArray("\x89PNG\r\n\x1a\n", 8) + framed(chunk) + framed(QByteArray("IDAT\x78\x9c", 6)) +
-           framed(QByteArray("IEND"));
+    return QByteArray("\x89PNG\r\n\x1a\n", 8) + framed(chunk) + framed(QByteArray("IDAT\x78\x9c", 6))
+           + framed(QByteArray("IEND"));
 }
 
 TEST_F(PictureFilesTest, HeadersClaimingGiantPicturesRaise481WithoutAllocating)
@@ -300,7 +299,8 @@ TEST_F(PictureFilesTest, HeadersClaimingGiantPicturesRaise481WithoutAllocating)
     writeAll(path("too-many-pixels.bmp"), hugeBmpHeader(30000, 30000));
     writeAll(path("huge.png"), hugePngHeader(100000, 100000));
     writeAll(path("too-many-pixels.png"), hugePngHeader(30000, 30000));
-    for (const char *name : {"huge.bmp", "huge-topdown.bmp", "too-many-pixels.bmp", "huge.png", "too-many-pixels.png"}) {
+    for (const char *name :
+         {"huge.bmp", "huge-topdown.bmp", "too-many-pixels.bmp", "huge.png", "too-many-pixels.png"}) {
         QString description;
         EXPECT_EQ(errorOf([&] { host.LoadPicture(path(name)); }, &description), ErrInvalidPicture) << name;
         EXPECT_TRUE(description.contains(QLatin1String("larger than"))) << description.toStdString();
@@ -316,7 +316,8 @@ TEST_F(PictureFilesTest, DamagedBytesGiveAPictureOr481AndNeverAnythingElse)
                                                checkerGif(24, 16), encodeCursor(picture, QPoint(2, 2))};
     // The decoders complain about every bad byte; the outcome is what counts here.
     struct Quiet {
-        QtMessageHandler previous = qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
+        QtMessageHandler previous =
+            qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
         ~Quiet() { qInstallMessageHandler(previous); }
     } quiet;
     std::uint32_t state = 1;
@@ -377,8 +378,7 @@ TEST_F(PictureFilesTest, SavingIntoAReadOnlyFolderRaises70AndKeepsTheOldBytes)
 
 TEST_F(PictureFilesTest, SavingIntoAMissingFolderRaises76AndOtherBadTargetsAreRefused)
 {
-    EXPECT_EQ(errorOf([&] { host.SavePicture(randomImage(2, 2, 1), path("no/such/folder/x.bmp")); }),
-              ErrPathNotFound);
+    EXPECT_EQ(errorOf([&] { host.SavePicture(randomImage(2, 2, 1), path("no/such/folder/x.bmp")); }), ErrPathNotFound);
     EXPECT_EQ(errorOf([&] { host.SavePicture(randomImage(2, 2, 1), QString()); }), ErrPathNotFound);
     EXPECT_EQ(errorOf([&] { host.SavePicture(randomImage(2, 2, 1), dir.path()); }), ErrPermissionDenied);
     EXPECT_EQ(errorOf([&] { host.SavePicture(QImage(), path("empty.bmp")); }), ErrInvalidPicture);

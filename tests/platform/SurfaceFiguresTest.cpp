@@ -151,8 +151,8 @@ TEST_F(Canvas, WideDashesKeepTheirLengthBounded)
 // its own dash pattern.
 TEST(SurfaceLines, EachStrokeStartsItsOwnDashPattern)
 {
-    const QLine strokes[] = {{QPoint(3, 30), QPoint(50, 30)}, {QPoint(50, 30), QPoint(43, 23)},
-                             {QPoint(50, 30), QPoint(43, 37)}};
+    const QLine strokes[] = {
+        {QPoint(3, 30), QPoint(50, 30)}, {QPoint(50, 30), QPoint(43, 23)}, {QPoint(50, 30), QPoint(43, 37)}};
     for (int width : {1, 3, 5})
         for (int style = StyleSolid; style <= StyleDashDotDot; ++style) {
             const auto drawn = [&](bool together) {
@@ -319,11 +319,13 @@ TEST(SurfaceXor, TwiceRestoresAndOnceMatchesCopyMode)
         {"filled box", [](PictureSurface &s) { s.Line(5, 6, 40, 30, std::nullopt, LineForm::FilledBox); }},
         {"ellipse", [](PictureSurface &s) { s.Circle(30, 25, 18, std::nullopt, 0.6); }},
         {"round rect", [](PictureSurface &s) { s.RoundRect(4, 4, 50, 40, 10, 10); }},
-        {"polygon", [](PictureSurface &s) {
+        {"polygon",
+         [](PictureSurface &s) {
              const QPoint pts[] = {{3, 3}, {55, 10}, {20, 45}, {40, 20}};
              s.Polygon(pts);
          }},
-        {"bezier", [](PictureSurface &s) {
+        {"bezier",
+         [](PictureSurface &s) {
              const QPoint pts[] = {{3, 40}, {10, 0}, {50, 60}, {57, 5}};
              s.PolyBezier(pts);
          }},
@@ -343,8 +345,8 @@ TEST(SurfaceXor, TwiceRestoresAndOnceMatchesCopyMode)
                         s.FillColor = fill;
                         s.DrawMode = mode;
                     };
-                    SCOPED_TRACE(::testing::Message() << name << " width " << width << " style " << style
-                                                      << " fill " << fillStyle);
+                    SCOPED_TRACE(::testing::Message()
+                                 << name << " width " << width << " style " << style << " fill " << fillStyle);
                     PictureSurface copy;
                     setUp(copy, DrawModeCopyPen);
                     draw(copy);

@@ -152,8 +152,8 @@ TEST(FloodFill, MatchesThePixelByPixelFillOnEveryRowLength)
                     s.FillColor = Red;
                     const QRgb key = surface ? picture.pixel(seed) : 0xFF3F3F3Fu;
                     s.ExtFloodFill(seed.x(), seed.y(), fromQRgb(key), surface ? FloodFillSurface : FloodFillBorder);
-                    ASSERT_TRUE(sameImage(s.Image(), referenceFill(picture, seed.x(), seed.y(), key, surface, style,
-                                                                   toQRgb(Red))));
+                    ASSERT_TRUE(sameImage(
+                        s.Image(), referenceFill(picture, seed.x(), seed.y(), key, surface, style, toQRgb(Red))));
                 }
             }
         }
@@ -295,7 +295,7 @@ TEST(Geometry, TwipsScaleAndBordersFollowTheScreenRatio)
     EXPECT_EQ(s.pixelWidth(), 427);
     EXPECT_EQ(s.pixelHeight(), 400);
     EXPECT_EQ(s.ScaleWidth(), 427 * 15);  // scale mode twips
-    s.setBorderStyle(1);  // a 3D border takes two pixels on each side
+    s.setBorderStyle(1);                  // a 3D border takes two pixels on each side
     EXPECT_EQ(s.Width(), 6405);
     EXPECT_EQ(s.pixelWidth(), 423);
     s.setScaleMode(ScalePixels);

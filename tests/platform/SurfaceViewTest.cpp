@@ -1,7 +1,7 @@
 // The view of a surface: partial repaints, geometry and event units.
 
-#include "pinxel/Screen.h"
 #include "pinxel/SurfaceView.h"
+#include "pinxel/Screen.h"
 
 #include <QPaintEvent>
 #include <QSignalSpy>

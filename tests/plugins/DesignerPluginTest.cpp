@@ -1,8 +1,8 @@
 // The Qt Designer plugin, loaded from the build as Designer loads it: what the
 // widget box shows, the control in design mode, and "Edit Properties...".
 
-#include "pinxel/DabblerWidget.h"
 #include "control/EditProperties.h"
+#include "pinxel/DabblerWidget.h"
 #include "support/TestSupport.h"
 
 #include <QApplication>
@@ -13,10 +13,10 @@
 #include <QPluginLoader>
 #include <QPushButton>
 #include <QTimer>
-#include <QtUiPlugin/QDesignerCustomWidgetInterface>
 #include <QtDesigner/QDesignerFormEditorInterface>
 #include <QtDesigner/QDesignerTaskMenuExtension>
 #include <QtDesigner/QExtensionManager>
+#include <QtUiPlugin/QDesignerCustomWidgetInterface>
 #include <gtest/gtest.h>
 
 #include <memory>

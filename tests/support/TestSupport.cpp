@@ -37,14 +37,14 @@ QImage filledImage(int width, int height, Color color)
 ::testing::AssertionResult sameImage(const QImage &expected, const QImage &actual)
 {
     if (expected.size() != actual.size())
-        return ::testing::AssertionFailure() << "size " << actual.width() << "x" << actual.height()
-                                             << ", expected " << expected.width() << "x" << expected.height();
+        return ::testing::AssertionFailure() << "size " << actual.width() << "x" << actual.height() << ", expected "
+                                             << expected.width() << "x" << expected.height();
     for (int y = 0; y < expected.height(); ++y)
         for (int x = 0; x < expected.width(); ++x) {
             const QRgb e = expected.pixel(x, y) & 0xFFFFFF, a = actual.pixel(x, y) & 0xFFFFFF;
             if (e != a)
-                return ::testing::AssertionFailure() << "pixel (" << x << ", " << y << ") is " << std::hex << a
-                                                     << ", expected " << e;
+                return ::testing::AssertionFailure()
+                       << "pixel (" << x << ", " << y << ") is " << std::hex << a << ", expected " << e;
         }
     return ::testing::AssertionSuccess();
 }
@@ -61,7 +61,8 @@ int countDifferences(const QImage &a, const QImage &b)
 QString knownFontFamily()
 {
     static const QString family = [] {
-        const int id = QFontDatabase::addApplicationFont(QStringLiteral("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf"));
+        const int id =
+            QFontDatabase::addApplicationFont(QStringLiteral("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf"));
         const QStringList families = QFontDatabase::applicationFontFamilies(id);
         return families.isEmpty() ? QStringLiteral("DejaVu Sans") : families.front();
     }();

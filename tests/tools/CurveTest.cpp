@@ -31,7 +31,10 @@ QImage curve(int w, int h, const Points &points, int width, Color color, int dra
 }
 
 // The curve a press at (x, y) makes: the centres of the 4-pixel handles.
-Points placedAround(int x, int y) { return {QPoint(x - 48, y - 48), {x + 52, y - 48}, {x - 48, y + 52}, {x + 52, y + 52}}; }
+Points placedAround(int x, int y)
+{
+    return {QPoint(x - 48, y - 48), {x + 52, y - 48}, {x - 48, y + 52}, {x + 52, y + 52}};
+}
 
 Points handleCorners(frmPaint &window)
 {

@@ -64,8 +64,8 @@ TEST_F(PolygonTest, FinishingDrawsOnlyTheClosedPolygonWithEveryOptionAsOneUndoSt
     for (int fillOption : {0, 1, 2})
         for (int dot : {0, 5})
             for (int style : {StyleSolid, StyleDashDot}) {
-                SCOPED_TRACE(::testing::Message() << "fill option " << fillOption << " width " << dot + 1 << " style "
-                                                  << style);
+                SCOPED_TRACE(::testing::Message()
+                             << "fill option " << fillOption << " width " << dot + 1 << " style " << style);
                 openCanvas(0, 0, picture);
                 selectTool(ToolPolygon);
                 w().lblColor_MouseDown(25, 1, 0, 0, 0);
@@ -79,7 +79,8 @@ TEST_F(PolygonTest, FinishingDrawsOnlyTheClosedPolygonWithEveryOptionAsOneUndoSt
                 w().picPaint_KeyUp(13, 0);
                 const Color outline = fillOption == 2 ? Blue : Orange;
                 const int fillStyle = fillOption == 0 ? FillTransparent : FillDiagonalCross;
-                ASSERT_TRUE(sameImage(finalPolygon(picture, points, dot + 1, style, outline, fillStyle, Blue), canvas()));
+                ASSERT_TRUE(
+                    sameImage(finalPolygon(picture, points, dot + 1, style, outline, fillStyle, Blue), canvas()));
                 EXPECT_EQ(w().PolygonActive, FlagFalse);
                 EXPECT_EQ(w().UndoCurrent, 1);
                 w().clickMenuItem(QStringLiteral("mnuUndo"));
@@ -116,9 +117,8 @@ TEST_F(PolygonTest, ADoubleClickAddsItsPointBeforeClosing)
     click(30, 40);  // the first press and release of the double-click
     w().picPaint_DblClick();
     w().picPaint_MouseUp(1, 0, 30, 40);
-    EXPECT_TRUE(sameImage(finalPolygon(filledImage(60, 50, White), {{5, 5}, {50, 5}, {30, 40}}, 1, 0, 0,
-                                       FillTransparent, 0),
-                          canvas()));
+    EXPECT_TRUE(sameImage(
+        finalPolygon(filledImage(60, 50, White), {{5, 5}, {50, 5}, {30, 40}}, 1, 0, 0, FillTransparent, 0), canvas()));
     EXPECT_EQ(w().UndoCurrent, 1);
 }
 
@@ -142,8 +142,8 @@ TEST_F(PolygonTest, WidthColourAndStyleChangedMidwayLeaveNoTraceOfTheOldPreview)
     const std::vector<QPoint> points = {{10, 10}, {70, 15}, {40, 55}, {12, 45}};
     EXPECT_TRUE(sameImage(openPreview(picture, points, 8, StyleDash, composeColor(255, 0, 0)), canvas()));
     w().picPaint_KeyUp(13, 0);
-    EXPECT_TRUE(sameImage(finalPolygon(picture, points, 8, StyleDash, composeColor(255, 0, 0), FillTransparent, 0),
-                          canvas()));
+    EXPECT_TRUE(
+        sameImage(finalPolygon(picture, points, 8, StyleDash, composeColor(255, 0, 0), FillTransparent, 0), canvas()));
 }
 
 // New drops an open polygon with the picture: a later width or colour change
@@ -172,9 +172,8 @@ TEST_F(PolygonTest, ChoosingAnyToolClosesTheOpenPolygonAsOneStep)
     selectTool(ToolPencil);
     EXPECT_EQ(w().PolygonActive, FlagFalse);
     EXPECT_EQ(w().UndoCurrent, 1);
-    EXPECT_TRUE(sameImage(finalPolygon(filledImage(60, 50, White), {{5, 5}, {50, 5}, {30, 40}}, 1, 0, 0,
-                                       FillTransparent, 0),
-                          canvas()));
+    EXPECT_TRUE(sameImage(
+        finalPolygon(filledImage(60, 50, White), {{5, 5}, {50, 5}, {30, 40}}, 1, 0, 0, FillTransparent, 0), canvas()));
     selectTool(ToolPolygon);  // nothing open: choosing it again adds no step
     EXPECT_EQ(w().UndoCurrent, 1);
 }

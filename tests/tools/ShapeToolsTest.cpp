@@ -54,12 +54,20 @@ QImage finalFigure(const QImage &picture, int tool, QPoint from, QPoint to, int 
     PictureSurface s;
     test::holdPicture(s, picture);
     const bool fillable = tool != ToolLine && tool != ToolArrow;
-    PenState{fillable && fillOption == 2 ? Blue : Red, Blue, width, border, DrawModeCopyPen,
+    PenState{fillable && fillOption == 2 ? Blue : Red,
+             Blue,
+             width,
+             border,
+             DrawModeCopyPen,
              fillable && fillOption > 0 ? fillStyle : int(FillTransparent)}
         .applyTo(s);
     switch (tool) {
-    case ToolLine: s.Line(from.x(), from.y(), to.x(), to.y()); break;
-    case ToolRectangle: s.Line(from.x(), from.y(), to.x(), to.y(), std::nullopt, LineForm::Box); break;
+    case ToolLine:
+        s.Line(from.x(), from.y(), to.x(), to.y());
+        break;
+    case ToolRectangle:
+        s.Line(from.x(), from.y(), to.x(), to.y(), std::nullopt, LineForm::Box);
+        break;
     case ToolEllipse: {
         const double dx = std::abs(to.x() - from.x()), dy = std::abs(to.y() - from.y());
         s.Circle((from.x() + to.x()) / 2.0, (from.y() + to.y()) / 2.0, std::max(dx, dy) / 2.0, std::nullopt, dy / dx);
@@ -71,8 +79,11 @@ QImage finalFigure(const QImage &picture, int tool, QPoint from, QPoint to, int 
         s.Lines(strokes);
         break;
     }
-    case ToolRoundedRectangle: s.RoundRect(from.x(), from.y(), to.x(), to.y(), 10, 10); break;
-    default: break;
+    case ToolRoundedRectangle:
+        s.RoundRect(from.x(), from.y(), to.x(), to.y(), 10, 10);
+        break;
+    default:
+        break;
     }
     return s.Image().copy();
 }
@@ -201,7 +212,7 @@ TEST_F(ShapeToolsTest, TheStatusBarShowsTheSignedDragSizeAndTheModifierHint)
     w().picPaint_MouseDown(1, 0, 10, 10);
     w().picPaint_MouseMove(1, 0, 4, 30);
     EXPECT_EQ(w().sta->panelText(1), QStringLiteral("Press and hold down CTRL to draw a horizontal or vertical arrow; "
-                                                      "SHIFT to draw a 45-degree arrow"));
+                                                    "SHIFT to draw a 45-degree arrow"));
     EXPECT_EQ(w().sta->panelText(2), QStringLiteral("12,34"));
     EXPECT_EQ(w().sta->panelText(3), QStringLiteral("-6x20"));
     w().picPaint_MouseUp(1, 0, 4, 30);

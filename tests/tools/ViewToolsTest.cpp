@@ -153,14 +153,18 @@ TEST_F(ViewToolsTest, EveryReturnToActualSizeGivesThePictureBack)
         {"Hand chosen", [&] { selectTool(ToolHand); }, false},
         {"Undo", [&] { w().mnuUndo_Click(); }, true},
         {"Redo", [&] { w().mnuRedo_Click(); }, true},
-        {"Save", [&] {
+        {"Save",
+         [&] {
              w().CurrentFileName = path(QStringLiteral("saved.bmp"));
              w().mnuSave_Click();
-         }, true},
-        {"Print", [&] {
+         },
+         true},
+        {"Print",
+         [&] {
              host.answerPrinter(1);
              w().mnuPrint_Click();
-         }, true},
+         },
+         true},
     };
     const QImage picture = zoomable();
     selectTool(ToolPickColor);
@@ -244,7 +248,8 @@ TEST_F(ViewToolsTest, AMissingHandPointerStopsThePressAndTheReleaseEndsTheStroke
     selectTool(ToolHand);
     host.answerMsgBox(AnswerOk);
     w().picPaint_MouseDown(1, 0, 100, 100);
-    EXPECT_EQ(host.messages(), QStringList{QStringLiteral("Cannot drawing using the selected tool.\r\n\r\nThe needed file may be missing.")});
+    EXPECT_EQ(host.messages(), QStringList{QStringLiteral(
+                                   "Cannot drawing using the selected tool.\r\n\r\nThe needed file may be missing.")});
     EXPECT_EQ(w().IsDragging, FlagFalse);
     w().picPaint_MouseMove(1, 0, 0, 0);
     EXPECT_EQ(w().hscPaint->value(), 0) << "no pan started";

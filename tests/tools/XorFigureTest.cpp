@@ -29,25 +29,29 @@ int coord(QRandomGenerator &r, int size) { return r.bounded(-20, size + 20); }
 const std::vector<Figure> &figures()
 {
     static const std::vector<Figure> all = {
-        {"line", [](PictureSurface &s, QRandomGenerator &r) {
-             s.Line(coord(r, 300), coord(r, 200), coord(r, 300), coord(r, 200));
-         }},
-        {"box", [](PictureSurface &s, QRandomGenerator &r) {
+        {"line", [](PictureSurface &s,
+                    QRandomGenerator &r) { s.Line(coord(r, 300), coord(r, 200), coord(r, 300), coord(r, 200)); }},
+        {"box",
+         [](PictureSurface &s, QRandomGenerator &r) {
              s.Line(coord(r, 300), coord(r, 200), coord(r, 300), coord(r, 200), std::nullopt, LineForm::Box);
          }},
-        {"ellipse", [](PictureSurface &s, QRandomGenerator &r) {
+        {"ellipse",
+         [](PictureSurface &s, QRandomGenerator &r) {
              s.Circle(coord(r, 300), coord(r, 200), r.bounded(1, 160), std::nullopt, r.bounded(0, 300) / 100.0);
          }},
-        {"round rect", [](PictureSurface &s, QRandomGenerator &r) {
+        {"round rect",
+         [](PictureSurface &s, QRandomGenerator &r) {
              s.RoundRect(coord(r, 300), coord(r, 200), coord(r, 300), coord(r, 200), 10, 10);
          }},
-        {"polygon", [](PictureSurface &s, QRandomGenerator &r) {
+        {"polygon",
+         [](PictureSurface &s, QRandomGenerator &r) {
              std::vector<QPoint> points;
              for (int i = r.bounded(2, 7); i > 0; --i)
                  points.emplace_back(coord(r, 300), coord(r, 200));
              s.Polygon(points);
          }},
-        {"lines", [](PictureSurface &s, QRandomGenerator &r) {
+        {"lines",
+         [](PictureSurface &s, QRandomGenerator &r) {
              const QPoint tip(coord(r, 300), coord(r, 200));
              const QLine lines[] = {{QPoint(coord(r, 300), coord(r, 200)), tip},
                                     {tip, tip + QPoint(r.bounded(-10, 11), r.bounded(-10, 11))},
