@@ -13,6 +13,10 @@ expect_files(${prefix}
   lib/cmake/Pinxel/PinxelConfig.cmake lib/cmake/Pinxel/PinxelTargets.cmake
   ${QT_PLUGIN_DIR}/designer/libpinxel_designer.so)
 
+# The installed plugin finds the library in the prefix, wherever the prefix is.
+run("ldd on the plugin" ldd ${prefix}/${QT_PLUGIN_DIR}/designer/libpinxel_designer.so)
+expect_match("${run_output}" "libpinxel.so.0 => ${prefix}/" "the plugin's library")
+
 # The installed program runs from the prefix, finding its library there.
 run("installed pinxel" ${prefix}/bin/pinxel filter grayscale ${SOURCE_DIR}/resources/sample.bmp ${WORK_DIR}/gray.bmp)
 expect_files(${WORK_DIR} gray.bmp)
