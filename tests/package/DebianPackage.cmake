@@ -23,3 +23,13 @@ run("pinxel --help" ${root}/usr/bin/pinxel --help)
 expect_match("${run_output}" "usage: pinxel COMMAND" "pinxel --help")
 run("pinxel filter" ${root}/usr/bin/pinxel filter blur ${SOURCE_DIR}/resources/sample.bmp ${WORK_DIR}/blurred.bmp)
 expect_files(${WORK_DIR} blurred.bmp)
+
+# The editor runs from the package too: a stroke through pinxel script, saved.
+file(WRITE ${WORK_DIR}/stroke.txt "load ${SOURCE_DIR}/resources/sample.bmp
+picPaint.MouseDown 1 0 10 10
+picPaint.MouseMove 1 0 60 40
+picPaint.MouseUp 1 0 60 40
+save ${WORK_DIR}/stroke.bmp
+")
+run("pinxel script" ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ${root}/usr/bin/pinxel script ${WORK_DIR}/stroke.txt)
+expect_files(${WORK_DIR} stroke.bmp)
