@@ -122,25 +122,30 @@ inline std::uint64_t spread(QRgb p) { return (p & 0x00FF00FFu) | (std::uint64_t(
 #if defined(__SSE2__)
 // Where every new pixel covers at most two old ones (a resize by half or
 // more), each new pixel's two weights, four lanes each, for one multiply.
-std::vector<__m128i> pairedWeights(const Taps &taps)
+// (Wrapped, as a vector of the bare vector type drops its alignment attribute.)
+struct PairedWeight {
+    __m128i lanes;
+};
+
+std::vector<PairedWeight> pairedWeights(const Taps &taps)
 {
     if (std::all_of(taps.count.begin(), taps.count.end(), [](int count) { return count == 1; }))
         return {};  // whole-number enlargements copy pixels, faster still
-    std::vector<__m128i> paired;
+    std::vector<PairedWeight> paired;
     for (size_t x = 0; x < taps.count.size(); ++x) {
         if (taps.count[x] > 2)
             return {};
         const std::uint16_t *w = &taps.weights[size_t(taps.offset[x])];
         const short second = taps.count[x] == 2 ? short(w[1]) : 0;
         paired.push_back(
-            _mm_set_epi16(second, second, second, second, short(w[0]), short(w[0]), short(w[0]), short(w[0])));
+            {_mm_set_epi16(second, second, second, second, short(w[0]), short(w[0]), short(w[0]), short(w[0]))});
     }
     return paired;
 }
 
 // The columns of one row blended as blendColumns does, a pixel's two old
 // pixels in one register: the same sums, lane for lane.
-void blendColumnPairs(const QRgb *in, int inWidth, QRgb *out, int width, const Taps &taps, const __m128i *weights)
+void blendColumnPairs(const QRgb *in, int inWidth, QRgb *out, int width, const Taps &taps, const PairedWeight *weights)
 {
     const __m128i zero = _mm_setzero_si128(), half = _mm_set1_epi16(WeightHalf);
     for (int x = 0; x < width; ++x) {
@@ -148,7 +153,7 @@ void blendColumnPairs(const QRgb *in, int inWidth, QRgb *out, int width, const T
         // The last old pixel has no neighbour to read; its weight is 0 anyway.
         const __m128i two = first + 1 < inWidth ? _mm_loadl_epi64(reinterpret_cast<const __m128i *>(in + first))
                                                 : _mm_cvtsi32_si128(int(in[first]));
-        __m128i sum = _mm_mullo_epi16(_mm_unpacklo_epi8(two, zero), weights[x]);
+        __m128i sum = _mm_mullo_epi16(_mm_unpacklo_epi8(two, zero), weights[x].lanes);
         sum = _mm_add_epi16(_mm_add_epi16(sum, _mm_srli_si128(sum, 8)), half);
         sum = _mm_srli_epi16(sum, WeightBits);
         out[x] = QRgb(_mm_cvtsi128_si32(_mm_packus_epi16(sum, sum)));
@@ -319,7 +324,7 @@ QImage resample(const QImage &source, int width, int height)
     uchar *const bits = result.bits();  // taken once: the bands must not detach the result
     const qsizetype stride = result.bytesPerLine();
 #if defined(__SSE2__)
-    const std::vector<__m128i> paired = pairedWeights(columns);
+    const std::vector<PairedWeight> paired = pairedWeights(columns);
 #endif
     forRowBands(height, std::int64_t(width) * height, [&](int firstRow, int endRow) {
         // One row at a time: the rows blended into a row that stays in the cache, then its columns.
