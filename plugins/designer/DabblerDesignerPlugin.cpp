@@ -5,6 +5,7 @@
 #include "pinxel/DabblerWidget.h"
 
 #include <QIcon>
+#include <QMetaClassInfo>
 #include <QtDesigner/QDesignerFormEditorInterface>
 #include <QtDesigner/QExtensionManager>
 
@@ -47,8 +48,17 @@ void DabblerDesignerPlugin::initialize(QDesignerFormEditorInterface *core)
 
 QString DabblerDesignerPlugin::domXml() const
 {
-    // The descriptions the control gives hosts, as tooltips in Designer's
-    // property editor; a file name is no text to translate.
+    // The descriptions the control gives every host become the tooltips of
+    // Designer's property editor; a file name is no text to translate.
+    QString tooltips;
+    const QMetaObject &meta = pinxel::Dabbler::staticMetaObject;
+    for (int i = meta.classInfoOffset(); i < meta.classInfoCount(); ++i) {
+        const QString key = QString::fromLatin1(meta.classInfo(i).name());
+        const QString property = key.section(QLatin1Char(':'), 1);
+        if (key.startsWith(QLatin1String("Description:")) && meta.indexOfProperty(qPrintable(property)) >= 0)
+            tooltips += QStringLiteral("    <tooltip name=\"%1\" value=\"%2\"/>\n")
+                            .arg(property, QString::fromUtf8(meta.classInfo(i).value()).toHtmlEscaped());
+    }
     return QStringLiteral(R"(<ui language="c++" displayname="Dabbler">
  <widget class="pinxel::Dabbler" name="dabbler">
   <property name="geometry">
@@ -59,13 +69,11 @@ QString DabblerDesignerPlugin::domXml() const
   <customwidget>
    <class>pinxel::Dabbler</class>
    <propertyspecifications>
-    <tooltip name="Appearance" value="Returns/sets whether or not an object is painted at run time with 3-D effects."/>
-    <tooltip name="BorderStyle" value="Returns/sets the border style for an object."/>
-    <tooltip name="Stretch" value="Returns/sets a value that determines whether a graphic resizes to fit the size of an Image control."/>
-    <stringpropertyspecification name="picturefilename" notr="true" type="singleline"/>
+%1    <stringpropertyspecification name="picturefilename" notr="true" type="singleline"/>
    </propertyspecifications>
   </customwidget>
  </customwidgets>
 </ui>
-)");
+)")
+        .arg(tooltips);
 }

@@ -44,13 +44,13 @@ template <typename Set> void writeGuarded(const char *property, Set &&set)
 
 void Dabbler::writeAppearance(int appearance)
 {
-    // Values beyond 16 bits are refused as Image1 refuses 2.
-    writeGuarded("Appearance", [&] { setAppearance(appearance == 0 ? 0 : appearance == 1 ? 1 : -1); });
+    // A value beyond 16 bits overflows, as a restored one does.
+    writeGuarded("Appearance", [&] { setAppearance(variantToInt16(appearance)); });
 }
 
 void Dabbler::writeBorderStyle(int style)
 {
-    writeGuarded("BorderStyle", [&] { setBorderStyle(style == 0 ? 0 : style == 1 ? 1 : -1); });
+    writeGuarded("BorderStyle", [&] { setBorderStyle(variantToInt16(style)); });
 }
 
 void Dabbler::writePicturefilename(const QString &name)
