@@ -10,6 +10,7 @@
 // Refresh() asks the view to repaint the recorded area at once.
 
 #include "pinxel/Numeric.h"
+#include "pinxel/TileStamps.h"
 
 #include <QFont>
 #include <QImage>
@@ -175,6 +176,8 @@ public:
     void markChanged(const QRegion &pixels);
     // What changed since the last Refresh or notification, in pixels.
     QRegion pendingChanges() const;
+    // When each tile last changed: every markChanged stamps the tiles it covers.
+    const TileStamps &tileStamps() const { return m_tileStamps; }
 
     // Scale units <-> pixels.
     int toPixelX(double x) const;
@@ -217,6 +220,7 @@ private:
 
     std::vector<QRgb> m_overlayStore;  // reused by XOR drawing
     QRegion m_dirty;
+    TileStamps m_tileStamps;
     QRect m_dirtyBox;  // small changes gather here before joining m_dirty
     bool m_notifyScheduled = false;
 };

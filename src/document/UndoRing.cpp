@@ -2,6 +2,8 @@
 
 #include "document/mdlGeneral.h"
 
+#include <new>
+
 namespace pinxel {
 
 namespace {
@@ -10,49 +12,105 @@ constexpr std::int16_t RingLast = 10;
 std::int16_t stepForward(std::int16_t position) { return position >= RingLast ? 0 : std::int16_t(position + 1); }
 std::int16_t stepBack(std::int16_t position) { return position < 1 ? RingLast : std::int16_t(position - 1); }
 
-// A slot keeps the canvas's outer size in twips in its tag, exactly.
-QString sizeTag(const PictureSurface &canvas)
+std::function<void(const QString &)> &mismatchCheck()
 {
-    return QStringLiteral("%1 %2")
-        .arg(qint64(roundHalfEven(canvas.Width())))
-        .arg(qint64(roundHalfEven(canvas.Height())));
+    static std::function<void(const QString &)> check;
+    return check;
 }
 
-// Records the canvas into a slot: its pixels (into the slot's own memory) and its outer size.
-void recordInto(PictureSurface &slot, const PictureSurface &canvas)
+void checkSame(const TiledPicture &snapshot, const QImage &picture, const char *what)
 {
-    slot.copyPicture(canvas.Image());
-    slot.Tag = sizeTag(canvas);
+    if (mismatchCheck() && !snapshot.samePixels(picture))
+        mismatchCheck()(QStringLiteral("the undo history %1 a picture that differs from its snapshot").arg(what));
 }
 
-void restoreFrom(PictureSurface &canvas, const PictureSurface &slot)
+// Running out of memory for a snapshot is reported like any other failure.
+template <typename Work> void orOutOfMemory(Work &&work)
 {
-    canvas.copyPicture(slot.Image());
-    const QStringList size = slot.Tag.split(QLatin1Char(' '));
-    if (size.size() == 2) {
-        canvas.setWidth(size[0].toDouble());
-        canvas.setHeight(size[1].toDouble());
+    try {
+        work();
+    } catch (const std::bad_alloc &) {
+        throw Error(ErrOutOfMemory);
     }
-}
-
-std::unique_ptr<PictureSurface> hiddenSlot()
-{
-    auto slot = std::make_unique<PictureSurface>();
-    slot->AutoSize = true;
-    slot->setVisible(false);
-    return slot;
 }
 }  // namespace
 
+void UndoRing::setMismatchCheck(std::function<void(const QString &)> check) { mismatchCheck() = std::move(check); }
+
 UndoRing::UndoRing(EditorState &state, PictureSurface &canvas) : m_state(state), m_canvas(canvas)
 {
-    picBuffer[0] = hiddenSlot();  // hidden, white, persistent
+    picBuffer[0] = std::make_unique<Snapshot>();
 }
 
 void UndoRing::tell(Availability availability)
 {
     if (availabilityChanged)
         availabilityChanged(availability);
+}
+
+// The slot takes the picture and its outer size. Tiles are shared
+// with the base slot (the picture before the change) wherever the picture's
+// stamps show no change since the ring last saw it, or the pixels are equal.
+void UndoRing::record(Snapshot &slot, const PictureSurface &picture, const Snapshot *base)
+{
+    const bool tracked = m_matches == &picture;
+    m_matches = nullptr;  // until the slot holds the picture
+    orOutOfMemory([&] {
+        if (!base || base->picture.isNull())
+            slot.picture = TiledPicture(picture.Image());
+        else
+            slot.picture =
+                TiledPicture(picture.Image(), base->picture, tracked ? &picture.tileStamps() : nullptr, m_matchesSince);
+    });
+    slot.width = picture.Width();
+    slot.height = picture.Height();
+    m_matches = &picture;
+    m_matchesSince = picture.tileStamps().now();
+    checkSame(slot.picture, picture.Image(), "recorded");
+}
+
+// The canvas takes the slot's picture and size. While the canvas still
+// holds the shown slot (but for the tiles stamped since), only the tiles that
+// differ between the two slots, or changed since, are written.
+void UndoRing::restore(const Snapshot &slot, const Snapshot &shown)
+{
+    const bool tracked = m_matches == &m_canvas;
+    m_matches = nullptr;  // until the canvas holds the slot's picture
+    orOutOfMemory([&] {
+        if (tracked && m_canvas.Image().size() == slot.picture.size()) {
+            const QRect written =
+                slot.picture.writeOver(m_canvas.raster(), shown.picture, m_canvas.tileStamps(), m_matchesSince);
+            m_canvas.markChanged(written);
+        } else {
+            QImage picture(slot.picture.size(), QImage::Format_RGB32);
+            if (picture.isNull())
+                throw std::bad_alloc();
+            slot.picture.writeAll(picture);
+            m_canvas.setPicture(picture);
+        }
+    });
+    m_matches = &m_canvas;
+    m_matchesSince = m_canvas.tileStamps().now();
+    checkSame(slot.picture, m_canvas.Image(), "restored");
+    m_canvas.setWidth(slot.width);
+    m_canvas.setHeight(slot.height);
+}
+
+void UndoRing::dropUnreachable()
+{
+    const EditorState &s = m_state;
+    for (std::int16_t i = pinxel::stepForward(s.UndoNewest); i != s.UndoOldest; i = pinxel::stepForward(i))
+        if (picBuffer[size_t(i)])
+            picBuffer[size_t(i)]->picture = TiledPicture();
+}
+
+std::size_t UndoRing::heldBytes() const
+{
+    std::vector<const TiledPicture *> pictures;
+    for (const auto &slot : picBuffer)
+        if (slot)
+            pictures.push_back(&slot->picture);
+    return TiledPicture::heldBytes(pictures);
 }
 
 void UndoRing::ClearImageBuffer()
@@ -63,7 +121,7 @@ void UndoRing::ClearImageBuffer()
         m_state.UndoNewest = 0;
         for (size_t i = 1; i < picBuffer.size(); ++i)
             picBuffer[i].reset();
-        recordInto(*picBuffer[0], m_canvas);
+        record(*picBuffer[0], m_canvas, nullptr);
         tell({false, false});
     } catch (const Error &error) {
         ReportError(ReportDescription, error.description());
@@ -74,14 +132,16 @@ void UndoRing::SetImageBuffer(const PictureSurface &picture)
 {
     try {
         EditorState &s = m_state;
+        const Snapshot *base = picBuffer[size_t(s.UndoCurrent)].get();
         s.UndoCurrent = pinxel::stepForward(s.UndoCurrent);
         auto &slot = picBuffer[size_t(s.UndoCurrent)];
         if (!slot)
-            slot = hiddenSlot();
-        recordInto(*slot, picture);
+            slot = std::make_unique<Snapshot>();
+        record(*slot, picture, base);
         s.UndoNewest = s.UndoCurrent;
         if (s.UndoOldest == s.UndoCurrent)
             s.UndoOldest = pinxel::stepForward(s.UndoOldest);  // the ring wrapped onto the oldest snapshot
+        dropUnreachable();
         s.IsDirty = FlagTrue;
         tell({true, false});
     } catch (const Error &error) {
@@ -89,19 +149,29 @@ void UndoRing::SetImageBuffer(const PictureSurface &picture)
     }
 }
 
+// Undo and Redo are offered only while the slot they reach holds a
+// snapshot; a call beyond that changes nothing.
 void UndoRing::stepBack()
 {
     EditorState &s = m_state;
+    const auto &slot = picBuffer[size_t(pinxel::stepBack(s.UndoCurrent))];
+    if (s.UndoCurrent == s.UndoOldest || !slot || slot->picture.isNull())
+        return;
+    const Snapshot &shown = *picBuffer[size_t(s.UndoCurrent)];
     s.UndoCurrent = pinxel::stepBack(s.UndoCurrent);
-    restoreFrom(m_canvas, *picBuffer[size_t(s.UndoCurrent)]);
+    restore(*slot, shown);
     tell({s.UndoCurrent != s.UndoOldest, true});
 }
 
 void UndoRing::stepForward()
 {
     EditorState &s = m_state;
+    const auto &slot = picBuffer[size_t(pinxel::stepForward(s.UndoCurrent))];
+    if (s.UndoCurrent == s.UndoNewest || !slot || slot->picture.isNull())
+        return;
+    const Snapshot &shown = *picBuffer[size_t(s.UndoCurrent)];
     s.UndoCurrent = pinxel::stepForward(s.UndoCurrent);
-    restoreFrom(m_canvas, *picBuffer[size_t(s.UndoCurrent)]);
+    restore(*slot, shown);
     tell({true, s.UndoCurrent != s.UndoNewest});
 }
 

@@ -339,6 +339,7 @@ void PictureSurface::markChanged(const QRect &pixels)
     const QRect r = pixels & m_raster.rect();
     if (r.isEmpty())
         return;
+    m_tileStamps.mark(r, m_raster.size());
     if (qint64(r.width()) * r.height() <= SmallChangeArea)
         m_dirtyBox |= r;
     else
@@ -350,7 +351,10 @@ void PictureSurface::markChanged(const QRegion &pixels)
 {
     if (pixels.isEmpty())
         return;
-    m_dirty += pixels & m_raster.rect();
+    const QRegion within = pixels & m_raster.rect();
+    for (const QRect &r : within)
+        m_tileStamps.mark(r, m_raster.size());
+    m_dirty += within;
     scheduleNotify();
 }
 

@@ -1,4 +1,8 @@
-// The main of every test program: headless Qt, then GoogleTest.
+// The main of every test program: headless Qt, then GoogleTest. Every undo
+// snapshot is checked against its picture, so a drawing path that changes
+// pixels without marking them fails the test that took it.
+#include "document/UndoRing.h"
+
 #include <QApplication>
 #include <gtest/gtest.h>
 
@@ -10,5 +14,6 @@ int main(int argc, char **argv)
         setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
+    pinxel::UndoRing::setMismatchCheck([](const QString &what) { ADD_FAILURE() << what.toStdString(); });
     return RUN_ALL_TESTS();
 }

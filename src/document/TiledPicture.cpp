@@ -1,0 +1,143 @@
+#include "document/TiledPicture.h"
+
+#include <cstring>
+#include <unordered_set>
+
+namespace pinxel {
+
+namespace {
+const QRgb *pixelAt(const QImage &picture, int x, int y)
+{
+    return reinterpret_cast<const QRgb *>(picture.constScanLine(y)) + x;
+}
+}  // namespace
+
+QRect TiledPicture::tileRect(int column, int row) const
+{
+    const int x = column * TileSide, y = row * TileSide;
+    return QRect(x, y, std::min(TileSide, m_size.width() - x), std::min(TileSide, m_size.height() - y));
+}
+
+TiledPicture::Tile TiledPicture::copyTile(const QImage &picture, const QRect &area) const
+{
+    // Not value-initialised: every pixel is written below.
+    std::shared_ptr<QRgb[]> tile(new QRgb[std::size_t(area.width()) * std::size_t(area.height())]);
+    const std::size_t rowBytes = std::size_t(area.width()) * sizeof(QRgb);
+    for (int y = 0; y < area.height(); ++y)
+        std::memcpy(tile.get() + std::size_t(y) * std::size_t(area.width()),
+                    pixelAt(picture, area.left(), area.top() + y), rowBytes);
+    return tile;
+}
+
+bool TiledPicture::tileEquals(const Tile &tile, const QImage &picture, const QRect &area)
+{
+    const std::size_t rowBytes = std::size_t(area.width()) * sizeof(QRgb);
+    for (int y = 0; y < area.height(); ++y)
+        if (std::memcmp(tile.get() + std::size_t(y) * std::size_t(area.width()),
+                        pixelAt(picture, area.left(), area.top() + y), rowBytes)
+            != 0)
+            return false;
+    return true;
+}
+
+void TiledPicture::writeTile(QImage &raster, int column, int row) const
+{
+    const QRect area = tileRect(column, row);
+    const QRgb *tile = m_tiles[std::size_t(row) * std::size_t(m_columns) + std::size_t(column)].get();
+    const std::size_t rowBytes = std::size_t(area.width()) * sizeof(QRgb);
+    for (int y = 0; y < area.height(); ++y)
+        std::memcpy(reinterpret_cast<QRgb *>(raster.scanLine(area.top() + y)) + area.left(),
+                    tile + std::size_t(y) * std::size_t(area.width()), rowBytes);
+}
+
+TiledPicture::TiledPicture(const QImage &picture) : m_size(picture.size()), m_columns(tileColumns(m_size))
+{
+    const int rows = tileRows(m_size);
+    m_tiles.reserve(std::size_t(m_columns) * std::size_t(rows));
+    for (int row = 0; row < rows; ++row)
+        for (int column = 0; column < m_columns; ++column)
+            m_tiles.push_back(copyTile(picture, tileRect(column, row)));
+}
+
+TiledPicture::TiledPicture(const QImage &picture, const TiledPicture &earlier, const TileStamps *stamps,
+                           std::uint64_t since)
+    : m_size(picture.size()), m_columns(tileColumns(m_size))
+{
+    if (earlier.m_size != m_size) {
+        *this = TiledPicture(picture);
+        return;
+    }
+    if (stamps && stamps->rasterSize() != m_size)
+        stamps = nullptr;  // stamps of another raster tell nothing of this one
+    const int rows = tileRows(m_size);
+    m_tiles.reserve(earlier.m_tiles.size());
+    for (int row = 0; row < rows; ++row) {
+        for (int column = 0; column < m_columns; ++column) {
+            const Tile &before = earlier.m_tiles[m_tiles.size()];
+            const QRect area = tileRect(column, row);
+            const bool same =
+                (stamps && !stamps->changedSince(column, row, since)) || tileEquals(before, picture, area);
+            m_tiles.push_back(same ? before : copyTile(picture, area));
+        }
+    }
+}
+
+QRect TiledPicture::writeOver(QImage &raster, const TiledPicture &shown, const TileStamps &stamps,
+                              std::uint64_t since) const
+{
+    if (shown.m_size != m_size || stamps.rasterSize() != m_size || raster.size() != m_size) {
+        writeAll(raster);
+        return raster.rect();
+    }
+    QRect written;
+    for (int row = 0; row < tileRows(m_size); ++row) {
+        for (int column = 0; column < m_columns; ++column) {
+            const std::size_t i = std::size_t(row) * std::size_t(m_columns) + std::size_t(column);
+            if (m_tiles[i] != shown.m_tiles[i] || stamps.changedSince(column, row, since)) {
+                writeTile(raster, column, row);
+                written |= tileRect(column, row);
+            }
+        }
+    }
+    return written;
+}
+
+void TiledPicture::writeAll(QImage &raster) const
+{
+    for (int row = 0; row < tileRows(m_size); ++row)
+        for (int column = 0; column < m_columns; ++column)
+            writeTile(raster, column, row);
+}
+
+bool TiledPicture::samePixels(const QImage &raster) const
+{
+    if (raster.size() != m_size || raster.format() != QImage::Format_RGB32)
+        return false;
+    for (int row = 0; row < tileRows(m_size); ++row)
+        for (int column = 0; column < m_columns; ++column)
+            if (!tileEquals(m_tiles[std::size_t(row) * std::size_t(m_columns) + std::size_t(column)], raster,
+                            tileRect(column, row)))
+                return false;
+    return true;
+}
+
+std::size_t TiledPicture::heldBytes(const std::vector<const TiledPicture *> &pictures)
+{
+    std::unordered_set<const QRgb *> counted;
+    std::size_t bytes = 0;
+    for (const TiledPicture *picture : pictures) {
+        if (!picture)
+            continue;
+        for (int row = 0; row < tileRows(picture->m_size); ++row)
+            for (int column = 0; column < picture->m_columns; ++column) {
+                const Tile &tile =
+                    picture->m_tiles[std::size_t(row) * std::size_t(picture->m_columns) + std::size_t(column)];
+                if (counted.insert(tile.get()).second)
+                    bytes += std::size_t(picture->tileRect(column, row).width())
+                             * std::size_t(picture->tileRect(column, row).height()) * sizeof(QRgb);
+            }
+    }
+    return bytes;
+}
+
+}  // namespace pinxel

@@ -1,0 +1,52 @@
+#pragma once
+// A picture kept as 64 x 64 tiles, for the undo history: a step shares with
+// the step before it every tile the change left alone, so a stroke costs
+// the tiles it touched, not a copy of the picture.
+
+#include "pinxel/TileStamps.h"
+
+#include <QImage>
+
+#include <memory>
+#include <vector>
+
+namespace pinxel {
+
+class TiledPicture {
+public:
+    TiledPicture() = default;
+    // The RGB32 picture, every tile its own. Throws std::bad_alloc.
+    explicit TiledPicture(const QImage &picture);
+    // The picture, sharing the earlier picture's tile wherever the stamps
+    // show no change or the pixels are the same. Without a likeness (or of
+    // another size) every tile is compared, so equal tiles are still shared.
+    TiledPicture(const QImage &picture, const TiledPicture &earlier, const TileStamps *stamps, std::uint64_t since);
+
+    QSize size() const { return m_size; }
+    bool isNull() const { return m_tiles.empty(); }
+
+    // Writes the picture into a raster of its size that holds `shown`
+    // except where the stamps show changes after since; only the tiles that
+    // differ are written. Returns the bounding box of what was written.
+    QRect writeOver(QImage &raster, const TiledPicture &shown, const TileStamps &stamps, std::uint64_t since) const;
+    // Writes every tile into a raster of its size.
+    void writeAll(QImage &raster) const;
+    // Whether the raster holds exactly this picture (for the checks of the tests).
+    bool samePixels(const QImage &raster) const;
+
+    // Bytes of pixels the pictures hold together, a shared tile counted once.
+    static std::size_t heldBytes(const std::vector<const TiledPicture *> &pictures);
+
+private:
+    using Tile = std::shared_ptr<const QRgb[]>;
+    QRect tileRect(int column, int row) const;
+    Tile copyTile(const QImage &picture, const QRect &area) const;
+    static bool tileEquals(const Tile &tile, const QImage &picture, const QRect &area);
+    void writeTile(QImage &raster, int column, int row) const;
+
+    QSize m_size;
+    int m_columns = 0;
+    std::vector<Tile> m_tiles;  // row by row
+};
+
+}  // namespace pinxel
