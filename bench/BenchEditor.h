@@ -18,10 +18,10 @@ inline constexpr int CanvasHeight = 3000;
 // The editor, opened as the control opens it, with a large canvas and a clean history.
 class Editor {
 public:
-    Editor()
+    explicit Editor(int width = CanvasWidth, int height = CanvasHeight)
     {
         m_script = std::make_unique<EditorScript>(m_services, true, [](const QString &) {});
-        m_script->run(QStringLiteral("canvas %1 %2").arg(CanvasWidth).arg(CanvasHeight));
+        m_script->run(QStringLiteral("canvas %1 %2").arg(width).arg(height));
         window().ClearImageBuffer();
     }
     ~Editor()
@@ -30,6 +30,8 @@ public:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // the closed window's memory
     }
     frmPaint &window() { return m_script->window(); }
+    // One line of the editor's script (a menu command: "mnuInvertColors.Click").
+    void run(const QString &line) { m_script->run(line); }
     // Uses every slot of the undo ring once, so that what is measured reuses a slot.
     void fillUndoRing()
     {

@@ -1,6 +1,10 @@
 #include "document/TiledPicture.h"
 
+#include "platform/RowBands.h"
+
+#include <atomic>
 #include <cstring>
+#include <new>
 #include <unordered_set>
 
 namespace pinxel {
@@ -43,20 +47,37 @@ bool TiledPicture::tileEquals(const Tile &tile, const QImage &picture, const QRe
 void TiledPicture::writeTile(QImage &raster, int column, int row) const
 {
     const QRect area = tileRect(column, row);
-    const QRgb *tile = m_tiles[std::size_t(row) * std::size_t(m_columns) + std::size_t(column)].get();
+    const QRgb *tile = m_tiles[index(column, row)].get();
     const std::size_t rowBytes = std::size_t(area.width()) * sizeof(QRgb);
     for (int y = 0; y < area.height(); ++y)
         std::memcpy(reinterpret_cast<QRgb *>(raster.scanLine(area.top() + y)) + area.left(),
                     tile + std::size_t(y) * std::size_t(area.width()), rowBytes);
 }
 
+// Runs row(r) for every tile row, in bands on the cores when tiles is large
+// enough; a band's failure to get memory is raised on the calling thread.
+template <typename Row> void TiledPicture::forTileRows(std::int64_t tiles, const Row &row) const
+{
+    std::atomic<bool> outOfMemory = false;
+    forRowBands(tileRows(m_size), tiles * TileSide * TileSide, [&](int first, int end) {
+        try {
+            for (int r = first; r < end && !outOfMemory; ++r)
+                row(r);
+        } catch (const std::bad_alloc &) {
+            outOfMemory = true;
+        }
+    });
+    if (outOfMemory)
+        throw std::bad_alloc();
+}
+
 TiledPicture::TiledPicture(const QImage &picture) : m_size(picture.size()), m_columns(tileColumns(m_size))
 {
-    const int rows = tileRows(m_size);
-    m_tiles.reserve(std::size_t(m_columns) * std::size_t(rows));
-    for (int row = 0; row < rows; ++row)
+    m_tiles.resize(std::size_t(m_columns) * std::size_t(tileRows(m_size)));
+    forTileRows(std::int64_t(m_tiles.size()), [&](int row) {
         for (int column = 0; column < m_columns; ++column)
-            m_tiles.push_back(copyTile(picture, tileRect(column, row)));
+            m_tiles[index(column, row)] = copyTile(picture, tileRect(column, row));
+    });
 }
 
 TiledPicture::TiledPicture(const QImage &picture, const TiledPicture &earlier, const TileStamps *stamps,
@@ -70,16 +91,24 @@ TiledPicture::TiledPicture(const QImage &picture, const TiledPicture &earlier, c
     if (stamps && stamps->rasterSize() != m_size)
         stamps = nullptr;  // stamps of another raster tell nothing of this one
     const int rows = tileRows(m_size);
-    m_tiles.reserve(earlier.m_tiles.size());
-    for (int row = 0; row < rows; ++row) {
+    m_tiles = earlier.m_tiles;
+    std::int64_t changed = 0;
+    for (int row = 0; row < rows; ++row)
+        for (int column = 0; column < m_columns; ++column)
+            if (!stamps || stamps->changedSince(column, row, since))
+                ++changed;
+    if (changed == 0)
+        return;
+    forTileRows(changed, [&](int row) {
         for (int column = 0; column < m_columns; ++column) {
-            const Tile &before = earlier.m_tiles[m_tiles.size()];
+            if (stamps && !stamps->changedSince(column, row, since))
+                continue;
+            Tile &tile = m_tiles[index(column, row)];
             const QRect area = tileRect(column, row);
-            const bool same =
-                (stamps && !stamps->changedSince(column, row, since)) || tileEquals(before, picture, area);
-            m_tiles.push_back(same ? before : copyTile(picture, area));
+            if (!tileEquals(tile, picture, area))
+                tile = copyTile(picture, area);
         }
-    }
+    });
 }
 
 QRect TiledPicture::writeOver(QImage &raster, const TiledPicture &shown, const TileStamps &stamps,
@@ -89,24 +118,36 @@ QRect TiledPicture::writeOver(QImage &raster, const TiledPicture &shown, const T
         writeAll(raster);
         return raster.rect();
     }
+    const auto differs = [&](int column, int row) {
+        const std::size_t i = index(column, row);
+        return m_tiles[i] != shown.m_tiles[i] || stamps.changedSince(column, row, since);
+    };
     QRect written;
-    for (int row = 0; row < tileRows(m_size); ++row) {
-        for (int column = 0; column < m_columns; ++column) {
-            const std::size_t i = std::size_t(row) * std::size_t(m_columns) + std::size_t(column);
-            if (m_tiles[i] != shown.m_tiles[i] || stamps.changedSince(column, row, since)) {
-                writeTile(raster, column, row);
+    std::int64_t tiles = 0;
+    for (int row = 0; row < tileRows(m_size); ++row)
+        for (int column = 0; column < m_columns; ++column)
+            if (differs(column, row)) {
                 written |= tileRect(column, row);
+                ++tiles;
             }
-        }
-    }
+    if (tiles == 0)
+        return written;
+    raster.bits();  // detached here, before the bands write
+    forTileRows(tiles, [&](int row) {
+        for (int column = 0; column < m_columns; ++column)
+            if (differs(column, row))
+                writeTile(raster, column, row);
+    });
     return written;
 }
 
 void TiledPicture::writeAll(QImage &raster) const
 {
-    for (int row = 0; row < tileRows(m_size); ++row)
+    raster.bits();  // detached here, before the bands write
+    forTileRows(std::int64_t(m_tiles.size()), [&](int row) {
         for (int column = 0; column < m_columns; ++column)
             writeTile(raster, column, row);
+    });
 }
 
 bool TiledPicture::samePixels(const QImage &raster) const
@@ -115,8 +156,7 @@ bool TiledPicture::samePixels(const QImage &raster) const
         return false;
     for (int row = 0; row < tileRows(m_size); ++row)
         for (int column = 0; column < m_columns; ++column)
-            if (!tileEquals(m_tiles[std::size_t(row) * std::size_t(m_columns) + std::size_t(column)], raster,
-                            tileRect(column, row)))
+            if (!tileEquals(m_tiles[index(column, row)], raster, tileRect(column, row)))
                 return false;
     return true;
 }

@@ -40,6 +40,11 @@ public:
 private:
     using Tile = std::shared_ptr<const QRgb[]>;
     QRect tileRect(int column, int row) const;
+    std::size_t index(int column, int row) const
+    {
+        return std::size_t(row) * std::size_t(m_columns) + std::size_t(column);
+    }
+    template <typename Row> void forTileRows(std::int64_t tiles, const Row &row) const;
     Tile copyTile(const QImage &picture, const QRect &area) const;
     static bool tileEquals(const Tile &tile, const QImage &picture, const QRect &area);
     void writeTile(QImage &raster, int column, int row) const;

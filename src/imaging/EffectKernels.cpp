@@ -1,7 +1,7 @@
 #include "imaging/EffectKernels.h"
 
-#include "imaging/RowBands.h"
 #include "platform/RasterPool.h"
+#include "platform/RowBands.h"
 
 #include <QPoint>
 
