@@ -152,5 +152,33 @@ TEST_F(UndoRingTest, UndoFirstDropsAFloatingSelection)
     EXPECT_EQ(w().picPaint.GetPixel(12, 12), 0xFFFFFF);
 }
 
+// Steps keep only the tiles they changed: strokes cost a tile each, a change
+// of every pixel costs a picture, and a step no Undo or Redo can reach any
+// more gives its tiles back.
+TEST_F(UndoRingTest, StepsHoldOnlyTheTilesTheyChanged)
+{
+    open(true);
+    script().run(QStringLiteral("canvas 640 480"));
+    w().ClearImageBuffer();
+    const std::size_t picture = 640 * 480 * 4, tile = TileSide * TileSide * 4;
+    const UndoRing &ring = w().undoRing();
+    EXPECT_EQ(ring.heldBytes(), picture);
+
+    for (int i = 0; i < 10; ++i)
+        click(10 + 64 * i, 10 + 40 * i);
+    EXPECT_EQ(ring.heldBytes(), picture + 10 * tile);
+
+    script().run(QStringLiteral("mnuInvertColors.Click"));
+    EXPECT_EQ(ring.heldBytes(), 2 * picture + 9 * tile);  // the ring wrapped onto the clear
+
+    w().mnuUndo_Click();
+    w().mnuUndo_Click();
+    const QImage back = canvas();
+    click(600, 20);  // the undone invert and stroke are dropped
+    EXPECT_EQ(ring.heldBytes(), picture + 9 * tile);
+    w().mnuUndo_Click();
+    EXPECT_TRUE(sameImage(back, canvas()));
+}
+
 }  // namespace
 }  // namespace pinxel::test
