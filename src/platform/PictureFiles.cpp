@@ -2,7 +2,9 @@
 
 #include "pinxel/Error.h"
 #include "pinxel/HostServices.h"
+#include "platform/BmpFile.h"
 #include "platform/CursorFile.h"
+#include "platform/PictureFileChecks.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -20,9 +22,7 @@
 
 namespace pinxel {
 
-namespace {
-
-[[noreturn]] void invalidPicture(const QString &name, const QString &why)
+void invalidPicture(const QString &name, const QString &why)
 {
     const QString where = name.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(name);
     throw Error(ErrInvalidPicture, QStringLiteral("Invalid picture%1: %2").arg(where, why));
@@ -41,103 +41,7 @@ void checkPictureSize(qint64 width, qint64 height, const QString &name)
                                  .arg(MaxPicturePixels));
 }
 
-quint16 u16(const char *p) { return qFromLittleEndian<quint16>(p); }
-quint32 u32(const char *p) { return qFromLittleEndian<quint32>(p); }
-qint32 s32(const char *p) { return qFromLittleEndian<qint32>(p); }
-
-// Qt's BMP reader happily returns a picture whose pixel data was cut short,
-// so the headers are checked against the file's length before it reads.
-void validateBmp(const QByteArray &head, qint64 fileSize, const QString &name)
-{
-    constexpr int FileHeader = 14;
-    if (fileSize < FileHeader + 12 || head.size() < FileHeader + 12)
-        invalidPicture(name, QStringLiteral("the bitmap file is truncated"));
-    const char *d = head.constData();
-    const quint32 offBits = u32(d + 10);
-    const quint32 infoSize = u32(d + 14);
-    qint64 width = 0, height = 0;
-    int bitCount = 0;
-    quint32 compression = 0, sizeImage = 0, colorsUsed = 0;
-    int paletteEntrySize = 4;
-    if (infoSize == 12) {  // the old core header
-        width = u16(d + 18);
-        height = u16(d + 20);
-        bitCount = u16(d + 24);
-        paletteEntrySize = 3;
-    } else if (infoSize >= 40 && infoSize <= 124) {
-        if (head.size() < FileHeader + 40)
-            invalidPicture(name, QStringLiteral("the bitmap file is truncated"));
-        width = s32(d + 18);
-        height = s32(d + 22);
-        bitCount = u16(d + 28);
-        compression = u32(d + 30);
-        sizeImage = u32(d + 34);
-        colorsUsed = u32(d + 46);
-    } else {
-        invalidPicture(name, QStringLiteral("unknown bitmap header of %1 bytes").arg(infoSize));
-    }
-    if (fileSize < FileHeader + qint64(infoSize))
-        invalidPicture(name, QStringLiteral("the bitmap file is truncated"));
-    const bool topDown = height < 0;
-    height = qAbs(height);
-    checkPictureSize(width, height, name);
-
-    switch (bitCount) {
-    case 1:
-    case 4:
-    case 8:
-    case 16:
-    case 24:
-    case 32:
-        break;
-    default:
-        invalidPicture(name, QStringLiteral("%1 bits per pixel is not a bitmap depth").arg(bitCount));
-    }
-    enum {
-        Rgb = 0,
-        Rle8 = 1,
-        Rle4 = 2,
-        BitFields = 3,
-        AlphaBitFields = 6
-    };
-    const bool rle = compression == Rle8 || compression == Rle4;
-    if (compression == Rle8 && bitCount != 8)
-        invalidPicture(name, QStringLiteral("8-bit run-length coding on a %1-bit bitmap").arg(bitCount));
-    if (compression == Rle4 && bitCount != 4)
-        invalidPicture(name, QStringLiteral("4-bit run-length coding on a %1-bit bitmap").arg(bitCount));
-    if (rle && topDown)
-        invalidPicture(name, QStringLiteral("a run-length coded bitmap cannot be stored top-down"));
-    if (!rle && compression != Rgb && compression != BitFields && compression != AlphaBitFields)
-        invalidPicture(name, QStringLiteral("unsupported bitmap compression %1").arg(compression));
-
-    qint64 paletteEntries = 0;
-    if (bitCount <= 8) {
-        paletteEntries = colorsUsed ? qint64(colorsUsed) : (qint64(1) << bitCount);
-        if (paletteEntries > 256)
-            invalidPicture(name, QStringLiteral("a palette of %1 colours").arg(paletteEntries));
-    }
-    const qint64 masks = (compression == BitFields && infoSize == 40) ? 12 : 0;
-    const qint64 headersEnd = FileHeader + infoSize + masks + paletteEntries * paletteEntrySize;
-    if (headersEnd > fileSize)
-        invalidPicture(name, QStringLiteral("the bitmap file is truncated in its palette"));
-    if (offBits < FileHeader + infoSize || offBits >= fileSize)
-        invalidPicture(name, QStringLiteral("the pixel data offset %1 lies outside the file").arg(offBits));
-
-    const qint64 available = fileSize - offBits;
-    if (rle) {
-        if (sizeImage > available)
-            invalidPicture(name, QStringLiteral("the bitmap file is truncated: %1 of %2 bytes of pixel data")
-                                     .arg(available)
-                                     .arg(sizeImage));
-    } else {
-        const qint64 rowBytes = ((width * bitCount + 31) / 32) * 4;
-        const qint64 needed = rowBytes * height;
-        if (needed > available)
-            invalidPicture(name, QStringLiteral("the bitmap file is truncated: %1 of %2 bytes of pixel data")
-                                     .arg(available)
-                                     .arg(needed));
-    }
-}
+namespace {
 
 [[noreturn]] void truncated(const QString &name) { invalidPicture(name, QStringLiteral("the file is truncated")); }
 
@@ -269,8 +173,10 @@ QImage decodeDevice(QIODevice &device, qint64 size, const QString &name)
     if (size <= 0)
         invalidPicture(name, QStringLiteral("the file is empty"));
     const QByteArray head = device.peek(14 + 124);
-    if (head.startsWith("BM"))
-        validateBmp(head, size, name);
+    if (head.startsWith("BM")) {
+        if (std::optional<QImage> picture = readBmpDirectly(device, validateBmp(head, size, name), name))
+            return *picture;
+    }
     if (looksLikeIconDirectory(head)) {
         const QByteArray all = device.readAll();
         return normalized(decodeIconDirectory(all, name).image);
@@ -322,39 +228,11 @@ QImage loadPictureFile(const QString &path)
 
 QByteArray encodeBmp24(const QImage &picture)
 {
-    const QImage image = picture.convertToFormat(QImage::Format_RGB32);
-    const qint64 width = image.width(), height = image.height();
-    const qint64 rowBytes = ((width * 24 + 31) / 32) * 4;
-    const qint64 dataSize = rowBytes * height;
-    constexpr int HeadersSize = 14 + 40;
-    if (HeadersSize + dataSize > 0xFFFFFFFFll)
-        throw Error(ErrInvalidPicture, QStringLiteral("The picture is too large for a bitmap file."));
-
-    QByteArray out(HeadersSize + dataSize, '\0');
-    char *d = out.data();
-    d[0] = 'B';
-    d[1] = 'M';
-    qToLittleEndian<quint32>(quint32(HeadersSize + dataSize), d + 2);
-    qToLittleEndian<quint32>(HeadersSize, d + 10);
-    qToLittleEndian<quint32>(40, d + 14);
-    qToLittleEndian<qint32>(qint32(width), d + 18);
-    qToLittleEndian<qint32>(qint32(height), d + 22);  // positive: bottom-up
-    qToLittleEndian<quint16>(1, d + 26);
-    qToLittleEndian<quint16>(24, d + 28);
-    qToLittleEndian<quint32>(0, d + 30);  // BI_RGB
-    qToLittleEndian<quint32>(quint32(dataSize), d + 34);
-    qToLittleEndian<qint32>(3780, d + 38);  // 96 DPI in pixels a metre
-    qToLittleEndian<qint32>(3780, d + 42);
-    for (qint64 y = 0; y < height; ++y) {
-        const auto *src = reinterpret_cast<const QRgb *>(image.constScanLine(int(height - 1 - y)));
-        auto *dst = reinterpret_cast<unsigned char *>(d + HeadersSize + y * rowBytes);
-        for (qint64 x = 0; x < width; ++x) {
-            *dst++ = static_cast<unsigned char>(qBlue(src[x]));
-            *dst++ = static_cast<unsigned char>(qGreen(src[x]));
-            *dst++ = static_cast<unsigned char>(qRed(src[x]));
-        }
-    }
-    return out;
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    writeBmp24(picture, buffer);
+    return bytes;
 }
 
 void checkWritableTarget(const QString &path)
@@ -427,9 +305,7 @@ void savePictureFile(const QImage &picture, const QString &path)
     if (picture.isNull())
         throw Error(ErrInvalidPicture, QStringLiteral("Invalid picture: there is no picture to save"));
     checkPictureSize(picture.width(), picture.height(), QString());
-    checkWritableTarget(path);
-    const QByteArray bytes = encodeBmp24(picture);
-    saveFileAtomically(path, [&bytes](QIODevice &device) { return device.write(bytes) == bytes.size(); });
+    saveFileAtomically(path, [&picture](QIODevice &device) { return writeBmp24(picture, device); });
 }
 
 }  // namespace pinxel
