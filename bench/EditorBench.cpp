@@ -1,9 +1,8 @@
 // Costs of the editor on a 4000 x 3000 canvas: one pencil move during a
-// stroke (with the area it leaves to repaint), recording an undo snapshot,
-// and one Undo step (targets: under 1 ms, 20 ms and 30 ms); one pointer move
+// stroke, with the area it leaves to repaint (target: under 1 ms); one pointer move
 // of a 2000 x 1500 floating selection with its repaint (2 ms, and only the
 // old and new places repainted), and Copy, Paste and Crop of it (10 ms each).
-// The stamping tools' moves are in ToolBench.
+// The stamping tools' moves are in ToolBench, the undo history in UndoBench.
 
 #include "BenchEditor.h"
 
@@ -59,35 +58,6 @@ void BM_PencilMove(benchmark::State &state)
     state.counters["canvas_px"] = double(CanvasWidth) * CanvasHeight;
 }
 BENCHMARK(BM_PencilMove)->Unit(benchmark::kMicrosecond);
-
-// Recording the canvas into the undo ring (the ring's slots exist after the first round).
-void BM_SetImageBuffer(benchmark::State &state)
-{
-    Editor editor;
-    frmPaint &w = editor.window();
-    editor.fillUndoRing();
-    for (auto _ : state)
-        w.undoRing().SetImageBuffer();
-    state.SetBytesProcessed(state.iterations() * int64_t(CanvasWidth) * CanvasHeight * 4);
-}
-BENCHMARK(BM_SetImageBuffer)->Unit(benchmark::kMillisecond);
-
-// One Undo step: back to the previous snapshot, with the layout after it.
-void BM_Undo(benchmark::State &state)
-{
-    Editor editor;
-    frmPaint &w = editor.window();
-    editor.fillUndoRing();
-    for (auto _ : state) {
-        state.PauseTiming();
-        w.picPaint_MouseDown(1, 0, 50, 50);  // a change to undo, in a slot that already exists
-        w.picPaint_MouseUp(1, 0, 50, 50);
-        state.ResumeTiming();
-        w.mnuUndo_Click();
-    }
-    state.SetBytesProcessed(state.iterations() * int64_t(CanvasWidth) * CanvasHeight * 4);
-}
-BENCHMARK(BM_Undo)->Unit(benchmark::kMillisecond);
 
 constexpr int SelectionWidth = 2000;
 constexpr int SelectionHeight = 1500;

@@ -4,14 +4,19 @@
 #include "pinxel/HostServices.h"
 #include "platform/PictureFileChecks.h"
 #include "platform/RasterPool.h"
+#include "platform/RowBands.h"
 
-#include <QBuffer>
+#include <QFileDevice>
 #include <QIODevice>
 #include <QtEndian>
 
 #include <algorithm>
+#include <atomic>
+#include <cerrno>
 #include <cstring>
 #include <vector>
+
+#include <unistd.h>
 
 namespace pinxel {
 
@@ -198,6 +203,26 @@ void packRow24(const QRgb *from, uchar *to, qint64 width, qint64 rowBytes)
 
 }  // namespace
 
+namespace {
+
+// Reads bytes at an offset of the file, whatever the device's position.
+bool readAt(int handle, uchar *into, qint64 bytes, qint64 offset)
+{
+    while (bytes > 0) {
+        const ssize_t got = ::pread(handle, into, size_t(bytes), off_t(offset));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0)
+            return false;
+        into += got;
+        bytes -= got;
+        offset += got;
+    }
+    return true;
+}
+
+}  // namespace
+
 std::optional<QImage> readBmpDirectly(QIODevice &device, const BmpLayout &layout, const QString &name)
 {
     if (!readsDirectly(layout))
@@ -207,28 +232,53 @@ std::optional<QImage> readBmpDirectly(QIODevice &device, const BmpLayout &layout
     QImage picture = newRaster(int(width), int(height));
     if (picture.isNull())
         throw Error(ErrOutOfMemory);
-    if (!device.seek(layout.offBits))
-        invalidPicture(name, QStringLiteral("the pixel data cannot be reached"));
-    const qint64 rowsPerChunk = std::max<qint64>(1, ChunkBytes / rowBytes);
-    std::vector<uchar> chunk(size_t(rowsPerChunk * rowBytes + 4), 0);
     const bool keepAlpha = layout.alphaMask != 0;
-    quint32 all = 0xFFFFFFFFu;
-    for (qint64 first = 0; first < height; first += rowsPerChunk) {
-        const qint64 rows = std::min(rowsPerChunk, height - first);
-        const qint64 bytes = rows * rowBytes;
-        if (device.read(reinterpret_cast<char *>(chunk.data()), bytes) != bytes)
-            invalidPicture(name, QStringLiteral("the bitmap file is truncated"));
-        for (qint64 i = 0; i < rows; ++i) {
-            const qint64 fileRow = first + i;
-            const int y = int(layout.topDown ? fileRow : height - 1 - fileRow);
-            auto *line = reinterpret_cast<QRgb *>(picture.scanLine(y));
-            const uchar *from = chunk.data() + i * rowBytes;
-            if (layout.bitCount == 24)
-                expandRow24(from, line, width);
-            else
-                all &= copyRow32(from, line, width, keepAlpha);
+    std::atomic<quint32> all = 0xFFFFFFFFu;  // the top byte stays 0xFF while every pixel is opaque
+    std::atomic<bool> cutShort = false;
+    // Rows [first, end) of the file through a chunk of their own: from the
+    // file at their offset (so bands on several cores read and convert at
+    // once, and the fresh picture's pages are cleared in parallel), or in
+    // order from any other device.
+    const auto readRows = [&](qint64 first, qint64 end, const auto &read) {
+        const qint64 rowsPerChunk = std::max<qint64>(1, ChunkBytes / rowBytes);
+        std::vector<uchar> chunk(size_t(std::min(rowsPerChunk, end - first) * rowBytes + 4), 0);
+        quint32 seen = 0xFFFFFFFFu;
+        for (qint64 row = first; row < end && !cutShort; row += rowsPerChunk) {
+            const qint64 rows = std::min(rowsPerChunk, end - row);
+            if (!read(chunk.data(), row, rows * rowBytes)) {
+                cutShort = true;
+                return;
+            }
+            for (qint64 i = 0; i < rows; ++i) {
+                const qint64 fileRow = row + i;
+                auto *line =
+                    reinterpret_cast<QRgb *>(picture.scanLine(int(layout.topDown ? fileRow : height - 1 - fileRow)));
+                const uchar *from = chunk.data() + i * rowBytes;
+                if (layout.bitCount == 24)
+                    expandRow24(from, line, width);
+                else
+                    seen &= copyRow32(from, line, width, keepAlpha);
+            }
         }
+        all &= seen;
+    };
+    auto *file = qobject_cast<QFileDevice *>(&device);
+    if (file && file->handle() >= 0) {
+        const int handle = file->handle();
+        forRowBands(int(height), width * height, [&](int first, int end) {
+            readRows(first, end, [&](uchar *into, qint64 row, qint64 bytes) {
+                return readAt(handle, into, bytes, layout.offBits + row * rowBytes);
+            });
+        });
+    } else {
+        if (!device.seek(layout.offBits))
+            invalidPicture(name, QStringLiteral("the pixel data cannot be reached"));
+        readRows(0, height, [&](uchar *into, qint64, qint64 bytes) {
+            return device.read(reinterpret_cast<char *>(into), bytes) == bytes;
+        });
     }
+    if (cutShort)
+        invalidPicture(name, QStringLiteral("the bitmap file is truncated"));
     if ((all >> 24) != 0xFF)
         picture.reinterpretAsFormat(QImage::Format_ARGB32);
     return picture;
