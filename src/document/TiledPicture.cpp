@@ -170,11 +170,10 @@ std::size_t TiledPicture::heldBytes(const std::vector<const TiledPicture *> &pic
             continue;
         for (int row = 0; row < tileRows(picture->m_size); ++row)
             for (int column = 0; column < picture->m_columns; ++column) {
-                const Tile &tile =
-                    picture->m_tiles[std::size_t(row) * std::size_t(picture->m_columns) + std::size_t(column)];
-                if (counted.insert(tile.get()).second)
-                    bytes += std::size_t(picture->tileRect(column, row).width())
-                             * std::size_t(picture->tileRect(column, row).height()) * sizeof(QRgb);
+                if (!counted.insert(picture->m_tiles[picture->index(column, row)].get()).second)
+                    continue;
+                const QRect area = picture->tileRect(column, row);
+                bytes += std::size_t(area.width()) * std::size_t(area.height()) * sizeof(QRgb);
             }
     }
     return bytes;

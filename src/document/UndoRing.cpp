@@ -1,6 +1,7 @@
 #include "document/UndoRing.h"
 
 #include "document/mdlGeneral.h"
+#include "platform/RasterPool.h"
 
 #include <new>
 
@@ -82,7 +83,7 @@ void UndoRing::restore(const Snapshot &slot, const Snapshot &shown)
                 slot.picture.writeOver(m_canvas.raster(), shown.picture, m_canvas.tileStamps(), m_matchesSince);
             m_canvas.markChanged(written);
         } else {
-            QImage picture(slot.picture.size(), QImage::Format_RGB32);
+            QImage picture = newRaster(slot.picture.size().width(), slot.picture.size().height());
             if (picture.isNull())
                 throw std::bad_alloc();
             slot.picture.writeAll(picture);

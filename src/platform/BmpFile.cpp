@@ -166,26 +166,20 @@ bool readsDirectly(const BmpLayout &layout)
 // the next pixel's blue, or padding) and made opaque.
 void expandRow24(const uchar *from, QRgb *to, qint64 width)
 {
-    for (qint64 x = 0; x < width; ++x) {
-        quint32 pixel;
-        std::memcpy(&pixel, from + 3 * x, 4);
-        to[x] = pixel | 0xFF000000u;
-    }
+    for (qint64 x = 0; x < width; ++x)
+        to[x] = qFromLittleEndian<quint32>(from + 3 * x) | 0xFF000000u;
 }
 
 // One row of 32-bit pixels, opaque or with their alpha; returns the AND of
 // the row's pixels, whose top byte is 0xFF when every pixel is opaque.
 quint32 copyRow32(const uchar *from, QRgb *to, qint64 width, bool keepAlpha)
 {
-    std::memcpy(to, from, size_t(width) * 4);
-    if (!keepAlpha) {
-        for (qint64 x = 0; x < width; ++x)
-            to[x] |= 0xFF000000u;
-        return 0xFFFFFFFFu;
-    }
+    const quint32 opaque = keepAlpha ? 0 : 0xFF000000u;
     quint32 all = 0xFFFFFFFFu;
-    for (qint64 x = 0; x < width; ++x)
+    for (qint64 x = 0; x < width; ++x) {
+        to[x] = qFromLittleEndian<quint32>(from + 4 * x) | opaque;
         all &= to[x];
+    }
     return all;
 }
 
@@ -200,10 +194,6 @@ void packRow24(const QRgb *from, uchar *to, qint64 width, qint64 rowBytes)
     }
     std::memset(to + 3 * width, 0, size_t(rowBytes - 3 * width));
 }
-
-}  // namespace
-
-namespace {
 
 // Reads bytes at an offset of the file, whatever the device's position.
 bool readAt(int handle, uchar *into, qint64 bytes, qint64 offset)
