@@ -20,6 +20,7 @@
 #include <QRegion>
 #include <QString>
 
+#include <cstdint>
 #include <optional>
 #include <span>
 #include <vector>
@@ -205,6 +206,12 @@ private:
     void paintDashedBoxEdges(Painting &painting, int x1, int y1, int x2, int y2, const std::vector<int> &dashes,
                              const QColor &ink);
     QPen makePen(Color color) const;
+    // Brings the corners of a box far outside the raster to within 65536
+    // pixels of it: its visible edges stay where they are (a dash pattern may
+    // start elsewhere along them) and its sizes fit in 32 bits.
+    void keepNearRaster(int &x1, int &y1, int &x2, int &y2) const;
+    // The painting bounds of a figure with the pen's margin, clipped near the raster.
+    QRect penBounds(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2) const;
     QRect penBounds(const QRect &pixels) const;
     void strokeFigure(Painting &painting, const QPainterPath &path, Color color);
     double containerUnitsPerPixelX() const;

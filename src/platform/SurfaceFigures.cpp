@@ -27,6 +27,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <vector>
 
@@ -106,12 +107,108 @@ public:
         }
         return on;
     }
+    // Moves on as count steps would, without walking them.
+    void skip(std::int64_t count)
+    {
+        if (m_lengths.empty() || count <= 0)
+            return;
+        std::int64_t period = 0;
+        for (int length : m_lengths)
+            period += length;
+        count %= period;
+        while (count >= m_left) {
+            count -= m_left;
+            m_index = (m_index + 1) % m_lengths.size();
+            m_left = m_lengths[m_index];
+        }
+        m_left -= int(count);
+    }
 
 private:
     std::vector<int> m_lengths;
     size_t m_index = 0;
     int m_left = 0;
 };
+
+// A pixel of a one-pixel stroke, in 64 bits: a pointer far outside the
+// picture gives end points whose differences do not fit in 32.
+struct Pixel {
+    std::int64_t x = 0, y = 0;
+};
+
+std::int64_t nearestPixel(double v)
+{
+    constexpr double Far = double(std::int64_t(1) << 40);
+    return std::isnan(v) ? 0 : std::llround(std::clamp(v, -Far, Far));
+}
+
+// Bresenham from one pixel to another, both ends included unless the start
+// was the previous segment's end, plotting only where the painting can show
+// pixels. Pixel k along the major axis lies (2 minor k + major) / (2 major)
+// pixels along the minor one (rounded down), exactly as stepping finds it;
+// so the walk starts where the segment enters the painting and stops where it
+// leaves, and a segment running far outside costs what its visible part costs.
+// The dash pattern moves on over the skipped pixels.
+template <class Plot>
+void stepSegment(const QRect &clip, DashWalker &dashes, Pixel from, Pixel to, bool includeStart, const Plot &plot)
+{
+    using Wide = __int128;
+    const std::int64_t dx = std::abs(to.x - from.x), dy = std::abs(to.y - from.y);
+    const int sx = from.x < to.x ? 1 : -1, sy = from.y < to.y ? 1 : -1;
+    const bool xMajor = dx >= dy;
+    const std::int64_t major = std::max(dx, dy), minor = std::min(dx, dy);
+    const std::int64_t first = includeStart ? 0 : 1;
+    if (first > major)
+        return;
+    // The steps whose major coordinate lies in the clip.
+    const auto range = [](std::int64_t start, int step, std::int64_t lo, std::int64_t hi) {
+        const std::int64_t a = (lo - start) * step, b = (hi - start) * step;
+        return std::pair{std::min(a, b), std::max(a, b)};
+    };
+    auto [kFrom, kTo] =
+        xMajor ? range(from.x, sx, clip.left(), clip.right()) : range(from.y, sy, clip.top(), clip.bottom());
+    kFrom = std::max(kFrom, first);
+    kTo = std::min(kTo, major);
+    // The steps whose minor offset m lies in the clip: m(k) rises with k.
+    auto [mFrom, mTo] =
+        xMajor ? range(from.y, sy, clip.top(), clip.bottom()) : range(from.x, sx, clip.left(), clip.right());
+    if (minor == 0) {
+        if (mFrom > 0 || mTo < 0)
+            kTo = kFrom - 1;
+    } else {
+        const auto ceilDiv = [](Wide a, Wide b) { return a >= 0 ? (a + b - 1) / b : -((-a) / b); };
+        // m(k) >= mFrom from this step on, m(k) <= mTo up to the step before the next.
+        const Wide lowest = ceilDiv(Wide(2) * major * mFrom - major, Wide(2) * minor);
+        const Wide beyond = ceilDiv(Wide(2) * major * (Wide(mTo) + 1) - major, Wide(2) * minor);
+        kFrom = std::int64_t(std::max<Wide>(kFrom, lowest));
+        kTo = std::int64_t(std::min<Wide>(kTo, beyond - 1));
+    }
+    if (kFrom > kTo) {
+        dashes.skip(major - first + 1);
+        return;
+    }
+    dashes.skip(kFrom - first);
+    const std::int64_t m = major == 0 ? 0 : std::int64_t((Wide(2) * minor * kFrom + major) / (Wide(2) * major));
+    const std::int64_t xSteps = xMajor ? kFrom : m, ySteps = xMajor ? m : kFrom;
+    std::int64_t x = from.x + sx * xSteps, y = from.y + sy * ySteps;
+    std::int64_t err = std::int64_t(Wide(dx) - dy - Wide(xSteps) * dy + Wide(ySteps) * dx);
+    for (std::int64_t k = kFrom;; ++k) {
+        if (dashes.step())
+            plot(int(x), int(y));
+        if (k == kTo)
+            break;
+        const std::int64_t e2 = 2 * err;
+        if (e2 >= -dy) {
+            err -= dy;
+            x += sx;
+        }
+        if (e2 <= dx) {
+            err += dx;
+            y += sy;
+        }
+    }
+    dashes.skip(major - kTo);
+}
 
 }  // namespace
 
@@ -135,10 +232,34 @@ QPen PictureSurface::makePen(Color color) const
     return pen;
 }
 
+QRect PictureSurface::penBounds(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2) const
+{
+    // Worked out in 64 bits and kept within a pen's reach of the raster: the
+    // corners may lie anywhere a pointer can go.
+    const int margin = std::max(1, DrawWidth) + 2;
+    const QRect reach = m_raster.rect().adjusted(-margin, -margin, margin, margin);
+    const auto within = [](std::int64_t v, int lo, int hi) { return int(std::clamp<std::int64_t>(v, lo, hi)); };
+    const std::int64_t left = std::min(x1, x2) - margin, right = std::max(x1, x2) + margin;
+    const std::int64_t top = std::min(y1, y2) - margin, bottom = std::max(y1, y2) + margin;
+    if (right < reach.left() || left > reach.right() || bottom < reach.top() || top > reach.bottom())
+        return QRect();
+    return QRect(QPoint(within(left, reach.left(), reach.right()), within(top, reach.top(), reach.bottom())),
+                 QPoint(within(right, reach.left(), reach.right()), within(bottom, reach.top(), reach.bottom())));
+}
+
+void PictureSurface::keepNearRaster(int &x1, int &y1, int &x2, int &y2) const
+{
+    constexpr int Reach = 1 << 16;
+    const auto near = [](int &v, int size) { v = std::clamp(v, -Reach, size + Reach); };
+    near(x1, m_raster.width());
+    near(x2, m_raster.width());
+    near(y1, m_raster.height());
+    near(y2, m_raster.height());
+}
+
 QRect PictureSurface::penBounds(const QRect &pixels) const
 {
-    const int margin = std::max(1, DrawWidth) + 2;
-    return pixels.normalized().adjusted(-margin, -margin, margin, margin);
+    return penBounds(pixels.left(), pixels.top(), pixels.right(), pixels.bottom());
 }
 
 // Draws the outline of a path that runs through pixel coordinates. A one-pixel
@@ -154,42 +275,19 @@ void PictureSurface::strokeFigure(Painting &painting, const QPainterPath &path, 
     const QRgb ink = toQRgb(color);
     const std::vector<int> pattern = dashLengths(DrawStyle, 1);
     DashWalker dashes(pattern);
-    bool first = true;
-    QPoint last;
-    const auto plotFrom = [&](QPoint from, QPoint to, bool includeStart) {
-        // Bresenham, both ends included unless the start was the previous segment's end.
-        int x = from.x(), y = from.y();
-        const int dx = std::abs(to.x() - x), sx = x < to.x() ? 1 : -1;
-        const int dy = -std::abs(to.y() - y), sy = y < to.y() ? 1 : -1;
-        int err = dx + dy;
-        bool skip = !includeStart;
-        for (;;) {
-            if (!skip && dashes.step())
-                painting.plot(x, y, ink);
-            skip = false;
-            if (x == to.x() && y == to.y())
-                break;
-            const int e2 = 2 * err;
-            if (e2 >= dy) {
-                err += dy;
-                x += sx;
-            }
-            if (e2 <= dx) {
-                err += dx;
-                y += sy;
-            }
-        }
-    };
+    const QRect clip = painting.bounds();
+    const auto plot = [&](int x, int y) { painting.plot(x, y, ink); };
     for (const QPolygonF &polygon : path.toSubpathPolygons()) {
         dashes = DashWalker(pattern);  // each stroke starts its own pattern, as separate lines would
-        first = true;
+        bool first = true;
+        Pixel last;
         for (const QPointF &pointF : polygon) {
-            const QPoint point(int(std::lround(pointF.x())), int(std::lround(pointF.y())));
+            const Pixel point{nearestPixel(pointF.x()), nearestPixel(pointF.y())};
             if (first) {
-                plotFrom(point, point, true);
+                stepSegment(clip, dashes, point, point, true, plot);
                 first = false;
-            } else if (point != last) {
-                plotFrom(last, point, false);
+            } else if (point.x != last.x || point.y != last.y) {
+                stepSegment(clip, dashes, last, point, false, plot);
             }
             last = point;
         }
@@ -223,7 +321,7 @@ void PictureSurface::Line(double x1, double y1, double x2, double y2, std::optio
         paintDot(px1, py1, c);
         return;
     }
-    Painting painting(*this, penBounds(QRect(QPoint(px1, py1), QPoint(px2, py2))));
+    Painting painting(*this, penBounds(px1, py1, px2, py2));
     if (!painting.active())
         return;
     QPainterPath path(QPointF(px1, py1));
@@ -240,11 +338,14 @@ void PictureSurface::Lines(std::span<const QLine> lines, std::optional<Color> co
         return;
     const Color c = color.value_or(ForeColor);
     const int w = std::max(1, DrawWidth);
-    QRect box;
+    std::int64_t left = lines.front().x1(), right = left, top = lines.front().y1(), bottom = top;
     QPainterPath path;
     std::vector<QPoint> dots;
     for (const QLine &line : lines) {
-        box |= QRect(line.p1(), line.p2()).normalized();
+        left = std::min({left, std::int64_t(line.x1()), std::int64_t(line.x2())});
+        right = std::max({right, std::int64_t(line.x1()), std::int64_t(line.x2())});
+        top = std::min({top, std::int64_t(line.y1()), std::int64_t(line.y2())});
+        bottom = std::max({bottom, std::int64_t(line.y1()), std::int64_t(line.y2())});
         if (line.p1() == line.p2()) {
             dots.push_back(line.p1());
         } else {
@@ -254,7 +355,7 @@ void PictureSurface::Lines(std::span<const QLine> lines, std::optional<Color> co
     }
     CurrentX = fromPixelX(lines.back().x2());
     CurrentY = fromPixelY(lines.back().y2());
-    Painting painting(*this, penBounds(box));
+    Painting painting(*this, penBounds(left, top, right, bottom));
     if (!painting.active())
         return;
     if (!path.isEmpty())
@@ -269,6 +370,7 @@ void PictureSurface::Lines(std::span<const QLine> lines, std::optional<Color> co
 
 void PictureSurface::paintBox(int x1, int y1, int x2, int y2, Color lineColor, LineForm form)
 {
+    keepNearRaster(x1, y1, x2, y2);
     if (x1 > x2)
         std::swap(x1, x2);
     if (y1 > y2)
@@ -365,14 +467,15 @@ void PictureSurface::Circle(double x, double y, double radius, std::optional<Col
         paintDot(cx, cy, c);
         return;
     }
-    Painting painting(*this, penBounds(QRect(QPoint(cx - irx, cy - iry), QPoint(cx + irx, cy + iry))));
+    Painting painting(*this, penBounds(std::int64_t(cx) - irx, std::int64_t(cy) - iry, std::int64_t(cx) + irx,
+                                       std::int64_t(cy) + iry));
     if (!painting.active())
         return;
     QPainterPath path;
     if (irx == 0 || iry == 0) {
         // A flat ellipse is the line it collapses to.
-        path.moveTo(cx - irx, cy - iry);
-        path.lineTo(cx + irx, cy + iry);
+        path.moveTo(double(cx) - irx, double(cy) - iry);
+        path.lineTo(double(cx) + irx, double(cy) + iry);
     } else {
         path.addEllipse(QPointF(cx, cy), rx, ry);
         painting.fillPath(path, FillStyle, FillColor);
@@ -425,6 +528,7 @@ void PictureSurface::PolyBezier(std::span<const QPoint> points)
 
 void PictureSurface::RoundRect(int left, int top, int right, int bottom, int cornerWidth, int cornerHeight)
 {
+    keepNearRaster(left, top, right, bottom);
     // The right and bottom edges are exclusive, as the device call has them.
     if (left > right)
         std::swap(left, right);

@@ -255,6 +255,40 @@ void PictureSurface::Painting::markWholeTiles(const std::vector<unsigned char> &
             m_rows[i] = AllRows;
 }
 
+namespace {
+
+// Cuts a segment to the part inside a box (Liang and Barsky); false when
+// none of it is.
+bool clipSegment(QPointF &from, QPointF &to, const QRectF &box)
+{
+    double t0 = 0.0, t1 = 1.0;
+    const double dx = to.x() - from.x(), dy = to.y() - from.y();
+    const auto edge = [&](double p, double q) {
+        if (p == 0.0)
+            return q >= 0.0;
+        const double t = q / p;
+        if (p < 0.0) {
+            if (t > t1)
+                return false;
+            t0 = std::max(t0, t);
+        } else {
+            if (t < t0)
+                return false;
+            t1 = std::min(t1, t);
+        }
+        return true;
+    };
+    if (!edge(-dx, from.x() - box.left()) || !edge(dx, box.right() - from.x()) || !edge(-dy, from.y() - box.top())
+        || !edge(dy, box.bottom() - from.y()))
+        return false;
+    const QPointF start = from;
+    from = start + QPointF(dx, dy) * t0;
+    to = start + QPointF(dx, dy) * t1;
+    return true;
+}
+
+}  // namespace
+
 void PictureSurface::Painting::markAlong(const QPainterPath &path, int margin, int vertexMargin)
 {
     const auto around = [](const QPointF &p, int m) {
@@ -262,19 +296,26 @@ void PictureSurface::Painting::markAlong(const QPainterPath &path, int margin, i
         return QRect(x - m, y - m, 2 * m + 2, 2 * m + 2);
     };
     constexpr double Step = Tile / 2;  // every point of a segment is within Step / 2 of a sample
+    // Only the part of a segment near the bounds can mark tiles: the rest is
+    // cut off first, so a segment running far outside costs nothing.
+    const double reach = std::max(margin + Step, double(vertexMargin)) + 2;
+    const QRectF near = QRectF(m_bounds).adjusted(-reach, -reach, reach, reach);
     for (const QPolygonF &polygon : path.toSubpathPolygons()) {
         for (qsizetype i = 0; i < polygon.size(); ++i) {
-            markRect(around(polygon[i], vertexMargin));
+            if (near.contains(polygon[i]))
+                markRect(around(polygon[i], vertexMargin));
             if (i + 1 == polygon.size())
                 break;
-            const QPointF from = polygon[i], to = polygon[i + 1];
+            QPointF from = polygon[i], to = polygon[i + 1];
+            if (!clipSegment(from, to, near))
+                continue;
             if (from.x() == to.x() || from.y() == to.y()) {
                 markRect(around(from, margin) | around(to, margin));  // straight along an axis
                 continue;
             }
             const double length = std::hypot(to.x() - from.x(), to.y() - from.y());
             const int steps = std::max(1, int(std::ceil(length / Step)));
-            for (int s = 1; s < steps; ++s)
+            for (int s = 0; s <= steps; ++s)
                 markRect(around(from + (to - from) * (double(s) / steps), margin + int(Step) / 2 + 1));
         }
     }

@@ -59,6 +59,8 @@ public:
     ~Painting();
 
     bool active() const { return m_painter.isActive(); }
+    // Where the figure can change pixels: its bounds within the raster.
+    const QRect &bounds() const { return m_bounds; }
 
     // Sets one pixel of the figure directly, for one-pixel pens.
     void plot(int x, int y, QRgb ink);

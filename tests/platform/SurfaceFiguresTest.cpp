@@ -175,6 +175,47 @@ TEST(SurfaceLines, EachStrokeStartsItsOwnDashPattern)
         }
 }
 
+// A one-pixel line that runs outside the surface is walked only where it is
+// visible: its visible pixels, dashes included, are those of the same line
+// drawn whole on a larger surface.
+TEST(SurfaceLines, LinesRunningOutsideKeepTheirVisiblePixels)
+{
+    constexpr int Shift = 1000;
+    const QLine lines[] = {{QPoint(20, 15), QPoint(-900, 7)},      {QPoint(20, 15), QPoint(37, 990)},
+                           {QPoint(-700, -650), QPoint(900, 800)}, {QPoint(950, 3), QPoint(-980, 29)},
+                           {QPoint(-3, -990), QPoint(41, 990)},    {QPoint(5, 5), QPoint(5, -999)},
+                           {QPoint(-999, 12), QPoint(999, 12)},    {QPoint(-999, -999), QPoint(999, 999)}};
+    const auto draw = [](int size, QPoint offset, const QLine &line, int style) {
+        PictureSurface s;
+        s.setScaleMode(ScalePixels);
+        s.setPixelSize(size, size * 3 / 4);
+        s.Cls();
+        s.DrawStyle = style;
+        s.ForeColor = Black;
+        const QLine moved = line.translated(offset);
+        s.Line(moved.x1(), moved.y1(), moved.x2(), moved.y2());
+        return s.Image().copy(QRect(offset, QSize(40, 30)));
+    };
+    for (const QLine &line : lines)
+        for (int style = StyleSolid; style <= StyleDashDotDot; ++style)
+            EXPECT_TRUE(
+                sameImage(draw(40, QPoint(0, 0), line, style), draw(2 * Shift + 40, QPoint(Shift, Shift), line, style)))
+                << "line " << line.x1() << "," << line.y1() << " to " << line.x2() << "," << line.y2() << " style "
+                << style;
+
+    // At the ends of the 32-bit range the walk still starts where it should.
+    PictureSurface far;
+    far.setScaleMode(ScalePixels);
+    far.setPixelSize(40, 30);
+    far.Cls();
+    far.ForeColor = Black;
+    far.Line(20, 15, 3, -2147483647.0);
+    far.Line(20, 15, 2147483647.0, 2147483647.0);
+    EXPECT_EQ(far.GetPixel(20, 15), Black);
+    EXPECT_EQ(far.GetPixel(20, 0), Black);
+    EXPECT_EQ(far.GetPixel(34, 29), Black);
+}
+
 TEST_F(Canvas, WideDottedBoxIsSquareDotsWithSquareCorners)
 {
     surface.setPixelSize(60, 40);
