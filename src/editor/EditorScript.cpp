@@ -23,6 +23,9 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 
+#include <algorithm>
+#include <cmath>
+
 namespace pinxel {
 
 namespace {
@@ -31,9 +34,29 @@ double number(const QStringList &args, int i, const QString &line)
 {
     bool ok = false;
     const double value = args.value(i).toDouble(&ok);
-    if (!ok)
+    if (!ok || !std::isfinite(value))
         throw ScriptError(QStringLiteral("'%1': argument %2 is not a number").arg(line).arg(i + 1).toStdString());
     return value;
+}
+
+// A whole number from lowest to highest, or a script error that says so.
+int wholeNumber(const QStringList &args, int i, const QString &line, qint64 lowest, qint64 highest)
+{
+    const double value = number(args, i, line);
+    if (value != std::floor(value) || value < double(lowest) || value > double(highest))
+        throw ScriptError(QStringLiteral("'%1': argument %2 is not a whole number from %3 to %4")
+                              .arg(line)
+                              .arg(i + 1)
+                              .arg(lowest)
+                              .arg(highest)
+                              .toStdString());
+    return int(value);
+}
+
+// A colour component as the colour dialog takes it: beyond 0 to 255 it is capped.
+int component(const QStringList &args, int i, const QString &line)
+{
+    return int(std::clamp(number(args, i, line), -1.0, 256.0));
 }
 
 void expectArgs(const QStringList &args, int count, const QString &line)
@@ -142,7 +165,11 @@ void EditorScript::run(const QString &rawLine)
         w.Form_Resize();
     } else if (head == QLatin1String("canvas")) {
         expectArgs(words, 2, line);
-        w.picPaint.setPixelSize(int(number(words, 0, line)), int(number(words, 1, line)));
+        const int width = wholeNumber(words, 0, line, 1, MaxPictureSide);
+        const int height = wholeNumber(words, 1, line, 1, MaxPictureSide);
+        if (qint64(width) * height > MaxPicturePixels)
+            throw ScriptError(QStringLiteral("'%1': more than %2 pixels").arg(line).arg(MaxPicturePixels).toStdString());
+        w.picPaint.setPixelSize(width, height);
         w.AdjustPaintResizeBox();
         w.Form_Resize();
     } else if (head == QLatin1String("save")) {
@@ -169,7 +196,10 @@ void EditorScript::run(const QString &rawLine)
         const QRegularExpressionMatch match = event.match(head);
         if (!match.hasMatch())
             throw ScriptError(QStringLiteral("'%1': not a command or ELEMENT.EVENT").arg(line).toStdString());
-        const int index = match.captured(2).isEmpty() ? -1 : match.captured(2).toInt();
+        bool fits = true;
+        const int index = match.captured(2).isEmpty() ? -1 : match.captured(2).toInt(&fits);
+        if (!fits)
+            throw ScriptError(QStringLiteral("'%1': the index does not fit").arg(line).toStdString());
         raiseEvent(match.captured(1), index, match.captured(3), words);
     }
 }
@@ -218,7 +248,7 @@ void EditorScript::answer(const QStringList &words)
         if (rest.size() != 3)
             throw bad();
         m_services.answerColor(
-            composeColor(int(number(rest, 0, kind)), int(number(rest, 1, kind)), int(number(rest, 2, kind))));
+            composeColor(component(rest, 0, kind), component(rest, 1, kind), component(rest, 2, kind)));
     } else if (kind == QLatin1String("font")) {
         if (cancel) {
             m_services.cancelFont();
@@ -254,8 +284,8 @@ void EditorScript::answer(const QStringList &words)
             else
                 throw bad();
         }
-        font.color = composeColor(int(number(rest, colorAt, kind)), int(number(rest, colorAt + 1, kind)),
-                                  int(number(rest, colorAt + 2, kind)));
+        font.color = composeColor(component(rest, colorAt, kind), component(rest, colorAt + 1, kind),
+                                  component(rest, colorAt + 2, kind));
         m_services.answerFont(font);
     } else if (kind == QLatin1String("popup")) {
         if (rest.size() == 1 && rest.front() == QLatin1String("dismiss")) {

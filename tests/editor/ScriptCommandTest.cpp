@@ -67,8 +67,13 @@ TEST_F(ScriptCommandTest, AnUnknownElementEndsWithTwoNamingTheLine)
     EXPECT_TRUE(r.err.contains(QStringLiteral("noSuchThing"))) << r.err.toStdString();
     EXPECT_TRUE(r.out.isEmpty());  // the state line after it never ran
 
-    EXPECT_EQ(run(QStringLiteral("picPaint.Explode\n")).exitCode, 2);
-    EXPECT_EQ(run(QStringLiteral("picPaint.MouseDown 1 0 x 5\n")).exitCode, 2);
+    // Values that do not convert, or do not fit what they set, are refused
+    // before they reach the editor.
+    for (const char *line : {"picPaint.Explode", "picPaint.MouseDown 1 0 x 5", "picPaint.MouseDown 1 0 nan 5",
+                             "canvas 0 5", "canvas -5 10", "canvas 1e300 5", "canvas 2147483648 1", "canvas -5 0",
+                             "canvas nan nan", "canvas inf -inf", "canvas 10.5 3", "canvas 20000 20000",
+                             "optTools(4294967296).Click", "mnuBS(99999999999).Click", "answer color 1e300 0 0"})
+        EXPECT_EQ(run(QString::fromLatin1(line) + QLatin1Char('\n')).exitCode, line[0] == 'a' ? 0 : 2) << line;
 }
 
 TEST_F(ScriptCommandTest, AnUnansweredMessageBoxEndsWithThreeAfterPrintingIt)
