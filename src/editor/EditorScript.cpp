@@ -168,7 +168,8 @@ void EditorScript::run(const QString &rawLine)
         const int width = wholeNumber(words, 0, line, 1, MaxPictureSide);
         const int height = wholeNumber(words, 1, line, 1, MaxPictureSide);
         if (qint64(width) * height > MaxPicturePixels)
-            throw ScriptError(QStringLiteral("'%1': more than %2 pixels").arg(line).arg(MaxPicturePixels).toStdString());
+            throw ScriptError(
+                QStringLiteral("'%1': more than %2 pixels").arg(line).arg(MaxPicturePixels).toStdString());
         w.picPaint.setPixelSize(width, height);
         w.AdjustPaintResizeBox();
         w.Form_Resize();

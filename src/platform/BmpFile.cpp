@@ -113,6 +113,9 @@ BmpLayout validateBmp(const QByteArray &head, qint64 fileSize, const QString &na
             invalidPicture(name, QStringLiteral("the bitmap file is truncated: %1 of %2 bytes of pixel data")
                                      .arg(available)
                                      .arg(sizeImage));
+        // A two-byte run covers at most 255 pixels; pixels a file skips over
+        // are left undefined, so they do not count as filled.
+        checkDataCanFill(width * height, available * 128, available, name);
     } else {
         const qint64 rowBytes = ((width * bitCount + 31) / 32) * 4;
         const qint64 needed = rowBytes * height;

@@ -4,6 +4,7 @@
 #include "pinxel/HostServices.h"
 #include "platform/BmpFile.h"
 #include "platform/CursorFile.h"
+#include "platform/JpegFile.h"
 #include "platform/PictureFileChecks.h"
 
 #include <QBuffer>
@@ -14,6 +15,7 @@
 #include <QSaveFile>
 #include <QtEndian>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -39,6 +41,13 @@ void checkPictureSize(qint64 width, qint64 height, const QString &name)
                                  .arg(height)
                                  .arg(MaxPictureSide)
                                  .arg(MaxPicturePixels));
+}
+
+void checkDataCanFill(qint64 pixels, qint64 fillable, qint64 bytes, const QString &name)
+{
+    constexpr qint64 SmallPicture = qint64(1) << 20;
+    if (pixels > SmallPicture && pixels > fillable)
+        invalidPicture(name, QStringLiteral("%1 bytes of data cannot fill %2 pixels").arg(bytes).arg(pixels));
 }
 
 namespace {
@@ -71,6 +80,7 @@ void validateGif(const QByteArray &data, const QString &name)
     };
     skipColorTable(d[10]);
     bool sawImage = false;
+    qint64 largestFrame = 0, fillable = 0;
     while (pos < size) {
         const uchar introducer = d[pos++];
         if (introducer == 0x3B)  // trailer
@@ -81,11 +91,20 @@ void validateGif(const QByteArray &data, const QString &name)
         } else if (introducer == 0x2C) {  // image: descriptor, local colours, code size, data
             if (pos + 9 > size)
                 truncated(name);
+            largestFrame =
+                std::max(largestFrame, qint64(d[pos + 4] | d[pos + 5] << 8) * (d[pos + 6] | d[pos + 7] << 8));
             const uchar flags = d[pos + 8];
             pos += 9;
             skipColorTable(flags);
-            ++pos;  // LZW minimum code size
+            if (pos >= size)
+                truncated(name);
+            const int codeSize = std::clamp(int(d[pos++]), 2, 11);
+            const qint64 dataStart = pos;
             skipSubBlocks();
+            // Each code adds at most one pixel to the longest string so far,
+            // and no string is longer than the 4096 codes of the table.
+            const qint64 codes = (pos - dataStart) * 8 / (codeSize + 1);
+            fillable += std::min(codes * (codes + 1) / 2, codes * 4096);
             sawImage = true;
         } else {
             invalidPicture(name, QStringLiteral("unknown GIF block 0x%1").arg(introducer, 2, 16, QLatin1Char('0')));
@@ -93,6 +112,24 @@ void validateGif(const QByteArray &data, const QString &name)
     }
     if (pos > size || !sawImage)
         truncated(name);
+    const qint64 screen = qint64(d[6] | d[7] << 8) * (d[8] | d[9] << 8);
+    checkDataCanFill(std::max(screen, largestFrame), fillable, size, name);
+}
+
+// Deflate writes at most 1032 bytes for one it was given, so the compressed
+// rows of a picture take at least their size over 1032.
+void validatePng(const QByteArray &data, const QString &name)
+{
+    const auto *d = reinterpret_cast<const uchar *>(data.constData());
+    if (data.size() < 33 || std::memcmp(d + 12, "IHDR", 4) != 0)
+        truncated(name);
+    const qint64 width = qFromBigEndian<quint32>(d + 16), height = qFromBigEndian<quint32>(d + 20);
+    checkPictureSize(width, height, name);
+    static const int channels[] = {1, 0, 3, 1, 2, 0, 4};
+    const int colorType = d[25];
+    const int bits = d[24] * (colorType < 7 ? std::max(channels[colorType], 1) : 1);
+    const qint64 rowBytes = 1 + (width * bits + 7) / 8;
+    checkDataCanFill(width * height, data.size() * 1032 / rowBytes * width, data.size(), name);
 }
 
 // Libjpeg fills a cut-off picture with grey and only warns, so the markers
@@ -150,10 +187,12 @@ QImage normalized(const QImage &image)
                                   : image.convertToFormat(QImage::Format_RGB32);
 }
 
-QImage readThroughQt(QIODevice &device, const QString &name)
+// Qt reads the formats it alone decodes here; the format is the one the
+// content showed, never Qt's guess, so no other plugin ever sees the file.
+QImage readThroughQt(QIODevice &device, const char *format, const QString &name)
 {
-    QImageReader reader(&device);
-    reader.setDecideFormatFromContent(true);
+    QImageReader reader(&device, format);
+    reader.setDecideFormatFromContent(false);
     // Room for the largest picture in 32 bits a pixel, and no more.
     reader.setAllocationLimit(int(MaxPicturePixels * 4 / (1024 * 1024)) + 1);
     if (!reader.canRead())
@@ -168,14 +207,17 @@ QImage readThroughQt(QIODevice &device, const QString &name)
     return image;
 }
 
+// The six formats are told apart by their first bytes, and only they are read.
 QImage decodeDevice(QIODevice &device, qint64 size, const QString &name)
 {
     if (size <= 0)
         invalidPicture(name, QStringLiteral("the file is empty"));
     const QByteArray head = device.peek(14 + 124);
     if (head.startsWith("BM")) {
-        if (std::optional<QImage> picture = readBmpDirectly(device, validateBmp(head, size, name), name))
+        const BmpLayout layout = validateBmp(head, size, name);
+        if (std::optional<QImage> picture = readBmpDirectly(device, layout, name))
             return *picture;
+        return normalized(readThroughQt(device, "bmp", name));
     }
     if (looksLikeIconDirectory(head)) {
         const QByteArray all = device.readAll();
@@ -183,14 +225,18 @@ QImage decodeDevice(QIODevice &device, qint64 size, const QString &name)
     }
     const bool gif = head.startsWith("GIF87a") || head.startsWith("GIF89a");
     const bool jpeg = head.startsWith("\xFF\xD8\xFF");
-    if (gif || jpeg) {
-        QBuffer buffer;
-        buffer.setData(device.readAll());
-        gif ? validateGif(buffer.data(), name) : validateJpeg(buffer.data(), name);
-        buffer.open(QIODevice::ReadOnly);
-        return normalized(readThroughQt(buffer, name));
+    const bool png = head.startsWith("\x89PNG\r\n\x1A\n");
+    if (!gif && !jpeg && !png)
+        invalidPicture(name, QStringLiteral("not a picture file of a known format"));
+    QBuffer buffer;
+    buffer.setData(device.readAll());
+    if (jpeg) {
+        validateJpeg(buffer.data(), name);
+        return readJpeg(buffer.data(), name);
     }
-    return normalized(readThroughQt(device, name));
+    gif ? validateGif(buffer.data(), name) : validatePng(buffer.data(), name);
+    buffer.open(QIODevice::ReadOnly);
+    return normalized(readThroughQt(buffer, gif ? "gif" : "png", name));
 }
 
 QString systemError(int error) { return QString::fromLocal8Bit(std::strerror(error)); }

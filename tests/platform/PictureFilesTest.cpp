@@ -152,6 +152,9 @@ TEST_F(PictureFilesTest, LoadsThePictureFormatsOfTheOpenDialog)
     const QImage jpeg = host.LoadPicture(path("p.jpg"));
     EXPECT_EQ(jpeg.size(), picture.size());
     EXPECT_EQ(jpeg.format(), QImage::Format_RGB32);
+    EXPECT_TRUE(sameImage(QImage(path("p.jpg")), jpeg));  // the pixels Qt's reader gives
+    ASSERT_TRUE(picture.convertToFormat(QImage::Format_Grayscale8).save(path("g.jpg"), "JPEG"));
+    EXPECT_TRUE(sameImage(QImage(path("g.jpg")), host.LoadPicture(path("g.jpg"))));
     EXPECT_TRUE(sameImage(picture.convertToFormat(QImage::Format_Indexed8).convertToFormat(QImage::Format_RGB32),
                           host.LoadPicture(path("p8.bmp"))));
     EXPECT_TRUE(sameImage(picture, host.LoadPicture(path("p.ico"))));
@@ -304,6 +307,57 @@ TEST_F(PictureFilesTest, HeadersClaimingGiantPicturesRaise481WithoutAllocating)
         QString description;
         EXPECT_EQ(errorOf([&] { host.LoadPicture(path(name)); }, &description), ErrInvalidPicture) << name;
         EXPECT_TRUE(description.contains(QLatin1String("larger than"))) << description.toStdString();
+    }
+}
+
+// Only the six formats are read, decided by their bytes; a decoder's warning
+// refuses the file; a small file cannot claim a huge picture.
+TEST_F(PictureFilesTest, OtherFormatsDamageAndSmallFilesClaimingHugePicturesRaise481)
+{
+    ASSERT_TRUE(randomImage(64, 48, 9).save(path("good.jpg"), "JPEG"));
+    const QByteArray jpeg = readAll(path("good.jpg"));
+    const qsizetype scan = jpeg.indexOf("\xFF\xDA");
+    ASSERT_GT(scan, 0);
+    QByteArray claimingJpeg = jpeg.left(scan + 40) + "\xFF\xD9";  // a cut scan, then the end marker
+    const qsizetype sof = claimingJpeg.indexOf("\xFF\xC0");
+    ASSERT_GT(sof, 0);
+    qToBigEndian<quint16>(10000, claimingJpeg.data() + sof + 5);
+    qToBigEndian<quint16>(10000, claimingJpeg.data() + sof + 7);
+
+    QByteArray gif("GIF89a", 6);  // a 10000 x 10000 screen and frame over eight bytes of codes
+    gif += QByteArray("\x10\x27\x10\x27\x00\x00\x00", 7) + QByteArray("\x2C\0\0\0\0\x10\x27\x10\x27\x00\x02\x08", 12)
+           + QByteArray(8, '\x55') + QByteArray("\x00\x3B", 2);
+    QByteArray rle = hugeBmpHeader(10000, 10000).left(54) + QByteArray(8, '\0') + QByteArray(1000, '\x01');
+    qToLittleEndian<quint16>(8, rle.data() + 28);       // 8 bits a pixel
+    qToLittleEndian<quint32>(1, rle.data() + 30);       // RLE8
+    qToLittleEndian<quint32>(1000, rle.data() + 34);    // its data size
+    qToLittleEndian<quint32>(2, rle.data() + 46);       // two colours
+    qToLittleEndian<quint32>(54 + 8, rle.data() + 10);  // the data's offset
+    qToLittleEndian<quint32>(quint32(rle.size()), rle.data() + 2);
+
+    const struct {
+        const char *name;
+        QByteArray bytes;
+        const char *why;
+    } cases[] = {
+        {"header.h", "#define x_width 8\n#define x_height 8\nstatic char x_bits[] = {0,0,0,0,0,0,0,0};\n",
+         "known format"},
+        {"big.xbm", "#define b_width 8000\n#define b_height 8000\nstatic unsigned char b_bits[] = {\n0x00 };\n",
+         "known format"},
+        {"p.xpm", "/* XPM */\nstatic char *p[] = {\"1 1 1 1\", \"a c #FF0000\", \"a\"};\n", "known format"},
+        {"p.pbm", "P1\n2 2\n0 1\n1 0\n", "known format"},
+        {"p.ppm", QByteArray("P6\n1 1\n255\n\xFF\0\0", 14), "known format"},
+        {"cut-scan.jpg", jpeg.left(jpeg.size() / 2) + "\xFF\xD9", "damaged"},
+        {"claiming.jpg", claimingJpeg, "cannot fill"},
+        {"claiming.gif", gif, "cannot fill"},
+        {"claiming-rle.bmp", rle, "cannot fill"},
+        {"claiming.png", hugePngHeader(10000, 10000), "cannot fill"},
+    };
+    for (const auto &c : cases) {
+        writeAll(path(c.name), c.bytes);
+        QString description;
+        EXPECT_EQ(errorOf([&] { host.LoadPicture(path(c.name)); }, &description), ErrInvalidPicture) << c.name;
+        EXPECT_TRUE(description.contains(QLatin1String(c.why))) << c.name << ": " << description.toStdString();
     }
 }
 
