@@ -18,6 +18,7 @@ enum ErrorNumber : int {
     ErrTypeMismatch = 13,
     ErrFileNotFound = 53,
     ErrDeviceIO = 57,
+    ErrDiskFull = 61,
     ErrPermissionDenied = 70,
     ErrPathNotFound = 76,
     ErrPropertyNotFound = 380,  // invalid property value

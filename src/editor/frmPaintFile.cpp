@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 namespace pinxel {
@@ -140,7 +141,13 @@ void frmPaint::mnuSaveAs_Click()
             saveCanvas(*this);
             written = true;
         } catch (const Error &error) {
-            if (error.number() != ErrPermissionDenied)
+            // Only a read-only file in a folder that can be written is
+            // offered the change of attribute: a folder, a pipe or a file the
+            // folder would refuse anyway keeps its permissions.
+            HostServices &host = HostServices::current();
+            if (error.number() != ErrPermissionDenied || !host.FileExists(CurrentFileName)
+                || host.GetAttr(CurrentFileName) != AttrReadOnly
+                || host.GetAttr(QFileInfo(CurrentFileName).absolutePath()) == AttrReadOnly)
                 throw;
             if (isSet(ReadOnlyPrompt(CurrentFileName)))
                 written = saveNamed(*this);

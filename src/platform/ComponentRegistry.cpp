@@ -1,11 +1,15 @@
 #include "platform/ComponentRegistry.h"
 
 #include "pinxel/Error.h"
+#include "platform/FileWrites.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QStandardPaths>
+
+#include <sys/statvfs.h>
 
 namespace pinxel {
 
@@ -96,10 +100,23 @@ void ComponentRegistry::update(const QString &path, const std::function<void(Com
     if (!QDir().mkpath(info.absolutePath()))
         throw Error(ErrPathNotFound,
                     QStringLiteral("Path not found: cannot create the folder %1").arg(info.absolutePath()));
+    // Refused before the lock is taken: a folder, a pipe, a read-only
+    // registry (also for root) or a folder that cannot be written.
+    checkWritableTarget(path);
     QLockFile lock(path + QStringLiteral(".lock"));
-    if (!lock.tryLock(10000))
-        throw Error(ErrPermissionDenied,
-                    QStringLiteral("Permission denied: the component registry %1 is locked").arg(path));
+    if (!lock.tryLock(10000)) {
+        if (lock.error() == QLockFile::LockFailedError)
+            throw Error(ErrPermissionDenied,
+                        QStringLiteral("Permission denied: the component registry %1 is locked").arg(path));
+        // The folder was writable a moment ago: the usual reason left is a full disk.
+        struct statvfs space {};
+        const bool full =
+            ::statvfs(QFile::encodeName(info.absolutePath()).constData(), &space) == 0 && space.f_bavail == 0;
+        if (full)
+            throw Error(ErrDiskFull,
+                        QStringLiteral("Disk full: no space left to lock the component registry %1").arg(path));
+        throw Error(ErrDeviceIO, QStringLiteral("Device I/O error: cannot create the lock file %1.lock").arg(path));
+    }
     ComponentRegistry registry(path);
     change(registry);
     registry.save();

@@ -27,6 +27,8 @@ QString Error::standardDescription(int number)
         return QStringLiteral("File not found");
     case ErrDeviceIO:
         return QStringLiteral("Device I/O error");
+    case ErrDiskFull:
+        return QStringLiteral("Disk full");
     case ErrPermissionDenied:
         return QStringLiteral("Permission denied");
     case ErrPathNotFound:

@@ -1,11 +1,12 @@
 #include "platform/IniDocument.h"
 
 #include "pinxel/Error.h"
+#include "platform/FileWrites.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QSet>
 
 namespace pinxel {
 
@@ -109,12 +110,24 @@ QString unquoted(const QString &text, const QString &origin, int line)
     return out;
 }
 
+// Adds a name, compared without regard to case; false when it was there.
+bool insertNew(QSet<QString> &names, const QString &name)
+{
+    const QString folded = name.toCaseFolded();
+    const qsizetype before = names.size();
+    names.insert(folded);
+    return names.size() != before;
+}
+
 }  // namespace
 
 IniDocument IniDocument::parse(const QString &text, const QString &origin)
 {
     IniDocument document;
     Section *current = nullptr;
+    // Names seen so far, folded: a file of many sections or keys is read in
+    // linear time.
+    QSet<QString> sectionNames, keysOfCurrent;
     bool beforeFirstSection = true;
     const QStringList lines = text.split(u'\n');
     for (qsizetype n = 0; n < lines.size(); ++n) {
@@ -134,10 +147,11 @@ IniDocument IniDocument::parse(const QString &text, const QString &origin)
             if (!trimmed.endsWith(u']') || trimmed.size() < 3)
                 badLine(origin, lineNumber, QStringLiteral("a section header needs the form [Name]"));
             const QString name = trimmed.mid(1, trimmed.size() - 2).trimmed();
-            if (document.section(name))
+            if (!insertNew(sectionNames, name))
                 badLine(origin, lineNumber, QStringLiteral("section [%1] appears twice").arg(name));
             document.m_sections.append(Section{name, {}});
             current = &document.m_sections.back();
+            keysOfCurrent.clear();
             beforeFirstSection = false;
             continue;
         }
@@ -151,9 +165,8 @@ IniDocument IniDocument::parse(const QString &text, const QString &origin)
             badLine(origin, lineNumber, QStringLiteral("the key is empty"));
         const QString raw = line.mid(equals + 1).trimmed();
         const QString value = raw.startsWith(u'"') ? unquoted(raw, origin, lineNumber) : raw;
-        for (const Entry &entry : current->entries)
-            if (entry.key.compare(key, Qt::CaseInsensitive) == 0)
-                badLine(origin, lineNumber, QStringLiteral("key %1 appears twice in [%2]").arg(key, current->name));
+        if (!insertNew(keysOfCurrent, key))
+            badLine(origin, lineNumber, QStringLiteral("key %1 appears twice in [%2]").arg(key, current->name));
         current->entries.append(Entry{key, value});
     }
     return document;
@@ -161,11 +174,18 @@ IniDocument IniDocument::parse(const QString &text, const QString &origin)
 
 IniDocument IniDocument::load(const QString &path)
 {
-    QFile file(path);
-    if (!file.exists())
+    const QFileInfo info(path);
+    if (!info.exists() && !info.isSymLink())
         return IniDocument();
+    if (info.isDir())
+        throw Error(ErrPermissionDenied, QStringLiteral("Permission denied: %1 is a folder, not a file").arg(path));
+    // A pipe or a device would block the read or never end.
+    if (!info.isFile())
+        throw Error(ErrPermissionDenied, QStringLiteral("Permission denied: %1 is not a regular file").arg(path));
+    QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw Error(ErrPermissionDenied, QStringLiteral("Permission denied: cannot read %1").arg(path));
+        throw Error(ErrPermissionDenied,
+                    QStringLiteral("Permission denied: cannot read %1: %2").arg(path, file.errorString()));
     if (file.size() > MaxFileSize)
         throw Error(ErrBadFileFormat,
                     QStringLiteral("Bad file format: %1 is larger than %2 bytes").arg(path).arg(MaxFileSize));
@@ -201,12 +221,14 @@ void IniDocument::save(const QString &path) const
     if (!QDir().mkpath(info.absolutePath()))
         throw Error(ErrPathNotFound,
                     QStringLiteral("Path not found: cannot create the folder %1").arg(info.absolutePath()));
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw Error(ErrPermissionDenied, QStringLiteral("Permission denied: cannot write %1").arg(path));
+    // A file that load() would refuse is never written: it could not be read back.
     const QByteArray bytes = toText().toUtf8();
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        throw Error(ErrDeviceIO, QStringLiteral("Device I/O error: cannot write %1: %2").arg(path, file.errorString()));
+    if (bytes.size() > MaxFileSize)
+        throw Error(ErrBadFileFormat, QStringLiteral("Bad file format: %1 would be larger than %2 bytes (%3)")
+                                          .arg(path)
+                                          .arg(MaxFileSize)
+                                          .arg(bytes.size()));
+    saveFileAtomically(path, [&bytes](QIODevice &file) { return file.write(bytes) == bytes.size(); });
 }
 
 const IniDocument::Section *IniDocument::section(const QString &name) const

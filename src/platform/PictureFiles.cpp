@@ -12,15 +12,10 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QImageWriter>
-#include <QSaveFile>
 #include <QtEndian>
 
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
-
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace pinxel {
 
@@ -239,8 +234,6 @@ QImage decodeDevice(QIODevice &device, qint64 size, const QString &name)
     return normalized(readThroughQt(buffer, gif ? "gif" : "png", name));
 }
 
-QString systemError(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
-
 }  // namespace
 
 QImage decodePicture(const QByteArray &data, const QString &name)
@@ -281,69 +274,11 @@ QByteArray encodeBmp24(const QImage &picture)
     return bytes;
 }
 
-void checkWritableTarget(const QString &path)
-{
-    if (path.isEmpty())
-        throw Error(ErrPathNotFound, QStringLiteral("Path not found: no file name was given"));
-    const QFileInfo info(path);
-    const QString folder = info.absolutePath();
-    struct stat folderStat {};
-    if (::stat(QFile::encodeName(folder).constData(), &folderStat) != 0 || !S_ISDIR(folderStat.st_mode))
-        throw Error(ErrPathNotFound, QStringLiteral("Path not found: %1").arg(folder));
-    struct stat fileStat {};
-    const bool exists = ::stat(QFile::encodeName(info.absoluteFilePath()).constData(), &fileStat) == 0;
-    if (exists && S_ISDIR(fileStat.st_mode))
-        throw Error(ErrPermissionDenied, QStringLiteral("Permission denied: %1 is a folder").arg(path));
-    if (exists && !S_ISREG(fileStat.st_mode))
-        throw Error(ErrPermissionDenied, QStringLiteral("Permission denied: %1 is not a regular file").arg(path));
-    // The owner's write bit decides, also for an administrator whom the
-    // system itself would let through: read-only means read-only.
-    if (exists && (!(fileStat.st_mode & S_IWUSR) || ::access(QFile::encodeName(path).constData(), W_OK) != 0))
-        throw Error(ErrPermissionDenied, QStringLiteral("Permission denied: %1 is read-only").arg(path));
-    if (!(folderStat.st_mode & S_IWUSR) || ::access(QFile::encodeName(folder).constData(), W_OK | X_OK) != 0)
-        throw Error(ErrPermissionDenied, QStringLiteral("Permission denied: the folder %1 is read-only").arg(folder));
-}
-
-void saveFileAtomically(const QString &path, const std::function<bool(QIODevice &)> &write)
-{
-    checkWritableTarget(path);
-    QSaveFile file(path);
-    errno = 0;
-    if (!file.open(QIODevice::WriteOnly)) {
-        const int code = file.error() == QFileDevice::PermissionsError || errno == EACCES || errno == EPERM
-                             ? ErrPermissionDenied
-                             : ErrDeviceIO;
-        throw Error(
-            code,
-            QStringLiteral("%1: cannot write %2: %3").arg(Error::standardDescription(code), path, file.errorString()));
-    }
-    if (!write(file)) {
-        const QString why = file.errorString();
-        file.cancelWriting();
-        throw Error(ErrDeviceIO, QStringLiteral("Device I/O error: writing %1 failed: %2").arg(path, why));
-    }
-    if (!file.commit())
-        throw Error(ErrDeviceIO, QStringLiteral("Device I/O error: writing %1 failed: %2 (%3)")
-                                     .arg(path, file.errorString(), systemError(errno)));
-}
-
 void saveImageFile(const QImage &picture, const QString &path, const char *format)
 {
     if (picture.isNull())
         throw Error(ErrInvalidPicture, QStringLiteral("Invalid picture: there is no picture to save"));
-    QString why;
-    try {
-        saveFileAtomically(path, [&](QIODevice &device) {
-            QImageWriter writer(&device, format);
-            if (writer.write(picture))
-                return true;
-            why = writer.errorString();
-            return false;
-        });
-    } catch (const Error &error) {
-        throw Error(error.number(),
-                    why.isEmpty() ? error.description() : QStringLiteral("%1 (%2)").arg(error.description(), why));
-    }
+    saveFileAtomically(path, [&](QIODevice &device) { return QImageWriter(&device, format).write(picture); });
 }
 
 void savePictureFile(const QImage &picture, const QString &path)

@@ -1,11 +1,12 @@
 #pragma once
 // Picture files: the guarded loader behind LoadPicture and the 24-bit BMP
-// writer behind SavePicture, plus the atomic write both the pictures and
-// the pointer files go through.
+// writer behind SavePicture.
 
 #include <QByteArray>
 #include <QImage>
 #include <QString>
+
+#include "platform/FileWrites.h"
 
 #include <functional>
 
@@ -34,15 +35,5 @@ void savePictureFile(const QImage &picture, const QString &path);
 // Writes the picture in another format Qt writes (such as "png"), with the
 // same checks and the same atomic replacement as savePictureFile.
 void saveImageFile(const QImage &picture, const QString &path, const char *format);
-
-// Raises 76 or 70 as savePictureFile does when path may not be written: also
-// for a folder or another file that is not a regular one (a device, a pipe),
-// which a replacement would destroy.
-void checkWritableTarget(const QString &path);
-
-// Checks the target, then writes through a temporary file in the same folder
-// that replaces the target only when write() succeeded and everything is on
-// disk. write() returns false when it failed.
-void saveFileAtomically(const QString &path, const std::function<bool(QIODevice &)> &write);
 
 }  // namespace pinxel

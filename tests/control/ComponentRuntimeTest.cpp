@@ -7,7 +7,9 @@
 #include "pinxel/Error.h"
 #include "pinxel/PropertyPage.h"
 #include "platform/ComponentRegistry.h"
+#include "platform/IniDocument.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -15,6 +17,9 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <utility>
+
+#include <sys/stat.h>
 
 namespace pinxel::test {
 namespace {
@@ -171,6 +176,77 @@ TEST_F(ComponentRuntimeTest, MissingLibrariesAndBrokenRegistriesGiveClearErrors)
     EXPECT_EQ(DllRegisterServer(), PINXEL_SELFREG_E_CLASS);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_TRUE(file.readAll().contains("this line has no value"));
+}
+
+// Registries that must not be written or read: each is refused before the
+// lock is taken, with a reason, and left exactly as it was.
+TEST_F(ComponentRuntimeTest, SpecialOrOversizedOrReadOnlyRegistriesAreRefusedAndKept)
+{
+    const QString folder = QFileInfo(registry).absolutePath();
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const auto add = [](const QString &path) {
+        ComponentRegistry::update(path, [](ComponentRegistry &r) {
+            r.add({QLatin1String(DabblerClassId), QStringLiteral("Pinxel.Dabbler"), QStringLiteral("/x.so"), {}});
+        });
+    };
+    const QString pipe = folder + QStringLiteral("/pipe.ini");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0644), 0);
+    const QString bigPath = folder + QStringLiteral("/big.ini");
+    QByteArray big = "[Other]\n";
+    while (big.size() < IniDocument::MaxFileSize - 40)
+        big += "K" + QByteArray::number(big.size()) + "=v\n";
+    const QString lockedPath = folder + QStringLiteral("/locked.ini");
+    for (const auto &[file, bytes] : {std::pair{bigPath, big}, std::pair{lockedPath, QByteArray("[Other]\nA=1\n")}}) {
+        QFile out(file);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(bytes);
+    }
+    ASSERT_EQ(::chmod(QFile::encodeName(lockedPath).constData(), 0444), 0);
+    const QString shutFolder = folder + QStringLiteral("/shut");
+    ASSERT_TRUE(QDir().mkpath(shutFolder));
+    ASSERT_EQ(::chmod(QFile::encodeName(shutFolder).constData(), 0555), 0);
+
+    const struct {
+        QString path;
+        const char *says;
+    } cases[] = {{pipe, "not a regular file"},
+                 {folder, "is a folder"},
+                 {bigPath, "would be larger than"},
+                 {lockedPath, "is read-only"},
+                 {shutFolder + QStringLiteral("/components.ini"), "is not writable"}};
+    for (const auto &c : cases) {
+        const QByteArray before = QFileInfo(c.path).isFile() ? [&] {
+            QFile in(c.path);
+            return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
+        }() : QByteArray();
+        const QFile::Permissions mode = QFile::permissions(c.path);
+        try {
+            add(c.path);
+            ADD_FAILURE() << "written: " << c.path.toStdString();
+        } catch (const Error &error) {
+            EXPECT_TRUE(error.description().contains(QLatin1String(c.says))) << error.description().toStdString();
+        }
+        EXPECT_FALSE(QFile::exists(c.path + QStringLiteral(".lock"))) << c.path.toStdString();
+        EXPECT_EQ(QFile::permissions(c.path), mode);
+        if (!before.isEmpty()) {
+            QFile in(c.path);
+            ASSERT_TRUE(in.open(QIODevice::ReadOnly));
+            EXPECT_EQ(in.readAll(), before);
+        }
+    }
+    // Reading the pipe is refused too, at once; a folder is named as one.
+    EXPECT_THROW(ComponentRegistry{pipe}, Error);
+    try {
+        ComponentRegistry{folder};
+        ADD_FAILURE();
+    } catch (const Error &error) {
+        EXPECT_TRUE(error.description().contains(QLatin1String("is a folder"))) << error.description().toStdString();
+    }
+    // The large registry is still read whole, in linear time: 100,000 keys.
+    EXPECT_GT(ComponentRegistry(bigPath).classes().size()
+                  + IniDocument::load(bigPath).sections().front().entries.size(),
+              size_t(70000));
+    ::chmod(QFile::encodeName(shutFolder).constData(), 0755);
 }
 
 }  // namespace

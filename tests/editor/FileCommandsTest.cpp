@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <sys/stat.h>
+
 namespace pinxel::test {
 namespace {
 
@@ -177,6 +179,43 @@ TEST_F(FileCommandsTest, SaveAsOntoAReadOnlyFileAsksAndYesClearsTheAttributeAndS
     EXPECT_TRUE(sameImage(canvas(), host.LoadPicture(file)));
     EXPECT_EQ(w().IsDirty, FlagFalse);
     EXPECT_EQ(caption(), file + QStringLiteral(" - Dabstudio"));
+}
+
+// Only a read-only file is offered the change of attribute; other targets
+// that cannot be written are reported at once and keep their permissions.
+TEST_F(FileCommandsTest, SaveAsOntoAFolderAPipeOrIntoAReadOnlyFolderReportsWithoutAQuestion)
+{
+    open(true);
+    const QString folder = path(QStringLiteral("folder"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const QString pipe = path(QStringLiteral("pipe"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0644), 0);
+    const QString shut = path(QStringLiteral("shut"));
+    ASSERT_TRUE(QDir().mkpath(shut));
+    const QString inside = pictureFile(QStringLiteral("shut/in.bmp"), filledImage(8, 8, 0xFF0000));
+    const QString lockedInside = pictureFile(QStringLiteral("shut/locked.bmp"), filledImage(8, 8, 0xFF0000));
+    host.SetAttr(lockedInside, AttrReadOnly);
+    ASSERT_EQ(::chmod(QFile::encodeName(shut).constData(), 0555), 0);
+    const QString targets[] = {folder, pipe, path(QStringLiteral("shut/new.bmp")), inside, lockedInside};
+    const auto modeOf = [](const QString &path) {
+        struct stat info {};
+        ::stat(QFile::encodeName(path).constData(), &info);
+        return info.st_mode;
+    };
+    click(5, 5);
+    for (const QString &target : targets) {
+        const mode_t before = modeOf(target), folderBefore = modeOf(QFileInfo(target).absolutePath());
+        host.answerSave(target);
+        host.answerMsgBox(AnswerOk);
+        const size_t shown = host.messages().size();
+        w().mnuSaveAs_Click();
+        ASSERT_EQ(host.messages().size(), shown + 1) << target.toStdString();
+        EXPECT_TRUE(host.messages().back().startsWith(QLatin1String("Cannot write to the disk.")));
+        EXPECT_EQ(modeOf(target), before) << target.toStdString();
+        EXPECT_EQ(modeOf(QFileInfo(target).absolutePath()), folderBefore);
+        EXPECT_EQ(w().IsDirty, FlagTrue);
+    }
+    ::chmod(QFile::encodeName(shut).constData(), 0755);
 }
 
 TEST_F(FileCommandsTest, SaveAsOntoAReadOnlyFileAnsweredNoLeavesItUntouchedWithoutAMessage)
