@@ -3,6 +3,7 @@
 
 #include "support/TestSupport.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -249,6 +250,40 @@ TEST_F(ScriptCommandTest, ScriptsZoomPanAndPickWithCtrlAndBothButtons)
     EXPECT_EQ(picked[QStringLiteral("pointer")].toString(), QStringLiteral("pick.cur"));
     EXPECT_EQ(picked[QStringLiteral("UndoCurrent")].toInt(), 1) << "the pan, not the right-click";
     EXPECT_FLOAT_EQ(float(picked[QStringLiteral("ZoomFactor")].toDouble()), 0.8f) << "Pick Color keeps the zoom";
+}
+
+// A full disk, made for the test on a small memory file system in a private
+// mount namespace: the saves and the registry say what happened, and leave
+// nothing behind.
+TEST_F(ScriptCommandTest, AFullDiskIsReportedAsAFullDisk)
+{
+    const QString full = m_dir.filePath(QStringLiteral("full"));
+    ASSERT_TRUE(QDir().mkpath(full));
+    QFile script(m_dir.filePath(QStringLiteral("save.script")));
+    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+    script.write(QStringLiteral("canvas 300 300\nsave %1/out.bmp\nsave %1/out.png\n").arg(full).toUtf8());
+    script.close();
+    const QString steps = QStringLiteral(
+        "mount -t tmpfs -o size=64k tmpfs \"$0\" || exit 77; head -c 1048576 /dev/zero > \"$0/fill\" 2>/dev/null; "
+        "\"$1\" script \"$2\" 2>&1; PINXEL_REGISTRY=\"$0/reg.ini\" \"$1\" register 2>&1; ls \"$0\"");
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    process.setProcessEnvironment(env);
+    process.start(QStringLiteral("unshare"), {QStringLiteral("-rm"), QStringLiteral("sh"), QStringLiteral("-c"), steps,
+                                              full, Tool, script.fileName()});
+    if (!process.waitForStarted())
+        GTEST_SKIP() << "no unshare here";
+    ASSERT_TRUE(process.waitForFinished(60000));
+    const QString out = QString::fromUtf8(process.readAll());
+    if (process.exitCode() == 77 || out.contains(QLatin1String("unshare:")))
+        GTEST_SKIP() << "no private mounts here: " << out.toStdString();
+    EXPECT_TRUE(out.contains(QStringLiteral("Disk full: no space left to write %1/out.bmp").arg(full)))
+        << out.toStdString();
+    EXPECT_TRUE(out.contains(QLatin1String("Disk full: no space left to lock the component registry")))
+        << out.toStdString();
+    EXPECT_FALSE(out.contains(QLatin1String("Unknown error"))) << out.toStdString();
+    EXPECT_TRUE(out.trimmed().endsWith(QLatin1String("\nfill"))) << out.toStdString();  // no temporary files
 }
 
 }  // namespace
