@@ -2,6 +2,7 @@
 
 #include "pinxel/Error.h"
 #include "pinxel/Screen.h"
+#include "platform/PrintPlacement.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -54,11 +55,11 @@ public:
             if (!m_painter.begin(&printer))
                 throw Error(ErrPrinter, QStringLiteral("Printer error: the print job could not be started"));
         }
-        // At its own size: one picture pixel covers what a screen pixel does.
-        const double scaleX = printer.resolution() * twipsPerPixelX() / 1440.0;
-        const double scaleY = printer.resolution() * twipsPerPixelY() / 1440.0;
-        const QRectF target(x * scaleX, y * scaleY, picture.width() * scaleX, picture.height() * scaleY);
-        m_painter.drawImage(target, picture);
+        // At its own size, or scaled down to fit the printable area.
+        const QSizeF unitsPerPixel(printer.resolution() * twipsPerPixelX() / 1440.0,
+                                   printer.resolution() * twipsPerPixelY() / 1440.0);
+        const QSizeF printable = printer.pageLayout().paintRectPixels(printer.resolution()).size();
+        m_painter.drawImage(printPlacement(picture.size(), QPoint(x, y), unitsPerPixel, printable), picture);
     }
 
     void EndDoc() override

@@ -6,6 +6,7 @@
 #include "pinxel/Screen.h"
 #include "pinxel/ScriptedHostServices.h"
 #include "platform/CursorFile.h"
+#include "platform/PrintPlacement.h"
 #include "support/TestSupport.h"
 
 #include <QDir>
@@ -78,6 +79,29 @@ TEST(RandomSourceTest, RandomizeLeavesTheSeededSequence)
     for (int i = 0; i < 8; ++i)
         same += seeded.Rnd() == reseeded.Rnd();
     EXPECT_LT(same, 8);
+}
+
+// A picture prints at its own size from the page's top left, and one larger
+// than the printable area is scaled down to fit it, keeping its aspect.
+TEST(PrintPlacementTest, SmallPicturesKeepTheirSizeAndLargeOnesFitThePage)
+{
+    const QSizeF page(1000, 1500);
+    const struct {
+        QSize picture;
+        QPoint at;
+        QSizeF units;
+        QRectF expected;
+    } cases[] = {
+        {{200, 100}, {0, 0}, {2, 2}, {0, 0, 400, 200}},      // fits: its own size
+        {{500, 750}, {0, 0}, {2, 2}, {0, 0, 1000, 1500}},    // exactly the page
+        {{4000, 1000}, {0, 0}, {2, 2}, {0, 0, 1000, 250}},   // too wide: width decides
+        {{1000, 6000}, {0, 0}, {2, 2}, {0, 0, 250, 1500}},   // too tall: height decides
+        {{3000, 3000}, {0, 0}, {1, 2}, {0, 0, 750, 1500}},   // unequal units keep the printed aspect
+        {{1000, 100}, {100, 0}, {1, 1}, {100, 0, 900, 90}},  // from a corner: what is left of the page
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(printPlacement(c.picture, c.at, c.units, page), c.expected)
+            << c.picture.width() << " x " << c.picture.height();
 }
 
 TEST(HostServicesCurrentTest, SetServicesWinAndNullReturnsToTheQtOnes)
