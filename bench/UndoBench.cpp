@@ -156,4 +156,35 @@ BENCHMARK(BM_TenStrokesPeakMemory)
     ->Iterations(1)
     ->Unit(benchmark::kMillisecond);
 
+// The case a fuzzing run found costly: a script's `canvas 10000 10000`, then
+// eleven strokes through the script's lines, each with its undo step. The
+// peak is the whole of what the canvas and its history added, in MB.
+void BM_ScriptCanvasElevenStrokesPeakMemory(benchmark::State &state)
+{
+    double addedMB = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        {
+            Editor editor(64, 48);
+            editor.run(QStringLiteral("optTools(4).Click"));
+            std::ofstream("/proc/self/clear_refs") << "5";
+            const double before = statusKilobytes("VmRSS:");
+            state.ResumeTiming();
+            editor.run(QStringLiteral("canvas 10000 10000"));
+            for (int i = 0; i < 11; ++i) {
+                const QString at = QStringLiteral("%1 %2").arg(100 + 500 * i).arg(100 + 400 * i);
+                editor.run(QStringLiteral("picPaint.MouseDown 1 0 ") + at);
+                editor.run(QStringLiteral("picPaint.MouseMove 1 0 ") + at);
+                editor.run(QStringLiteral("picPaint.MouseUp 1 0 ") + at);
+            }
+            state.PauseTiming();
+            addedMB = (statusKilobytes("VmHWM:") - before) / 1024;
+        }
+        state.ResumeTiming();
+    }
+    state.counters["peak_added_MB"] = addedMB;
+    state.counters["pictures"] = addedMB / (10000.0 * 10000 * 4 / (1024 * 1024));
+}
+BENCHMARK(BM_ScriptCanvasElevenStrokesPeakMemory)->Iterations(1)->Unit(benchmark::kMillisecond);
+
 }  // namespace

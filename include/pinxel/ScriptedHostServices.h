@@ -79,6 +79,12 @@ public:
     const std::vector<int> &documents() const { return m_documents; }
     // Pictures painted in the open document (not yet ended).
     int pendingPictures() const { return m_pending; }
+    void forgetAll()
+    {
+        m_painted.clear();
+        m_documents.clear();
+        m_pending = 0;
+    }
 
     // EndDoc writes the document's page to this file: a PDF when the name
     // ends in .pdf, else a PNG of the page's pixels. Empty writes nothing.
@@ -121,6 +127,14 @@ public:
 
     // Answers not used yet.
     int pendingAnswers() const { return int(m_answers.size()); }
+    // Forgets the answers not used yet, what was shown and what was printed:
+    // a long run starts each of its sessions afresh.
+    void forgetAll()
+    {
+        m_answers.clear();
+        m_shown.clear();
+        m_printer.forgetAll();
+    }
 
     // --- What was shown, in order.
     const std::vector<ShownDialog> &shown() const { return m_shown; }

@@ -124,6 +124,7 @@ frmPaint &EditorScript::window() const { return frmPaint::instance(); }
 void EditorScript::flushMessages()
 {
     const auto &shown = m_services.shown();
+    m_reported = std::min(m_reported, shown.size());  // the record may have been cleared
     for (; m_reported < shown.size(); ++m_reported) {
         const ShownDialog &dialog = shown[m_reported];
         if (dialog.kind != DialogKind::MessageBox)
@@ -329,8 +330,14 @@ void EditorScript::raiseEvent(const QString &element, int index, const QString &
         throw unknown();
     expectArgs(args, found->argCount, line);
     ElementEvents::Args values;
-    for (int i = 0; i < args.size(); ++i)
-        values.push_back(number(args, i, line));
+    // Handlers take their arguments as the 32-bit numbers of the events.
+    for (int i = 0; i < args.size(); ++i) {
+        const double value = number(args, i, line);
+        if (!(value > -2147483649.0 && value < 2147483648.0))
+            throw ScriptError(
+                QStringLiteral("'%1': argument %2 does not fit in 32 bits").arg(line).arg(i + 1).toStdString());
+        values.push_back(value);
+    }
     found->run(values);
 }
 

@@ -1,7 +1,7 @@
 # Fails when a source file is not as clang-format (with the tree's .clang-format) writes it.
 #   cmake -DCLANG_FORMAT=... -DSOURCE_DIR=... -P ClangFormat.cmake
 set(files)
-foreach(folder src include apps plugins tests bench examples)
+foreach(folder src include apps plugins tests bench examples fuzz)
   file(GLOB_RECURSE found ${SOURCE_DIR}/${folder}/*.cpp ${SOURCE_DIR}/${folder}/*.h)
   list(APPEND files ${found})
 endforeach()
