@@ -161,7 +161,7 @@ BENCHMARK(BM_TenStrokesPeakMemory)
 // peak is the whole of what the canvas and its history added, in MB.
 void BM_ScriptCanvasElevenStrokesPeakMemory(benchmark::State &state)
 {
-    double addedMB = 0;
+    double addedMB = 0, historyMB = 0;
     for (auto _ : state) {
         state.PauseTiming();
         {
@@ -179,11 +179,13 @@ void BM_ScriptCanvasElevenStrokesPeakMemory(benchmark::State &state)
             }
             state.PauseTiming();
             addedMB = (statusKilobytes("VmHWM:") - before) / 1024;
+            historyMB = double(editor.window().undoRing().heldBytes()) / (1024 * 1024);
         }
         state.ResumeTiming();
     }
     state.counters["peak_added_MB"] = addedMB;
     state.counters["pictures"] = addedMB / (10000.0 * 10000 * 4 / (1024 * 1024));
+    state.counters["history_MB"] = historyMB;
 }
 BENCHMARK(BM_ScriptCanvasElevenStrokesPeakMemory)->Iterations(1)->Unit(benchmark::kMillisecond);
 
