@@ -175,7 +175,7 @@ IniDocument IniDocument::parse(const QString &text, const QString &origin)
 IniDocument IniDocument::load(const QString &path)
 {
     const QFileInfo info(path);
-    if (!info.exists() && !info.isSymLink())
+    if (!info.exists())
         return IniDocument();
     if (info.isDir())
         throw Error(ErrPermissionDenied, QStringLiteral("Permission denied: %1 is a folder, not a file").arg(path));

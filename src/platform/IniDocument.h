@@ -38,11 +38,14 @@ public:
 
     // Raises Error 321 naming origin and the line that does not parse.
     static IniDocument parse(const QString &text, const QString &origin = QString());
-    // A missing file gives an empty document; an unreadable one raises 70 or
-    // 57, one that does not parse or is too large 321.
+    // A missing file gives an empty document; an unreadable one, a folder or
+    // a pipe raises 70 (never opened), a failed read 57, one that does not
+    // parse or is too large 321. Linear in the file's length.
     static IniDocument load(const QString &path);
     // Writes atomically, creating the folder; raises 76 (folder cannot be
-    // made), 70 (not writable) or 57 (the write failed).
+    // made), 70 (not writable: also a read-only file, for root too, a folder
+    // or a pipe), 321 (larger than load() reads), 61 (disk full) or 57 (the
+    // write failed).
     void save(const QString &path) const;
     QString toText() const;
 

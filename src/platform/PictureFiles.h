@@ -28,8 +28,9 @@ QImage decodePicture(const QByteArray &data, const QString &name = QString());
 QByteArray encodeBmp24(const QImage &picture);
 
 // Writes the picture as a 24-bit BMP, atomically: raises 76 for a missing
-// folder, 70 for a read-only file or folder (also for root), 57 when writing
-// fails; the old file stays as it was on every failure.
+// folder, 70 for a read-only file or folder (also for root), 61 for a full
+// disk, 57 when writing fails otherwise; the old file stays as it was on
+// every failure.
 void savePictureFile(const QImage &picture, const QString &path);
 
 // Writes the picture in another format Qt writes (such as "png"), with the
