@@ -20,11 +20,19 @@ namespace {
 
 using namespace pinxel;
 
+// The window needs no display: the offscreen platform is chosen before the
+// application starts.
+int &offscreen(int &argc)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    return argc;
+}
+
 struct Session {
     int argc = 1;
     char name[12] = "fuzz_Script";
     char *argv[2] = {name, nullptr};
-    QApplication application{(qputenv("QT_QPA_PLATFORM", "offscreen"), argc), argv};
+    QApplication application{offscreen(argc), argv};
     QTemporaryDir scratch;
     ScriptedHostServices services;
     EditorScript script{services, true, [](const QString &) {}};
