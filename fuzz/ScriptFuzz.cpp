@@ -81,5 +81,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         QString::fromUtf8(reinterpret_cast<const char *>(data), qsizetype(size)).split(QLatin1Char('\n'));
     for (const QString &line : lines.mid(0, 200))
         session.run(session.confined(line.left(400)));
+    // No event loop runs here: a window closed by the input is deleted now,
+    // as the loop of a real session would.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return 0;
 }
