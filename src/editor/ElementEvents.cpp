@@ -17,6 +17,29 @@ void ElementEvents::addMouse(const QString &name, Mouse handler)
     add(name, 4, [handler = std::move(handler)](const Args &a) { handler(int(a[0]), int(a[1]), a[2], a[3]); });
 }
 
+void ElementEvents::raise(const QString &name, const Args &args)
+{
+    const Event *event = find(name);
+    if (!event)
+        return;
+    Listener *const listener = m_depth == 0 ? m_listener : nullptr;
+    if (listener)
+        listener->eventStarting(name, args);
+    // Also when the handler throws (a script's unanswered dialog).
+    struct Depth {
+        ElementEvents &events;
+        Listener *listener;
+        ~Depth()
+        {
+            --events.m_depth;
+            if (listener)
+                listener->eventEnded();
+        }
+    } depth{*this, listener};
+    ++m_depth;
+    event->run(args);
+}
+
 const ElementEvents::Event *ElementEvents::find(const QString &name) const
 {
     const auto found = m_events.find(name);
@@ -26,6 +49,17 @@ const ElementEvents::Event *ElementEvents::find(const QString &name) const
 QString ElementEvents::indexed(const QString &array, int index)
 {
     return QStringLiteral("%1(%2)").arg(array).arg(index);
+}
+
+QString ElementEvents::line(const QString &name, const Args &args)
+{
+    QString text = name;
+    for (const double value : args) {
+        // Whole numbers as such; others with every digit, so they read back exactly.
+        const bool whole = value == double(qint64(value)) && value > -1e15 && value < 1e15;
+        text += QLatin1Char(' ') + (whole ? QString::number(qint64(value)) : QString::number(value, 'g', 17));
+    }
+    return text;
 }
 
 }  // namespace pinxel

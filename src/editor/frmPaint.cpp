@@ -70,14 +70,20 @@ frmPaint::~frmPaint()
 
 // ---------------------------------------------------------------- measures
 
-double frmPaint::Width() const { return frameGeometry().width() * twipsPerPixelX(); }
-double frmPaint::Height() const { return frameGeometry().height() * twipsPerPixelY(); }
+double frmPaint::Width() const { return (width() + frameExtra().width()) * twipsPerPixelX(); }
+double frmPaint::Height() const { return (height() + frameExtra().height()) * twipsPerPixelY(); }
+
+QSize frmPaint::frameExtra() const
+{
+    const QSize real = frameGeometry().size() - size();
+    return isVisible() || !m_assumedFrame.isValid() ? real : m_assumedFrame;
+}
 double frmPaint::ScaleHeight() const { return client->height() * twipsPerPixelY(); }
 double frmPaint::ScaleWidth() const { return client->width() * twipsPerPixelX(); }
 
 void frmPaint::setWidth(double twips)
 {
-    const int frame = frameGeometry().width() - width();
+    const int frame = frameExtra().width();
     resize(std::max(1, int(roundHalfEven(twips / twipsPerPixelX())) - frame), height());
     if (!isVisible()) {
         // A hidden window gets no resize event until it shows: lay out now.
@@ -88,7 +94,7 @@ void frmPaint::setWidth(double twips)
 
 void frmPaint::setHeight(double twips)
 {
-    const int frame = frameGeometry().height() - height();
+    const int frame = frameExtra().height();
     resize(width(), std::max(1, int(roundHalfEven(twips / twipsPerPixelY())) - frame));
     if (!isVisible()) {
         placeClient();
@@ -258,7 +264,10 @@ void frmPaint::Form_Activate() { picPaintView->setFocus(); }
 void frmPaint::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
-    Form_Activate();
+    if (m_events.dispatching())
+        Form_Activate();
+    else
+        m_events.raise(QStringLiteral("frmPaint.Activate"));
 }
 
 void frmPaint::Form_QueryUnload(int &Cancel)
@@ -281,13 +290,25 @@ void frmPaint::Form_QueryUnload(int &Cancel)
 
 void frmPaint::closeEvent(QCloseEvent *event)
 {
+    if (m_events.dispatching()) {
+        Form_Unload(*event);  // a handler closes the window (Exit, a script's Unload)
+        return;
+    }
+    // The user or the host closes it: the element event decides.
+    m_closing = event;
+    m_events.raise(QStringLiteral("frmPaint.Unload"));
+    m_closing = nullptr;
+}
+
+void frmPaint::Form_Unload(QCloseEvent &event)
+{
     int cancel = 0;
     Form_QueryUnload(cancel);
     if (cancel != 0) {
-        event->ignore();
+        event.ignore();
         return;
     }
-    event->accept();
+    event.accept();
     if (g_window == this)
         g_window = nullptr;  // the next use creates the window anew
     if (m_modalLoop)
@@ -339,11 +360,16 @@ void frmPaint::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     placeClient();
-    Form_Resize();
+    if (m_events.dispatching())
+        Form_Resize();
+    else
+        m_events.raise(QStringLiteral("frmPaint.Resize"), {double(Width()), double(Height())});
 }
 
 void frmPaint::placeClient()
 {
+    // Measured as it will be shown: a bar not yet polished is shorter.
+    menuBar->ensurePolished();
     const int hfw = menuBar->heightForWidth(width());
     const int barHeight = hfw > 0 ? hfw : menuBar->sizeHint().height();
     menuBar->setGeometry(0, 0, width(), barHeight);

@@ -49,6 +49,7 @@ class QMenu;
 class QMenuBar;
 class QScrollBar;
 class QEventLoop;
+class QCloseEvent;
 
 namespace pinxel {
 
@@ -70,6 +71,10 @@ public:
     double Width() const;
     double Height() const;
     void setWidth(double twips);
+    // What the window's frame adds to its size, in pixels. A hidden window
+    // has none of its own: a replay gives it the frame of the recorded one.
+    QSize frameExtra() const;
+    void assumeFrame(QSize extra) { m_assumedFrame = extra; }
     void setHeight(double twips);
     double ScaleHeight() const;
     double ScaleWidth() const;
@@ -111,11 +116,14 @@ public:
     bool clickMenuItem(const QString &name);
     // Every element event by its name ("picPaint.MouseDown", "mnuBS(2).Click").
     const ElementEvents &events() const { return m_events; }
+    ElementEvents &events() { return m_events; }
 
     // --- Creation, activation, closing (frmPaint.cpp).
     void Form_Load();
     void Form_Activate();
     void Form_QueryUnload(int &Cancel);
+    // Asks Form_QueryUnload and closes the window or keeps it open.
+    void Form_Unload(QCloseEvent &event);
     void UpdateCaption();
     void SetToolCursor();
 
@@ -314,6 +322,8 @@ private:
     bool m_filterMenuShownByPress = false;  // one pop-up per click of the Filter Brush button
     QSize m_canvasSize;
     QPointer<QEventLoop> m_modalLoop;
+    QCloseEvent *m_closing = nullptr;
+    QSize m_assumedFrame;  // invalid: none assumed  // the user's or host's close being decided
 };
 
 }  // namespace pinxel

@@ -1,7 +1,8 @@
 // Every element event of the window, registered once under its name: the
 // registration connects the Qt element to the handler, and scripts raise the
 // same handler by name. Menu items register theirs with their rows
-// (frmPaintMenus.cpp).
+// (frmPaintMenus.cpp). Whatever Qt reports goes through the registry's
+// raise(), also when it is not a plain signal, so a recording hears it.
 
 #include "editor/frmPaint.h"
 
@@ -42,11 +43,15 @@ void frmPaint::wireEvents()
     connect(canvasViewport, &CanvasViewport::Wheel, this, [this](int delta, int shift, bool sideways, QPoint at) {
         const int border = picPaint.borderPixels();
         const QPoint pixel = at - picPaintView->pos() - QPoint(border, border);
-        picPaint_MouseWheel(delta, sideways ? shift | 1 : shift, pixel.x(), pixel.y());
+        m_events.raise(QStringLiteral("picPaint.MouseWheel"),
+                       {double(delta), double(sideways ? shift | 1 : shift), double(pixel.x()), double(pixel.y())});
     });
+    const auto keys = [this](const QString &name) {
+        return [this, name](int keyCode, int shift) { m_events.raise(name, {double(keyCode), double(shift)}); };
+    };
     e.add(QStringLiteral("picPaint.KeyUp"), 2,
           [this](const ElementEvents::Args &a) { picPaint_KeyUp(int(a[0]), int(a[1])); });
-    connect(picPaintView, &SurfaceView::KeyUp, this, &frmPaint::picPaint_KeyUp);
+    connect(picPaintView, &SurfaceView::KeyUp, this, keys(QStringLiteral("picPaint.KeyUp")));
     e.addMouse(QStringLiteral("picSelect.MouseDown"), picSelectView, &SurfaceView::MouseDown, this,
                mouse(&frmPaint::picSelect_MouseDown));
     e.addMouse(QStringLiteral("picSelect.MouseMove"), picSelectView, &SurfaceView::MouseMove, this,
@@ -66,15 +71,26 @@ void frmPaint::wireEvents()
                    mouseAt(&frmPaint::imgBezier_MouseUp, int(i)));
     }
 
-    // The text box. A script types with KeyPress; in the window the box types itself.
-    e.add(QStringLiteral("txtText.KeyDown"), 2,
-          [this](const ElementEvents::Args &a) { txtText_KeyDown(int(a[0]), int(a[1])); });
-    connect(txtText, &CanvasTextBox::KeyDown, this, &frmPaint::txtText_KeyDown);
+    // The text box: a key goes down (the handler, then the box moves its
+    // cursor or deletes), types its character and comes up; a press or drag
+    // in the box places its cursor and selection.
+    e.add(QStringLiteral("txtText.KeyDown"), 2, [this](const ElementEvents::Args &a) {
+        txtText_KeyDown(int(a[0]), int(a[1]));
+        txtText->editKey(int(a[0]), int(a[1]));
+    });
+    connect(txtText, &CanvasTextBox::KeyDown, this, keys(QStringLiteral("txtText.KeyDown")));
     e.add(QStringLiteral("txtText.KeyPress"), 1,
           [this](const ElementEvents::Args &a) { txtText->typeCharacter(int(a[0])); });
+    connect(txtText, &CanvasTextBox::KeyPress, this,
+            [this](int ascii) { m_events.raise(QStringLiteral("txtText.KeyPress"), {double(ascii)}); });
     e.add(QStringLiteral("txtText.KeyUp"), 2,
           [this](const ElementEvents::Args &a) { txtText_KeyUp(int(a[0]), int(a[1])); });
-    connect(txtText, &CanvasTextBox::KeyUp, this, &frmPaint::txtText_KeyUp);
+    connect(txtText, &CanvasTextBox::KeyUp, this, keys(QStringLiteral("txtText.KeyUp")));
+    e.add(QStringLiteral("txtText.SelChange"), 2,
+          [this](const ElementEvents::Args &a) { txtText->select(int(a[0]), int(a[1])); });
+    connect(txtText, &CanvasTextBox::SelChange, this, [this](int start, int length) {
+        m_events.raise(QStringLiteral("txtText.SelChange"), {double(start), double(length)});
+    });
     e.add(QStringLiteral("txtText.DblClick"), txtText, &CanvasTextBox::DblClick, this, [this] { txtText_DblClick(); });
     e.add(QStringLiteral("txtText.LostFocus"), [this] { txtText_LostFocus(); });
     connect(txtText, &CanvasTextBox::LostFocus, this, [this](Qt::FocusReason reason) {
@@ -82,7 +98,7 @@ void frmPaint::wireEvents()
         // its handler runs the loss of focus once the box has moved.
         if (reason == Qt::MouseFocusReason && QApplication::focusWidget() == picPaintView)
             return;
-        txtText_LostFocus();
+        m_events.raise(QStringLiteral("txtText.LostFocus"));
     });
 
     // The resize handles.
@@ -105,9 +121,9 @@ void frmPaint::wireEvents()
         const QString name = ElementEvents::indexed(QStringLiteral("optTools"), index);
         e.addMouse(name + QStringLiteral(".MouseDown"), mouseAt(&frmPaint::optTools_MouseDown, index));
         e.add(name + QStringLiteral(".Click"), [this, index] { optTools_Click(index); });
-        connect(optTools[i], &QAbstractButton::clicked, this, [this, index] {
-            optTools_MouseDown(index, 1, 0, 0, 0);
-            optTools_Click(index);
+        connect(optTools[i], &QAbstractButton::clicked, this, [this, name] {
+            m_events.raise(name + QStringLiteral(".MouseDown"), {1, 0, 0, 0});
+            m_events.raise(name + QStringLiteral(".Click"));
         });
     }
 
@@ -141,13 +157,24 @@ void frmPaint::wireEvents()
     e.addMouse(QStringLiteral("lblFillColor.MouseMove"), fill, &MouseRelay::MouseMove, this,
                mouse(&frmPaint::lblFillColor_MouseMove));
 
-    // The scroll bars: a script sets the value, whose change moves the canvas.
-    for (QScrollBar *bar : {hscPaint, vscPaint}) {
-        e.add(bar->objectName() + QStringLiteral(".Change"), 1,
-              [bar](const ElementEvents::Args &a) { bar->setValue(int(a[0])); });
+    // The scroll bars: the event carries the value, whose change moves the
+    // canvas. A change made by a handler (a resize) belongs to that handler.
+    for (const auto &[bar, change] :
+         {std::pair{hscPaint, &frmPaint::hscPaint_Change}, std::pair{vscPaint, &frmPaint::vscPaint_Change}}) {
+        const QString name = bar->objectName() + QStringLiteral(".Change");
+        e.add(name, 1, [this, bar = bar, change = change](const ElementEvents::Args &a) {
+            if (bar->value() == int(a[0]))
+                (this->*change)();  // a user's move: the bar is already there
+            else
+                bar->setValue(int(a[0]));
+        });
+        connect(bar, &QScrollBar::valueChanged, this, [this, name, change = change](int value) {
+            if (m_events.dispatching())
+                (this->*change)();
+            else
+                m_events.raise(name, {double(value)});
+        });
     }
-    connect(hscPaint, &QScrollBar::valueChanged, this, &frmPaint::hscPaint_Change);
-    connect(vscPaint, &QScrollBar::valueChanged, this, &frmPaint::vscPaint_Change);
 
     // The window itself.
     e.add(QStringLiteral("frmPaint.Resize"), 2, [this](const ElementEvents::Args &a) {
@@ -155,7 +182,8 @@ void frmPaint::wireEvents()
         setHeight(a[1]);
         Form_Resize();
     });
-    e.add(QStringLiteral("frmPaint.Unload"), [this] { close(); });
+    // A close asked by the user or the host runs within its close event (closeEvent).
+    e.add(QStringLiteral("frmPaint.Unload"), [this] { m_closing ? Form_Unload(*m_closing) : void(close()); });
     e.add(QStringLiteral("frmPaint.Activate"), [this] { Form_Activate(); });
 
     // The selection lies inside the canvas's border.
@@ -176,8 +204,7 @@ void frmPaint::wireEvents()
 
 bool frmPaint::clickMenuItem(const QString &name)
 {
-    if (const ElementEvents::Event *click = m_events.find(name + QStringLiteral(".Click")))
-        click->run({});
+    m_events.raise(name + QStringLiteral(".Click"));
     return true;
 }
 

@@ -53,11 +53,73 @@ void CanvasTextBox::typeCharacter(int ascii)
         insert(QString(QChar(ascii)));
 }
 
+void CanvasTextBox::editKey(int keyCode, int shift)
+{
+    const bool mark = (shift & 1) != 0;
+    switch (keyCode) {
+    case 35:
+        end(mark);
+        break;
+    case 36:
+        home(mark);
+        break;
+    case 37:
+        cursorBackward(mark);
+        break;
+    case 39:
+        cursorForward(mark);
+        break;
+    case 46:
+        del();
+        break;
+    default:
+        break;
+    }
+}
+
+void CanvasTextBox::select(int start, int length)
+{
+    if (length == 0)
+        setCursorPosition(start);
+    else
+        setSelection(start, length);
+}
+
 void CanvasTextBox::keyPressEvent(QKeyEvent *event)
 {
-    // The key goes down before the box types it.
+    // The key goes down, then types its character: both as element events,
+    // so that a script or a recording does exactly what the keyboard did.
     emit KeyDown(SurfaceView::keyCode(event->key()), SurfaceView::shiftMask(event->modifiers()));
-    QLineEdit::keyPressEvent(event);
+    const QString typed = event->text();
+    if (typed.size() == 1 && (typed[0].unicode() == 8 || (typed[0].unicode() >= 32 && typed[0].unicode() != 127)))
+        emit KeyPress(typed[0].unicode());
+    event->accept();
+}
+
+void CanvasTextBox::mousePressEvent(QMouseEvent *event)
+{
+    m_reported = QPoint(-1, 0);  // a press always says where it put the cursor
+    QLineEdit::mousePressEvent(event);
+    reportSelection();
+}
+
+void CanvasTextBox::mouseMoveEvent(QMouseEvent *event)
+{
+    QLineEdit::mouseMoveEvent(event);
+    if (event->buttons() != Qt::NoButton)
+        reportSelection();
+}
+
+void CanvasTextBox::reportSelection()
+{
+    // As setSelection takes it: from the anchor to the cursor, negative when backwards.
+    const int cursor = cursorPosition();
+    const int anchor = !hasSelectedText() ? cursor : cursor == selectionStart() ? selectionEnd() : selectionStart();
+    const QPoint selection(anchor, cursor - anchor);
+    if (selection == m_reported)
+        return;
+    m_reported = selection;
+    emit SelChange(selection.x(), selection.y());
 }
 
 void CanvasTextBox::keyReleaseEvent(QKeyEvent *event)

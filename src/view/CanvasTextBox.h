@@ -34,10 +34,19 @@ public:
     // Types one character as a key press would: Backspace (8) deletes the
     // one before the cursor; other control characters type nothing.
     void typeCharacter(int ascii);
+    // What the box itself does with a key that goes down: moves its cursor
+    // (Left, Right, Home, End; with Shift it selects) or deletes (Delete).
+    void editKey(int keyCode, int shift);
+    // Places the cursor at start and selects length characters from it.
+    void select(int start, int length);
 
 signals:
     void KeyDown(int keyCode, int shift);
     void KeyUp(int keyCode, int shift);
+    // A key typed a character (Backspace is 8).
+    void KeyPress(int ascii);
+    // A press or drag in the box moved its cursor or selection.
+    void SelChange(int start, int length);
     void DblClick();
     // The box lost the keyboard focus to another element of the window.
     void LostFocus(Qt::FocusReason reason);
@@ -45,6 +54,8 @@ signals:
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void keyReleaseEvent(QKeyEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
 
@@ -52,6 +63,9 @@ private:
     CanvasPlacement m_placement;
     QLabel *m_sizeLabel;
     QString m_tag;
+    QPoint m_reported;  // the selection last reported: anchor, length
+
+    void reportSelection();
 };
 
 }  // namespace pinxel
