@@ -1,10 +1,12 @@
 // pinxel-host: a desktop program that hosts the control Dabbler on a form.
 //
-//   pinxel-host [--form FILE] [--design] [--screenshot FILE.png]
+//   pinxel-host [--form FILE] [--design] [--screenshot FILE.png] [--record FILE]
 //
 // The control is created by name through the component runtime (register it
 // with `pinxel register`), restored from the form file and saved back to it.
 // --screenshot renders the form without a display, saves it and exits.
+// --record records each editing session as a script `pinxel script` replays
+// (the library does it for any host that sets PINXEL_RECORD).
 
 #include "HostWindow.h"
 
@@ -75,8 +77,22 @@ int main(int argc, char **argv)
     const QCommandLineOption screenshotOption(
         QStringLiteral("screenshot"),
         QStringLiteral("Render the form without a display, save it as a PNG file and exit."), QStringLiteral("FILE"));
-    parser.addOptions({formOption, designOption, screenshotOption});
+    const QCommandLineOption recordOption(
+        QStringLiteral("record"),
+        QStringLiteral("Record each editing session as a script for pinxel script (the second into FILE-2, ...)."),
+        QStringLiteral("FILE"));
+    parser.addOptions({formOption, designOption, screenshotOption, recordOption});
     parser.process(app);
+    if (parser.isSet(recordOption)) {
+        // Said now rather than when the editor opens.
+        const QFileInfo record(parser.value(recordOption));
+        const QFileInfo folder(record.absolutePath());
+        if (record.isDir() || (record.exists() && !record.isWritable()) || !folder.isDir() || !folder.isWritable()) {
+            std::fprintf(stderr, "pinxel-host: cannot record into %s\n", qPrintable(record.absoluteFilePath()));
+            return 1;
+        }
+        qputenv("PINXEL_RECORD", record.absoluteFilePath().toLocal8Bit());
+    }
 
     HostWindow::Options options;
     options.formPath = QFileInfo(parser.value(formOption)).absoluteFilePath();

@@ -1,11 +1,14 @@
-// `pinxel script FILE|-`: drives the editor with the lines of a script.
+// `pinxel script FILE|-`: drives the editor with the lines of a script, or
+// replays a recording, on its own picture or on others.
 
 #include "Command.h"
 
 #include "editor/EditorScript.h"
 #include "editor/frmPaint.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTextStream>
 
 #include <cstdio>
@@ -13,36 +16,30 @@
 namespace pinxel::cli {
 namespace {
 
-int runScript(const QStringList &arguments)
-{
-    if (arguments.contains(QLatin1String("--help")) || arguments.isEmpty()) {
-        std::printf("usage: pinxel script [--no-file-menu] [--show] FILE|-\n"
-                    "Opens the editor as the control does (headless unless --show and a display) and runs\n"
-                    "the script's lines: ELEMENT.EVENT ARGS, answer DIALOG ..., load, canvas, save, state.\n"
-                    "Exit 0 when every line ran, 2 for a line it cannot read, 3 for a dialog nobody answered.\n");
-        return arguments.isEmpty() ? 2 : 0;
-    }
+struct ScriptOptions {
     bool fileMenu = true;
     bool show = false;
     QString path;
-    for (const QString &argument : arguments) {
-        if (argument == QLatin1String("--no-file-menu"))
-            fileMenu = false;
-        else if (argument == QLatin1String("--show"))
-            show = true;
-        else
-            path = argument;
-    }
+    QString record;
+    QString on;
+    QString save;
+};
+
+// Exit codes: 0 every line ran (and matched its recording), 1 the editor
+// failed, 2 a line it cannot read, 3 a dialog nobody answered, 4 a replay
+// that differs from its recording.
+int runOnce(const ScriptOptions &options, const QString &onPicture, const QString &saveTo)
+{
     QFile file;
-    if (path == QLatin1String("-")) {
+    if (options.path == QLatin1String("-")) {
         if (!file.open(stdin, QIODevice::ReadOnly | QIODevice::Text)) {
             std::fprintf(stderr, "pinxel script: cannot read standard input\n");
             return 2;
         }
     } else {
-        file.setFileName(path);
+        file.setFileName(options.path);
         if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-            std::fprintf(stderr, "pinxel script: cannot read %s\n", qPrintable(path));
+            std::fprintf(stderr, "pinxel script: cannot read %s\n", qPrintable(options.path));
             return 2;
         }
     }
@@ -53,8 +50,14 @@ int runScript(const QStringList &arguments)
     };
     int lineNumber = 0;
     try {
-        EditorScript script(services, fileMenu, print);
-        if (show)
+        EditorScript script(services, options.fileMenu, print);
+        if (options.path != QLatin1String("-"))
+            script.setFolder(QFileInfo(options.path).absolutePath());
+        if (!options.record.isEmpty())
+            script.recordInto(options.record);
+        if (!onPicture.isEmpty())
+            script.replayOn(onPicture);
+        if (options.show)
             script.window().show();
         QTextStream in(&file);
         while (!in.atEnd()) {
@@ -62,6 +65,12 @@ int runScript(const QStringList &arguments)
             ++lineNumber;
             script.run(line);
         }
+        lineNumber = 0;
+        if (!saveTo.isEmpty()) {
+            script.savePicture(saveTo);
+            print(QStringLiteral("saved %1").arg(saveTo));
+        }
+        return script.differences() > 0 ? 4 : 0;
     } catch (const ScriptError &error) {
         std::fprintf(stderr, "pinxel script: line %d: %s\n", lineNumber, error.what());
         return 2;
@@ -69,13 +78,97 @@ int runScript(const QStringList &arguments)
         std::fprintf(stderr, "pinxel script: line %d: %s\n", lineNumber, error.what());
         return 3;
     } catch (const Error &error) {
-        std::fprintf(stderr, "pinxel script: line %d: %s\n", lineNumber, qPrintable(error.description()));
+        if (lineNumber > 0)
+            std::fprintf(stderr, "pinxel script: line %d: %s\n", lineNumber, qPrintable(error.description()));
+        else
+            std::fprintf(stderr, "pinxel script: %s\n", qPrintable(error.description()));
         return 1;
     }
-    return 0;
 }
 
-const Command script("script", "drive the editor with a script of events and answers", runScript);
+// The pictures --on names: one file, or a pattern of file names in one folder.
+QStringList picturesOn(const QString &on)
+{
+    const QFileInfo pattern(on);
+    if (!on.contains(QLatin1Char('*')) && !on.contains(QLatin1Char('?')) && !on.contains(QLatin1Char('[')))
+        return {on};
+    QStringList pictures;
+    const QDir folder = pattern.dir();
+    for (const QString &name : folder.entryList({pattern.fileName()}, QDir::Files, QDir::Name))
+        pictures << folder.filePath(name);
+    return pictures;
+}
+
+int runScript(const QStringList &arguments)
+{
+    if (arguments.contains(QLatin1String("--help")) || arguments.isEmpty()) {
+        std::printf("usage: pinxel script [--no-file-menu] [--show] [--record OUT] [--on PICTURE|'DIR/*.bmp' [--save "
+                    "OUT]] FILE|-\n"
+                    "Opens the editor as the control does (headless unless --show and a display) and runs\n"
+                    "the script's lines: ELEMENT.EVENT ARGS, answer DIALOG ..., load, canvas, save, state.\n"
+                    "A recording ends with its state and checksum, which a replay compares.\n"
+                    "  --record OUT   records this run as a script that replays it\n"
+                    "  --on PICTURE   replays on another picture (its load line replaced); a quoted pattern\n"
+                    "                 replays on every picture it matches, each in a fresh editor\n"
+                    "  --save OUT     saves the final picture: a file, or with a pattern a folder ending in /\n"
+                    "Exit 0 when every line ran, 1 when the editor failed, 2 for a line it cannot read,\n"
+                    "3 for a dialog nobody answered, 4 for a replay that differs from its recording.\n");
+        return arguments.isEmpty() ? 2 : 0;
+    }
+    ScriptOptions options;
+    for (int i = 0; i < arguments.size(); ++i) {
+        const QString &argument = arguments[i];
+        QString *value = argument == QLatin1String("--record") ? &options.record
+                         : argument == QLatin1String("--on")   ? &options.on
+                         : argument == QLatin1String("--save") ? &options.save
+                                                               : nullptr;
+        if (value) {
+            if (i + 1 >= arguments.size()) {
+                std::fprintf(stderr, "pinxel script: %s needs a value\n", qPrintable(argument));
+                return 2;
+            }
+            *value = arguments[++i];
+        } else if (argument == QLatin1String("--no-file-menu")) {
+            options.fileMenu = false;
+        } else if (argument == QLatin1String("--show")) {
+            options.show = true;
+        } else {
+            options.path = argument;
+        }
+    }
+    if (options.path.isEmpty()) {
+        std::fprintf(stderr, "pinxel script: which script?\n");
+        return 2;
+    }
+    const QStringList pictures = options.on.isEmpty() ? QStringList{QString()} : picturesOn(options.on);
+    if (pictures.isEmpty()) {
+        std::fprintf(stderr, "pinxel script: no picture matches %s\n", qPrintable(options.on));
+        return 2;
+    }
+    const bool many = pictures.size() > 1 || options.on != pictures.front();
+    if (many && !options.save.isEmpty() && !QFileInfo(options.save).isDir()) {
+        std::fprintf(stderr, "pinxel script: with a pattern, --save names a folder that exists: %s\n",
+                     qPrintable(options.save));
+        return 2;
+    }
+    if (many && options.path == QLatin1String("-")) {
+        std::fprintf(stderr, "pinxel script: a pattern replays a script file, not standard input\n");
+        return 2;
+    }
+    int worst = 0;
+    for (const QString &picture : pictures) {
+        QString saveTo = options.save;
+        if (many && !saveTo.isEmpty())
+            saveTo = QDir(options.save).filePath(QFileInfo(picture).completeBaseName() + QStringLiteral(".bmp"));
+        if (many)
+            std::printf("on %s\n", qPrintable(picture));
+        const int code = runOnce(options, picture, saveTo);
+        worst = std::max(worst, code);
+    }
+    return worst;
+}
+
+const Command script("script", "drive the editor with a script, record a session or replay one", runScript);
 
 }  // namespace
 }  // namespace pinxel::cli

@@ -18,6 +18,7 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 namespace pinxel {
@@ -70,12 +71,19 @@ class RandomSource {
 public:
     explicit RandomSource(std::uint32_t seed = 0x50000);
     // Reseeds from the clock.
-    void Randomize();
+    void Randomize() { seed(readClock()); }
     void seed(std::uint32_t seed) { m_state = seed & 0xFFFFFF; }
     float Rnd();
 
+    // Where Randomize reads the clock; none reads the machine's. A recording
+    // notes every reading and a replay gives the same ones back.
+    void setClock(std::function<std::uint32_t()> clock) { m_clock = std::move(clock); }
+    std::uint32_t readClock() const { return m_clock ? m_clock() : machineClock(); }
+    static std::uint32_t machineClock();
+
 private:
     std::uint32_t m_state;
+    std::function<std::uint32_t()> m_clock;
 };
 
 // The printer a picture is sent to.

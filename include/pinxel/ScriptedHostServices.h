@@ -116,6 +116,9 @@ public:
     void cancelPrinter();
     void answerPopupMenu(int index);
     void dismissPopupMenu();
+    // The clock's next reading for the random source (the air brush reseeds
+    // from it); once these run out it reads the machine's clock.
+    void answerClock(std::uint32_t reading) { m_clock.push_back(reading); }
 
     // Queues one answer written as a line of a script:
     //   msgbox 6 | open PATH | open cancel | save PATH | save cancel |
@@ -132,6 +135,7 @@ public:
     void forgetAll()
     {
         m_answers.clear();
+        m_clock.clear();
         m_shown.clear();
         m_printer.forgetAll();
     }
@@ -169,6 +173,7 @@ private:
     Answer take(ShownDialog shown);
 
     std::deque<Answer> m_answers;
+    std::deque<std::uint32_t> m_clock;
     std::vector<ShownDialog> m_shown;
     ScriptedPrinter m_printer;
     QImage m_clipboard;

@@ -6,11 +6,15 @@
 
 #include "control/EditorLauncher.h"
 #include "control/ImageElement.h"
+#include "editor/SessionRecorder.h"
 #include "editor/frmPaint.h"
 #include "pinxel/DabblerWidget.h"
 
+#include <QFileInfo>
 #include <QMenu>
 #include <QTemporaryDir>
+
+#include <memory>
 
 namespace pinxel {
 
@@ -20,6 +24,12 @@ class DabblerEditor : public EditorLauncher {
 public:
     void openEditor(Dabbler &control) override
     {
+        // A recording that cannot be written keeps the editor closed and says why.
+        std::unique_ptr<SessionRecorder> recorder;
+        const QString recordInto = qEnvironmentVariable("PINXEL_RECORD");
+        if (!recordInto.isEmpty())
+            recorder = std::make_unique<SessionRecorder>(SessionRecorder::sessionPath(recordInto, ++m_sessions));
+
         HostServices &host = HostServices::current();
         const QString name = control.picturefilename();
         frmPaint &w = frmPaint::instance();
@@ -37,6 +47,8 @@ public:
         if (control.EditMaximized())
             w.setWindowState(w.windowState() | Qt::WindowMaximized);
         w.menu(QStringLiteral("mnuFile"))->menuAction()->setVisible(control.EditMenuFile());
+        if (recorder)
+            recordOpening(*recorder, w, name, control.EditMenuFile());
 
         // Timer1: the host sees the picture as it is being edited.
         const QMetaObject::Connection tick = QObject::connect(control.Timer1(), &QTimer::timeout, &w, [&control, &w] {
@@ -48,11 +60,31 @@ public:
         control.Timer1()->start();
         w.ClearImageBuffer();
         w.showModal(&control);
+        if (recorder)
+            recorder->finish();
         control.Timer1()->stop();
         QObject::disconnect(tick);
         QObject::disconnect(last);
     }
 
+private:
+    // The lines that open the editor as this session did, before its events.
+    static void recordOpening(SessionRecorder &recorder, frmPaint &w, const QString &picture, bool fileMenu)
+    {
+        recorder.setupLine(QStringLiteral("caption ") + w.windowTitle());
+        if (!fileMenu)
+            recorder.setupLine(QStringLiteral("filemenu hidden"));
+        const double twips = HostServices::current().TwipsPerPixelX();
+        if (twips != 15.0)
+            recorder.setupLine(QStringLiteral("twips %1").arg(qRound(twips)));
+        if (!picture.isEmpty())
+            recorder.setupLine(QStringLiteral("load ") + QFileInfo(picture).absoluteFilePath());
+        recorder.attach(w);
+    }
+
+    int m_sessions = 0;
+
+public:
     void printPicture(Dabbler &control) override
     {
         HostServices &host = HostServices::current();

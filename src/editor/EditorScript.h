@@ -12,21 +12,30 @@
 //   answer print COPIES|cancel      answer color R G B|cancel
 //   answer font NAME SIZE [bold] [italic] [underline] [strikethrough] R G B|cancel
 //   answer popup INDEX|dismiss
+//   answer clock READING            (the clock's next reading: the air brush's seed)
 //   load PATH     canvas W H     save PATH     state     screenshot PATH.png
+//   caption TEXT  filemenu shown|hidden  twips TWIPS-PER-PIXEL
+//   frame DX DY   (what the recorded window's frame added to its size, in pixels)
+//   state JSON    checksum [SHA1]   (with a value: compared with the replay's)
 //
-// Blank lines and lines starting with # are skipped.
+// Blank lines and lines starting with # are skipped. A relative path is
+// read from the script's folder, when the script has one.
 
 #include "pinxel/ScriptedHostServices.h"
 
+#include <QImage>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 
 #include <functional>
+#include <memory>
 #include <stdexcept>
 
 namespace pinxel {
 
 class frmPaint;
+class SessionRecorder;
 
 // A line that cannot be parsed or names an unknown element or event.
 class ScriptError : public std::runtime_error {
@@ -53,14 +62,47 @@ public:
     // The state line: one JSON object.
     QString stateJson() const;
 
+    // Relative paths in lines are read from this folder.
+    void setFolder(const QString &folder) { m_folder = folder; }
+    // Records the run into a script that replays it (SessionRecorder);
+    // raises 76 or 70 when the file cannot be written.
+    void recordInto(const QString &path);
+    // Replays on another picture: it is loaded in place of the first load
+    // line, or before the first event when there is none. The recording's
+    // state and checksum are then not compared.
+    void replayOn(const QString &picture)
+    {
+        m_onPicture = picture;
+        m_comparing = Comparing::Skip;
+    }
+    // State and checksum lines that did not hold.
+    int differences() const { return m_differences; }
+    // The picture now, or the one the window handed back as it closed.
+    QImage finalPicture() const;
+    void savePicture(const QString &path) const;
+
 private:
+    enum class Comparing {
+        Compare,
+        Skip
+    };
+
     void raiseEvent(const QString &element, int index, const QString &event, const QStringList &args);
-    void answer(const QStringList &words);
     void flushMessages();
+    QString resolve(const QString &path) const;
+    void loadPicture(const QString &path);
+    void expect(const QString &what, const QString &recorded, const QString &replayed);
 
     ScriptedHostServices &m_services;
     Sink m_sink;
     size_t m_reported = 0;  // message boxes already printed
+    QString m_folder;
+    QString m_onPicture;
+    Comparing m_comparing = Comparing::Compare;
+    int m_differences = 0;
+    std::unique_ptr<SessionRecorder> m_recorder;
+    mutable QPointer<frmPaint> m_watched;  // the window whose close is watched
+    mutable QImage m_handedBack;
 };
 
 }  // namespace pinxel

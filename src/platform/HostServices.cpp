@@ -24,11 +24,11 @@ namespace pinxel {
 
 RandomSource::RandomSource(std::uint32_t seed) : m_state(seed & 0xFFFFFF) {}
 
-void RandomSource::Randomize()
+std::uint32_t RandomSource::machineClock()
 {
     // Any clock bits will do; fold the nanoseconds into the 24-bit state.
     const auto ticks = static_cast<std::uint64_t>(std::chrono::high_resolution_clock::now().time_since_epoch().count());
-    m_state = static_cast<std::uint32_t>((ticks ^ (ticks >> 24) ^ (ticks >> 48)) & 0xFFFFFF);
+    return static_cast<std::uint32_t>((ticks ^ (ticks >> 24) ^ (ticks >> 48)) & 0xFFFFFF);
 }
 
 float RandomSource::Rnd()

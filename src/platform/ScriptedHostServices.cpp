@@ -74,7 +74,17 @@ void ScriptedPrinter::EndDoc()
 
 // --- Queueing answers.
 
-ScriptedHostServices::ScriptedHostServices() = default;
+ScriptedHostServices::ScriptedHostServices()
+{
+    random().setClock([this] {
+        if (m_clock.empty())
+            return RandomSource::machineClock();
+        const std::uint32_t reading = m_clock.front();
+        m_clock.pop_front();
+        return reading;
+    });
+}
+
 ScriptedHostServices::~ScriptedHostServices() = default;
 
 void ScriptedHostServices::answerMsgBox(int answer) { queue({DialogKind::MessageBox, false, answer, {}, {}}); }

@@ -1,0 +1,138 @@
+#include "editor/SessionRecorder.h"
+
+#include "editor/ScriptAnswers.h"
+#include "editor/StateLine.h"
+#include "editor/frmPaint.h"
+#include "pinxel/Error.h"
+#include "platform/FileWrites.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <cstdio>
+
+namespace pinxel {
+
+SessionRecorder::SessionRecorder(const QString &path)
+{
+    checkWritableTarget(path);
+    m_file.setFileName(path);
+    if (!m_file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
+        throw Error(ErrPermissionDenied, QStringLiteral("Cannot record into %1: %2").arg(path, m_file.errorString()));
+    write(QStringLiteral("# A Pinxel editing session: replay it with pinxel script %1\n")
+              .arg(QFileInfo(path).fileName()));
+}
+
+SessionRecorder::~SessionRecorder() { finish(); }
+
+QString SessionRecorder::sessionPath(const QString &path, int session)
+{
+    if (session <= 1)
+        return path;
+    const QFileInfo file(path);
+    const QString suffix = file.suffix().isEmpty() ? QString() : QLatin1Char('.') + file.suffix();
+    return file.dir().filePath(QStringLiteral("%1-%2%3").arg(file.completeBaseName()).arg(session).arg(suffix));
+}
+
+void SessionRecorder::setupLine(const QString &line)
+{
+    write(line + QLatin1Char('\n'));
+    m_expected = false;
+}
+
+void SessionRecorder::attach(frmPaint &window)
+{
+    if (m_window == &window)
+        return;
+    if (m_window)
+        m_window->events().setListener(nullptr);
+    m_window = &window;
+    window.events().setListener(this);
+    // A closed window's last stirrings (its hiding) are not the user's.
+    QObject::connect(&window, &frmPaint::closed, &window, [this, &window] { window.events().setListener(nullptr); });
+    if (!m_services) {
+        m_previous = &HostServices::current();
+        m_services = std::make_unique<RecordingHostServices>(*m_previous, [this](const QString &line) { note(line); });
+        HostServices::setCurrent(m_services.get());
+    }
+}
+
+void SessionRecorder::finish()
+{
+    if (m_window) {
+        m_window->events().setListener(nullptr);
+        if (!m_expected)
+            writeExpectations();
+        m_window.clear();
+    }
+    if (m_services) {
+        HostServices::setCurrent(m_previous);
+        m_services.reset();
+    }
+    m_file.close();
+}
+
+void SessionRecorder::eventStarting(const QString &name, const ElementEvents::Args &args)
+{
+    // A close ends what a replay can look at: compare it before.
+    if (name == QLatin1String("frmPaint.Unload"))
+        writeExpectations();
+    // The window's size counts its frame: a hidden window replaying it needs that frame.
+    if (name == QLatin1String("frmPaint.Resize") && m_window && m_window->frameExtra() != m_frame) {
+        m_frame = m_window->frameExtra();
+        write(QStringLiteral("frame %1 %2\n").arg(m_frame.width()).arg(m_frame.height()));
+    }
+    m_pendingAt = m_file.pos();
+    m_pendingLine = ElementEvents::line(name, args) + QLatin1Char('\n');
+    write(m_pendingLine);
+    m_expected = false;
+}
+
+void SessionRecorder::eventEnded() { m_pendingAt = -1; }
+
+void SessionRecorder::note(const QString &answer)
+{
+    if (m_pendingAt < 0) {
+        write(answer + QLatin1Char('\n'));
+        return;
+    }
+    // The answer goes before the line of the event that asked for it.
+    if (m_failed)
+        return;
+    if (!m_file.resize(m_pendingAt) || !m_file.seek(m_pendingAt)) {
+        fail();
+        return;
+    }
+    write(answer + QLatin1Char('\n'));
+    m_pendingAt = m_file.pos();
+    write(m_pendingLine);
+}
+
+void SessionRecorder::writeExpectations()
+{
+    if (!m_window || !frmPaint::exists())
+        return;
+    write(
+        QStringLiteral("state %1\nchecksum %2\n").arg(editorStateJson(), pictureChecksum(m_window->composedPicture())));
+    m_expected = true;
+}
+
+void SessionRecorder::write(const QString &lines)
+{
+    if (m_failed)
+        return;
+    const QByteArray bytes = lines.toUtf8();
+    if (m_file.isOpen() && m_file.write(bytes) == bytes.size() && m_file.flush())
+        return;
+    fail();
+}
+
+void SessionRecorder::fail()
+{
+    // The session goes on; only its recording stops, and says so once.
+    m_failed = true;
+    std::fprintf(stderr, "pinxel: the recording into %s stopped: %s\n", qPrintable(m_file.fileName()),
+                 qPrintable(m_file.errorString()));
+}
+
+}  // namespace pinxel

@@ -1,0 +1,69 @@
+#pragma once
+// Records an editing session as a `pinxel script` that replays it exactly:
+// every element event a user or a script raised (heard where the window's
+// registry dispatches it), every answer a dialog gave and every clock
+// reading, as the script lines that raise or answer them, in order. The
+// answers a handler needed are written before its event's line, as a script
+// queues them. Each line is on disk before the next one starts, so a crash
+// leaves everything up to it. The recording ends with the state line and the
+// picture's checksum, before each close and when it finishes, for a replay
+// to compare.
+
+#include "editor/ElementEvents.h"
+
+#include <QFile>
+#include <QPointer>
+#include <QSize>
+#include <QString>
+
+#include <memory>
+
+namespace pinxel {
+
+class frmPaint;
+class HostServices;
+class RecordingHostServices;
+
+class SessionRecorder : public ElementEvents::Listener {
+public:
+    // Creates or empties the file; raises 76 or 70 when it cannot be written.
+    explicit SessionRecorder(const QString &path);
+    // Finishes, if that was not done.
+    ~SessionRecorder() override;
+
+    // Writes a line that sets the session up (caption, load, canvas, ...).
+    void setupLine(const QString &line);
+    // Hears the window's events and puts recording services in front of the
+    // current ones until it finishes.
+    void attach(frmPaint &window);
+    // Ends with the state and checksum of the window, if it is still open,
+    // and gives the services back.
+    void finish();
+
+    QString path() const { return m_file.fileName(); }
+
+    // The file for the n-th session a host records into path: path itself,
+    // then "name-2.ext", "name-3.ext", ...
+    static QString sessionPath(const QString &path, int session);
+
+    void eventStarting(const QString &name, const ElementEvents::Args &args) override;
+    void eventEnded() override;
+
+private:
+    void note(const QString &answer);
+    void writeExpectations();
+    void write(const QString &lines);
+    void fail();
+
+    QFile m_file;
+    qint64 m_pendingAt = -1;  // where the line of the event being handled starts
+    QString m_pendingLine;
+    std::unique_ptr<RecordingHostServices> m_services;
+    HostServices *m_previous = nullptr;
+    QPointer<frmPaint> m_window;
+    QSize m_frame{0, 0};      // the frame the recording gave the window so far
+    bool m_expected = false;  // the last lines written are the expectations
+    bool m_failed = false;
+};
+
+}  // namespace pinxel

@@ -1,0 +1,266 @@
+// The state line: the editor state under its names and what a user sees of
+// the window, as one JSON object; and the picture's checksum. A replay
+// compares both with what its recording wrote.
+
+#include "editor/StateLine.h"
+
+#include "editor/frmPaint.h"
+#include "imaging/mdlEffect.h"
+#include "view/CanvasTextBox.h"
+#include "view/CurveHandle.h"
+#include "view/StatusBar.h"
+#include "view/TwipsPlacement.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QCryptographicHash>
+#include <QFrame>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QScrollBar>
+#include <QSignalBlocker>
+
+namespace pinxel {
+
+namespace {
+
+QJsonObject scrollBarState(const QScrollBar *bar)
+{
+    const QVariant max = bar->property("Max");  // as computed, also when negative
+    return QJsonObject{{QStringLiteral("value"), bar->value()},
+                       {QStringLiteral("max"), max.isValid() ? max.toInt() : bar->maximum()},
+                       {QStringLiteral("visible"), bar->isVisibleTo(bar->parentWidget())}};
+}
+
+// Whether an item is enabled as the editor set it: Qt also reports a hidden
+// item as disabled, so a hidden one is shown for a moment, unnoticed, to read it.
+bool itemEnabled(QAction *action)
+{
+    if (action->isVisible())
+        return action->isEnabled();
+    const QSignalBlocker quiet(action);
+    action->setVisible(true);
+    const bool enabled = action->isEnabled();
+    action->setVisible(false);
+    return enabled;
+}
+
+QString colorText(Color c) { return QStringLiteral("%1 %2 %3").arg(colorRed(c)).arg(colorGreen(c)).arg(colorBlue(c)); }
+
+// The state line's fields, in order: the editor state under its names, then
+// what a user sees of the window.
+using StateField = std::pair<const char *, QJsonValue (*)(const frmPaint &)>;
+#define PINXEL_STATE(name)                                                                                             \
+    StateField                                                                                                         \
+    {                                                                                                                  \
+#name, [](const frmPaint &w) { return QJsonValue(w.name); }                                                    \
+    }
+
+QJsonValue twipsCorner(const QWidget *widget)
+{
+    const QRectF placed = twipsGeometry(widget);
+    return QJsonArray{placed.left(), placed.top()};
+}
+
+const StateField StateFields[] = {
+    PINXEL_STATE(IsDragging),
+    PINXEL_STATE(IsDrawing),
+    PINXEL_STATE(PolygonActive),
+    PINXEL_STATE(SelectionUnmoved),
+    PINXEL_STATE(SelectionDragging),
+    PINXEL_STATE(IsDirty),
+    PINXEL_STATE(CanvasResized),
+    PINXEL_STATE(DragOriginX),
+    PINXEL_STATE(DragOriginY),
+    PINXEL_STATE(StartX),
+    PINXEL_STATE(StartY),
+    PINXEL_STATE(EndX),
+    PINXEL_STATE(EndY),
+    {"PolygonPoints",
+     [](const frmPaint &w) {
+         QJsonArray points;
+         for (const QPoint &p : w.PolygonPoints)
+             points.append(QJsonArray{p.x(), p.y()});
+         return QJsonValue(points);
+     }},
+    PINXEL_STATE(FilterBrushFilter),
+    PINXEL_STATE(CurrentTool),
+    PINXEL_STATE(BrushIndex),
+    PINXEL_STATE(UndoCurrent),
+    PINXEL_STATE(UndoNewest),
+    PINXEL_STATE(UndoOldest),
+    PINXEL_STATE(DotIndex),
+    PINXEL_STATE(LineDrawStyle),
+    PINXEL_STATE(FillOption),
+    PINXEL_STATE(ShapeFillStyle),
+    {"ZoomFactor", [](const frmPaint &w) { return QJsonValue(double(w.ZoomFactor)); }},
+    {"ResizeFactorX", [](const frmPaint &) { return QJsonValue(double(ResizeFactorX)); }},
+    {"ResizeFactorY", [](const frmPaint &) { return QJsonValue(double(ResizeFactorY)); }},
+    PINXEL_STATE(CurrentFileName),
+    {"canvas",
+     [](const frmPaint &w) {
+         const PictureSurface &c = w.picPaint;
+         return QJsonValue(QJsonObject{{QStringLiteral("width"), c.pixelWidth()},
+                                       {QStringLiteral("height"), c.pixelHeight()},
+                                       {QStringLiteral("left"), c.Left()},
+                                       {QStringLiteral("top"), c.Top()},
+                                       {QStringLiteral("widthTwips"), c.Width()},
+                                       {QStringLiteral("heightTwips"), c.Height()}});
+     }},
+    {"caption", [](const frmPaint &w) { return QJsonValue(w.windowTitle()); }},
+    {"foreColor", [](const frmPaint &w) { return QJsonValue(colorText(w.foregroundColor())); }},
+    {"fillColor", [](const frmPaint &w) { return QJsonValue(colorText(w.fillColor())); }},
+    {"dialogColor", [](const frmPaint &w) { return QJsonValue(colorText(w.cdlColor.Color)); }},
+    // The tool palette as a user sees it: the pressed button, the panels
+    // shown and where their highlights are (twips in the panel).
+    {"tools",
+     [](const frmPaint &w) {
+         int pressed = -1;
+         for (size_t i = 0; i < w.optTools.size(); ++i)
+             if (w.optTools[i]->isChecked())
+                 pressed = int(i);
+         return QJsonValue(QJsonObject{{QStringLiteral("pressed"), pressed},
+                                       {QStringLiteral("fraOptDot"), w.fraOptDot->isVisibleTo(w.fraTools)},
+                                       {QStringLiteral("fraBrush"), w.fraBrush->isVisibleTo(w.fraTools)},
+                                       {QStringLiteral("fraOptFill"), w.fraOptFill->isVisibleTo(w.fraTools)},
+                                       {QStringLiteral("lblDot"), twipsCorner(w.lblDot)},
+                                       {QStringLiteral("lblBrush"), twipsCorner(w.lblBrush)},
+                                       {QStringLiteral("lblFill"), twipsCorner(w.lblFill)},
+                                       {QStringLiteral("penWidth"), w.picPaint.DrawWidth}});
+     }},
+    {"menus",
+     [](const frmPaint &w) {
+         QJsonObject menus;
+         for (const auto &[name, action] : w.items()) {
+             if (action->isSeparator())
+                 continue;
+             menus[name] = QJsonObject{{QStringLiteral("enabled"), itemEnabled(action)},
+                                       {QStringLiteral("checked"), action->isChecked()},
+                                       {QStringLiteral("visible"), action->isVisible()}};
+         }
+         return QJsonValue(menus);
+     }},
+    {"status",
+     [](const frmPaint &w) {
+         return QJsonValue(QJsonArray{w.sta->panelText(1), w.sta->panelText(2), w.sta->panelText(3)});
+     }},
+    {"picSelect",
+     [](const frmPaint &w) {
+         const PictureSurface &s = w.picSelect;
+         return QJsonValue(QJsonObject{{QStringLiteral("visible"), s.Visible()},
+                                       {QStringLiteral("left"), s.Left()},
+                                       {QStringLiteral("top"), s.Top()},
+                                       {QStringLiteral("width"), s.pixelWidth()},
+                                       {QStringLiteral("height"), s.pixelHeight()}});
+     }},
+    {"picClipboard",
+     [](const frmPaint &w) {
+         const PictureSurface &c = w.picClipboard;
+         return QJsonValue(
+             QJsonObject{{QStringLiteral("width"), c.pixelWidth()},
+                         {QStringLiteral("height"), c.pixelHeight()},
+                         {QStringLiteral("holdsPicture"), w.item(QStringLiteral("mnuPaste"))->isEnabled()}});
+     }},
+    // The elements on the canvas, in canvas pixels, and the canvas font the text is stamped in.
+    {"txtText",
+     [](const frmPaint &w) {
+         const CanvasTextBox &box = *w.txtText;
+         const QRect place = box.place();
+         return QJsonValue(QJsonObject{{QStringLiteral("visible"), box.isShown()},
+                                       {QStringLiteral("left"), place.left()},
+                                       {QStringLiteral("top"), place.top()},
+                                       {QStringLiteral("width"), place.width()},
+                                       {QStringLiteral("height"), place.height()},
+                                       {QStringLiteral("text"), box.text()},
+                                       {QStringLiteral("tag"), box.tag()}});
+     }},
+    {"imgBezier",
+     [](const frmPaint &w) {
+         QJsonArray handles;
+         for (const CurveHandle *handle : w.imgBezier)
+             handles.append(QJsonObject{{QStringLiteral("visible"), handle->isShown()},
+                                        {QStringLiteral("left"), handle->place().left()},
+                                        {QStringLiteral("top"), handle->place().top()}});
+         return QJsonValue(handles);
+     }},
+    {"font",
+     [](const frmPaint &w) {
+         const QFont &font = w.picPaint.Font;
+         return QJsonValue(QJsonObject{{QStringLiteral("name"), font.family()},
+                                       {QStringLiteral("size"), font.pointSizeF()},
+                                       {QStringLiteral("bold"), font.bold()},
+                                       {QStringLiteral("italic"), font.italic()},
+                                       {QStringLiteral("underline"), font.underline()},
+                                       {QStringLiteral("strikethrough"), font.strikeOut()}});
+     }},
+    // The zoom store, and the canvas's pointer file ("" for the arrow).
+    {"picZoom",
+     [](const frmPaint &w) {
+         const PictureSurface &z = w.picZoom;
+         return QJsonValue(QJsonObject{{QStringLiteral("width"), z.pixelWidth()},
+                                       {QStringLiteral("height"), z.pixelHeight()},
+                                       {QStringLiteral("widthTwips"), z.Width()},
+                                       {QStringLiteral("heightTwips"), z.Height()}});
+     }},
+    {"pointer", [](const frmPaint &w) { return QJsonValue(w.canvasPointerFile); }},
+    {"hscPaint", [](const frmPaint &w) { return QJsonValue(scrollBarState(w.hscPaint)); }},
+    {"vscPaint", [](const frmPaint &w) { return QJsonValue(scrollBarState(w.vscPaint)); }},
+    {"window",
+     [](const frmPaint &w) {
+         return QJsonValue(QJsonObject{{QStringLiteral("width"), w.Width()},
+                                       {QStringLiteral("height"), w.Height()},
+                                       {QStringLiteral("scaleHeight"), w.ScaleHeight()}});
+     }},
+};
+#undef PINXEL_STATE
+
+}  // namespace
+
+QString editorStateJson()
+{
+    if (!frmPaint::exists())
+        return QStringLiteral("{\"closed\":true}");
+    const frmPaint &w = frmPaint::instance();
+    QJsonObject state;
+    for (const auto &[name, read] : StateFields)
+        state[QString::fromLatin1(name)] = read(w);
+    return QString::fromUtf8(QJsonDocument(state).toJson(QJsonDocument::Compact));
+}
+
+QString pictureChecksum(const QImage &picture)
+{
+    // The size and the colours only, as a saved file keeps them.
+    QCryptographicHash hash(QCryptographicHash::Sha1);
+    const QImage rgb = picture.convertToFormat(QImage::Format_RGB888);
+    hash.addData(QStringLiteral("%1x%2:").arg(rgb.width()).arg(rgb.height()).toLatin1());
+    for (int y = 0; y < rgb.height(); ++y)
+        hash.addData(QByteArrayView(reinterpret_cast<const char *>(rgb.constScanLine(y)), rgb.width() * 3));
+    return QString::fromLatin1(hash.result().toHex());
+}
+
+QStringList stateDifferences(const QString &recorded, const QString &replayed)
+{
+    const QJsonObject was = QJsonDocument::fromJson(recorded.toUtf8()).object();
+    const QJsonObject is = QJsonDocument::fromJson(replayed.toUtf8()).object();
+    const auto text = [](const QJsonValue &value) {
+        if (value.isObject())
+            return QString::fromUtf8(QJsonDocument(value.toObject()).toJson(QJsonDocument::Compact));
+        if (value.isArray())
+            return QString::fromUtf8(QJsonDocument(value.toArray()).toJson(QJsonDocument::Compact));
+        return value.isUndefined() ? QStringLiteral("(none)") : value.toVariant().toString();
+    };
+    QStringList differences;
+    QStringList names = was.keys();
+    for (const QString &name : is.keys())
+        if (!was.contains(name))
+            names << name;
+    for (const QString &name : names)
+        if (was.value(name) != is.value(name))
+            differences
+                << QStringLiteral("%1 recorded %2, replayed %3").arg(name, text(was.value(name)), text(is.value(name)));
+    return differences;
+}
+
+}  // namespace pinxel

@@ -1,0 +1,18 @@
+#pragma once
+// The editor's state line and the picture's checksum, which a recording ends
+// with and a replay compares.
+
+#include <QImage>
+#include <QString>
+#include <QStringList>
+
+namespace pinxel {
+
+// One JSON object; {"closed":true} when the window is closed.
+QString editorStateJson();
+// SHA-1 of the picture's size and colours, in hex.
+QString pictureChecksum(const QImage &picture);
+// The fields of two state lines that differ: "CurrentTool recorded 5, replayed 4".
+QStringList stateDifferences(const QString &recorded, const QString &replayed);
+
+}  // namespace pinxel
