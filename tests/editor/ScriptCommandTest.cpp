@@ -10,6 +10,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -39,6 +40,11 @@ protected:
         EXPECT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
         f.write(script.toUtf8());
         f.close();
+        return runFile(file, options);
+    }
+
+    ToolRun runFile(const QString &file, const QStringList &options = {})
+    {
         QProcess process;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
@@ -284,6 +290,68 @@ TEST_F(ScriptCommandTest, AFullDiskIsReportedAsAFullDisk)
         << out.toStdString();
     EXPECT_FALSE(out.contains(QLatin1String("Unknown error"))) << out.toStdString();
     EXPECT_TRUE(out.trimmed().endsWith(QLatin1String("\nfill"))) << out.toStdString();  // no temporary files
+}
+
+TEST_F(ScriptCommandTest, ARecordedRunReplaysExactlyAndOnOtherPictures)
+{
+    const QString picture = m_dir.filePath(QStringLiteral("p.bmp"));
+    ASSERT_TRUE(randomImage(70, 50, 3).save(picture, "BMP"));
+    const QString recording = m_dir.filePath(QStringLiteral("run.pxs"));
+    // A relative load is read from the script's folder; the air brush reads the clock.
+    const ToolRun recorded =
+        run(QStringLiteral("load p.bmp\noptTools(10).MouseDown 1 0 0 0\noptTools(10).Click\n"
+                           "picPaint.MouseDown 1 0 20 20\npicPaint.MouseMove 1 0 30 25\n"
+                           "picPaint.MouseUp 1 0 30 25\nanswer color 9 8 7\nlblFillColor.DblClick\n"),
+            {QStringLiteral("--record"), recording});
+    ASSERT_EQ(recorded.exitCode, 0) << recorded.err.toStdString();
+    QFile file(recording);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(file.readAll());
+    EXPECT_TRUE(text.contains(QStringLiteral("load ") + picture)) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("answer color 9 8 7\nlblFillColor.DblClick\nstate {")));
+
+    const auto replay = [&](const QString &script, const QStringList &options = {}) {
+        const ToolRun r = run(script, options);
+        return std::pair{r.exitCode, r.out.join(QLatin1Char('\n')) + QLatin1Char('\n')};
+    };
+    // As recorded; then with a clock reading and a state field changed by hand.
+    const std::pair asRecorded(0, QStringLiteral("state: as recorded\nchecksum: as recorded\n"));
+    EXPECT_EQ(replay(text), asRecorded);
+    QString otherClock = text;
+    otherClock.replace(QRegularExpression(QStringLiteral("answer clock \\d+")), QStringLiteral("answer clock 1"));
+    const auto [clockCode, clockOut] = replay(otherClock);
+    EXPECT_EQ(clockCode, 4);
+    EXPECT_TRUE(clockOut.contains(QStringLiteral("checksum differs: recorded "))) << clockOut.toStdString();
+    const auto [stateCode, stateOut] =
+        replay(QString(text).replace(QStringLiteral("\"CurrentTool\":10"), QStringLiteral("\"CurrentTool\":3")));
+    EXPECT_EQ(stateCode, 4);
+    EXPECT_TRUE(stateOut.contains(QStringLiteral("state differs: CurrentTool recorded 3, replayed 10")))
+        << stateOut.toStdString();
+
+    // On every picture of a pattern, each saved under its name; not compared.
+    QDir(m_dir.path()).mkpath(QStringLiteral("in"));
+    QDir(m_dir.path()).mkpath(QStringLiteral("out"));
+    ASSERT_TRUE(filledImage(40, 30, qRgb(255, 255, 255)).save(m_dir.filePath(QStringLiteral("in/a.bmp")), "BMP"));
+    ASSERT_TRUE(filledImage(90, 20, qRgb(0, 0, 255)).save(m_dir.filePath(QStringLiteral("in/b.bmp")), "BMP"));
+    const auto [batchCode, batchOut] = replay(text, {QStringLiteral("--on"), m_dir.filePath(QStringLiteral("in/*.bmp")),
+                                                     QStringLiteral("--save"), m_dir.filePath(QStringLiteral("out/"))});
+    EXPECT_EQ(batchCode, 0) << batchOut.toStdString();
+    EXPECT_FALSE(batchOut.contains(QStringLiteral("recorded"))) << batchOut.toStdString();
+    for (const auto &[name, size] : {std::pair{"a.bmp", QSize(40, 30)}, std::pair{"b.bmp", QSize(90, 20)}}) {
+        const QImage out(m_dir.filePath(QStringLiteral("out/") + QLatin1String(name)));
+        EXPECT_EQ(out.size(), size) << name;
+        EXPECT_NE(out.pixel(25, 10), qRgb(0, 0, 255)) << name << ": the spray reached it";
+    }
+
+    // The example beside the sample picture replays as it was recorded.
+    const ToolRun example = runFile(QStringLiteral(PINXEL_SOURCE_DIR "/resources/example-session.pxs"));
+    EXPECT_EQ(std::pair(example.exitCode, example.out.join(QLatin1Char('\n')) + QLatin1Char('\n')), asRecorded);
+
+    // A recording that cannot be written ends at once, saying where.
+    const ToolRun refused = run(QStringLiteral("canvas 5 5\n"),
+                                {QStringLiteral("--record"), m_dir.filePath(QStringLiteral("no/such/run.pxs"))});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_TRUE(refused.err.contains(QStringLiteral("no/such"))) << refused.err.toStdString();
 }
 
 }  // namespace
