@@ -75,6 +75,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     static Session session;
     session.services.forgetAll();
+    session.run(QStringLiteral("twips 15"));
+    session.run(QStringLiteral("frame 0 0"));
     session.run(QStringLiteral("canvas 64 48"));
     session.run(QStringLiteral("optTools(4).Click"));
     const QStringList lines =

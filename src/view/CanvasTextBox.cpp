@@ -7,6 +7,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 
+#include <algorithm>
+
 namespace pinxel {
 
 namespace {
@@ -79,6 +81,9 @@ void CanvasTextBox::editKey(int keyCode, int shift)
 
 void CanvasTextBox::select(int start, int length)
 {
+    const int size = int(QLineEdit::text().size());
+    start = std::clamp(start, 0, size);
+    length = std::clamp(length, -start, size - start);
     if (length == 0)
         setCursorPosition(start);
     else
