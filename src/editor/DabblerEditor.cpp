@@ -27,8 +27,11 @@ public:
         // A recording that cannot be written keeps the editor closed and says why.
         std::unique_ptr<SessionRecorder> recorder;
         const QString recordInto = qEnvironmentVariable("PINXEL_RECORD");
-        if (!recordInto.isEmpty())
-            recorder = std::make_unique<SessionRecorder>(SessionRecorder::sessionPath(recordInto, ++m_sessions));
+        if (!recordInto.isEmpty()) {
+            m_sessions = recordInto == m_recordInto ? m_sessions + 1 : 1;
+            m_recordInto = recordInto;
+            recorder = std::make_unique<SessionRecorder>(SessionRecorder::sessionPath(recordInto, m_sessions));
+        }
 
         HostServices &host = HostServices::current();
         const QString name = control.picturefilename();
@@ -82,6 +85,7 @@ private:
         recorder.attach(w);
     }
 
+    QString m_recordInto;  // the sessions are counted for each file
     int m_sessions = 0;
 
 public:

@@ -64,7 +64,10 @@ frmPaint &EditorScript::window() const
     if (m_watched != &w) {
         // What the window hands the host as it closes, as the control keeps it.
         m_watched = &w;
-        QObject::connect(&w, &frmPaint::closed, &w, [this, &w] { m_handedBack = w.composedPicture(); });
+        QObject::connect(&w, &frmPaint::closed, &w, [this, &w] {
+            m_handedBack = w.composedPicture();
+            m_stateAtClose = editorStateJson(w);
+        });
         if (m_recorder)
             m_recorder->attach(w);
     }
@@ -146,12 +149,21 @@ void EditorScript::run(const QString &rawLine)
     QStringList words = line.split(QRegularExpression(QStringLiteral("\\s+")));
     const QString head = words.takeFirst();
     const QString rest = line.section(QLatin1Char(' '), 1).trimmed();  // a path or a state may hold spaces
+    // Also after the window closed; with a value, compares it with the
+    // state and picture as they were (the window's as it closed).
     if (head == QLatin1String("state")) {
-        // Also after the window closed; with a state, compares it.
         if (words.isEmpty())
             m_sink(stateJson());
         else
-            expect(head, rest, stateJson());
+            expect(head, rest, frmPaint::exists() || m_stateAtClose.isEmpty() ? stateJson() : m_stateAtClose);
+        return;
+    }
+    if (head == QLatin1String("checksum")) {
+        const QString replayed = pictureChecksum(finalPicture());
+        if (words.isEmpty())
+            m_sink(QStringLiteral("checksum ") + replayed);
+        else
+            expect(head, rest, replayed);
         return;
     }
     frmPaint &w = window();
@@ -161,12 +173,6 @@ void EditorScript::run(const QString &rawLine)
             && rest.section(QLatin1Char(' '), 1) != QLatin1String("cancel"))
             words = QStringList{words[0], resolve(rest.section(QLatin1Char(' '), 1).trimmed())};
         queueScriptAnswer(m_services, words);
-    } else if (head == QLatin1String("checksum")) {
-        const QString replayed = pictureChecksum(w.composedPicture());
-        if (words.isEmpty())
-            m_sink(QStringLiteral("checksum ") + replayed);
-        else
-            expect(head, rest, replayed);
     } else if (head == QLatin1String("load")) {
         if (words.isEmpty())
             throw ScriptError("load: a path is needed");

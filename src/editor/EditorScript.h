@@ -16,7 +16,8 @@
 //   load PATH     canvas W H     save PATH     state     screenshot PATH.png
 //   caption TEXT  filemenu shown|hidden  twips TWIPS-PER-PIXEL
 //   frame DX DY   (what the recorded window's frame added to its size, in pixels)
-//   state JSON    checksum [SHA1]   (with a value: compared with the replay's)
+//   state JSON    checksum [SHA1]   (with a value: compared with the replay's;
+//                                    after a close, with the window's as it closed)
 //
 // Blank lines and lines starting with # are skipped. A relative path is
 // read from the script's folder, when the script has one.
@@ -103,6 +104,7 @@ private:
     std::unique_ptr<SessionRecorder> m_recorder;
     mutable QPointer<frmPaint> m_watched;  // the window whose close is watched
     mutable QImage m_handedBack;
+    mutable QString m_stateAtClose;
 };
 
 }  // namespace pinxel

@@ -48,8 +48,15 @@ void SessionRecorder::attach(frmPaint &window)
         m_window->events().setListener(nullptr);
     m_window = &window;
     window.events().setListener(this);
-    // A closed window's last stirrings (its hiding) are not the user's.
-    QObject::connect(&window, &frmPaint::closed, &window, [this, &window] { window.events().setListener(nullptr); });
+    // The state and picture as the window closes, for the replay to compare
+    // once the event that closed it is written; its last stirrings (its
+    // hiding) are not the user's.
+    QObject::connect(&window, &frmPaint::closed, &window, [this, &window] {
+        window.events().setListener(nullptr);
+        m_atClose = expectations(window);
+        if (m_pendingAt < 0)
+            writeClosingExpectations();
+    });
     if (!m_services) {
         m_previous = &HostServices::current();
         m_services = std::make_unique<RecordingHostServices>(*m_previous, [this](const QString &line) { note(line); });
@@ -74,9 +81,6 @@ void SessionRecorder::finish()
 
 void SessionRecorder::eventStarting(const QString &name, const ElementEvents::Args &args)
 {
-    // A close ends what a replay can look at: compare it before.
-    if (name == QLatin1String("frmPaint.Unload"))
-        writeExpectations();
     // The window's size counts its frame: a hidden window replaying it needs that frame.
     if (name == QLatin1String("frmPaint.Resize") && m_window && m_window->frameExtra() != m_frame) {
         m_frame = m_window->frameExtra();
@@ -88,7 +92,26 @@ void SessionRecorder::eventStarting(const QString &name, const ElementEvents::Ar
     m_expected = false;
 }
 
-void SessionRecorder::eventEnded() { m_pendingAt = -1; }
+void SessionRecorder::eventEnded()
+{
+    m_pendingAt = -1;
+    writeClosingExpectations();
+}
+
+void SessionRecorder::writeClosingExpectations()
+{
+    if (m_atClose.isEmpty())
+        return;
+    write(m_atClose);
+    m_atClose.clear();
+    m_expected = true;
+}
+
+QString SessionRecorder::expectations(const frmPaint &window)
+{
+    return QStringLiteral("state %1\nchecksum %2\n")
+        .arg(editorStateJson(window), pictureChecksum(window.composedPicture()));
+}
 
 void SessionRecorder::note(const QString &answer)
 {

@@ -6,8 +6,8 @@
 // answers a handler needed are written before its event's line, as a script
 // queues them. Each line is on disk before the next one starts, so a crash
 // leaves everything up to it. The recording ends with the state line and the
-// picture's checksum, before each close and when it finishes, for a replay
-// to compare.
+// picture's checksum, for a replay to compare: as the window closes (written after the event that closed
+// it) and when the recording finishes with the window open.
 
 #include "editor/ElementEvents.h"
 
@@ -52,12 +52,15 @@ public:
 private:
     void note(const QString &answer);
     void writeExpectations();
+    void writeClosingExpectations();
+    static QString expectations(const frmPaint &window);
     void write(const QString &lines);
     void fail();
 
     QFile m_file;
     qint64 m_pendingAt = -1;  // where the line of the event being handled starts
     QString m_pendingLine;
+    QString m_atClose;  // the expectations taken as the window closed, not yet written
     std::unique_ptr<RecordingHostServices> m_services;
     HostServices *m_previous = nullptr;
     QPointer<frmPaint> m_window;

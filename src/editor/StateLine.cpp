@@ -220,9 +220,11 @@ const StateField StateFields[] = {
 
 QString editorStateJson()
 {
-    if (!frmPaint::exists())
-        return QStringLiteral("{\"closed\":true}");
-    const frmPaint &w = frmPaint::instance();
+    return frmPaint::exists() ? editorStateJson(frmPaint::instance()) : QStringLiteral("{\"closed\":true}");
+}
+
+QString editorStateJson(const frmPaint &w)
+{
     QJsonObject state;
     for (const auto &[name, read] : StateFields)
         state[QString::fromLatin1(name)] = read(w);

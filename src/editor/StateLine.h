@@ -8,8 +8,12 @@
 
 namespace pinxel {
 
+class frmPaint;
+
 // One JSON object; {"closed":true} when the window is closed.
 QString editorStateJson();
+// The state of that window, also while it closes.
+QString editorStateJson(const frmPaint &window);
 // SHA-1 of the picture's size and colours, in hex.
 QString pictureChecksum(const QImage &picture);
 // The fields of two state lines that differ: "CurrentTool recorded 5, replayed 4".

@@ -220,7 +220,7 @@ TEST_F(SessionRecording, ASessionDrivenThroughTheWindowReplaysToTheSameStateAndP
           "picPaint.MouseWheel", "mnuRotate90.Click", "answer popup 2", "answer print 2", "answer save cancel",
           "answer msgbox no\nfrmPaint.Unload"})
         EXPECT_TRUE(text.contains(QString::fromLatin1(line))) << line;
-    EXPECT_TRUE(text.contains(QStringLiteral("state ") + stateAtClose)) << "the state as the window closed";
+    EXPECT_TRUE(text.contains(QStringLiteral("state ") + stateAtClose)) << "the state before the close";
 
     // Replayed headless: the same state, and the picture the control kept.
     QProcess replay;
@@ -235,6 +235,36 @@ TEST_F(SessionRecording, ASessionDrivenThroughTheWindowReplaysToTheSameStateAndP
     EXPECT_EQ(replay.exitCode(), 0) << out.toStdString() << replay.readAllStandardError().toStdString();
     EXPECT_TRUE(out.contains(QStringLiteral("state: as recorded\nchecksum: as recorded\n"))) << out.toStdString();
     EXPECT_TRUE(sameImage(control.Image1()->Picture(), host.LoadPicture(saved)));
+}
+
+TEST_F(SessionRecording, EachSessionOfAHostHasItsOwnFileAndAnUnwritableOneKeepsTheEditorClosed)
+{
+    Dabbler control;
+    control.setEditMenuFile(true);
+    for (const int x : {5, 9}) {
+        QTimer::singleShot(0, [&] {
+            clickCanvas(x, 5);
+            host.answerMsgBox(AnswerNo);
+            w().close();
+        });
+        static_cast<DabblerInterface &>(control).Dabbler();
+        settle();
+    }
+    for (const auto &[name, dot] :
+         {std::pair{"session.pxs", "MouseDown 1 0 5 5"}, std::pair{"session-2.pxs", "MouseDown 1 0 9 5"}}) {
+        QFile file(path(QString::fromLatin1(name)));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name;
+        EXPECT_TRUE(file.readAll().contains(dot)) << name;
+    }
+
+    qputenv("PINXEL_RECORD", path(QStringLiteral("no/such/folder/session.pxs")).toLocal8Bit());
+    try {
+        static_cast<DabblerInterface &>(control).Dabbler();
+        ADD_FAILURE() << "the editor opened without its recording";
+    } catch (const Error &error) {
+        EXPECT_EQ(error.number(), ErrPathNotFound) << error.description().toStdString();
+    }
+    EXPECT_FALSE(frmPaint::exists());
 }
 
 }  // namespace
