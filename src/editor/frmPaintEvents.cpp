@@ -17,6 +17,8 @@
 #include <QLabel>
 #include <QScrollBar>
 
+#include <memory>
+
 namespace pinxel {
 
 void frmPaint::wireEvents()
@@ -158,21 +160,26 @@ void frmPaint::wireEvents()
                mouse(&frmPaint::lblFillColor_MouseMove));
 
     // The scroll bars: the event carries the value, whose change moves the
-    // canvas. A change made by a handler (a resize) belongs to that handler.
+    // canvas. A user's move has already put the bar there; a change made by
+    // a handler (a resize) belongs to that handler.
     for (const auto &[bar, change] :
          {std::pair{hscPaint, &frmPaint::hscPaint_Change}, std::pair{vscPaint, &frmPaint::vscPaint_Change}}) {
         const QString name = bar->objectName() + QStringLiteral(".Change");
-        e.add(name, 1, [this, bar = bar, change = change](const ElementEvents::Args &a) {
-            if (bar->value() == int(a[0]))
-                (this->*change)();  // a user's move: the bar is already there
+        const auto moved = std::make_shared<bool>(false);
+        e.add(name, 1, [this, bar = bar, change = change, moved](const ElementEvents::Args &a) {
+            if (*moved)
+                (this->*change)();
             else
                 bar->setValue(int(a[0]));
         });
-        connect(bar, &QScrollBar::valueChanged, this, [this, name, change = change](int value) {
-            if (m_events.dispatching())
+        connect(bar, &QScrollBar::valueChanged, this, [this, name, change = change, moved](int value) {
+            if (m_events.dispatching()) {
                 (this->*change)();
-            else
-                m_events.raise(name, {double(value)});
+                return;
+            }
+            *moved = true;
+            const std::shared_ptr<bool> done(moved.get(), [](bool *flag) { *flag = false; });
+            m_events.raise(name, {double(value)});
         });
     }
 
