@@ -178,7 +178,10 @@ void frmPaint::wireEvents()
                 return;
             }
             *moved = true;
-            const std::shared_ptr<bool> done(moved.get(), [](bool *flag) { *flag = false; });
+            struct Reset {
+                bool &flag;
+                ~Reset() { flag = false; }
+            } reset{*moved};
             m_events.raise(name, {double(value)});
         });
     }
