@@ -26,8 +26,6 @@
 
 namespace pinxel {
 
-namespace {}  // namespace
-
 EditorScript::EditorScript(ScriptedHostServices &services, bool fileMenu, Sink sink)
     : m_services(services), m_sink(std::move(sink))
 {
@@ -169,9 +167,10 @@ void EditorScript::run(const QString &rawLine)
     frmPaint &w = window();
 
     if (head == QLatin1String("answer")) {
-        if (words.size() > 1 && (words[0] == QLatin1String("open") || words[0] == QLatin1String("save"))
-            && rest.section(QLatin1Char(' '), 1) != QLatin1String("cancel"))
-            words = QStringList{words[0], resolve(rest.section(QLatin1Char(' '), 1).trimmed())};
+        const QString target = words.mid(1).join(QLatin1Char(' '));
+        if ((words.value(0) == QLatin1String("open") || words.value(0) == QLatin1String("save")) && !target.isEmpty()
+            && target != QLatin1String("cancel"))
+            words = QStringList{words[0], resolve(target)};
         queueScriptAnswer(m_services, words);
     } else if (head == QLatin1String("load")) {
         if (words.isEmpty())

@@ -135,8 +135,7 @@ void SessionRecorder::writeExpectations()
 {
     if (!m_window || !frmPaint::exists())
         return;
-    write(
-        QStringLiteral("state %1\nchecksum %2\n").arg(editorStateJson(), pictureChecksum(m_window->composedPicture())));
+    write(expectations(*m_window));
     m_expected = true;
 }
 

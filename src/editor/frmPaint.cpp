@@ -368,8 +368,6 @@ void frmPaint::resizeEvent(QResizeEvent *event)
 
 void frmPaint::placeClient()
 {
-    // Measured as it will be shown: a bar not yet polished is shorter.
-    menuBar->ensurePolished();
     const int hfw = menuBar->heightForWidth(width());
     const int barHeight = hfw > 0 ? hfw : menuBar->sizeHint().height();
     menuBar->setGeometry(0, 0, width(), barHeight);
