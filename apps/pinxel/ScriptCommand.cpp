@@ -151,6 +151,10 @@ int runScript(const QStringList &arguments)
                      qPrintable(options.save));
         return 2;
     }
+    if (many && !options.record.isEmpty()) {
+        std::fprintf(stderr, "pinxel script: --record records one run, not one per picture\n");
+        return 2;
+    }
     if (many && options.path == QLatin1String("-")) {
         std::fprintf(stderr, "pinxel script: a pattern replays a script file, not standard input\n");
         return 2;
