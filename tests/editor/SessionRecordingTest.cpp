@@ -140,6 +140,9 @@ protected:
         QTest::keyClick(e.txtText, Qt::Key_Left);
         QTest::keyClick(e.txtText, Qt::Key_Backspace);
         QTest::keyClick(e.txtText, Qt::Key_End);
+        QTest::keyClicks(e.txtText, QStringLiteral("there"));
+        drag(e.txtText, QPoint(1, 4), QPoint(e.txtText->width() / 2, 4));  // selects with the mouse
+        QTest::keyClick(e.txtText, Qt::Key_Delete);
         QTest::keyClick(e.txtText, Qt::Key_Return);
         host.answerPopupMenu(2);
         tool(ToolFilterBrush);
@@ -210,6 +213,9 @@ TEST_F(SessionRecording, ASessionDrivenThroughTheWindowReplaysToTheSameStateAndP
     static_cast<DabblerInterface &>(control).Dabbler();
     settle();
     ASSERT_FALSE(stateAtClose.isEmpty());
+    // Typed "Hxi", lost the x, gained "there", then the mouse's selection went with Delete.
+    EXPECT_TRUE(stateAtClose.contains(QStringLiteral("ere\",\"top\""))) << stateAtClose.toStdString();
+    EXPECT_FALSE(stateAtClose.contains(QStringLiteral("Hithere"))) << stateAtClose.toStdString();
 
     QFile file(recording());
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
