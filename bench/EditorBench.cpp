@@ -6,7 +6,11 @@
 
 #include "BenchEditor.h"
 
+#include "editor/SessionRecorder.h"
+
 #include <QCoreApplication>
+#include <QFileInfo>
+#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -75,6 +79,37 @@ void makeSelection(frmPaint &w)
     w.picPaint_MouseMove(1, 0, 100 + SelectionWidth, 100 + SelectionHeight);
     w.picPaint_MouseUp(1, 0, 100 + SelectionWidth, 100 + SelectionHeight);
 }
+
+// One pencil move raised through the window's event registry, as the real
+// mouse raises it: without a recording (0), and with one (1), which writes
+// and flushes the move's line before the handler runs.
+void BM_RecordedPencilMove(benchmark::State &state)
+{
+    Editor editor;
+    frmPaint &w = editor.window();
+    QTemporaryDir folder;
+    std::unique_ptr<SessionRecorder> recorder;
+    if (state.range(0) == 1) {
+        recorder = std::make_unique<SessionRecorder>(folder.filePath(QStringLiteral("moves.pxs")));
+        recorder->attach(w);
+    }
+    ElementEvents &events = w.events();
+    int x = 100, step = 20;
+    events.raise(QStringLiteral("picPaint.MouseDown"), {1, 0, double(x), 100});
+    for (auto _ : state) {
+        x += step;
+        if (x > CanvasWidth - 100 || x < 100)
+            step = -step;
+        events.raise(QStringLiteral("picPaint.MouseMove"), {1, 0, double(x), x % 40 == 0 ? 100.0 : 107.0});
+    }
+    events.raise(QStringLiteral("picPaint.MouseUp"), {1, 0, double(x), 100});
+    if (recorder) {
+        recorder->finish();
+        state.counters["file_bytes_per_move"] =
+            double(QFileInfo(folder.filePath(QStringLiteral("moves.pxs"))).size()) / double(state.iterations());
+    }
+}
+BENCHMARK(BM_RecordedPencilMove)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 // One pointer move while the selection is dragged: the handler, then the
 // repaint the move asks for, in the window shown offscreen.

@@ -44,14 +44,13 @@ void SessionRecorder::attach(frmPaint &window)
 {
     if (m_window == &window)
         return;
-    if (m_window)
-        m_window->events().setListener(nullptr);
+    detach();
     m_window = &window;
     window.events().setListener(this);
     // The state and picture as the window closes, for the replay to compare
     // once the event that closed it is written; its last stirrings (its
     // hiding) are not the user's.
-    QObject::connect(&window, &frmPaint::closed, &window, [this, &window] {
+    m_closed = QObject::connect(&window, &frmPaint::closed, &window, [this, &window] {
         window.events().setListener(nullptr);
         m_atClose = expectations(window);
         if (m_pendingAt < 0)
@@ -66,17 +65,23 @@ void SessionRecorder::attach(frmPaint &window)
 
 void SessionRecorder::finish()
 {
-    if (m_window) {
-        m_window->events().setListener(nullptr);
-        if (!m_expected)
-            writeExpectations();
-        m_window.clear();
-    }
+    if (m_window && !m_expected)
+        writeExpectations();
+    detach();
     if (m_services) {
         HostServices::setCurrent(m_previous);
         m_services.reset();
     }
     m_file.close();
+}
+
+void SessionRecorder::detach()
+{
+    // The window may outlive the recorder: nothing of it may call back.
+    QObject::disconnect(m_closed);
+    if (m_window)
+        m_window->events().setListener(nullptr);
+    m_window.clear();
 }
 
 void SessionRecorder::eventStarting(const QString &name, const ElementEvents::Args &args)

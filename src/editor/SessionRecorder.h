@@ -56,6 +56,7 @@ private:
     static QString expectations(const frmPaint &window);
     void write(const QString &lines);
     void fail();
+    void detach();
 
     QFile m_file;
     qint64 m_pendingAt = -1;  // where the line of the event being handled starts
@@ -64,6 +65,7 @@ private:
     std::unique_ptr<RecordingHostServices> m_services;
     HostServices *m_previous = nullptr;
     QPointer<frmPaint> m_window;
+    QMetaObject::Connection m_closed;
     QSize m_frame{0, 0};      // the frame the recording gave the window so far
     bool m_expected = false;  // the last lines written are the expectations
     bool m_failed = false;

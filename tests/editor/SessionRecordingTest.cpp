@@ -4,6 +4,7 @@
 // must end with the same state and picture.
 
 #include "control/ImageElement.h"
+#include "editor/SessionRecorder.h"
 #include "editor/StateLine.h"
 #include "pinxel/DabblerWidget.h"
 #include "pinxel/Screen.h"
@@ -271,6 +272,24 @@ TEST_F(SessionRecording, EachSessionOfAHostHasItsOwnFileAndAnUnwritableOneKeepsT
         EXPECT_EQ(error.number(), ErrPathNotFound) << error.description().toStdString();
     }
     EXPECT_FALSE(frmPaint::exists());
+}
+
+TEST_F(SessionRecording, ARecorderGoneBeforeItsWindowLeavesTheWindowAlone)
+{
+    open();
+    {
+        SessionRecorder recorder(path(QStringLiteral("short.pxs")));
+        recorder.attach(w());
+        run(QStringLiteral("picPaint.MouseDown 1 0 3 3"));
+    }
+    run(QStringLiteral("picPaint.MouseUp 1 0 3 3"));  // heard by nobody
+    host.answerMsgBox(AnswerNo);
+    w().close();  // calls no recorder back
+    QFile file(path(QStringLiteral("short.pxs")));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray text = file.readAll();
+    EXPECT_TRUE(text.contains("picPaint.MouseDown 1 0 3 3\nstate {"));
+    EXPECT_FALSE(text.contains("MouseUp"));
 }
 
 }  // namespace
