@@ -79,7 +79,7 @@ private:
             recorder.setupLine(QStringLiteral("filemenu hidden"));
         const double twips = HostServices::current().TwipsPerPixelX();
         if (twips != 15.0)
-            recorder.setupLine(QStringLiteral("twips %1").arg(qRound(twips)));
+            recorder.setupLine(QStringLiteral("twips %1").arg(twips, 0, 'g', 17));
         if (!picture.isEmpty())
             recorder.setupLine(QStringLiteral("load ") + QFileInfo(picture).absoluteFilePath());
         recorder.attach(w);

@@ -194,7 +194,9 @@ void EditorScript::run(const QString &rawLine)
             m_recorder->setupLine(line);
     } else if (head == QLatin1String("twips")) {
         expectArgs(words, 1, line);
-        const int twips = wholeNumber(words, 0, line, 1, 1440);
+        const double twips = number(words, 0, line);  // 12.5 at 115.2 dots an inch
+        if (twips < 1 || twips > 1440)
+            throw ScriptError(QStringLiteral("'%1': twips a pixel from 1 to 1440").arg(line).toStdString());
         setTwipsPerPixelOverride(twips);
         w.Form_Resize();
         if (m_recorder)

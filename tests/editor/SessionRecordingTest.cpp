@@ -94,6 +94,9 @@ protected:
             QTest::mouseClick(panel, b, {}, at);
         };
         e.resize(e.width() - 40, e.height() - 30);  // the user resizes the window
+        menuItem("mnuNew");                         // nothing changed yet: no question
+        host.answerOpen(path(QStringLiteral("start.bmp")));
+        menuItem("mnuOpen");
 
         // Colours: palette swatches with both buttons, the foreground by its dialog.
         press(e.lblColor[3], QPoint(4, 4));
@@ -113,6 +116,8 @@ protected:
         tool(ToolLine);
         press(e.fraOptDot, QPoint(30, 18));  // a wider pen
         stroke(2, 50, 60, 40);
+        menuItem("mnuBS(1)");
+        menuItem("mnuFS(6)");
         tool(ToolRectangle);
         press(e.fraOptFill, QPoint(20, 30));
         stroke(20, 20, 45, 38);
@@ -178,6 +183,11 @@ protected:
         menuItem("mnuRotate90");
         for (const char *item : {"mnuBlur", "mnuEmboss", "mnuSnow", "mnuDiffuse", "mnuInvertColors", "mnuWave"})
             menuItem(item);
+        host.answerColor(composeColor(5, 90, 5));
+        menuItem("mnuForegroundColor");
+        menuItem("mnuClear");
+        tool(ToolEllipse);
+        stroke(10, 10, 60, 40);
         host.answerColor(composeColor(200, 10, 10));
         menuItem("mnuFillColor");
         FontAnswer font;
@@ -193,6 +203,8 @@ protected:
         stroke(3, 3, 9, 9);
         host.cancelSave();  // the user cancels a second Save As
         menuItem("mnuSaveAs");
+        menuItem("mnuSave");  // into the file the first one named
+        stroke(9, 3, 3, 9);   // the close will ask
         EXPECT_EQ(host.pendingAnswers(), 0);
     }
 
