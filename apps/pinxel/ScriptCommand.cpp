@@ -6,6 +6,7 @@
 #include "editor/EditorScript.h"
 #include "editor/frmPaint.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -168,6 +169,9 @@ int runScript(const QStringList &arguments)
             std::printf("on %s\n", qPrintable(picture));
         const int code = runOnce(options, picture, saveTo);
         worst = std::max(worst, code);
+        // No event loop runs here: the closed editor is deleted now, so that
+        // a long batch keeps its memory.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     return worst;
 }
