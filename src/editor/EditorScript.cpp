@@ -178,20 +178,14 @@ void EditorScript::run(const QString &rawLine)
         loadPicture(m_onPicture.isEmpty() ? resolve(rest) : m_onPicture);
     } else if (head == QLatin1String("caption")) {
         w.setWindowTitle(rest);
-        if (m_recorder)
-            m_recorder->setupLine(line);
     } else if (head == QLatin1String("filemenu")) {
         if (words.size() != 1 || (words[0] != QLatin1String("shown") && words[0] != QLatin1String("hidden")))
             throw ScriptError(QStringLiteral("'%1': filemenu shown or filemenu hidden").arg(line).toStdString());
         FileMenuShown = toFlag(words[0] == QLatin1String("shown"));
         w.menu(QStringLiteral("mnuFile"))->menuAction()->setVisible(isSet(FileMenuShown));
-        if (m_recorder)
-            m_recorder->setupLine(line);
     } else if (head == QLatin1String("frame")) {
         expectArgs(words, 2, line);
         w.assumeFrame(QSize(wholeNumber(words, 0, line, 0, 1000), wholeNumber(words, 1, line, 0, 1000)));
-        if (m_recorder)
-            m_recorder->setupLine(line);
     } else if (head == QLatin1String("twips")) {
         expectArgs(words, 1, line);
         const double twips = number(words, 0, line);  // 12.5 at 115.2 dots an inch
@@ -199,8 +193,6 @@ void EditorScript::run(const QString &rawLine)
             throw ScriptError(QStringLiteral("'%1': twips a pixel from 1 to 1440").arg(line).toStdString());
         setTwipsPerPixelOverride(twips);
         w.Form_Resize();
-        if (m_recorder)
-            m_recorder->setupLine(line);
     } else if (head == QLatin1String("canvas")) {
         expectArgs(words, 2, line);
         const int width = wholeNumber(words, 0, line, 1, MaxPictureSide);
@@ -211,8 +203,6 @@ void EditorScript::run(const QString &rawLine)
         w.picPaint.setPixelSize(width, height);
         w.AdjustPaintResizeBox();
         w.Form_Resize();
-        if (m_recorder)
-            m_recorder->setupLine(line);
     } else if (head == QLatin1String("save")) {
         if (words.isEmpty())
             throw ScriptError("save: a path is needed");
@@ -238,6 +228,11 @@ void EditorScript::run(const QString &rawLine)
             throw ScriptError(QStringLiteral("'%1': the index does not fit").arg(line).toStdString());
         raiseEvent(match.captured(1), index, match.captured(3), words);
     }
+    // The lines that set the editor up go into a recording as they are.
+    static const QStringList setupLines = {QStringLiteral("caption"), QStringLiteral("filemenu"),
+                                           QStringLiteral("frame"), QStringLiteral("twips"), QStringLiteral("canvas")};
+    if (m_recorder && setupLines.contains(head))
+        m_recorder->setupLine(line);
 }
 
 void EditorScript::savePicture(const QString &path) const

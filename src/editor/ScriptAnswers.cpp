@@ -3,6 +3,8 @@
 #include "editor/ScriptWords.h"
 #include "pinxel/Error.h"
 
+#include <algorithm>
+#include <iterator>
 #include <map>
 
 namespace pinxel {
@@ -17,6 +19,17 @@ const std::map<QString, int> &msgBoxAnswers()
                                                    {QStringLiteral("ok"), AnswerOk}};
     return answers;
 }
+
+// The style words of a font answer, for the dialog's flags and the answer's.
+struct FontStyleWord {
+    const char *word;
+    bool FontAnswer::*answer;
+    bool CommonDialog::*dialog;
+};
+const FontStyleWord FontStyleWords[] = {{"bold", &FontAnswer::bold, &CommonDialog::FontBold},
+                                        {"italic", &FontAnswer::italic, &CommonDialog::FontItalic},
+                                        {"underline", &FontAnswer::underline, &CommonDialog::FontUnderline},
+                                        {"strikethrough", &FontAnswer::strikethru, &CommonDialog::FontStrikethru}};
 
 }  // namespace
 
@@ -85,17 +98,12 @@ void queueScriptAnswer(ScriptedHostServices &services, const QStringList &words)
         if (font.size <= 0)
             throw bad();
         for (int i = sizeAt + 1; i < colorAt; ++i) {
-            const QString flag = rest[i];
-            if (flag == QLatin1String("bold"))
-                font.bold = true;
-            else if (flag == QLatin1String("italic"))
-                font.italic = true;
-            else if (flag == QLatin1String("underline"))
-                font.underline = true;
-            else if (flag == QLatin1String("strikethrough"))
-                font.strikethru = true;
-            else
+            const auto style =
+                std::find_if(std::begin(FontStyleWords), std::end(FontStyleWords),
+                             [&](const FontStyleWord &known) { return rest[i] == QLatin1String(known.word); });
+            if (style == std::end(FontStyleWords))
                 throw bad();
+            font.*style->answer = true;
         }
         font.color = composeColor(component(rest, colorAt, kind), component(rest, colorAt + 1, kind),
                                   component(rest, colorAt + 2, kind));
@@ -189,18 +197,18 @@ void RecordingHostServices::ShowFont(CommonDialog &dialog)
 {
     const CommonDialog before = dialog;
     m_inner.ShowFont(dialog);
-    if (dialog.FontName == before.FontName && dialog.FontSize == before.FontSize && dialog.FontBold == before.FontBold
-        && dialog.FontItalic == before.FontItalic && dialog.FontUnderline == before.FontUnderline
-        && dialog.FontStrikethru == before.FontStrikethru && dialog.Color == before.Color) {
+    bool changed =
+        dialog.FontName != before.FontName || dialog.FontSize != before.FontSize || dialog.Color != before.Color;
+    QString line = QStringLiteral("answer font %1 %2").arg(dialog.FontName, QString::number(dialog.FontSize, 'g', 17));
+    for (const FontStyleWord &style : FontStyleWords) {
+        changed = changed || dialog.*style.dialog != before.*style.dialog;
+        if (dialog.*style.dialog)
+            line += QLatin1Char(' ') + QLatin1String(style.word);
+    }
+    if (!changed) {
         m_note(QStringLiteral("answer font cancel"));
         return;
     }
-    QString line = QStringLiteral("answer font %1 %2").arg(dialog.FontName, QString::number(dialog.FontSize, 'g', 17));
-    for (const auto &[set, word] :
-         {std::pair{dialog.FontBold, "bold"}, std::pair{dialog.FontItalic, "italic"},
-          std::pair{dialog.FontUnderline, "underline"}, std::pair{dialog.FontStrikethru, "strikethrough"}})
-        if (set)
-            line += QLatin1Char(' ') + QLatin1String(word);
     m_note(line + QLatin1Char(' ') + rgbWords(dialog.Color));
 }
 
