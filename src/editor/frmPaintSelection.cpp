@@ -26,11 +26,22 @@ void frmPaint::DropSelection()
     }
 }
 
-// While zoomed no selection floats (choosing the zoom's tools dropped it),
-// and the picture is the one kept at actual size.
+// While zoomed no selection floats and no preview shows (choosing the zoom's
+// tools ended both), and the picture is the one kept at actual size.
 QImage frmPaint::composedPicture() const
 {
-    return ZoomFactor == 1.0f ? m_selection.composedPicture() : picZoom.Image();
+    if (ZoomFactor != 1.0f)
+        return picZoom.Image();
+    // The copy shares the canvas's pixels until a preview or the selection
+    // is drawn on it. XOR drawings commute: each comes off whatever the order.
+    PictureSurface composed;
+    composed.setScaleMode(ScalePixels);
+    composed.AutoSize = true;
+    composed.BackColor = picPaint.BackColor;
+    composed.setPicture(picPaint.Image());
+    toolBox.removePreviewsFrom(composed);
+    m_selection.paintOnto(composed);
+    return composed.Image();
 }
 
 void frmPaint::picSelect_MouseDown(int Button, int Shift, double X, double Y)

@@ -121,19 +121,12 @@ void FloatingSelection::DrawSelectionRect()
     m_canvas.DrawWidth = width;
 }
 
-QImage FloatingSelection::composedPicture() const
+void FloatingSelection::paintOnto(PictureSurface &copy) const
 {
-    if (!shown())
-        return m_canvas.Image();
-    PictureSurface composed;
-    composed.setScaleMode(ScalePixels);
-    composed.AutoSize = true;
-    composed.BackColor = m_canvas.BackColor;
-    composed.setPicture(m_canvas.Image());
     if (m_marqueeShown)
-        drawMarqueeOn(composed, m_select);
-    composed.PaintPicture(m_select.Image(), m_select.Left(), m_select.Top());
-    return composed.Image();
+        drawMarqueeOn(copy, m_select);
+    if (shown())
+        copy.PaintPicture(m_select.Image(), m_select.Left(), m_select.Top());
 }
 
 void FloatingSelection::press(int button, int shift, double x, double y)

@@ -42,9 +42,10 @@ public:
     // Toggles the marquee; the selection now counts as changed.
     void DrawSelectionRect();
 
-    // The picture as the user sees it: the canvas with the selection painted
-    // at its place and no marquee. The editor's state is left as it is.
-    QImage composedPicture() const;
+    // Makes a copy of the canvas the picture as the user will get it: the
+    // marquee taken off and the selection painted at its place. The editor's
+    // state is left as it is.
+    void paintOnto(PictureSurface &copy) const;
 
     // A drag of the selection: a plain first drag clears its source to the
     // background, a Ctrl drag leaves it (a copy).

@@ -54,9 +54,19 @@ void CurveTool::hidePreview()
     if (!m_preview.shown)
         return;
     m_preview.shown = false;
-    PictureSurface &canvas = ctx.canvas();
     // The redrawn preview or the final curve that follows refreshes the canvas.
-    drawWithPen(canvas, m_preview.pen, [&] { canvas.PolyBezier(m_preview.points); });
+    drawPreviewAgain(ctx.canvas());
+}
+
+void CurveTool::removePreviewFrom(PictureSurface &copy) const
+{
+    if (m_preview.shown)
+        drawPreviewAgain(copy);
+}
+
+void CurveTool::drawPreviewAgain(PictureSurface &surface) const
+{
+    drawWithPen(surface, m_preview.pen, [&] { surface.PolyBezier(m_preview.points); });
 }
 
 void CurveTool::drawPreview(Flag place, float x, float y)

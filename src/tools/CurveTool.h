@@ -25,6 +25,7 @@ public:
     void forget() override;
     void hidePreview() override;
     void showPreview() override;
+    void removePreviewFrom(PictureSurface &copy) const override;
 
     // The pointer events of handle imgBezier(index), X and Y in pixels from
     // its top-left corner. Only a shown curve's handles can be pressed.
@@ -47,6 +48,8 @@ private:
     // Draws the preview with the canvas's pen (placing the handles first when
     // asked) and remembers what it drew with.
     void drawPreview(Flag place, float x, float y);
+    // The curve the preview drew, drawn again with its pen: XOR takes it off.
+    void drawPreviewAgain(PictureSurface &surface) const;
 
     CurvePreview m_preview;
 };

@@ -80,9 +80,13 @@ public:
         if (!m_preview.shown)
             return;
         m_preview.shown = false;
-        const std::vector<QLine> lines = Polygon::edges(m_preview.points, false);
-        PictureSurface &canvas = ctx.canvas();
-        drawWithPen(canvas, m_preview.pen, [&] { canvas.Lines(lines); });
+        drawPreviewAgain(ctx.canvas());
+    }
+
+    void removePreviewFrom(PictureSurface &copy) const override
+    {
+        if (m_preview.shown)
+            drawPreviewAgain(copy);
     }
 
     // Draws the open polygon's edges with the canvas's present pen.
@@ -99,6 +103,13 @@ protected:
     bool busy() const override { return isSet(ctx.state().PolygonActive); }
 
 private:
+    // The edges the preview drew, drawn again with its pen: XOR takes them off.
+    void drawPreviewAgain(PictureSurface &surface) const
+    {
+        const std::vector<QLine> lines = Polygon::edges(m_preview.points, false);
+        drawWithPen(surface, m_preview.pen, [&] { surface.Lines(lines); });
+    }
+
     // The open edges (all, or the last one) with the canvas's pen, or the
     // final polygon in the true colours.
     void DrawPolygon(Flag final, Flag lastOnly)

@@ -5,6 +5,7 @@
 #include "pinxel/PictureSurface.h"
 #include "selection/FloatingSelection.h"
 #include "tools/ConstrainEnd.h"
+#include "tools/ShapePreview.h"
 #include "tools/Tool.h"
 #include "tools/ToolContext.h"
 #include "tools/Tools.h"
@@ -35,8 +36,10 @@ public:
         EditorState &s = ctx.state();
         eraseBand();
         ConstrainEnd(s, x, y, shift, FlagFalse);
-        m_band = QRect(QPoint(s.StartX, s.StartY), QPoint(s.EndX, s.EndY));
-        drawBand(*m_band);
+        const QRect corners(QPoint(s.StartX, s.StartY), QPoint(s.EndX, s.EndY));
+        PictureSurface &canvas = ctx.canvas();
+        m_band = Band{corners, PenState::of(canvas)};
+        drawBandWith(canvas, m_band->pen, corners);
     }
 
     void release(int shift, double x, double y) override
@@ -59,6 +62,12 @@ public:
 
     void forget() override { m_band.reset(); }
 
+    void removePreviewFrom(PictureSurface &copy) const override
+    {
+        if (m_band)
+            drawBandWith(copy, m_band->pen, m_band->corners);
+    }
+
     bool finish() override
     {
         ctx.DropSelection();  // records its own undo step when it changed
@@ -78,19 +87,25 @@ protected:
 private:
     // The rubber band: a dotted XOR box in the background colour, drawn with
     // the pen the press set up, so that drawing it again erases it.
-    void drawBand(const QRect &corners)
+    struct Band {
+        QRect corners;
+        PenState pen;
+    };
+    static void drawBandWith(PictureSurface &surface, const PenState &pen, const QRect &corners)
     {
-        PictureSurface &canvas = ctx.canvas();
-        canvas.Line(corners.left(), corners.top(), corners.right(), corners.bottom(), canvas.BackColor, LineForm::Box);
+        drawWithPen(surface, pen, [&] {
+            surface.Line(corners.left(), corners.top(), corners.right(), corners.bottom(), surface.BackColor,
+                         LineForm::Box);
+        });
     }
     void eraseBand()
     {
         if (m_band)
-            drawBand(*std::exchange(m_band, std::nullopt));
+            drawBandWith(ctx.canvas(), m_band->pen, std::exchange(m_band, std::nullopt)->corners);
     }
 
-    // The corners of the band on the canvas, when one is drawn.
-    std::optional<QRect> m_band;
+    // The band on the canvas, when one is drawn.
+    std::optional<Band> m_band;
 };
 
 }  // namespace

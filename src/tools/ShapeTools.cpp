@@ -136,6 +136,12 @@ public:
 
     void forget() override { m_preview.shown = false; }
 
+    void removePreviewFrom(PictureSurface &copy) const override
+    {
+        if (m_preview.shown)
+            drawPreviewAgain(copy);
+    }
+
 protected:
     bool busy() const override { return isSet(ctx.state().IsDrawing); }
 
@@ -156,9 +162,14 @@ private:
         if (!m_preview.shown)
             return;
         m_preview.shown = false;
-        PictureSurface &canvas = ctx.canvas();
-        drawWithPen(canvas, m_preview.pen, [&] {
-            ShapeTools::drawFigure(canvas, index(), m_preview.x1, m_preview.y1, m_preview.x2, m_preview.y2);
+        drawPreviewAgain(ctx.canvas());
+    }
+
+    // The figure the preview drew, drawn again with its pen: XOR takes it off.
+    void drawPreviewAgain(PictureSurface &surface) const
+    {
+        drawWithPen(surface, m_preview.pen, [&] {
+            ShapeTools::drawFigure(surface, index(), m_preview.x1, m_preview.y1, m_preview.x2, m_preview.y2);
         });
     }
 

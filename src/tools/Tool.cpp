@@ -14,6 +14,7 @@ bool Tool::finish() { return false; }
 void Tool::forget() {}
 void Tool::hidePreview() {}
 void Tool::showPreview() {}
+void Tool::removePreviewFrom(PictureSurface &) const {}
 bool Tool::busy() const { return false; }
 
 void Tool::useCopyPen(Color color)

@@ -11,6 +11,7 @@
 
 namespace pinxel {
 
+class PictureSurface;
 class ToolContext;
 
 class Tool {
@@ -41,6 +42,10 @@ public:
     // of the pen or colour it was drawn with.
     virtual void hidePreview();
     virtual void showPreview();
+    // Takes the open figure's XOR preview off a copy of the canvas (drawing
+    // it again there with the pen that drew it), so that a picture leaving
+    // the editor carries no preview; the canvas and the tool stay as they are.
+    virtual void removePreviewFrom(PictureSurface &copy) const;
 
     // The status bar hint: the table's busy hint while the tool is busy.
     virtual QString hint() const;

@@ -122,4 +122,10 @@ void ToolBox::aroundPenChange(const std::function<void()> &change)
         tool->showPreview();
 }
 
+void ToolBox::removePreviewsFrom(PictureSurface &copy) const
+{
+    for (const auto &tool : m_tools)
+        tool->removePreviewFrom(copy);
+}
+
 }  // namespace pinxel

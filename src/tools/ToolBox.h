@@ -36,6 +36,8 @@ public:
     // A change of the canvas pen or colour while a figure may be open: its
     // preview goes before the change and comes back with the new pen.
     void aroundPenChange(const std::function<void()> &change);
+    // Takes every open figure's preview off a copy of the canvas.
+    void removePreviewsFrom(PictureSurface &copy) const;
 
 private:
     Tool &tool(int index);
