@@ -8,6 +8,7 @@
 #include "pinxel/PictureSurface.h"
 
 #include <QPointer>
+#include <QSet>
 #include <QWidget>
 
 namespace pinxel {
@@ -46,6 +47,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void keyReleaseEvent(QKeyEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     void followGeometry();
@@ -55,6 +57,10 @@ private:
 
     QPointer<PictureSurface> m_surface;
     QPoint m_containerOffset;
+    // The keys pressed while the view had the focus: a release counts only
+    // for them, as the Enter that confirmed a dialog or the shortcut that
+    // opened the editor goes up over whatever has the focus afterwards.
+    QSet<int> m_pressedKeys;
 };
 
 }  // namespace pinxel

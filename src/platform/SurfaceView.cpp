@@ -179,14 +179,21 @@ void SurfaceView::mouseDoubleClickEvent(QMouseEvent *)
 
 void SurfaceView::keyPressEvent(QKeyEvent *event)
 {
+    m_pressedKeys.insert(event->key());
     emit KeyDown(keyCode(event->key()), shiftMask(event->modifiers()));
 }
 
 void SurfaceView::keyReleaseEvent(QKeyEvent *event)
 {
-    if (event->isAutoRepeat())
+    if (event->isAutoRepeat() || !m_pressedKeys.remove(event->key()))
         return;
     emit KeyUp(keyCode(event->key()), shiftMask(event->modifiers()));
+}
+
+void SurfaceView::focusOutEvent(QFocusEvent *event)
+{
+    m_pressedKeys.clear();
+    QWidget::focusOutEvent(event);
 }
 
 }  // namespace pinxel

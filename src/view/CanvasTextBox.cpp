@@ -94,6 +94,7 @@ void CanvasTextBox::keyPressEvent(QKeyEvent *event)
 {
     // The key goes down, then types its character: both as element events,
     // so that a script or a recording does exactly what the keyboard did.
+    m_pressedKeys.insert(event->key());
     emit KeyDown(SurfaceView::keyCode(event->key()), SurfaceView::shiftMask(event->modifiers()));
     const QString typed = event->text();
     if (typed.size() == 1 && (typed[0].unicode() == 8 || (typed[0].unicode() >= 32 && typed[0].unicode() != 127)))
@@ -130,7 +131,8 @@ void CanvasTextBox::reportSelection()
 void CanvasTextBox::keyReleaseEvent(QKeyEvent *event)
 {
     QLineEdit::keyReleaseEvent(event);
-    if (!event->isAutoRepeat())
+    // The Enter that confirmed the font dialog goes up over the box: not its key.
+    if (!event->isAutoRepeat() && m_pressedKeys.remove(event->key()))
         emit KeyUp(SurfaceView::keyCode(event->key()), SurfaceView::shiftMask(event->modifiers()));
 }
 
@@ -138,6 +140,7 @@ void CanvasTextBox::mouseDoubleClickEvent(QMouseEvent *) { emit DblClick(); }
 
 void CanvasTextBox::focusOutEvent(QFocusEvent *event)
 {
+    m_pressedKeys.clear();
     QLineEdit::focusOutEvent(event);
     // A menu opening or another window (the font dialog) does not take the
     // focus from the box as another element of the window does.

@@ -8,6 +8,7 @@
 #include "view/CanvasPlacement.h"
 
 #include <QLineEdit>
+#include <QSet>
 
 class QLabel;
 
@@ -63,7 +64,8 @@ private:
     CanvasPlacement m_placement;
     QLabel *m_sizeLabel;
     QString m_tag;
-    QPoint m_reported;  // the selection last reported: anchor, length
+    QPoint m_reported;        // the selection last reported: anchor, length
+    QSet<int> m_pressedKeys;  // a release counts only for a key pressed here
 
     void reportSelection();
 };

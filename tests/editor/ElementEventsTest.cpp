@@ -3,6 +3,7 @@
 
 #include "support/EditorFixture.h"
 
+#include "view/CanvasTextBox.h"
 #include <QAbstractButton>
 #include <QLabel>
 #include <QTest>
@@ -39,6 +40,36 @@ TEST_F(ElementEventsTest, QtElementsAndScriptLinesRunTheSameHandlers)
     EXPECT_EQ(w().UndoCurrent, 1);
     EXPECT_THROW(run(QStringLiteral("picPaint.MouseDown 1 0 10")), ScriptError);  // four arguments
     EXPECT_THROW(run(QStringLiteral("optTools(18).Click")), ScriptError);
+}
+
+// The Enter that confirms a dialog (or the shortcut key that opened the
+// editor) goes down elsewhere and up over the canvas or the text box: that
+// release is not theirs, and drops no selection and stamps no text.
+TEST_F(ElementEventsTest, AKeyReleaseCountsOnlyWhereItsPressWent)
+{
+    openCanvas(80, 60);
+    frmPaint &window = w();
+    QWidget dialog;
+    selectTool(ToolSelectArea);
+    drag(10, 10, 40, 30);
+    ASSERT_TRUE(window.selection().shown());
+    QTest::keyPress(&dialog, Qt::Key_Return);
+    QTest::keyRelease(window.picPaintView, Qt::Key_Return);
+    EXPECT_TRUE(window.selection().shown());
+    EXPECT_TRUE(enabled("mnuCut"));
+    QTest::keyClick(window.picPaintView, Qt::Key_Return);
+    EXPECT_FALSE(window.selection().shown());
+
+    selectTool(ToolText);
+    click(20, 20);
+    ASSERT_TRUE(window.txtText->isShown());
+    QTest::keyClicks(window.txtText, QStringLiteral("Hi"));
+    QTest::keyPress(&dialog, Qt::Key_Return);
+    QTest::keyRelease(window.txtText, Qt::Key_Return);
+    EXPECT_TRUE(window.txtText->isShown());
+    QTest::keyClick(window.txtText, Qt::Key_Return);
+    EXPECT_FALSE(window.txtText->isShown());
+    EXPECT_EQ(window.UndoCurrent, 1);  // the stamp: an unmoved selection drops without one
 }
 
 }  // namespace
