@@ -13,6 +13,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
@@ -292,6 +293,10 @@ void QtHostServices::ShowFont(CommonDialog &dialog)
     initial.setItalic(dialog.FontItalic);
     initial.setUnderline(dialog.FontUnderline);
     initial.setStrikeOut(dialog.FontStrikethru);
+    // Without a style name the dialog picks the face's first style in its
+    // list (DejaVu Sans: "Oblique") for a regular font; the style the font
+    // is drawn in is the one to show.
+    initial.setStyleName(QFontInfo(initial).styleName());
 
     // Qt's font dialog has no colour: with the effects offered, it sits in a
     // box of our own beside a colour button.
@@ -325,15 +330,24 @@ void QtHostServices::ShowFont(CommonDialog &dialog)
     QObject::connect(buttons, &QDialogButtonBox::accepted, &box, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &box, &QDialog::reject);
     layout->addWidget(buttons);
+    // The dialog shows whole point sizes (9.75 as 10): what the user leaves
+    // as it showed keeps its preset, so OK with nothing changed changes nothing.
+    const QFont shown = fonts->currentFont();
     if (box.exec() != QDialog::Accepted)
         return;  // the font dialog's cancel keeps its presets and raises nothing
     const QFont chosen = fonts->currentFont();
-    dialog.FontName = chosen.family();
-    dialog.FontSize = chosen.pointSizeF();
-    dialog.FontBold = chosen.bold();
-    dialog.FontItalic = chosen.italic();
-    dialog.FontUnderline = chosen.underline();
-    dialog.FontStrikethru = chosen.strikeOut();
+    if (chosen.family() != shown.family())
+        dialog.FontName = chosen.family();
+    if (chosen.pointSizeF() != shown.pointSizeF())
+        dialog.FontSize = chosen.pointSizeF();
+    if (chosen.bold() != shown.bold())
+        dialog.FontBold = chosen.bold();
+    if (chosen.italic() != shown.italic())
+        dialog.FontItalic = chosen.italic();
+    if (chosen.underline() != shown.underline())
+        dialog.FontUnderline = chosen.underline();
+    if (chosen.strikeOut() != shown.strikeOut())
+        dialog.FontStrikethru = chosen.strikeOut();
     if (colorButton)
         dialog.Color = fromQRgb(color.rgb());
 }

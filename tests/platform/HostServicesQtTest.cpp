@@ -11,6 +11,7 @@
 #include <QColorDialog>
 #include <QDialog>
 #include <QFileDialog>
+#include <QFontDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -199,6 +200,58 @@ TEST(QtHostDialogTest, TheFontDialogOffersAColourWithTheEffects)
     whenModal([](QWidget *modal) { qobject_cast<QDialog *>(modal)->reject(); });
     host.ShowFont(dialog);
     EXPECT_EQ(dialog.Color, composeColor(1, 2, 3));
+}
+
+// The font dialog opens on exactly the presets, style included, and OK with
+// nothing touched gives them back; what the user changes comes back changed.
+TEST(QtHostDialogTest, TheFontDialogShowsThePresetsAndOkKeepsThem)
+{
+    // The machine's face as the editor finds it (a face the test loads itself
+    // lists its styles in another order).
+    const QString face = QStringLiteral("DejaVu Sans");
+    struct Case {
+        double size;
+        bool bold, italic, underline, strikethru;
+    };
+    for (const Case c : {Case{9.75, false, false, false, false}, Case{12, true, false, true, false},
+                         Case{8, false, true, false, true}, Case{14.5, true, true, true, true}}) {
+        SCOPED_TRACE(::testing::Message() << c.size << c.bold << c.italic << c.underline << c.strikethru);
+        QtHostServices host;
+        CommonDialog dialog;
+        dialog.FontName = face;
+        dialog.FontSize = c.size;
+        dialog.FontBold = c.bold;
+        dialog.FontItalic = c.italic;
+        dialog.FontUnderline = c.underline;
+        dialog.FontStrikethru = c.strikethru;
+        QFont shown;
+        whenModal([&](QWidget *modal) {
+            shown = modal->findChild<QFontDialog *>()->currentFont();
+            qobject_cast<QDialog *>(modal)->accept();
+        });
+        host.ShowFont(dialog);
+        EXPECT_EQ(shown.family(), face);
+        EXPECT_EQ(shown.bold(), c.bold);
+        EXPECT_EQ(shown.italic(), c.italic);
+        EXPECT_EQ(shown.underline(), c.underline);
+        EXPECT_EQ(shown.strikeOut(), c.strikethru);
+        EXPECT_EQ(dialog.FontName, face);
+        EXPECT_EQ(dialog.FontSize, c.size);
+        EXPECT_EQ(dialog.FontBold, c.bold);
+        EXPECT_EQ(dialog.FontItalic, c.italic);
+        EXPECT_EQ(dialog.FontUnderline, c.underline);
+        EXPECT_EQ(dialog.FontStrikethru, c.strikethru);
+
+        whenModal([&](QWidget *modal) {
+            QFont changed(face, 20);
+            changed.setBold(!c.bold);
+            modal->findChild<QFontDialog *>()->setCurrentFont(changed);
+            qobject_cast<QDialog *>(modal)->accept();
+        });
+        host.ShowFont(dialog);
+        EXPECT_EQ(dialog.FontSize, 20);
+        EXPECT_EQ(dialog.FontBold, !c.bold);
+    }
 }
 
 // A picture put on the desktop's clipboard is there for other programs.
