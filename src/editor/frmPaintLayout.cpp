@@ -224,14 +224,14 @@ void frmPaint::SetZoomView(std::int32_t x, std::int32_t y, Flag reset)
                 handle->show();
             return;
         }
-        // The view at ZoomFactor, made from the picture at actual size by
-        // the resize effect.
+        // The view at ZoomFactor, made from the picture at actual size: the
+        // size the resize effect gives it, each pixel a block of its colour.
         ResizeFactorX = ZoomFactor;
         ResizeFactorY = ZoomFactor;
         picPaint.setVisible(false);
         picPaint.setPicture(picZoom.Image());
         picPaint.Move(picPaint.Left(), picPaint.Top(), picZoom.Width(), picZoom.Height());
-        ApplyPictureEffect(EffectResize, picPaint, picImageEffect);
+        ApplyZoomView(picPaint, picImageEffect);
         picPaint.setVisible(true);
         AdjustPaintResizeBox();
         Form_Resize();

@@ -351,6 +351,32 @@ QImage resample(const QImage &source, int width, int height)
     return result;
 }
 
+QImage repeatPixels(const QImage &source, int width, int height)
+{
+    QImage result = newRaster(width, height);
+    if (result.isNull())
+        return result;
+    std::vector<int> columns(static_cast<size_t>(width));
+    for (int x = 0; x < width; ++x)
+        columns[size_t(x)] = blockSource(x, width, source.width());
+    uchar *const bits = result.bits();  // taken once: the bands must not detach the result
+    const qsizetype stride = result.bytesPerLine();
+    forRowBands(height, std::int64_t(width) * height, [&](int firstRow, int endRow) {
+        for (int y = firstRow; y < endRow; ++y) {
+            QRgb *out = reinterpret_cast<QRgb *>(bits + stride * y);
+            const int from = blockSource(y, height, source.height());
+            if (y > firstRow && from == blockSource(y - 1, height, source.height())) {
+                std::memcpy(out, bits + stride * (y - 1), size_t(width) * sizeof(QRgb));  // the block's next row
+                continue;
+            }
+            const QRgb *in = line(source, from);
+            for (int x = 0; x < width; ++x)
+                out[x] = in[columns[size_t(x)]];
+        }
+    });
+    return result;
+}
+
 QImage quarterTurn(const QImage &source, bool anticlockwise)
 {
     QImage result = newRaster(source.height(), source.width());

@@ -6,6 +6,8 @@
 
 #include <QImage>
 
+#include <cstdint>
+
 #include <functional>
 
 namespace pinxel::effects {
@@ -22,6 +24,15 @@ void xorPixels(QImage &image, QRgb colour);
 // covers. Whole-number enlargements repeat pixels exactly; a reduction by
 // 2 averages 2 x 2 blocks. A null image when the raster cannot be allocated.
 QImage resample(const QImage &source, int width, int height);
+
+// The picture stretched to width x height by repeating pixels: every new
+// pixel takes the colour of the one old pixel it lies on (blockSource), so an
+// enlargement shows each old pixel as a block of its exact colour. A null
+// image when the raster cannot be allocated.
+QImage repeatPixels(const QImage &source, int width, int height);
+// The old pixel that new pixel index lies on, along a side of newSide pixels
+// stretched from oldSide pixels.
+inline int blockSource(int index, int newSide, int oldSide) { return int(std::int64_t(index) * oldSide / newSide); }
 
 // The picture turned by a quarter, width and height exchanged: every pixel
 // lands once, and four turns give the picture back.

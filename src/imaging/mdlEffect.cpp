@@ -52,6 +52,18 @@ QImage clearedRaster(const PictureSurface &target, int width, int height)
 
 void markAll(PictureSurface &target) { target.markChanged(target.Image().rect()); }
 
+// The target scaled by the resize factors with a kernel, from the scratch's
+// share of the old pixels.
+void resize(PictureSurface &target, PictureSurface &scratch, QImage (*kernel)(const QImage &, int, int))
+{
+    const int width = ResizedSide(target.pixelWidth(), ResizeFactorX);
+    const int height = ResizedSide(target.pixelHeight(), ResizeFactorY);
+    checkSize(width, height);
+    scratch.AutoSize = true;
+    scratch.setPicture(target.Image());
+    adopt(target, kernel(scratch.Image(), width, height));
+}
+
 }  // namespace
 
 bool EffectTooLarge(int pixelWidth, int pixelHeight, double factor, double twipsPerPixelX, double twipsPerPixelY)
@@ -83,15 +95,9 @@ void ApplyPictureEffect(int kind, PictureSurface &target, PictureSurface &scratc
             effects::xorPixels(target.raster(), toQRgb(target.BackColor));
             markAll(target);
             break;
-        case EffectResize: {
-            const int width = ResizedSide(target.pixelWidth(), ResizeFactorX);
-            const int height = ResizedSide(target.pixelHeight(), ResizeFactorY);
-            checkSize(width, height);
-            scratch.AutoSize = true;
-            scratch.setPicture(target.Image());
-            adopt(target, effects::resample(scratch.Image(), width, height));
+        case EffectResize:
+            resize(target, scratch, effects::resample);
             break;
-        }
         case EffectRotate: {
             scratch.AutoSize = true;
             scratch.setPicture(target.Image());
@@ -107,6 +113,25 @@ void ApplyPictureEffect(int kind, PictureSurface &target, PictureSurface &scratc
     }
     scratch.setPixelSize(0, 0);  // the old picture's memory goes back now
     scratch.AutoSize = autoSize;
+}
+
+void ApplyZoomView(PictureSurface &target, PictureSurface &scratch)
+{
+    const bool autoSize = scratch.AutoSize;
+    try {
+        const bool enlarged = ResizeFactorX > 1.0f && ResizeFactorY > 1.0f;
+        resize(target, scratch, enlarged ? effects::repeatPixels : effects::resample);
+    } catch (const Error &error) {
+        ReportError(ReportDescription, error.description());
+    }
+    scratch.setPixelSize(0, 0);
+    scratch.AutoSize = autoSize;
+}
+
+int ZoomViewSource(int index, int viewSide, int pictureSide)
+{
+    // A reduction shows the first of the pixels a view pixel averages.
+    return effects::blockSource(index, viewSide, pictureSide);
 }
 
 void RotatePicture(PictureSurface &source, PictureSurface &target, float &angle, bool clockwise)

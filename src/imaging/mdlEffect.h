@@ -44,6 +44,15 @@ int ResizedSide(int side, float factor);
 // it is read. Failures are reported (ReportError code 0), not thrown.
 void ApplyPictureEffect(int kind, PictureSurface &target, PictureSurface &scratch);
 
+// The zoom view: the target's picture scaled by the resize factors to the
+// size the resize effect gives it. Enlarged, each picture pixel shows as a
+// block of its exact colour, as a paint program's zoom shows it; reduced,
+// each view pixel averages the pixels it covers. Failures are reported.
+void ApplyZoomView(PictureSurface &target, PictureSurface &scratch);
+// The pixel of the picture that pixel index of its zoom view shows, along a
+// side of viewSide pixels made from pictureSide pixels.
+int ZoomViewSource(int index, int viewSide, int pictureSide);
+
 // Turns the source's picture into the target by the angle in degrees
 // (overwritten with the angle in radians actually turned, anticlockwise on
 // screen): clockwise turns by 360 - angle. 90 and 270 degrees are exact

@@ -135,6 +135,45 @@ TEST(EffectTest, ResizeAveragesTheAreaEachPixelCovers)
     EXPECT_EQ(ResizedSide(3, 1.75f), 5);
 }
 
+// An enlarged zoom view shows every picture pixel as a block of its exact
+// colour, each block one or two view pixels wider than the factor's whole
+// part; a reduced one averages as the resize does.
+TEST(EffectTest, TheZoomViewRepeatsPixelsWhenEnlargedAndAveragesWhenReduced)
+{
+    for (const QSize size : {QSize(1, 1), QSize(7, 5), QSize(130, 67), QSize(1200, 900)})
+        for (const float factor : {1.25f, 1.5625f, 2.0f, 7.450581f, 0.8f}) {
+            if (size.width() > 200 && factor > 2.0f)
+                continue;  // large enough for bands of rows at 2, without checking 60 million pixels
+            SCOPED_TRACE(::testing::Message() << size.width() << " x " << size.height() << " by " << factor);
+            ResizeFactorX = ResizeFactorY = factor;
+            const QImage picture = randomImage(size.width(), size.height(), 5);
+            PictureSurface target, scratch;
+            test::holdPicture(target, picture);
+            ApplyZoomView(target, scratch);
+            const QImage view = target.Image();
+            const int width = ResizedSide(size.width(), factor), height = ResizedSide(size.height(), factor);
+            ASSERT_EQ(view.size(), QSize(width, height));
+            if (factor < 1.0f) {
+                EXPECT_LE(worstDifference(test::referenceResample(picture, width, height), view), 2);
+                continue;
+            }
+            // The view pixel's place scaled back down, in exact fractions.
+            for (int y = 0; y < height; ++y)
+                for (int x = 0; x < width; ++x)
+                    ASSERT_EQ(view.pixel(x, y), picture.pixel(int(std::int64_t(x) * size.width() / width),
+                                                              int(std::int64_t(y) * size.height() / height)))
+                        << x << "," << y;
+            for (int x = 0, run = 1; x + 1 < width; ++x, ++run) {
+                if (ZoomViewSource(x + 1, width, size.width()) == ZoomViewSource(x, width, size.width()))
+                    continue;
+                EXPECT_EQ(ZoomViewSource(x + 1, width, size.width()), ZoomViewSource(x, width, size.width()) + 1);
+                EXPECT_LE(std::abs(run - double(width) / size.width()), 1.0) << x;
+                run = 0;
+            }
+        }
+    ResizeFactorX = ResizeFactorY = 1.0f;
+}
+
 TEST(EffectTest, LargeResultsReuseTheMemoryOfReleasedOnesSafely)
 {
     // Above 4 MB the results come from kept memory: turns, then flips in place on it.

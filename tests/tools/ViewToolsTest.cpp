@@ -81,6 +81,30 @@ TEST_F(ViewToolsTest, PickColorSetsTheForegroundWithAStepOrTheFillWithout)
     EXPECT_TRUE(sameImage(canvas(), picture));
 }
 
+// While zoomed in or out, Pick Color takes the colour of the picture's own
+// pixel under the pointer, never a blend the view made at an edge.
+TEST_F(ViewToolsTest, PickColorWhileZoomedTakesThePicturesOwnPixel)
+{
+    const QImage picture = zoomable();
+    for (const int steps : {1, 3, -1}) {
+        SCOPED_TRACE(steps);
+        selectTool(ToolZoom);
+        for (int i = 0; i < std::abs(steps); ++i)
+            click(200, 200, 1, steps < 0 ? 2 : 0);
+        selectTool(ToolPickColor);
+        const int viewWidth = w().picPaint.pixelWidth(), viewHeight = w().picPaint.pixelHeight();
+        for (const QPoint at : {QPoint(0, 0), QPoint(1, 2), QPoint(57, 33), QPoint(viewWidth - 1, viewHeight - 1)}) {
+            const QRgb own = picture.pixel(int(std::int64_t(at.x()) * 400 / viewWidth),
+                                           int(std::int64_t(at.y()) * 400 / viewHeight));
+            click(at.x(), at.y());
+            click(at.x(), at.y(), 2);
+            EXPECT_EQ(toQRgb(w().foregroundColor()), own) << at.x() << "," << at.y();
+            EXPECT_EQ(toQRgb(w().fillColor()), own) << at.x() << "," << at.y();
+        }
+        selectTool(ToolPencil);  // back to actual size
+    }
+}
+
 TEST_F(ViewToolsTest, ZoomStepsByAQuarterUntilTheLimitAndReturnsPixelForPixel)
 {
     const QImage picture = zoomable();
