@@ -118,9 +118,10 @@ public:
     virtual void ShowPrinter(CommonDialog &dialog) = 0;
     virtual Printer &printer() = 0;
     // A pop-up menu at the pointer; returns the chosen item's index, or -1
-    // when the menu is dismissed. An item "-" is a separator. Services
-    // without menus dismiss it.
-    virtual int PopupMenu(const QStringList &items);
+    // when the menu is dismissed. An item "-" is a separator; the item
+    // checkedItem (none when -1) carries the check mark. Services without
+    // menus dismiss it.
+    virtual int PopupMenu(const QStringList &items, int checkedItem = -1);
     // Puts a picture on the desktop's clipboard, for other programs to
     // paste. Services without a desktop keep it to themselves.
     virtual void SetClipboardPicture(const QImage &picture);

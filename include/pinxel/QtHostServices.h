@@ -27,7 +27,7 @@ public:
     void ShowFont(CommonDialog &dialog) override;
     void ShowPrinter(CommonDialog &dialog) override;
     Printer &printer() override;
-    int PopupMenu(const QStringList &items) override;
+    int PopupMenu(const QStringList &items, int checkedItem = -1) override;
     void SetClipboardPicture(const QImage &picture) override;
 
     // Sends every print job to this PDF file without showing the printer

@@ -42,10 +42,11 @@ QString dialogKindName(DialogKind kind);
 // One message box or dialog as it was shown.
 struct ShownDialog {
     DialogKind kind = DialogKind::MessageBox;
-    QString text;         // the message box text, the dialog title, or the menu items joined by '\n'
-    int style = 0;        // the message box style; the dialog's Flags
-    CommonDialog preset;  // a dialog's values when it was shown
-    QStringList items;    // a pop-up menu's items
+    QString text;          // the message box text, the dialog title, or the menu items joined by '\n'
+    int style = 0;         // the message box style; the dialog's Flags
+    CommonDialog preset;   // a dialog's values when it was shown
+    QStringList items;     // a pop-up menu's items
+    int checkedItem = -1;  // the pop-up menu's item with the check mark
 };
 
 // The answer to a font dialog.
@@ -154,7 +155,7 @@ public:
     void ShowFont(CommonDialog &dialog) override;
     void ShowPrinter(CommonDialog &dialog) override;
     ScriptedPrinter &printer() override { return m_printer; }
-    int PopupMenu(const QStringList &items) override;
+    int PopupMenu(const QStringList &items, int checkedItem = -1) override;
     void SetClipboardPicture(const QImage &picture) override { m_clipboard = picture; }
     // The picture last put on the desktop's clipboard.
     const QImage &clipboardPicture() const { return m_clipboard; }

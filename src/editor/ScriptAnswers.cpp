@@ -212,9 +212,9 @@ void RecordingHostServices::ShowFont(CommonDialog &dialog)
     m_note(line + QLatin1Char(' ') + rgbWords(dialog.Color));
 }
 
-int RecordingHostServices::PopupMenu(const QStringList &items)
+int RecordingHostServices::PopupMenu(const QStringList &items, int checkedItem)
 {
-    const int chosen = m_inner.PopupMenu(items);
+    const int chosen = m_inner.PopupMenu(items, checkedItem);
     m_note(chosen < 0 ? QStringLiteral("answer popup dismiss") : QStringLiteral("answer popup %1").arg(chosen));
     return chosen;
 }

@@ -35,7 +35,7 @@ public:
     void ShowFont(CommonDialog &dialog) override;
     void ShowPrinter(CommonDialog &dialog) override;
     Printer &printer() override { return m_inner.printer(); }
-    int PopupMenu(const QStringList &items) override;
+    int PopupMenu(const QStringList &items, int checkedItem = -1) override;
     void SetClipboardPicture(const QImage &picture) override { m_inner.SetClipboardPicture(picture); }
     QImage LoadPicture(const QString &path) override { return m_inner.LoadPicture(path); }
     void SavePicture(const QImage &picture, const QString &path) override { m_inner.SavePicture(picture, path); }

@@ -64,17 +64,20 @@ void frmPaint::showFilterMenu()
 {
     QStringList captions;
     std::vector<QString> names;
+    int checked = -1;  // the current filter's item shows its check mark
     for (int i = 0;; ++i) {
         const QString name = QStringLiteral("mnuFilterTools(%1)").arg(i);
         const QAction *action = item(name);
         if (!action)
             break;
         if (action->isVisible()) {
+            if (action->isChecked())
+                checked = int(captions.size());
             captions << action->text();
             names.push_back(name);
         }
     }
-    const int chosen = HostServices::current().PopupMenu(captions);
+    const int chosen = HostServices::current().PopupMenu(captions, checked);
     if (chosen >= 0 && size_t(chosen) < names.size())
         clickMenuItem(names[size_t(chosen)]);
 }

@@ -67,7 +67,7 @@ HostServices &HostServices::current()
 
 void HostServices::setCurrent(HostServices *services) { g_current = services; }
 
-int HostServices::PopupMenu(const QStringList &) { return -1; }
+int HostServices::PopupMenu(const QStringList &, int) { return -1; }
 void HostServices::SetClipboardPicture(const QImage &) {}
 
 // --- Picture files.

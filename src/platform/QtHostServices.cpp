@@ -377,12 +377,16 @@ void QtHostServices::SetClipboardPicture(const QImage &picture)
         clipboard->setImage(picture);
 }
 
-int QtHostServices::PopupMenu(const QStringList &items)
+int QtHostServices::PopupMenu(const QStringList &items, int checkedItem)
 {
     QMenu menu(dialogParent());
     std::vector<QAction *> actions;
     for (const QString &item : items)
         actions.push_back(item == QLatin1String("-") ? menu.addSeparator() : menu.addAction(item));
+    if (checkedItem >= 0 && size_t(checkedItem) < actions.size() && !actions[size_t(checkedItem)]->isSeparator()) {
+        actions[size_t(checkedItem)]->setCheckable(true);
+        actions[size_t(checkedItem)]->setChecked(true);
+    }
     const QAction *chosen = menu.exec(QCursor::pos());
     for (size_t i = 0; i < actions.size(); ++i)
         if (chosen && actions[i] == chosen)

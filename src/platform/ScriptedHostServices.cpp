@@ -318,12 +318,13 @@ void ScriptedHostServices::ShowPrinter(CommonDialog &dialog)
     m_printer.Copies = answer.value;
 }
 
-int ScriptedHostServices::PopupMenu(const QStringList &items)
+int ScriptedHostServices::PopupMenu(const QStringList &items, int checkedItem)
 {
     ShownDialog shown;
     shown.kind = DialogKind::PopupMenu;
     shown.text = items.join(QLatin1Char('\n'));
     shown.items = items;
+    shown.checkedItem = checkedItem;
     const Answer answer = take(std::move(shown));
     if (answer.cancel)
         return -1;

@@ -45,17 +45,22 @@ TEST_F(ToolPaletteTest, TheFilterBrushMenuShowsOncePerClickWithItsSevenVisibleIt
     EXPECT_EQ(host.shown()[0].kind, DialogKind::PopupMenu);
     EXPECT_EQ(host.shown()[0].items, (QStringList{"&Black && White", "&Light", "&Dirty", "Di&ffuse",
                                                   "Gra&y Black && White", "&Grayscale", "&Wave"}));
-    EXPECT_EQ(w().FilterBrushFilter, 2);  // dismissed: the filter stays
+    EXPECT_EQ(host.shown()[0].checkedItem, 1);  // the current filter, Light, shows its check mark
+    EXPECT_EQ(w().FilterBrushFilter, 2);        // dismissed: the filter stays
     EXPECT_TRUE(w().item(QStringLiteral("mnuFilterTools(2)"))->isChecked());
 
-    host.dismissPopupMenu();
+    host.answerPopupMenu(5);      // Grayscale
     selectTool(ToolFilterBrush);  // the chosen button clicked again: once more, once
     EXPECT_EQ(host.shown().size(), 2u);
+    EXPECT_TRUE(w().item(QStringLiteral("mnuFilterTools(8)"))->isChecked());
+    host.dismissPopupMenu();
+    selectTool(ToolFilterBrush);
+    EXPECT_EQ(host.shown().back().checkedItem, 5);
     host.dismissPopupMenu();
     w().optTools_Click(ToolFilterBrush);  // a selection with no press before it
-    EXPECT_EQ(host.shown().size(), 3u);
+    EXPECT_EQ(host.shown().size(), 4u);
     w().optTools_MouseDown(ToolFilterBrush, 2, 0, 0, 0);  // the right button: nothing
-    EXPECT_EQ(host.shown().size(), 3u);
+    EXPECT_EQ(host.shown().size(), 4u);
     EXPECT_EQ(host.pendingAnswers(), 0);
 }
 

@@ -12,6 +12,7 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -251,6 +252,26 @@ TEST(QtHostDialogTest, TheFontDialogShowsThePresetsAndOkKeepsThem)
         host.ShowFont(dialog);
         EXPECT_EQ(dialog.FontSize, 20);
         EXPECT_EQ(dialog.FontBold, !c.bold);
+    }
+}
+
+// The pop-up menu shows the check mark on the item asked for, and only there.
+TEST(QtHostDialogTest, ThePopupMenuShowsTheCheckMarkOnTheCurrentItem)
+{
+    QtHostServices host;
+    const QStringList items{"&Black && White", "&Light", "-", "&Dirty"};
+    for (const int checked : {3, 0, -1}) {
+        QStringList marked;
+        QTimer::singleShot(0, [&] {
+            auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            ASSERT_NE(menu, nullptr);
+            for (QAction *action : menu->actions())
+                if (action->isChecked())
+                    marked << action->text();
+            menu->close();
+        });
+        EXPECT_EQ(host.PopupMenu(items, checked), -1);
+        EXPECT_EQ(marked, checked < 0 ? QStringList() : QStringList{items[checked]}) << checked;
     }
 }
 
