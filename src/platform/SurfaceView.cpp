@@ -60,23 +60,18 @@ void SurfaceView::paintEvent(QPaintEvent *event)
             painter.drawImage(source.topLeft() + QPoint(border, border), image, source);
     }
     if (border > 0) {
-        // A sunken frame: dark on the top and left, light on the bottom and right.
-        const QRect r = rect();
-        painter.setPen(palette().color(QPalette::Mid));
-        painter.drawLine(r.topLeft(), r.topRight());
-        painter.drawLine(r.topLeft(), r.bottomLeft());
-        painter.setPen(palette().color(QPalette::Light));
-        painter.drawLine(r.bottomLeft(), r.bottomRight());
-        painter.drawLine(r.topRight(), r.bottomRight());
-        if (border > 1) {
-            const QRect inner = r.adjusted(1, 1, -1, -1);
-            painter.setPen(palette().color(QPalette::Dark));
-            painter.drawLine(inner.topLeft(), inner.topRight());
-            painter.drawLine(inner.topLeft(), inner.bottomLeft());
-            painter.setPen(palette().color(QPalette::Midlight));
-            painter.drawLine(inner.bottomLeft(), inner.bottomRight());
-            painter.drawLine(inner.topRight(), inner.bottomRight());
-        }
+        // A sunken frame: dark on the top and left, light on the bottom and
+        // right. Filled rectangles, not lines: at a fractional scale factor a
+        // line of one pixel leaves device pixels of the opaque view unpainted.
+        const auto frame = [&](const QRect &r, const QColor &dark, const QColor &light) {
+            painter.fillRect(QRect(r.left(), r.top(), r.width(), 1), dark);
+            painter.fillRect(QRect(r.left(), r.top(), 1, r.height()), dark);
+            painter.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), light);
+            painter.fillRect(QRect(r.right(), r.top(), 1, r.height()), light);
+        };
+        frame(rect(), palette().color(QPalette::Mid), palette().color(QPalette::Light));
+        if (border > 1)
+            frame(rect().adjusted(1, 1, -1, -1), palette().color(QPalette::Dark), palette().color(QPalette::Midlight));
     }
 }
 

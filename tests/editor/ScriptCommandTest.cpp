@@ -3,16 +3,21 @@
 
 #include "support/TestSupport.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QPalette>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSet>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 namespace pinxel::test {
 namespace {
@@ -33,21 +38,23 @@ protected:
         ASSERT_TRUE(QFileInfo(Tool).isExecutable()) << "build the pinxel tool first: " << Tool.toStdString();
     }
 
-    ToolRun run(const QString &script, QStringList options = {})
+    ToolRun run(const QString &script, QStringList options = {}, const QString &scaleFactor = {})
     {
         const QString file = m_dir.filePath(QStringLiteral("test.script"));
         QFile f(file);
         EXPECT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
         f.write(script.toUtf8());
         f.close();
-        return runFile(file, options);
+        return runFile(file, options, scaleFactor);
     }
 
-    ToolRun runFile(const QString &file, const QStringList &options = {})
+    ToolRun runFile(const QString &file, const QStringList &options = {}, const QString &scaleFactor = {})
     {
         QProcess process;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        if (!scaleFactor.isEmpty())
+            env.insert(QStringLiteral("QT_SCALE_FACTOR"), scaleFactor);
         process.setProcessEnvironment(env);
         process.start(Tool, QStringList{QStringLiteral("script")} << options << file);
         ToolRun result;
@@ -256,6 +263,45 @@ TEST_F(ScriptCommandTest, ScriptsZoomPanAndPickWithCtrlAndBothButtons)
     EXPECT_EQ(picked[QStringLiteral("pointer")].toString(), QStringLiteral("pick.cur"));
     EXPECT_EQ(picked[QStringLiteral("UndoCurrent")].toInt(), 1) << "the pan, not the right-click";
     EXPECT_FLOAT_EQ(float(picked[QStringLiteral("ZoomFactor")].toDouble()), 0.8f) << "Pick Color keeps the zoom";
+}
+
+// At any scale factor nothing but the canvas's sunken frame and the resize
+// handles shows beside the picture: no device pixel of the frame is left
+// unpainted (it showed as a black line under the canvas at 1.25 and 2).
+TEST_F(ScriptCommandTest, TheCanvasFrameIsWholeAtEveryScaleFactor)
+{
+    const QString picture = m_dir.filePath(QStringLiteral("red.png"));
+    ASSERT_TRUE(filledImage(200, 150, composeColor(201, 17, 93)).save(picture));
+    const QPalette palette = QApplication::palette();
+    QSet<QRgb> allowed{qRgb(0, 0, 128)};  // the handles
+    for (const QPalette::ColorRole role :
+         {QPalette::Window, QPalette::Mid, QPalette::Light, QPalette::Dark, QPalette::Midlight})
+        allowed.insert(palette.color(role).rgb());
+    for (const char *scale : {"1", "1.25", "2"}) {
+        SCOPED_TRACE(scale);
+        const QString shot = m_dir.filePath(QStringLiteral("shot.png"));
+        const ToolRun r =
+            run(QStringLiteral("load %1\nscreenshot %2\n").arg(picture, shot), {}, QString::fromLatin1(scale));
+        ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+        const QImage window = QImage(shot).convertToFormat(QImage::Format_RGB32);
+        QRect red;
+        for (int y = 0; y < window.height(); ++y)
+            for (int x = 0; x < window.width(); ++x)
+                if (window.pixel(x, y) == qRgb(201, 17, 93))
+                    red |= QRect(x, y, 1, 1);
+        const double factor = QString::fromLatin1(scale).toDouble();
+        ASSERT_NEAR(red.width(), 200 * factor, 1);
+        ASSERT_NEAR(red.height(), 150 * factor, 1);
+        // Below and right of the picture: the frame, then the view's background.
+        const int band = int(std::ceil(2 * factor)) + 6;
+        const QRect around = red.adjusted(0, 0, band, band);
+        for (int y = around.top(); y <= around.bottom(); ++y)
+            for (int x = around.left(); x <= around.right(); ++x)
+                if (!red.contains(x, y)) {
+                    ASSERT_TRUE(allowed.contains(window.pixel(x, y)))
+                        << x << "," << y << " is " << std::hex << window.pixel(x, y);
+                }
+    }
 }
 
 // A full disk, made for the test on a small memory file system in a private
