@@ -51,6 +51,11 @@ void SessionRecorder::attach(frmPaint &window)
     // once the event that closed it is written; its last stirrings (its
     // hiding) are not the user's.
     m_closed = QObject::connect(&window, &frmPaint::closed, &window, [this, &window] {
+        // A frame that changed since the last event goes before the event
+        // that closed the window; after it a replay's window is gone.
+        if (m_pendingAt >= 0)
+            if (const QString frame = frameLine(); !frame.isEmpty())
+                note(frame);
         window.events().setListener(nullptr);
         m_atClose = expectations(window);
         if (m_pendingAt < 0)
@@ -84,13 +89,21 @@ void SessionRecorder::detach()
     m_window.clear();
 }
 
+QString SessionRecorder::frameLine()
+{
+    // The window's size counts its frame: a hidden window replaying it needs
+    // that frame. A window manager adds it when it likes, often after the
+    // window showed and its first resize was written, without resizing it.
+    if (!m_window || m_window->frameExtra() == m_frame)
+        return {};
+    m_frame = m_window->frameExtra();
+    return QStringLiteral("frame %1 %2").arg(m_frame.width()).arg(m_frame.height());
+}
+
 void SessionRecorder::eventStarting(const QString &name, const ElementEvents::Args &args)
 {
-    // The window's size counts its frame: a hidden window replaying it needs that frame.
-    if (name == QLatin1String("frmPaint.Resize") && m_window && m_window->frameExtra() != m_frame) {
-        m_frame = m_window->frameExtra();
-        write(QStringLiteral("frame %1 %2\n").arg(m_frame.width()).arg(m_frame.height()));
-    }
+    if (const QString frame = frameLine(); !frame.isEmpty())
+        write(frame + QLatin1Char('\n'));
     m_pendingAt = m_file.pos();
     m_pendingLine = ElementEvents::line(name, args) + QLatin1Char('\n');
     write(m_pendingLine);

@@ -51,6 +51,8 @@ public:
 
 private:
     void note(const QString &answer);
+    // The frame line when the window's frame changed since the last one, else empty.
+    QString frameLine();
     void writeExpectations();
     void writeClosingExpectations();
     static QString expectations(const frmPaint &window);

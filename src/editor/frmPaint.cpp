@@ -5,6 +5,7 @@
 
 #include "control/FileMenuShown.h"
 #include "document/mdlGeneral.h"
+#include "imaging/mdlEffect.h"
 #include "pinxel/Screen.h"
 #include "tools/ToolTable.h"
 #include "view/CanvasTextBox.h"
@@ -238,6 +239,10 @@ void frmPaint::Form_Load()
         // A new picture first; IsDirty is false, so nothing is asked.
         mnuNew_Click();
         FilterBrushFilter = 2;
+        // The resize factors belong to the effects module and outlive a
+        // window (the zoom writes them too): each editor starts them at 1, as
+        // the replay of its session does.
+        ResizeFactorX = ResizeFactorY = 1.0f;
         CurrentTool = ToolPencil;
         BrushIndex = 0;
         DotIndex = 0;

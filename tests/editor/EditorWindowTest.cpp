@@ -2,6 +2,7 @@
 
 #include "support/EditorFixture.h"
 
+#include "imaging/mdlEffect.h"
 #include "platform/CursorFile.h"
 
 #include <QDir>
@@ -119,6 +120,7 @@ TEST_F(WindowTest, AClosedWindowComesBackNewWithTheFileMenuAsAsked)
     open(true);
     click(5, 5);
     choosePenWidth(4);
+    run(QStringLiteral("mnuResize150.Click"));
     ASSERT_TRUE(w().menu(QStringLiteral("mnuFile"))->menuAction()->isVisible());
     host.answerMsgBox(AnswerNo);  // do not save
     w().close();
@@ -128,6 +130,7 @@ TEST_F(WindowTest, AClosedWindowComesBackNewWithTheFileMenuAsAsked)
     open(false);  // a new window: new picture, Pencil, width option 0, empty history
     EXPECT_EQ(w().CurrentTool, ToolPencil);
     EXPECT_EQ(w().DotIndex, 0);
+    EXPECT_EQ(ResizeFactorX, 1.0f);  // as a replay of this session starts
     EXPECT_FALSE(enabled("mnuUndo"));
     EXPECT_EQ(countDifferences(canvas(), filledImage(canvas().width(), canvas().height(), 0xFFFFFF)), 0);
     EXPECT_FALSE(w().menu(QStringLiteral("mnuFile"))->menuAction()->isVisible());

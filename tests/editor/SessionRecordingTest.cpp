@@ -209,6 +209,20 @@ protected:
     }
 
     QString recording() const { return path(QStringLiteral("session.pxs")); }
+    // Replays the recording with `pinxel script` headless, saving its last picture.
+    void expectReplayedAsRecorded(const QString &saved)
+    {
+        QProcess replay;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        replay.setProcessEnvironment(env);
+        replay.start(QStringLiteral(PINXEL_BINARY_DIR "/bin/pinxel"),
+                     {QStringLiteral("script"), recording(), QStringLiteral("--save"), saved});
+        ASSERT_TRUE(replay.waitForFinished(120000));
+        const QString out = QString::fromUtf8(replay.readAllStandardOutput());
+        EXPECT_EQ(replay.exitCode(), 0) << out.toStdString() << replay.readAllStandardError().toStdString();
+        EXPECT_TRUE(out.contains(QStringLiteral("state: as recorded\nchecksum: as recorded\n"))) << out.toStdString();
+    }
 };
 
 TEST_F(SessionRecording, ASessionDrivenThroughTheWindowReplaysToTheSameStateAndPicture)
@@ -242,18 +256,35 @@ TEST_F(SessionRecording, ASessionDrivenThroughTheWindowReplaysToTheSameStateAndP
     EXPECT_TRUE(text.contains(QStringLiteral("state ") + stateAtClose)) << "the state before the close";
 
     // Replayed headless: the same state, and the picture the control kept.
-    QProcess replay;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    replay.setProcessEnvironment(env);
     const QString saved = path(QStringLiteral("replayed.bmp"));
-    replay.start(QStringLiteral(PINXEL_BINARY_DIR "/bin/pinxel"),
-                 {QStringLiteral("script"), recording(), QStringLiteral("--save"), saved});
-    ASSERT_TRUE(replay.waitForFinished(120000));
-    const QString out = QString::fromUtf8(replay.readAllStandardOutput());
-    EXPECT_EQ(replay.exitCode(), 0) << out.toStdString() << replay.readAllStandardError().toStdString();
-    EXPECT_TRUE(out.contains(QStringLiteral("state: as recorded\nchecksum: as recorded\n"))) << out.toStdString();
+    expectReplayedAsRecorded(saved);
     EXPECT_TRUE(sameImage(control.Image1()->Picture(), host.LoadPicture(saved)));
+}
+
+// A window manager frames a window when it likes, often after the window
+// showed and its first resize was recorded, and without resizing it: the
+// recording still gives the replay that frame.
+TEST_F(SessionRecording, AFrameAddedAfterTheWindowOpenedReplaysAsRecorded)
+{
+    open();
+    script().recordInto(recording());
+    frmPaint &e = w();
+    e.setAttribute(Qt::WA_DontShowOnScreen);  // shown, but unframed as yet
+    e.show();
+    ASSERT_EQ(e.frameExtra(), QSize(0, 0));
+    e.hide();  // the frame comes with the window on the screen, without a resize
+    e.setAttribute(Qt::WA_DontShowOnScreen, false);
+    e.show();
+    ASSERT_NE(e.frameExtra(), QSize(0, 0)) << "the platform gives its windows no frame";
+    clickCanvas(5, 5);
+    host.answerMsgBox(AnswerNo);
+    e.close();
+    settle();
+    QFile file(recording());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray text = file.readAll();
+    EXPECT_TRUE(text.contains("frame ")) << text.toStdString();
+    expectReplayedAsRecorded(path(QStringLiteral("replayed.bmp")));
 }
 
 TEST_F(SessionRecording, EachSessionOfAHostHasItsOwnFileAndAnUnwritableOneKeepsTheEditorClosed)
