@@ -21,6 +21,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QScrollBar>
 #include <QToolButton>
 
@@ -53,6 +54,13 @@ frmPaint::frmPaint() : QWidget(nullptr)
     createPalette();
     createMenus();
     wireEvents();
+    // A press on the window's background (around the canvas, between the
+    // panels, on the status bar) takes the focus to the canvas, as a click
+    // elsewhere in the window does: an open text is stamped.
+    for (QWidget *background :
+         {client, static_cast<QWidget *>(canvasViewport), static_cast<QWidget *>(fraTools),
+          static_cast<QWidget *>(fraColor), static_cast<QWidget *>(fraScroll), static_cast<QWidget *>(sta)})
+        background->installEventFilter(this);
     m_undoRing.availabilityChanged = [this](UndoRing::Availability available) {
         item(QStringLiteral("mnuUndo"))->setEnabled(available.undo);
         item(QStringLiteral("mnuRedo"))->setEnabled(available.redo);
@@ -265,6 +273,27 @@ void frmPaint::Form_Load()
 }
 
 void frmPaint::Form_Activate() { picPaintView->setFocus(); }
+
+bool frmPaint::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonPress) {
+        auto *widget = static_cast<QWidget *>(watched);
+        const QPoint at = static_cast<QMouseEvent *>(event)->position().toPoint();
+        // A press on an element of its own (a button, a swatch, a panel) is that element's.
+        if (widget == sta || !widget->childAt(at))
+            pressOnBackground();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void frmPaint::pressOnBackground()
+{
+    picPaintView->setFocus(Qt::MouseFocusReason);
+    // An inactive window (headless, or behind another) reports no loss of
+    // focus: the box's event is raised here, as one a user set off.
+    if (txtText->isShown())
+        m_events.raise(QStringLiteral("txtText.LostFocus"));
+}
 
 void frmPaint::showEvent(QShowEvent *event)
 {

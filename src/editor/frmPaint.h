@@ -290,6 +290,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
@@ -306,6 +307,7 @@ private:
     void wireEvents();
     void zoomAbout(bool out, double X, double Y);
     void placeClient();
+    void pressOnBackground();
 
     std::map<QString, QMenu *> m_menus;
     std::map<QString, QAction *> m_items;

@@ -5,6 +5,10 @@
 #include "support/EditorFixture.h"
 
 #include "view/CanvasTextBox.h"
+#include "view/CanvasViewport.h"
+#include "view/StatusBar.h"
+
+#include <QLabel>
 
 #include <QAbstractButton>
 #include <QFontMetrics>
@@ -174,6 +178,39 @@ TEST_F(TextToolTest, TheFontCommandRestylesAnOpenEditAndSetsTheForegroundColour)
     w().clickMenuItem(QStringLiteral("mnuFont"));
     EXPECT_EQ(w().foregroundColor(), Red);
     EXPECT_EQ(host.shown().back().preset.Color, Red);
+}
+
+// A click elsewhere in the window stamps the open text: on the grey area
+// around the canvas, between the panels or on the status bar. A palette
+// swatch only changes the colour the text will be stamped in.
+TEST_F(TextToolTest, AClickOnTheWindowsBackgroundStampsTheTextAndASwatchDoesNot)
+{
+    frmPaint &window = w();
+    struct Case {
+        const char *where;
+        QWidget *widget;
+        QPoint at;
+        bool stamps;
+    };
+    const QWidget *viewport = window.canvasViewport;
+    const Case cases[] = {
+        {"beside the canvas", window.canvasViewport, QPoint(viewport->width() - 3, viewport->height() - 3), true},
+        {"below the tool panels", window.fraTools, QPoint(5, window.fraTools->height() - 5), true},
+        {"on the status bar", window.sta, QPoint(20, 5), true},
+        {"on a palette swatch", window.lblColor[3], QPoint(4, 4), false},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.where);
+        restart();
+        click(20, 30);
+        ASSERT_TRUE(box().isShown());
+        type(QStringLiteral("Hey"));
+        QTest::mouseClick(c.widget, Qt::LeftButton, {}, c.at);
+        EXPECT_EQ(!box().isShown(), c.stamps);
+        EXPECT_EQ(window.UndoCurrent, c.stamps ? 1 : 0);
+        if (!c.stamps)
+            box().setShown(false);
+    }
 }
 
 TEST_F(TextToolTest, InAnActiveWindowAClickOnTheCanvasMovesTheBoxAndAToolButtonStampsIt)
