@@ -336,18 +336,16 @@ void QtHostServices::ShowFont(CommonDialog &dialog)
     if (box.exec() != QDialog::Accepted)
         return;  // the font dialog's cancel keeps its presets and raises nothing
     const QFont chosen = fonts->currentFont();
-    if (chosen.family() != shown.family())
-        dialog.FontName = chosen.family();
-    if (chosen.pointSizeF() != shown.pointSizeF())
-        dialog.FontSize = chosen.pointSizeF();
-    if (chosen.bold() != shown.bold())
-        dialog.FontBold = chosen.bold();
-    if (chosen.italic() != shown.italic())
-        dialog.FontItalic = chosen.italic();
-    if (chosen.underline() != shown.underline())
-        dialog.FontUnderline = chosen.underline();
-    if (chosen.strikeOut() != shown.strikeOut())
-        dialog.FontStrikethru = chosen.strikeOut();
+    const auto changed = [](auto &preset, const auto &picked, const auto &atOpen) {
+        if (picked != atOpen)
+            preset = picked;
+    };
+    changed(dialog.FontName, chosen.family(), shown.family());
+    changed(dialog.FontSize, chosen.pointSizeF(), shown.pointSizeF());
+    changed(dialog.FontBold, chosen.bold(), shown.bold());
+    changed(dialog.FontItalic, chosen.italic(), shown.italic());
+    changed(dialog.FontUnderline, chosen.underline(), shown.underline());
+    changed(dialog.FontStrikethru, chosen.strikeOut(), shown.strikeOut());
     if (colorButton)
         dialog.Color = fromQRgb(color.rgb());
 }
