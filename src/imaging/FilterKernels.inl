@@ -100,8 +100,8 @@ void replaceColor(QRgb *__restrict row, int count, QRgb from, QRgb to)
     }
 }
 
-void blur(QRgb *__restrict out, const QRgb *__restrict up, const QRgb *__restrict mid, const QRgb *__restrict down,
-          int count)
+void blur(QRgb *__restrict out, const QRgb *__restrict up, const QRgb *__restrict mid,
+          const QRgb *__restrict down, int count)
 {
     // Column sums first, then three neighbouring column sums per pixel. Red
     // and blue add up side by side in the two halves of a word: nine
@@ -196,8 +196,8 @@ void diffuse(QRgb *__restrict out, const QRgb *__restrict centre, std::ptrdiff_t
     }
 }
 
-void shiftRow(QRgb *__restrict out, const QRgb *__restrict tile, int tileWidth, const int *__restrict shifts, int count,
-              int row, int rows)
+void shiftRow(QRgb *__restrict out, const QRgb *__restrict tile, int tileWidth, const int *__restrict shifts,
+              int count, int row, int rows)
 {
     for (int i = 0; i < count; ++i) {
         const int from = row - shifts[i];
