@@ -58,12 +58,6 @@ void CurveTool::hidePreview()
     drawPreviewAgain(ctx.canvas());
 }
 
-void CurveTool::removePreviewFrom(PictureSurface &copy) const
-{
-    if (m_preview.shown)
-        drawPreviewAgain(copy);
-}
-
 void CurveTool::drawPreviewAgain(PictureSurface &surface) const
 {
     drawWithPen(surface, m_preview.pen, [&] { surface.PolyBezier(m_preview.points); });

@@ -25,7 +25,6 @@ public:
     void forget() override;
     void hidePreview() override;
     void showPreview() override;
-    void removePreviewFrom(PictureSurface &copy) const override;
 
     // The pointer events of handle imgBezier(index), X and Y in pixels from
     // its top-left corner. Only a shown curve's handles can be pressed.
@@ -39,6 +38,8 @@ public:
 
 protected:
     bool busy() const override { return shaping(); }
+    bool previewShown() const override { return m_preview.shown; }
+    void drawPreviewAgain(PictureSurface &surface) const override;
 
 private:
     // The curve's points: the handles' centres, all measured with handle 0's size.
@@ -48,8 +49,6 @@ private:
     // Draws the preview with the canvas's pen (placing the handles first when
     // asked) and remembers what it drew with.
     void drawPreview(Flag place, float x, float y);
-    // The curve the preview drew, drawn again with its pen: XOR takes it off.
-    void drawPreviewAgain(PictureSurface &surface) const;
 
     CurvePreview m_preview;
 };

@@ -83,12 +83,6 @@ public:
         drawPreviewAgain(ctx.canvas());
     }
 
-    void removePreviewFrom(PictureSurface &copy) const override
-    {
-        if (m_preview.shown)
-            drawPreviewAgain(copy);
-    }
-
     // Draws the open polygon's edges with the canvas's present pen.
     void showPreview() override
     {
@@ -101,15 +95,15 @@ public:
 
 protected:
     bool busy() const override { return isSet(ctx.state().PolygonActive); }
-
-private:
-    // The edges the preview drew, drawn again with its pen: XOR takes them off.
-    void drawPreviewAgain(PictureSurface &surface) const
+    bool previewShown() const override { return m_preview.shown; }
+    // The edges the preview drew, as one figure.
+    void drawPreviewAgain(PictureSurface &surface) const override
     {
         const std::vector<QLine> lines = Polygon::edges(m_preview.points, false);
         drawWithPen(surface, m_preview.pen, [&] { surface.Lines(lines); });
     }
 
+private:
     // The open edges (all, or the last one) with the canvas's pen, or the
     // final polygon in the true colours.
     void DrawPolygon(Flag final, Flag lastOnly)

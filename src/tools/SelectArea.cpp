@@ -14,7 +14,6 @@
 
 #include <cmath>
 #include <optional>
-#include <utility>
 
 namespace pinxel {
 
@@ -62,12 +61,6 @@ public:
 
     void forget() override { m_band.reset(); }
 
-    void removePreviewFrom(PictureSurface &copy) const override
-    {
-        if (m_band)
-            drawBandWith(copy, m_band->pen, m_band->corners);
-    }
-
     bool finish() override
     {
         ctx.DropSelection();  // records its own undo step when it changed
@@ -83,6 +76,11 @@ public:
 
 protected:
     bool busy() const override { return isSet(ctx.state().IsDrawing); }
+    bool previewShown() const override { return m_band.has_value(); }
+    void drawPreviewAgain(PictureSurface &surface) const override
+    {
+        drawBandWith(surface, m_band->pen, m_band->corners);
+    }
 
 private:
     // The rubber band: a dotted XOR box in the background colour, drawn with
@@ -100,8 +98,10 @@ private:
     }
     void eraseBand()
     {
-        if (m_band)
-            drawBandWith(ctx.canvas(), m_band->pen, std::exchange(m_band, std::nullopt)->corners);
+        if (m_band) {
+            drawPreviewAgain(ctx.canvas());
+            m_band.reset();
+        }
     }
 
     // The band on the canvas, when one is drawn.

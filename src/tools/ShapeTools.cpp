@@ -136,14 +136,15 @@ public:
 
     void forget() override { m_preview.shown = false; }
 
-    void removePreviewFrom(PictureSurface &copy) const override
-    {
-        if (m_preview.shown)
-            drawPreviewAgain(copy);
-    }
-
 protected:
     bool busy() const override { return isSet(ctx.state().IsDrawing); }
+    bool previewShown() const override { return m_preview.shown; }
+    void drawPreviewAgain(PictureSurface &surface) const override
+    {
+        drawWithPen(surface, m_preview.pen, [&] {
+            ShapeTools::drawFigure(surface, index(), m_preview.x1, m_preview.y1, m_preview.x2, m_preview.y2);
+        });
+    }
 
 private:
     bool locksAxes() const { return index() == ToolLine || index() == ToolArrow; }
@@ -163,14 +164,6 @@ private:
             return;
         m_preview.shown = false;
         drawPreviewAgain(ctx.canvas());
-    }
-
-    // The figure the preview drew, drawn again with its pen: XOR takes it off.
-    void drawPreviewAgain(PictureSurface &surface) const
-    {
-        drawWithPen(surface, m_preview.pen, [&] {
-            ShapeTools::drawFigure(surface, index(), m_preview.x1, m_preview.y1, m_preview.x2, m_preview.y2);
-        });
     }
 
     // Draws the preview from the start to the end point with the canvas's pen.

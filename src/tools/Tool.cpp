@@ -14,7 +14,14 @@ bool Tool::finish() { return false; }
 void Tool::forget() {}
 void Tool::hidePreview() {}
 void Tool::showPreview() {}
-void Tool::removePreviewFrom(PictureSurface &) const {}
+bool Tool::previewShown() const { return false; }
+void Tool::drawPreviewAgain(PictureSurface &) const {}
+
+void Tool::removePreviewFrom(PictureSurface &copy) const
+{
+    if (previewShown())
+        drawPreviewAgain(copy);
+}
 bool Tool::busy() const { return false; }
 
 void Tool::useCopyPen(Color color)

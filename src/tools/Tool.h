@@ -45,7 +45,7 @@ public:
     // Takes the open figure's XOR preview off a copy of the canvas (drawing
     // it again there with the pen that drew it), so that a picture leaving
     // the editor carries no preview; the canvas and the tool stay as they are.
-    virtual void removePreviewFrom(PictureSurface &copy) const;
+    void removePreviewFrom(PictureSurface &copy) const;
 
     // The status bar hint: the table's busy hint while the tool is busy.
     virtual QString hint() const;
@@ -53,6 +53,10 @@ public:
 protected:
     // Whether the tool has work in progress that its busy hint describes.
     virtual bool busy() const;
+    // Whether an XOR preview the tool drew is on the canvas, and that figure
+    // drawn again with the pen that drew it, which takes it off a surface.
+    virtual bool previewShown() const;
+    virtual void drawPreviewAgain(PictureSurface &surface) const;
     // The copy pen in a colour, as the painting tools' presses set it.
     void useCopyPen(Color color);
 
