@@ -22,7 +22,7 @@ public:
     {
         m_script = std::make_unique<EditorScript>(m_services, true, [](const QString &) {});
         m_script->run(QStringLiteral("canvas %1 %2").arg(width).arg(height));
-        window().ClearImageBuffer();
+        window().model().ClearImageBuffer();
     }
     ~Editor()
     {
@@ -30,13 +30,14 @@ public:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // the closed window's memory
     }
     frmPaint &window() { return m_script->window(); }
+    EditorModel &model() { return m_script->window().model(); }
     // One line of the editor's script (a menu command: "mnuInvertColors.Click").
     void run(const QString &line) { m_script->run(line); }
     // Uses every slot of the undo ring once, so that what is measured reuses a slot.
     void fillUndoRing()
     {
         for (int i = 0; i < 11; ++i)
-            window().undoRing().SetImageBuffer();
+            window().model().undoRing().SetImageBuffer();
     }
 
 private:

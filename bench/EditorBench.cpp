@@ -26,10 +26,10 @@ void BM_PencilMove(benchmark::State &state)
 {
     Editor editor;
     frmPaint &w = editor.window();
-    w.picPaint.Refresh();
+    w.model().picPaint.Refresh();
     int x = 100, y = 100, step = 20;
     w.picPaint_MouseDown(1, 0, x, y);
-    const int margin = w.picPaint.DrawWidth + 2;
+    const int margin = w.model().picPaint.DrawWidth + 2;
     double repaintArea = 0, segmentArea = 0;
     bool onlyTheSegment = true;
     for (auto _ : state) {
@@ -39,11 +39,11 @@ void BM_PencilMove(benchmark::State &state)
         if (x > CanvasWidth - 100 || x < 100)
             step = -step;
         state.PauseTiming();
-        w.picPaint.Refresh();  // only this move's changes are pending below
+        w.model().picPaint.Refresh();  // only this move's changes are pending below
         state.ResumeTiming();
         w.picPaint_MouseMove(1, 0, x, y);
         state.PauseTiming();
-        const QRegion pending = w.picPaint.pendingChanges();
+        const QRegion pending = w.model().picPaint.pendingChanges();
         const QRect segment(QPoint(std::min(fromX, x), std::min(fromY, y)),
                             QPoint(std::max(fromX, x), std::max(fromY, y)));
         // The segment's box, with at most the pen's margin around it.
@@ -93,7 +93,7 @@ void BM_RecordedPencilMove(benchmark::State &state)
         recorder = std::make_unique<SessionRecorder>(folder.filePath(QStringLiteral("moves.pxs")));
         recorder->attach(w);
     }
-    ElementEvents &events = w.events();
+    ElementEvents &events = w.model().events();
     int x = 100, step = 20;
     events.raise(QStringLiteral("picPaint.MouseDown"), {1, 0, double(x), 100});
     for (auto _ : state) {
@@ -129,7 +129,7 @@ void BM_SelectionDragMove(benchmark::State &state)
         state.PauseTiming();
         const QRect before = w.picSelectView->geometry();
         area.painted = QRegion();
-        if (w.picSelect.Left() > 400 || w.picSelect.Left() < 20)
+        if (w.model().picSelect.Left() > 400 || w.model().picSelect.Left() < 20)
             dx = -dx;
         dy = -dy;  // back and forth, so that the selection stays in view
         state.ResumeTiming();
@@ -176,7 +176,7 @@ void BM_Paste(benchmark::State &state)
     w.mnuCopy_Click();
     for (auto _ : state) {
         state.PauseTiming();
-        w.selection().discard();
+        w.model().selection().discard();
         state.ResumeTiming();
         w.mnuPaste_Click();
     }
@@ -196,7 +196,7 @@ void BM_DropSelection(benchmark::State &state)
         state.PauseTiming();
         w.mnuPaste_Click();
         state.ResumeTiming();
-        w.DropSelection();
+        w.model().DropSelection();
     }
     countSelectionBytes(state);
 }
@@ -208,11 +208,11 @@ void BM_Crop(benchmark::State &state)
 {
     Editor editor;
     frmPaint &w = editor.window();
-    const QImage picture = w.picPaint.Image().copy();
+    const QImage picture = w.model().picPaint.Image().copy();
     editor.fillUndoRing();
     for (auto _ : state) {
         state.PauseTiming();
-        w.picPaint.setPicture(picture);
+        w.model().picPaint.setPicture(picture);
         w.AdjustPaintResizeBox();
         makeSelection(w);
         state.ResumeTiming();

@@ -25,9 +25,9 @@ void BM_StampMove(benchmark::State &state, int tool, int brushShape)
     Editor editor;
     frmPaint &w = editor.window();
     w.show();
-    w.CurrentTool = tool;  // the filter brush's button would ask for its filter
-    w.DotIndex = 7;
-    w.BrushIndex = brushShape;
+    w.model().CurrentTool = tool;  // the filter brush's button would ask for its filter
+    w.model().DotIndex = 7;
+    w.model().BrushIndex = brushShape;
     PaintedArea area(w);
     w.picPaint_MouseDown(1, 0, 100, 100);
     QCoreApplication::processEvents();
@@ -71,7 +71,7 @@ void BM_CurvePreviewMove(benchmark::State &state)
     frmPaint &w = editor.window();
     w.show();
     chooseTool(w, ToolCurve);
-    w.DotIndex = 7;
+    w.model().DotIndex = 7;
     w.picPaint_MouseDown(1, 0, 2000, 1500);
     w.picPaint_MouseUp(1, 0, 2000, 1500);
     // The handles from 50 pixels around the middle out to the corners,

@@ -23,8 +23,8 @@ namespace {
 // A one-pixel pencil click: one change, recorded as one step when the button goes up.
 void click(frmPaint &w, int i)
 {
-    const int x = 10 + (i * 37) % (w.picPaint.pixelWidth() - 20);
-    const int y = 10 + (i * 53) % (w.picPaint.pixelHeight() - 20);
+    const int x = 10 + (i * 37) % (w.model().picPaint.pixelWidth() - 20);
+    const int y = 10 + (i * 53) % (w.model().picPaint.pixelHeight() - 20);
     w.picPaint_MouseDown(1, 0, x, y);
     w.picPaint_MouseUp(1, 0, x, y);
 }
@@ -45,12 +45,12 @@ void BM_RecordOnePixelStroke(benchmark::State &state)
     for (auto _ : state) {
         if (firstUse && i % 10 == 0) {
             state.PauseTiming();
-            w.ClearImageBuffer();
+            w.model().ClearImageBuffer();
             state.ResumeTiming();
         }
         click(w, i++);
     }
-    state.counters["held_MB"] = double(w.undoRing().heldBytes()) / 1e6;
+    state.counters["held_MB"] = double(w.model().undoRing().heldBytes()) / 1e6;
 }
 BENCHMARK(BM_RecordOnePixelStroke)->ArgName("first_use")->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
 
@@ -87,11 +87,11 @@ void BM_WholePictureStep(benchmark::State &state)
         state.PauseTiming();
         // The effect alone, as a change the ring has not seen yet.
         PictureSurface scratch;
-        ApplyPictureEffect(EffectInvertColors, w.picPaint, scratch);
+        ApplyPictureEffect(EffectInvertColors, w.model().picPaint, scratch);
         if (undo)
-            w.undoRing().SetImageBuffer();
+            w.model().undoRing().SetImageBuffer();
         state.ResumeTiming();
-        undo ? w.mnuUndo_Click() : w.undoRing().SetImageBuffer();
+        undo ? w.mnuUndo_Click() : w.model().undoRing().SetImageBuffer();
     }
     state.SetBytesProcessed(state.iterations() * int64_t(CanvasWidth) * CanvasHeight * 4);
 }
@@ -103,7 +103,7 @@ void BM_ClearImageBuffer(benchmark::State &state)
     Editor editor;
     frmPaint &w = editor.window();
     for (auto _ : state)
-        w.ClearImageBuffer();
+        w.model().ClearImageBuffer();
     state.SetBytesProcessed(state.iterations() * int64_t(CanvasWidth) * CanvasHeight * 4);
 }
 BENCHMARK(BM_ClearImageBuffer)->Unit(benchmark::kMillisecond);
@@ -139,7 +139,7 @@ void BM_TenStrokesPeakMemory(benchmark::State &state)
                 click(w, i);
             state.PauseTiming();
             addedMB = (statusKilobytes("VmHWM:") - before) / 1024;
-            historyMB = double(w.undoRing().heldBytes()) / (1024 * 1024);
+            historyMB = double(w.model().undoRing().heldBytes()) / (1024 * 1024);
         }
         state.ResumeTiming();
     }
@@ -179,7 +179,7 @@ void BM_ScriptCanvasElevenStrokesPeakMemory(benchmark::State &state)
             }
             state.PauseTiming();
             addedMB = (statusKilobytes("VmHWM:") - before) / 1024;
-            historyMB = double(editor.window().undoRing().heldBytes()) / (1024 * 1024);
+            historyMB = double(editor.model().undoRing().heldBytes()) / (1024 * 1024);
         }
         state.ResumeTiming();
     }

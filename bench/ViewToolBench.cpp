@@ -22,7 +22,7 @@ void BM_FillWholePicture(benchmark::State &state)
     w.show();
     editor.fillUndoRing();
     chooseTool(w, ToolFill);
-    w.ShapeFillStyle = std::int16_t(state.range(0));
+    w.model().ShapeFillStyle = std::int16_t(state.range(0));
     // A hatch would split the area for the next round: it paints the area's own colour.
     const bool hatched = state.range(0) != FillSolid;
     const Color colours[2] = {0xFFFFFF, 0x3366CC};
@@ -30,7 +30,7 @@ void BM_FillWholePicture(benchmark::State &state)
     for (auto _ : state) {
         if (!hatched)
             turn ^= 1;
-        frmPaint::setSwatchColor(w.lblForeColor, colours[turn]);
+        w.model().setForegroundColor(colours[turn]);
         w.picPaint_MouseDown(1, 0, CanvasWidth / 2, CanvasHeight / 2);
         QCoreApplication::processEvents();
         state.PauseTiming();
@@ -47,7 +47,7 @@ void BM_ZoomStep(benchmark::State &state)
     frmPaint &w = editor.window();
     const int width = int(state.range(0)), height = width * 3 / 4;
     const int shift = state.range(1) ? 2 : 0;  // Ctrl: out
-    w.picPaint.setPixelSize(width, height);
+    w.model().picPaint.setPixelSize(width, height);
     w.Form_Resize();
     w.show();
     chooseTool(w, ToolZoom);
@@ -57,7 +57,7 @@ void BM_ZoomStep(benchmark::State &state)
         w.picPaint_MouseUp(1, shift, width / 2, height / 2);
         QCoreApplication::processEvents();
         state.PauseTiming();
-        w.SetZoomView(0, 0, FlagTrue);
+        w.model().SetZoomView(0, 0, FlagTrue);
         QCoreApplication::processEvents();
         state.ResumeTiming();
     }

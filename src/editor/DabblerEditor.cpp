@@ -11,7 +11,6 @@
 #include "pinxel/DabblerWidget.h"
 
 #include <QFileInfo>
-#include <QMenu>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -36,11 +35,12 @@ public:
         HostServices &host = HostServices::current();
         const QString name = control.picturefilename();
         frmPaint &w = frmPaint::instance();
+        EditorModel &m = w.model();
         if (!name.isEmpty()) {
-            w.picPaint.setPicture(host.LoadPicture(control.picturefilename()));
+            m.picPaint.setPicture(host.LoadPicture(control.picturefilename()));
             w.AdjustPaintResizeBox();  // the handles follow the picture's size
         }
-        w.setWindowTitle(control.WindowCaption().isEmpty() ? QStringLiteral("Limnery") : control.WindowCaption());
+        m.setCaption(control.WindowCaption().isEmpty() ? QStringLiteral("Limnery") : control.WindowCaption());
         if (control.EditWidth() == 0)
             control.setEditWidth(10000);
         if (control.EditHeight() == 0)
@@ -49,19 +49,20 @@ public:
         w.setHeight(control.EditHeight());
         if (control.EditMaximized())
             w.setWindowState(w.windowState() | Qt::WindowMaximized);
-        w.menu(QStringLiteral("mnuFile"))->menuAction()->setVisible(control.EditMenuFile());
+        m.setFileMenuShown(control.EditMenuFile());
         if (recorder)
             recordOpening(*recorder, w, name, control.EditMenuFile());
 
         // Timer1: the host sees the picture as it is being edited.
         const QMetaObject::Connection tick = QObject::connect(control.Timer1(), &QTimer::timeout, &w, [&control, &w] {
-            control.Image1()->setPicture(w.composedPicture());
+            control.Image1()->setPicture(w.model().composedPicture());
         });
         // A last copy as the editor closes, so the host keeps the final picture.
-        const QMetaObject::Connection last = QObject::connect(
-            &w, &frmPaint::closed, &control, [&control, &w] { control.Image1()->setPicture(w.composedPicture()); });
+        const QMetaObject::Connection last = QObject::connect(&w, &frmPaint::closed, &control, [&control, &w] {
+            control.Image1()->setPicture(w.model().composedPicture());
+        });
         control.Timer1()->start();
-        w.ClearImageBuffer();
+        m.ClearImageBuffer();
         w.showModal(&control);
         if (recorder)
             recorder->finish();
@@ -74,7 +75,7 @@ private:
     // The lines that open the editor as this session did, before its events.
     static void recordOpening(SessionRecorder &recorder, frmPaint &w, const QString &picture, bool fileMenu)
     {
-        recorder.setupLine(QStringLiteral("caption ") + w.windowTitle());
+        recorder.setupLine(QStringLiteral("caption ") + w.model().caption());
         if (!fileMenu)
             recorder.setupLine(QStringLiteral("filemenu hidden"));
         const double twips = HostServices::current().TwipsPerPixelX();
@@ -92,9 +93,9 @@ public:
     void printPicture(Dabbler &control) override
     {
         HostServices &host = HostServices::current();
-        frmPaint &w = frmPaint::instance();  // created hidden when it does not exist
-        host.ShowPrinter(w.cdlPrint);
-        host.printer().Copies = w.cdlPrint.Copies;
+        EditorModel &m = frmPaint::instance().model();  // created hidden when it does not exist
+        host.ShowPrinter(m.cdlPrint);
+        host.printer().Copies = m.cdlPrint.Copies;
         // The picture reaches the printer by way of the editor's canvas,
         // through a private file that cannot collide with one of the user's.
         QTemporaryDir scratch;
@@ -102,9 +103,9 @@ public:
             throw Error(ErrPathNotFound, QStringLiteral("Cannot create a temporary folder for printing."));
         const QString temp = scratch.filePath(QStringLiteral("print.bmp"));
         host.SavePicture(control.Image1()->Picture(), temp);
-        w.picPaint.setPicture(host.LoadPicture(temp));
+        m.picPaint.setPicture(host.LoadPicture(temp));
         host.Kill(temp);
-        host.printer().PaintPicture(w.picPaint.Image(), 0, 0);
+        host.printer().PaintPicture(m.picPaint.Image(), 0, 0);
         host.printer().EndDoc();
     }
 };

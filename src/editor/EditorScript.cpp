@@ -7,19 +7,12 @@
 
 #include "control/FileMenuShown.h"
 #include "editor/frmPaint.h"
-#include "imaging/mdlEffect.h"
 #include "pinxel/Screen.h"
 #include "platform/PictureFiles.h"
-#include "view/CanvasTextBox.h"
 
-#include <QAbstractButton>
-#include <QAction>
 #include <QDir>
 #include <QFileInfo>
-#include <QLabel>
-#include <QMenu>
 #include <QRegularExpression>
-#include <QScrollBar>
 
 #include <algorithm>
 #include <cmath>
@@ -29,17 +22,32 @@ namespace pinxel {
 EditorScript::EditorScript(ScriptedHostServices &services, bool fileMenu, Sink sink)
     : m_services(services), m_sink(std::move(sink))
 {
-    HostServices::setCurrent(&services);
+    setUp(fileMenu);
+}
+
+EditorScript::EditorScript(ScriptedHostServices &services, EditorModel &model, bool fileMenu, Sink sink)
+    : m_services(services), m_sink(std::move(sink)), m_headless(&model)
+{
+    setUp(fileMenu);
+}
+
+void EditorScript::setUp(bool fileMenu)
+{
+    HostServices::setCurrent(&m_services);
     setTwipsPerPixelOverride(15.0);
     FileMenuShown = toFlag(fileMenu);
     // As the control's Dabbler opens it: caption, size, File menu, fresh history.
-    frmPaint &w = frmPaint::instance();
-    w.setWindowTitle(QStringLiteral("Limnery"));
-    w.setWidth(10000);
-    w.setHeight(10000);
-    w.menu(QStringLiteral("mnuFile"))->menuAction()->setVisible(fileMenu);
-    w.ClearImageBuffer();
-    w.Form_Resize();
+    EditorModel &m = model();
+    if (headless())
+        m.load();
+    m.setCaption(QStringLiteral("Limnery"));
+    if (!headless()) {
+        window().setWidth(10000);
+        window().setHeight(10000);
+    }
+    m.setFileMenuShown(fileMenu);
+    m.ClearImageBuffer();
+    layOut();
     flushMessages();
 }
 
@@ -47,9 +55,11 @@ EditorScript::~EditorScript()
 {
     if (m_recorder)
         m_recorder->finish();  // before the script's own close below
-    if (frmPaint::exists()) {
+    if (headless()) {
+        m_headless->IsDirty = FlagFalse;
+    } else if (frmPaint::exists()) {
         frmPaint &w = frmPaint::instance();
-        w.IsDirty = FlagFalse;  // the script is over: close without a question
+        w.model().IsDirty = FlagFalse;  // the script is over: close without a question
         w.close();
     }
     HostServices::setCurrent(nullptr);
@@ -58,12 +68,14 @@ EditorScript::~EditorScript()
 
 frmPaint &EditorScript::window() const
 {
+    if (headless())
+        throw ScriptError("this line needs the editor's window; the script runs headless");
     frmPaint &w = frmPaint::instance();  // touching a closed window creates it anew
     if (m_watched != &w) {
         // What the window hands the host as it closes, as the control keeps it.
         m_watched = &w;
         QObject::connect(&w, &frmPaint::closed, &w, [this, &w] {
-            m_handedBack = w.composedPicture();
+            m_handedBack = w.model().composedPicture();
             m_stateAtClose = editorStateJson(w);
         });
         if (m_recorder)
@@ -72,13 +84,25 @@ frmPaint &EditorScript::window() const
     return w;
 }
 
+EditorModel &EditorScript::model() const { return headless() ? *m_headless : window().model(); }
+
+void EditorScript::layOut()
+{
+    if (!headless())
+        window().Form_Resize();
+}
+
 QImage EditorScript::finalPicture() const
 {
-    return frmPaint::exists() ? frmPaint::instance().composedPicture() : m_handedBack;
+    if (headless())
+        return m_headless->composedPicture();
+    return frmPaint::exists() ? frmPaint::instance().model().composedPicture() : m_handedBack;
 }
 
 void EditorScript::recordInto(const QString &path)
 {
+    if (headless())
+        throw ScriptError("a headless script cannot be recorded: the recording replays in a window");
     m_recorder = std::make_unique<SessionRecorder>(path);
     if (!isSet(FileMenuShown))
         m_recorder->setupLine(QStringLiteral("filemenu hidden"));
@@ -93,13 +117,7 @@ QString EditorScript::resolve(const QString &path) const
 
 void EditorScript::loadPicture(const QString &path)
 {
-    frmPaint &w = window();
-    w.picPaint.setPicture(HostServices::current().LoadPicture(path));
-    w.toolBox.forgetAll();
-    w.selection().discard();
-    w.ClearImageBuffer();
-    w.AdjustPaintResizeBox();
-    w.Form_Resize();
+    model().showPicture(HostServices::current().LoadPicture(path));
     m_onPicture.clear();
     if (m_recorder)
         m_recorder->setupLine(QStringLiteral("load ") + QFileInfo(path).absoluteFilePath());
@@ -134,6 +152,40 @@ void EditorScript::flushMessages()
     }
 }
 
+const std::vector<EditorScript::LineKind> &EditorScript::lineKinds()
+{
+    static const std::vector<LineKind> kinds = {
+        {"answer",
+         "answer DIALOG ANSWER      msgbox yes|no|cancel|ok, open|save PATH|cancel, print COPIES|cancel,\n"
+         "                          color R G B|cancel, font NAME SIZE [bold] [italic] [underline]\n"
+         "                          [strikethrough] R G B|cancel, popup INDEX|dismiss, clock READING",
+         false, &EditorScript::runAnswer},
+        {"load", "load PATH                 the picture the editor opens on", false, &EditorScript::runLoad},
+        {"canvas", "canvas W H                a white canvas of that size", true, &EditorScript::runCanvas},
+        {"caption", "caption TEXT              the window's caption", true, &EditorScript::runCaption},
+        {"filemenu", "filemenu shown|hidden     the File menu", true, &EditorScript::runFileMenu},
+        {"twips", "twips TWIPS-PER-PIXEL     the screen's twips a pixel", true, &EditorScript::runTwips},
+        {"frame", "frame DX DY               what the recorded window's frame added to its size", true,
+         &EditorScript::runFrame},
+        {"save", "save PATH                 saves the picture as the user would get it", false, &EditorScript::runSave},
+        {"screenshot", "screenshot PATH.png       the window as a user sees it", false, &EditorScript::runScreenshot},
+        {"state", "state [JSON]              prints the state line, or compares it with the recorded one", false,
+         &EditorScript::runState},
+        {"checksum", "checksum [SHA1]           prints the picture's checksum, or compares it", false,
+         &EditorScript::runChecksum},
+    };
+    return kinds;
+}
+
+QString EditorScript::lineHelp()
+{
+    QString help =
+        QStringLiteral("ELEMENT[(INDEX)].EVENT ARGS  raises an element's event: picPaint.MouseDown 1 0 10 10\n");
+    for (const LineKind &kind : lineKinds())
+        help += QString::fromLatin1(kind.usage) + QLatin1Char('\n');
+    return help;
+}
+
 void EditorScript::run(const QString &rawLine)
 {
     const QString line = rawLine.trimmed();
@@ -147,92 +199,122 @@ void EditorScript::run(const QString &rawLine)
     QStringList words = line.split(QRegularExpression(QStringLiteral("\\s+")));
     const QString head = words.takeFirst();
     const QString rest = line.section(QLatin1Char(' '), 1).trimmed();  // a path or a state may hold spaces
-    // Also after the window closed; with a value, compares it with the
-    // state and picture as they were (the window's as it closed).
-    if (head == QLatin1String("state")) {
-        if (words.isEmpty())
-            m_sink(stateJson());
-        else
-            expect(head, rest, frmPaint::exists() || m_stateAtClose.isEmpty() ? stateJson() : m_stateAtClose);
+    for (const LineKind &kind : lineKinds()) {
+        if (head != QLatin1String(kind.word))
+            continue;
+        (this->*kind.run)(words, rest, line);
+        // The lines that set the editor up go into a recording as they are.
+        if (m_recorder && kind.setup)
+            m_recorder->setupLine(line);
         return;
     }
-    if (head == QLatin1String("checksum")) {
-        const QString replayed = pictureChecksum(finalPicture());
-        if (words.isEmpty())
-            m_sink(QStringLiteral("checksum ") + replayed);
-        else
-            expect(head, rest, replayed);
-        return;
-    }
-    frmPaint &w = window();
+    static const QRegularExpression event(QStringLiteral("^([A-Za-z][A-Za-z0-9]*)(?:\\((\\d+)\\))?\\.([A-Za-z]+)$"));
+    const QRegularExpressionMatch match = event.match(head);
+    if (!match.hasMatch())
+        throw ScriptError(QStringLiteral("'%1': not a command or ELEMENT.EVENT").arg(line).toStdString());
+    bool fits = true;
+    const int index = match.captured(2).isEmpty() ? -1 : match.captured(2).toInt(&fits);
+    if (!fits)
+        throw ScriptError(QStringLiteral("'%1': the index does not fit").arg(line).toStdString());
+    raiseEvent(match.captured(1), index, match.captured(3), words);
+}
 
-    if (head == QLatin1String("answer")) {
-        const QString target = words.mid(1).join(QLatin1Char(' '));
-        if ((words.value(0) == QLatin1String("open") || words.value(0) == QLatin1String("save")) && !target.isEmpty()
-            && target != QLatin1String("cancel"))
-            words = QStringList{words[0], resolve(target)};
-        queueScriptAnswer(m_services, words);
-    } else if (head == QLatin1String("load")) {
-        if (words.isEmpty())
-            throw ScriptError("load: a path is needed");
-        loadPicture(m_onPicture.isEmpty() ? resolve(rest) : m_onPicture);
-    } else if (head == QLatin1String("caption")) {
-        w.setWindowTitle(rest);
-    } else if (head == QLatin1String("filemenu")) {
-        if (words.size() != 1 || (words[0] != QLatin1String("shown") && words[0] != QLatin1String("hidden")))
-            throw ScriptError(QStringLiteral("'%1': filemenu shown or filemenu hidden").arg(line).toStdString());
-        FileMenuShown = toFlag(words[0] == QLatin1String("shown"));
-        w.menu(QStringLiteral("mnuFile"))->menuAction()->setVisible(isSet(FileMenuShown));
-    } else if (head == QLatin1String("frame")) {
-        expectArgs(words, 2, line);
-        w.assumeFrame(QSize(wholeNumber(words, 0, line, 0, 1000), wholeNumber(words, 1, line, 0, 1000)));
-    } else if (head == QLatin1String("twips")) {
-        expectArgs(words, 1, line);
-        const double twips = number(words, 0, line);  // 12.5 at 115.2 dots an inch
-        if (twips < 1 || twips > 1440)
-            throw ScriptError(QStringLiteral("'%1': twips a pixel from 1 to 1440").arg(line).toStdString());
-        setTwipsPerPixelOverride(twips);
-        w.Form_Resize();
-    } else if (head == QLatin1String("canvas")) {
-        expectArgs(words, 2, line);
-        const int width = wholeNumber(words, 0, line, 1, MaxPictureSide);
-        const int height = wholeNumber(words, 1, line, 1, MaxPictureSide);
-        if (qint64(width) * height > MaxPicturePixels)
-            throw ScriptError(
-                QStringLiteral("'%1': more than %2 pixels").arg(line).arg(MaxPicturePixels).toStdString());
-        w.picPaint.setPixelSize(width, height);
-        w.AdjustPaintResizeBox();
-        w.Form_Resize();
-    } else if (head == QLatin1String("save")) {
-        if (words.isEmpty())
-            throw ScriptError("save: a path is needed");
-        savePicture(resolve(rest));
-    } else if (head == QLatin1String("screenshot")) {
-        // The whole window as a user would see it, rendered offscreen.
-        if (words.isEmpty())
-            throw ScriptError("screenshot: a path is needed");
-        const QString path = resolve(rest);
-        w.setAttribute(Qt::WA_DontShowOnScreen, !w.isVisible());
-        w.show();
-        const QByteArray format = QFileInfo(path).suffix().toLower().toLatin1();
-        saveImageFile(w.grab().toImage(), path, format.isEmpty() ? "png" : format.constData());
-    } else {
-        static const QRegularExpression event(
-            QStringLiteral("^([A-Za-z][A-Za-z0-9]*)(?:\\((\\d+)\\))?\\.([A-Za-z]+)$"));
-        const QRegularExpressionMatch match = event.match(head);
-        if (!match.hasMatch())
-            throw ScriptError(QStringLiteral("'%1': not a command or ELEMENT.EVENT").arg(line).toStdString());
-        bool fits = true;
-        const int index = match.captured(2).isEmpty() ? -1 : match.captured(2).toInt(&fits);
-        if (!fits)
-            throw ScriptError(QStringLiteral("'%1': the index does not fit").arg(line).toStdString());
-        raiseEvent(match.captured(1), index, match.captured(3), words);
-    }
-    // The lines that set the editor up go into a recording as they are.
-    static const QStringList setupLines = {QStringLiteral("caption"), QStringLiteral("filemenu"),
-                                           QStringLiteral("frame"), QStringLiteral("twips"), QStringLiteral("canvas")};
-    if (m_recorder && setupLines.contains(head))
-        m_recorder->setupLine(line);
+// Also after the window closed; with a value, compares it with the state
+// and picture as they were (the window's as it closed).
+void EditorScript::runState(const QStringList &words, const QString &rest, const QString &)
+{
+    if (words.isEmpty())
+        m_sink(stateJson());
+    else
+        expect(QStringLiteral("state"), rest,
+               headless() || frmPaint::exists() || m_stateAtClose.isEmpty() ? stateJson() : m_stateAtClose);
+}
+
+void EditorScript::runChecksum(const QStringList &words, const QString &rest, const QString &)
+{
+    const QString replayed = pictureChecksum(finalPicture());
+    if (words.isEmpty())
+        m_sink(QStringLiteral("checksum ") + replayed);
+    else
+        expect(QStringLiteral("checksum"), rest, replayed);
+}
+
+void EditorScript::runAnswer(const QStringList &given, const QString &, const QString &)
+{
+    model();  // the window, if it closed
+    QStringList words = given;
+    const QString target = words.mid(1).join(QLatin1Char(' '));
+    if ((words.value(0) == QLatin1String("open") || words.value(0) == QLatin1String("save")) && !target.isEmpty()
+        && target != QLatin1String("cancel"))
+        words = QStringList{words[0], resolve(target)};
+    queueScriptAnswer(m_services, words);
+}
+
+void EditorScript::runLoad(const QStringList &words, const QString &rest, const QString &)
+{
+    if (words.isEmpty())
+        throw ScriptError("load: a path is needed");
+    loadPicture(m_onPicture.isEmpty() ? resolve(rest) : m_onPicture);
+}
+
+void EditorScript::runCaption(const QStringList &, const QString &rest, const QString &) { model().setCaption(rest); }
+
+void EditorScript::runFileMenu(const QStringList &words, const QString &, const QString &line)
+{
+    if (words.size() != 1 || (words[0] != QLatin1String("shown") && words[0] != QLatin1String("hidden")))
+        throw ScriptError(QStringLiteral("'%1': filemenu shown or filemenu hidden").arg(line).toStdString());
+    FileMenuShown = toFlag(words[0] == QLatin1String("shown"));
+    model().setFileMenuShown(isSet(FileMenuShown));
+}
+
+void EditorScript::runFrame(const QStringList &words, const QString &, const QString &line)
+{
+    expectArgs(words, 2, line);
+    window().assumeFrame(QSize(wholeNumber(words, 0, line, 0, 1000), wholeNumber(words, 1, line, 0, 1000)));
+}
+
+void EditorScript::runTwips(const QStringList &words, const QString &, const QString &line)
+{
+    model();
+    expectArgs(words, 1, line);
+    const double twips = number(words, 0, line);  // 12.5 at 115.2 dots an inch
+    if (twips < 1 || twips > 1440)
+        throw ScriptError(QStringLiteral("'%1': twips a pixel from 1 to 1440").arg(line).toStdString());
+    setTwipsPerPixelOverride(twips);
+    layOut();
+}
+
+void EditorScript::runCanvas(const QStringList &words, const QString &, const QString &line)
+{
+    EditorModel &m = model();
+    expectArgs(words, 2, line);
+    const int width = wholeNumber(words, 0, line, 1, MaxPictureSide);
+    const int height = wholeNumber(words, 1, line, 1, MaxPictureSide);
+    if (qint64(width) * height > MaxPicturePixels)
+        throw ScriptError(QStringLiteral("'%1': more than %2 pixels").arg(line).arg(MaxPicturePixels).toStdString());
+    m.picPaint.setPixelSize(width, height);
+    m.layOut();
+}
+
+void EditorScript::runSave(const QStringList &words, const QString &rest, const QString &)
+{
+    model();
+    if (words.isEmpty())
+        throw ScriptError("save: a path is needed");
+    savePicture(resolve(rest));
+}
+
+void EditorScript::runScreenshot(const QStringList &words, const QString &rest, const QString &)
+{
+    // The whole window as a user would see it, rendered offscreen.
+    frmPaint &w = window();
+    if (words.isEmpty())
+        throw ScriptError("screenshot: a path is needed");
+    const QString path = resolve(rest);
+    w.setAttribute(Qt::WA_DontShowOnScreen, !w.isVisible());
+    w.show();
+    const QByteArray format = QFileInfo(path).suffix().toLower().toLatin1();
+    saveImageFile(w.grab().toImage(), path, format.isEmpty() ? "png" : format.constData());
 }
 
 void EditorScript::savePicture(const QString &path) const
@@ -246,7 +328,7 @@ void EditorScript::savePicture(const QString &path) const
 
 void EditorScript::raiseEvent(const QString &element, int index, const QString &event, const QStringList &args)
 {
-    frmPaint &w = window();
+    EditorModel &m = model();
     if (!m_onPicture.isEmpty())
         loadPicture(m_onPicture);  // a recording with no picture of its own
     const QString name = (index >= 0 ? ElementEvents::indexed(element, index) : element) + QLatin1Char('.') + event;
@@ -257,17 +339,17 @@ void EditorScript::raiseEvent(const QString &element, int index, const QString &
         // Every item can be clicked, also those whose command does nothing
         // yet; but only when a user could reach it.
         const QString item = name.section(QLatin1Char('.'), 0, 0);
-        if (event != QLatin1String("Click") || !w.item(item))
+        if (event != QLatin1String("Click") || !m.hasItem(item))
             throw unknown();
-        if (!w.reachable(item)) {
+        if (!m.reachable(item)) {
             m_sink(QStringLiteral("refused: ") + item);
             return;
         }
         expectArgs(args, 0, line);
-        w.clickMenuItem(item);
+        m.events().raise(name);
         return;
     }
-    const ElementEvents::Event *found = w.events().find(name);
+    const ElementEvents::Event *found = m.events().find(name);
     if (!found)
         throw unknown();
     expectArgs(args, found->argCount, line);
@@ -280,9 +362,14 @@ void EditorScript::raiseEvent(const QString &element, int index, const QString &
                 QStringLiteral("'%1': argument %2 does not fit in 32 bits").arg(line).arg(i + 1).toStdString());
         values.push_back(value);
     }
-    w.events().raise(name, values);
+    m.events().raise(name, values);
 }
 
-QString EditorScript::stateJson() const { return editorStateJson(); }
+QString EditorScript::stateJson() const
+{
+    if (headless())
+        return editorStateJson(*m_headless, nullptr);
+    return frmPaint::exists() ? editorStateJson(frmPaint::instance()) : QStringLiteral("{\"closed\":true}");
+}
 
 }  // namespace pinxel

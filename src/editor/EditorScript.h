@@ -20,7 +20,13 @@
 //                                    after a close, with the window's as it closed)
 //
 // Blank lines and lines starting with # are skipped. A relative path is
-// read from the script's folder, when the script has one.
+// read from the script's folder, when the script has one. Each kind of line
+// is one row of the table in EditorScript.cpp (lineKinds()): its word, its
+// usage, what it runs and whether a recording keeps it as it is.
+//
+// The script drives the control's window, or an editor model alone
+// (headless): then the lines that need a window (frame, screenshot, the
+// window's own events) are errors.
 
 #include "pinxel/ScriptedHostServices.h"
 
@@ -32,9 +38,11 @@
 #include <functional>
 #include <memory>
 #include <stdexcept>
+#include <vector>
 
 namespace pinxel {
 
+class EditorModel;
 class frmPaint;
 class SessionRecorder;
 
@@ -53,13 +61,31 @@ public:
     // showing it modally, with the File menu shown or not. The services must
     // outlive the script; they become the library's current services.
     EditorScript(ScriptedHostServices &services, bool fileMenu, Sink sink);
+    // Drives the model alone, with no window, as a new editor.
+    EditorScript(ScriptedHostServices &services, EditorModel &model, bool fileMenu, Sink sink);
     ~EditorScript();
+
+    // One kind of line: its first word, its usage for the help text, and
+    // whether a recording writes it as it is (a line that sets the editor up).
+    struct LineKind {
+        const char *word;
+        const char *usage;
+        bool setup;
+        void (EditorScript::*run)(const QStringList &words, const QString &rest, const QString &line);
+    };
+    static const std::vector<LineKind> &lineKinds();
+    // The usage of every kind of line, one a line, for the help text.
+    static QString lineHelp();
 
     // Runs one line; throws ScriptError for a bad line and lets
     // UnansweredDialog through for a dialog nobody answered.
     void run(const QString &line);
 
+    // The window; a headless script has none (ScriptError).
     frmPaint &window() const;
+    // The model the script drives: the window's, or the headless one.
+    EditorModel &model() const;
+    bool headless() const { return m_headless != nullptr; }
     // The state line: one JSON object.
     QString stateJson() const;
 
@@ -89,6 +115,19 @@ private:
     };
 
     void raiseEvent(const QString &element, int index, const QString &event, const QStringList &args);
+    void runState(const QStringList &words, const QString &rest, const QString &line);
+    void runChecksum(const QStringList &words, const QString &rest, const QString &line);
+    void runAnswer(const QStringList &words, const QString &rest, const QString &line);
+    void runLoad(const QStringList &words, const QString &rest, const QString &line);
+    void runCaption(const QStringList &words, const QString &rest, const QString &line);
+    void runFileMenu(const QStringList &words, const QString &rest, const QString &line);
+    void runFrame(const QStringList &words, const QString &rest, const QString &line);
+    void runTwips(const QStringList &words, const QString &rest, const QString &line);
+    void runCanvas(const QStringList &words, const QString &rest, const QString &line);
+    void runSave(const QStringList &words, const QString &rest, const QString &line);
+    void runScreenshot(const QStringList &words, const QString &rest, const QString &line);
+    void setUp(bool fileMenu);
+    void layOut();
     void flushMessages();
     QString resolve(const QString &path) const;
     void loadPicture(const QString &path);
@@ -102,6 +141,7 @@ private:
     Comparing m_comparing = Comparing::Compare;
     int m_differences = 0;
     std::unique_ptr<SessionRecorder> m_recorder;
+    EditorModel *m_headless = nullptr;
     mutable QPointer<frmPaint> m_watched;  // the window whose close is watched
     mutable QImage m_handedBack;
     mutable QString m_stateAtClose;

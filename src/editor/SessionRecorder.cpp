@@ -46,7 +46,7 @@ void SessionRecorder::attach(frmPaint &window)
         return;
     detach();
     m_window = &window;
-    window.events().setListener(this);
+    window.model().events().setListener(this);
     // The state and picture as the window closes, for the replay to compare
     // once the event that closed it is written; its last stirrings (its
     // hiding) are not the user's.
@@ -56,7 +56,7 @@ void SessionRecorder::attach(frmPaint &window)
         if (m_pendingAt >= 0)
             if (const QString frame = frameLine(); !frame.isEmpty())
                 note(frame);
-        window.events().setListener(nullptr);
+        window.model().events().setListener(nullptr);
         m_atClose = expectations(window);
         if (m_pendingAt < 0)
             writeClosingExpectations();
@@ -85,7 +85,7 @@ void SessionRecorder::detach()
     // The window may outlive the recorder: nothing of it may call back.
     QObject::disconnect(m_closed);
     if (m_window)
-        m_window->events().setListener(nullptr);
+        m_window->model().events().setListener(nullptr);
     m_window.clear();
 }
 
@@ -128,7 +128,7 @@ void SessionRecorder::writeClosingExpectations()
 QString SessionRecorder::expectations(const frmPaint &window)
 {
     return QStringLiteral("state %1\nchecksum %2\n")
-        .arg(editorStateJson(window), pictureChecksum(window.composedPicture()));
+        .arg(editorStateJson(window), pictureChecksum(window.model().composedPicture()));
 }
 
 void SessionRecorder::note(const QString &answer)

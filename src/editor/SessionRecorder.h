@@ -9,7 +9,7 @@
 // picture's checksum, for a replay to compare: as the window closes (written after the event that closed
 // it) and when the recording finishes with the window open.
 
-#include "editor/ElementEvents.h"
+#include "model/ElementEvents.h"
 
 #include <QFile>
 #include <QPointer>

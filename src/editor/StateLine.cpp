@@ -1,18 +1,15 @@
-// The state line: the editor state under its names and what a user sees of
-// the window, as one JSON object; and the picture's checksum. A replay
-// compares both with what its recording wrote.
+// The state line: the editor model's state under its names and what a user
+// sees of it, and of the window that shows it (its size, its scroll bars,
+// where its panels' highlights are), as one JSON object; and the picture's
+// checksum. A replay compares both with what its recording wrote.
 
 #include "editor/StateLine.h"
 
 #include "editor/frmPaint.h"
-#include "imaging/mdlEffect.h"
-#include "view/CanvasTextBox.h"
-#include "view/CurveHandle.h"
-#include "view/StatusBar.h"
+#include "tools/CanvasElements.h"
+#include "tools/ToolTable.h"
 #include "view/TwipsPlacement.h"
 
-#include <QAbstractButton>
-#include <QAction>
 #include <QCryptographicHash>
 #include <QFrame>
 #include <QJsonArray>
@@ -20,7 +17,6 @@
 #include <QJsonObject>
 #include <QLabel>
 #include <QScrollBar>
-#include <QSignalBlocker>
 
 namespace pinxel {
 
@@ -34,28 +30,15 @@ QJsonObject scrollBarState(const QScrollBar *bar)
                        {QStringLiteral("visible"), bar->isVisibleTo(bar->parentWidget())}};
 }
 
-// Whether an item is enabled as the editor set it: Qt also reports a hidden
-// item as disabled, so a hidden one is shown for a moment, unnoticed, to read it.
-bool itemEnabled(QAction *action)
-{
-    if (action->isVisible())
-        return action->isEnabled();
-    const QSignalBlocker quiet(action);
-    action->setVisible(true);
-    const bool enabled = action->isEnabled();
-    action->setVisible(false);
-    return enabled;
-}
-
 QString colorText(Color c) { return QStringLiteral("%1 %2 %3").arg(colorRed(c)).arg(colorGreen(c)).arg(colorBlue(c)); }
 
 // The state line's fields, in order: the editor state under its names, then
 // what a user sees of the window.
-using StateField = std::pair<const char *, QJsonValue (*)(const frmPaint &)>;
+using StateField = std::pair<const char *, QJsonValue (*)(const EditorModel &)>;
 #define PINXEL_STATE(name)                                                                                             \
     StateField                                                                                                         \
     {                                                                                                                  \
-#name, [](const frmPaint &w) { return QJsonValue(w.name); }                                                    \
+#name, [](const EditorModel &w) { return QJsonValue(w.name); }                                                 \
     }
 
 QJsonValue twipsCorner(const QWidget *widget)
@@ -79,7 +62,7 @@ const StateField StateFields[] = {
     PINXEL_STATE(EndX),
     PINXEL_STATE(EndY),
     {"PolygonPoints",
-     [](const frmPaint &w) {
+     [](const EditorModel &w) {
          QJsonArray points;
          for (const QPoint &p : w.PolygonPoints)
              points.append(QJsonArray{p.x(), p.y()});
@@ -95,12 +78,12 @@ const StateField StateFields[] = {
     PINXEL_STATE(LineDrawStyle),
     PINXEL_STATE(FillOption),
     PINXEL_STATE(ShapeFillStyle),
-    {"ZoomFactor", [](const frmPaint &w) { return QJsonValue(double(w.ZoomFactor)); }},
-    {"ResizeFactorX", [](const frmPaint &) { return QJsonValue(double(ResizeFactorX)); }},
-    {"ResizeFactorY", [](const frmPaint &) { return QJsonValue(double(ResizeFactorY)); }},
+    {"ZoomFactor", [](const EditorModel &w) { return QJsonValue(double(w.ZoomFactor)); }},
+    {"ResizeFactorX", [](const EditorModel &w) { return QJsonValue(double(w.ResizeFactorX)); }},
+    {"ResizeFactorY", [](const EditorModel &w) { return QJsonValue(double(w.ResizeFactorY)); }},
     PINXEL_STATE(CurrentFileName),
     {"canvas",
-     [](const frmPaint &w) {
+     [](const EditorModel &w) {
          const PictureSurface &c = w.picPaint;
          return QJsonValue(QJsonObject{{QStringLiteral("width"), c.pixelWidth()},
                                        {QStringLiteral("height"), c.pixelHeight()},
@@ -109,45 +92,35 @@ const StateField StateFields[] = {
                                        {QStringLiteral("widthTwips"), c.Width()},
                                        {QStringLiteral("heightTwips"), c.Height()}});
      }},
-    {"caption", [](const frmPaint &w) { return QJsonValue(w.windowTitle()); }},
-    {"foreColor", [](const frmPaint &w) { return QJsonValue(colorText(w.foregroundColor())); }},
-    {"fillColor", [](const frmPaint &w) { return QJsonValue(colorText(w.fillColor())); }},
-    {"dialogColor", [](const frmPaint &w) { return QJsonValue(colorText(w.cdlColor.Color)); }},
+    {"caption", [](const EditorModel &w) { return QJsonValue(w.caption()); }},
+    {"foreColor", [](const EditorModel &w) { return QJsonValue(colorText(w.foregroundColor())); }},
+    {"fillColor", [](const EditorModel &w) { return QJsonValue(colorText(w.fillColor())); }},
+    {"dialogColor", [](const EditorModel &w) { return QJsonValue(colorText(w.cdlColor.Color)); }},
     // The tool palette as a user sees it: the pressed button, the panels
-    // shown and where their highlights are (twips in the panel).
+    // shown (the window adds where their highlights are).
     {"tools",
-     [](const frmPaint &w) {
-         int pressed = -1;
-         for (size_t i = 0; i < w.optTools.size(); ++i)
-             if (w.optTools[i]->isChecked())
-                 pressed = int(i);
-         return QJsonValue(QJsonObject{{QStringLiteral("pressed"), pressed},
-                                       {QStringLiteral("fraOptDot"), w.fraOptDot->isVisibleTo(w.fraTools)},
-                                       {QStringLiteral("fraBrush"), w.fraBrush->isVisibleTo(w.fraTools)},
-                                       {QStringLiteral("fraOptFill"), w.fraOptFill->isVisibleTo(w.fraTools)},
-                                       {QStringLiteral("lblDot"), twipsCorner(w.lblDot)},
-                                       {QStringLiteral("lblBrush"), twipsCorner(w.lblBrush)},
-                                       {QStringLiteral("lblFill"), twipsCorner(w.lblFill)},
+     [](const EditorModel &w) {
+         return QJsonValue(QJsonObject{{QStringLiteral("pressed"), w.pressedTool()},
+                                       {QStringLiteral("fraOptDot"), bool(w.shownPanels() & PanelWidth)},
+                                       {QStringLiteral("fraBrush"), bool(w.shownPanels() & PanelBrush)},
+                                       {QStringLiteral("fraOptFill"), bool(w.shownPanels() & PanelFill)},
                                        {QStringLiteral("penWidth"), w.picPaint.DrawWidth}});
      }},
     {"menus",
-     [](const frmPaint &w) {
+     [](const EditorModel &w) {
          QJsonObject menus;
-         for (const auto &[name, action] : w.items()) {
-             if (action->isSeparator())
-                 continue;
-             menus[name] = QJsonObject{{QStringLiteral("enabled"), itemEnabled(action)},
-                                       {QStringLiteral("checked"), action->isChecked()},
-                                       {QStringLiteral("visible"), action->isVisible()}};
-         }
+         for (const auto &[name, state] : w.items())
+             menus[name] = QJsonObject{{QStringLiteral("enabled"), state.enabled},
+                                       {QStringLiteral("checked"), state.checked},
+                                       {QStringLiteral("visible"), state.visible}};
          return QJsonValue(menus);
      }},
     {"status",
-     [](const frmPaint &w) {
-         return QJsonValue(QJsonArray{w.sta->panelText(1), w.sta->panelText(2), w.sta->panelText(3)});
+     [](const EditorModel &w) {
+         return QJsonValue(QJsonArray{w.statusText(1), w.statusText(2), w.statusText(3)});
      }},
     {"picSelect",
-     [](const frmPaint &w) {
+     [](const EditorModel &w) {
          const PictureSurface &s = w.picSelect;
          return QJsonValue(QJsonObject{{QStringLiteral("visible"), s.Visible()},
                                        {QStringLiteral("left"), s.Left()},
@@ -156,17 +129,16 @@ const StateField StateFields[] = {
                                        {QStringLiteral("height"), s.pixelHeight()}});
      }},
     {"picClipboard",
-     [](const frmPaint &w) {
+     [](const EditorModel &w) {
          const PictureSurface &c = w.picClipboard;
-         return QJsonValue(
-             QJsonObject{{QStringLiteral("width"), c.pixelWidth()},
-                         {QStringLiteral("height"), c.pixelHeight()},
-                         {QStringLiteral("holdsPicture"), w.item(QStringLiteral("mnuPaste"))->isEnabled()}});
+         return QJsonValue(QJsonObject{{QStringLiteral("width"), c.pixelWidth()},
+                                       {QStringLiteral("height"), c.pixelHeight()},
+                                       {QStringLiteral("holdsPicture"), w.item(QStringLiteral("mnuPaste")).enabled}});
      }},
     // The elements on the canvas, in canvas pixels, and the canvas font the text is stamped in.
     {"txtText",
-     [](const frmPaint &w) {
-         const CanvasTextBox &box = *w.txtText;
+     [](const EditorModel &w) {
+         const TextBox &box = w.textBox();
          const QRect place = box.place();
          return QJsonValue(QJsonObject{{QStringLiteral("visible"), box.isShown()},
                                        {QStringLiteral("left"), place.left()},
@@ -177,16 +149,18 @@ const StateField StateFields[] = {
                                        {QStringLiteral("tag"), box.tag()}});
      }},
     {"imgBezier",
-     [](const frmPaint &w) {
+     [](const EditorModel &w) {
          QJsonArray handles;
-         for (const CurveHandle *handle : w.imgBezier)
-             handles.append(QJsonObject{{QStringLiteral("visible"), handle->isShown()},
-                                        {QStringLiteral("left"), handle->place().left()},
-                                        {QStringLiteral("top"), handle->place().top()}});
+         for (int i = 0; i < 4; ++i) {
+             const CanvasElement &handle = const_cast<EditorModel &>(w).curveHandle(i);
+             handles.append(QJsonObject{{QStringLiteral("visible"), handle.isShown()},
+                                        {QStringLiteral("left"), handle.place().left()},
+                                        {QStringLiteral("top"), handle.place().top()}});
+         }
          return QJsonValue(handles);
      }},
     {"font",
-     [](const frmPaint &w) {
+     [](const EditorModel &w) {
          const QFont &font = w.picPaint.Font;
          return QJsonValue(QJsonObject{{QStringLiteral("name"), font.family()},
                                        {QStringLiteral("size"), font.pointSizeF()},
@@ -197,39 +171,46 @@ const StateField StateFields[] = {
      }},
     // The zoom store, and the canvas's pointer file ("" for the arrow).
     {"picZoom",
-     [](const frmPaint &w) {
+     [](const EditorModel &w) {
          const PictureSurface &z = w.picZoom;
          return QJsonValue(QJsonObject{{QStringLiteral("width"), z.pixelWidth()},
                                        {QStringLiteral("height"), z.pixelHeight()},
                                        {QStringLiteral("widthTwips"), z.Width()},
                                        {QStringLiteral("heightTwips"), z.Height()}});
      }},
-    {"pointer", [](const frmPaint &w) { return QJsonValue(w.canvasPointerFile); }},
-    {"hscPaint", [](const frmPaint &w) { return QJsonValue(scrollBarState(w.hscPaint)); }},
-    {"vscPaint", [](const frmPaint &w) { return QJsonValue(scrollBarState(w.vscPaint)); }},
-    {"window",
-     [](const frmPaint &w) {
-         return QJsonValue(QJsonObject{{QStringLiteral("width"), w.Width()},
-                                       {QStringLiteral("height"), w.Height()},
-                                       {QStringLiteral("scaleHeight"), w.ScaleHeight()}});
-     }},
+    {"pointer", [](const EditorModel &w) { return QJsonValue(w.canvasPointerFile()); }},
 };
+
+// What the window that shows the model adds: its size, its scroll bars and
+// where the panels' highlights are (twips in the panel).
+void addWindowFields(QJsonObject &state, const frmPaint &w)
+{
+    state[QStringLiteral("hscPaint")] = scrollBarState(w.hscPaint);
+    state[QStringLiteral("vscPaint")] = scrollBarState(w.vscPaint);
+    state[QStringLiteral("window")] = QJsonObject{{QStringLiteral("width"), w.Width()},
+                                                  {QStringLiteral("height"), w.Height()},
+                                                  {QStringLiteral("scaleHeight"), w.ScaleHeight()}};
+    QJsonObject tools = state.value(QStringLiteral("tools")).toObject();
+    tools[QStringLiteral("lblDot")] = twipsCorner(w.lblDot);
+    tools[QStringLiteral("lblBrush")] = twipsCorner(w.lblBrush);
+    tools[QStringLiteral("lblFill")] = twipsCorner(w.lblFill);
+    state[QStringLiteral("tools")] = tools;
+}
 #undef PINXEL_STATE
 
 }  // namespace
 
-QString editorStateJson()
-{
-    return frmPaint::exists() ? editorStateJson(frmPaint::instance()) : QStringLiteral("{\"closed\":true}");
-}
-
-QString editorStateJson(const frmPaint &w)
+QString editorStateJson(const EditorModel &model, const frmPaint *window)
 {
     QJsonObject state;
     for (const auto &[name, read] : StateFields)
-        state[QString::fromLatin1(name)] = read(w);
+        state[QString::fromLatin1(name)] = read(model);
+    if (window)
+        addWindowFields(state, *window);
     return QString::fromUtf8(QJsonDocument(state).toJson(QJsonDocument::Compact));
 }
+
+QString editorStateJson(const frmPaint &window) { return editorStateJson(window.model(), &window); }
 
 QString pictureChecksum(const QImage &picture)
 {

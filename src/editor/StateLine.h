@@ -8,11 +8,13 @@
 
 namespace pinxel {
 
+class EditorModel;
 class frmPaint;
 
-// One JSON object; {"closed":true} when the window is closed.
-QString editorStateJson();
-// The state of that window, also while it closes.
+// One JSON object: the model's state, and what the window that shows it
+// adds (none when it runs headless).
+QString editorStateJson(const EditorModel &model, const frmPaint *window);
+// The state of that window and its model, also while it closes.
 QString editorStateJson(const frmPaint &window);
 // SHA-1 of the picture's size and colours, in hex.
 QString pictureChecksum(const QImage &picture);

@@ -1,5 +1,5 @@
 // The editor window's life: creation (Form_Load), activation, the close
-// request with its save question, the caption and the canvas pointer shapes.
+// request with its save question, and the window's measures.
 
 #include "editor/frmPaint.h"
 
@@ -30,14 +30,13 @@ namespace pinxel {
 namespace {
 QPointer<frmPaint> g_window;
 
-const char *const DesignCaption = "Dabstudio";
-
 }  // namespace
 
 frmPaint &frmPaint::instance()
 {
     if (!g_window) {
         g_window = new frmPaint;
+        g_window->m_model.setAsksToSave(isSet(FileMenuShown));
         g_window->Form_Load();
     }
     return *g_window;
@@ -48,12 +47,13 @@ bool frmPaint::exists() { return !g_window.isNull(); }
 frmPaint::frmPaint() : QWidget(nullptr)
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QString::fromLatin1(DesignCaption));
+    setWindowTitle(m_model.caption());
     createElements();
     createToolPanels();
     createPalette();
     createMenus();
     wireEvents();
+    m_model.setView(this);
     // A press on the window's background (around the canvas, between the
     // panels, on the status bar) takes the focus to the canvas, as a click
     // elsewhere in the window does: an open text is stamped.
@@ -61,18 +61,11 @@ frmPaint::frmPaint() : QWidget(nullptr)
          {client, static_cast<QWidget *>(canvasViewport), static_cast<QWidget *>(fraTools),
           static_cast<QWidget *>(fraColor), static_cast<QWidget *>(fraScroll), static_cast<QWidget *>(sta)})
         background->installEventFilter(this);
-    m_undoRing.availabilityChanged = [this](UndoRing::Availability available) {
-        item(QStringLiteral("mnuUndo"))->setEnabled(available.undo);
-        item(QStringLiteral("mnuRedo"))->setEnabled(available.redo);
-    };
-    m_selection.commandsEnabled = [this](bool enabled) {
-        for (const char *name : {"mnuCut", "mnuCopy", "mnuDelete", "mnuCrop"})
-            item(QString::fromLatin1(name))->setEnabled(enabled);
-    };
 }
 
 frmPaint::~frmPaint()
 {
+    m_model.setView(nullptr);  // the elements go with the window
     if (g_window == this)
         g_window = nullptr;
 }
@@ -127,16 +120,9 @@ void frmPaint::createElements()
     fraColor->setObjectName(QStringLiteral("fraColor"));
     placeInTwips(fraColor, 0, 4000, 6000, 860);
 
-    // The canvas: pixels inside, placed in the window's twips, white, single border.
-    picPaint.setObjectName(QStringLiteral("picPaint"));
-    picPaint.setScaleMode(ScalePixels);
-    picPaint.BackColor = 0xFFFFFF;
-    picPaint.AutoSize = true;
-    picPaint.Move(855, 0, 6400, 6000);
-    picPaint.Cls();
     // It lies in the area the panels leave, placed in the client area's twips.
     canvasViewport = new CanvasViewport(client);
-    picPaintView = new SurfaceView(&picPaint, canvasViewport);
+    picPaintView = new SurfaceView(&m_model.picPaint, canvasViewport);
     picPaintView->setObjectName(QStringLiteral("picPaint"));
     connect(canvasViewport, &CanvasViewport::moved, this, [this] {
         picPaintView->setContainerOffset(canvasViewport->fromClient(QPoint()));
@@ -144,35 +130,19 @@ void frmPaint::createElements()
     });
 
     // The floating selection lies on the canvas, placed in canvas pixels.
-    picSelect.ContainerScaleMode = ScalePixels;
-    picSelect.setScaleMode(ScalePixels);
-    picSelect.AutoSize = true;
-    picSelect.setVisible(false);
-    picSelectView = new SurfaceView(&picSelect, picPaintView);
+    picSelectView = new SurfaceView(&m_model.picSelect, picPaintView);
 
-    // The Text tool's box and its measuring label, in the design font, and
-    // the curve handles: on the canvas, above the selection, hidden.
+    // The Text tool's box and its measuring label, in the canvas font (the
+    // design font), and the curve handles: on the canvas, above the selection, hidden.
     lblTextSize = new QLabel(picPaintView);
     lblTextSize->setObjectName(QStringLiteral("lblTextSize"));
-    txtText = new CanvasTextBox(picPaint, picPaintView, lblTextSize);
+    txtText = new CanvasTextBox(m_model.picPaint, picPaintView, lblTextSize);
     txtText->setObjectName(QStringLiteral("txtText"));
-    QFont design(QStringLiteral("MS Sans Serif"));
-    design.setPointSizeF(9.75);
-    design = realFace(design);
-    txtText->setFont(design);
-    lblTextSize->setFont(design);
+    txtText->setTextFont(m_model.picPaint.Font);
     for (size_t i = 0; i < imgBezier.size(); ++i) {
-        imgBezier[i] = new CurveHandle(picPaint, picPaintView);
+        imgBezier[i] = new CurveHandle(m_model.picPaint, picPaintView);
         imgBezier[i]->setObjectName(QStringLiteral("imgBezier(%1)").arg(i));
     }
-    picClipboard.AutoSize = true;
-    picClipboard.setVisible(false);
-    // The zoom store keeps the canvas's outer size; with the canvas's border
-    // its pixels are exactly the picture's.
-    picZoom.setVisible(false);
-    picZoom.setBorderStyle(1);
-    picImageEffect.setVisible(false);
-    picImageEffect.AutoSize = true;
 
     hscPaint = new QScrollBar(Qt::Horizontal, client);
     hscPaint->setObjectName(QStringLiteral("hscPaint"));
@@ -201,76 +171,11 @@ void frmPaint::createElements()
         picPaintResize[i] = new ResizeHandle(handleShapes[i], canvasViewport);
         picPaintResize[i]->setObjectName(QStringLiteral("picPaintResize(%1)").arg(i));
     }
-
-    // The tool buttons: two columns, nine rows, as the tool table places them.
-    for (size_t i = 0; i < optTools.size(); ++i) {
-        const ToolRow &row = toolRow(int(i));
-        auto *button = new QToolButton(fraTools);
-        button->setObjectName(QStringLiteral("optTools(%1)").arg(i));
-        button->setToolTip(QString::fromLatin1(row.tooltip));
-        button->setCheckable(true);
-        button->setAutoExclusive(true);
-        button->setFocusPolicy(Qt::NoFocus);
-        placeInTwips(button, row.column == 0 ? 50 : 435, 120 + 375 * row.row, 390, 375);
-        optTools[i] = button;
-    }
-    optTools[ToolPencil]->setChecked(true);
-
-    // The two colour swatches: foreground black, fill white, overlapping.
-    auto *swatchArea = new QLabel(fraColor);
-    swatchArea->setAutoFillBackground(true);
-    setSwatchColor(swatchArea, composeColor(224, 224, 224));
-    placeInTwips(swatchArea, 150, 210, 555, 555);
-    lblForeColor = new QLabel(fraColor);
-    lblForeColor->setObjectName(QStringLiteral("lblForeColor"));
-    lblFillColor = new QLabel(fraColor);
-    lblFillColor->setObjectName(QStringLiteral("lblFillColor"));
-    for (QLabel *swatch : {lblForeColor, lblFillColor}) {
-        swatch->setAutoFillBackground(true);
-        swatch->setFrameShape(QFrame::Box);
-    }
-    setSwatchColor(lblForeColor, 0);
-    setSwatchColor(lblFillColor, 0xFFFFFF);
-    placeInTwips(lblFillColor, 375, 420, 255, 255);
-    placeInTwips(lblForeColor, 255, 300, 255, 255);
-    lblForeColor->raise();
-
-    cdlOpen.DialogTitle = QStringLiteral("Open");
-    cdlSave.DialogTitle = QStringLiteral("Save As");
 }
 
 // ---------------------------------------------------------------- life
 
-void frmPaint::Form_Load()
-{
-    try {
-        // A new picture first; IsDirty is false, so nothing is asked.
-        mnuNew_Click();
-        FilterBrushFilter = 2;
-        // The resize factors belong to the effects module and outlive a
-        // window (the zoom writes them too): each editor starts them at 1, as
-        // the replay of its session does.
-        ResizeFactorX = ResizeFactorY = 1.0f;
-        CurrentTool = ToolPencil;
-        BrushIndex = 0;
-        DotIndex = 0;
-        ShapeFillStyle = 0;
-        FillOption = 0;
-        item(QStringLiteral("mnuFilterTools(2)"))->setChecked(true);
-        picPaint.setBorderStyle(1);
-        cdlSave.Flags = 2054;
-        cdlOpen.Flags = 4100;
-        cdlFonts.Flags = 65795;
-        cdlPrint.Flags = 12;
-        picPaint.Font = txtText->font();  // the text box's design font
-        picPaint.Move(picPaint.Left(), picPaint.Top(), 6400, 6000);
-        AdjustPaintResizeBox();
-        UpdateStatusBar(0, 0, 0, 0, FlagFalse);
-        SetToolCursor();
-    } catch (const Error &error) {
-        ReportError(ReportDescription, error.description());
-    }
-}
+void frmPaint::Form_Load() { m_model.load(); }
 
 void frmPaint::Form_Activate() { picPaintView->setFocus(); }
 
@@ -292,45 +197,29 @@ void frmPaint::pressOnBackground()
     // An inactive window (headless, or behind another) reports no loss of
     // focus: the box's event is raised here, as one a user set off.
     if (txtText->isShown())
-        m_events.raise(QStringLiteral("txtText.LostFocus"));
+        m_model.events().raise(QStringLiteral("txtText.LostFocus"));
 }
 
 void frmPaint::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
-    if (m_events.dispatching())
+    if (m_model.events().dispatching())
         Form_Activate();
     else
-        m_events.raise(QStringLiteral("frmPaint.Activate"));
+        m_model.events().raise(QStringLiteral("frmPaint.Activate"));
 }
 
-void frmPaint::Form_QueryUnload(int &Cancel)
-{
-    try {
-        if (!isSet(FileMenuShown) || IsDirty != FlagTrue)
-            return;
-        const int answer = HostServices::current().MsgBox(QStringLiteral("Do you want to save the changes?"),
-                                                          MsgExclamationYesNoCancel);
-        if (answer == AnswerYes) {
-            mnuSave_Click();
-            Cancel = IsDirty;  // a cancelled or failed save keeps the window open
-        } else if (answer == AnswerCancel) {
-            Cancel = FlagTrue;
-        }
-    } catch (const Error &error) {
-        ReportError(ReportDescription, error.description());
-    }
-}
+void frmPaint::Form_QueryUnload(int &Cancel) { Cancel = m_model.queryUnload() ? FlagTrue : 0; }
 
 void frmPaint::closeEvent(QCloseEvent *event)
 {
-    if (m_events.dispatching()) {
+    if (m_model.events().dispatching()) {
         Form_Unload(*event);  // a handler closes the window (Exit, a script's Unload)
         return;
     }
     // The user or the host closes it: the element event decides.
     m_closing = event;
-    m_events.raise(QStringLiteral("frmPaint.Unload"));
+    m_model.events().raise(QStringLiteral("frmPaint.Unload"));
     m_closing = nullptr;
 }
 
@@ -365,39 +254,14 @@ void frmPaint::showModal(QWidget *owner)
         self->m_modalLoop = nullptr;
 }
 
-void frmPaint::UpdateCaption()
-{
-    try {
-        const QString name = CurrentFileName.isEmpty() ? QStringLiteral("untitled") : CurrentFileName;
-        setWindowTitle(name + QStringLiteral(" - ") + QString::fromLatin1(DesignCaption));
-    } catch (const Error &error) {
-        ReportError(ReportDescription, error.description());
-    }
-}
-
-void frmPaint::SetToolCursor()
-{
-    const QString file = QString::fromLatin1(toolRow(CurrentTool).cursorFile);
-    if (file.isEmpty()) {
-        picPaintView->setCursor(Qt::ArrowCursor);
-        canvasPointerFile.clear();
-        return;
-    }
-    // A missing or unreadable pointer file keeps the previous pointer, silently.
-    try {
-        setCanvasPointer(file);
-    } catch (const Error &) {
-    }
-}
-
 void frmPaint::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     placeClient();
-    if (m_events.dispatching())
+    if (m_model.events().dispatching())
         Form_Resize();
     else
-        m_events.raise(QStringLiteral("frmPaint.Resize"), {double(Width()), double(Height())});
+        m_model.events().raise(QStringLiteral("frmPaint.Resize"), {double(Width()), double(Height())});
 }
 
 void frmPaint::placeClient()

@@ -1,13 +1,16 @@
-// The option panels below the tool buttons: the width panel fraOptDot (pen
-// width 1 to 8 pixels), the brush panel fraBrush (ten brush shapes) and the
-// fill panel fraOptFill (outline, outline and fill, fill only); and the look
-// of the tool buttons themselves.
+// The tool buttons and the option panels below them: the width panel
+// fraOptDot (pen width 1 to 8 pixels), the brush panel fraBrush (ten brush
+// shapes) and the fill panel fraOptFill (outline, outline and fill, fill
+// only). What they show is the model's: the pressed tool, the panels shown
+// and each panel's choice (showPalette).
 
 #include "editor/frmPaint.h"
 
 #include "document/mdlGeneral.h"
+#include "model/PanelCells.h"
 #include "pinxel/Screen.h"
 #include "tools/BrushShapes.h"
+#include "tools/ToolTable.h"
 #include "view/ShapeSample.h"
 #include "view/ToolIcons.h"
 #include "view/TwipsPlacement.h"
@@ -16,6 +19,9 @@
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QToolButton>
+
+#include <utility>
 
 namespace pinxel {
 
@@ -42,9 +48,9 @@ QLabel *highlight(QWidget *parent, const char *name)
     return label;
 }
 
-// The width panel's cells: two columns by four rows, in twips.
-constexpr double DotColumnLeft[] = {75, 325};
-constexpr double DotRowTop = 150, DotCellSize = 250;
+using panels::DotCellSize;
+using panels::DotColumnLeft;
+using panels::DotRowTop;
 constexpr double DotHighlightSize = 255;
 
 // The brush images: 9 x 9 pixels in two columns and five rows, in twips.
@@ -56,8 +62,6 @@ constexpr double FillSampleTop[] = {210, 525, 840};
 constexpr double FillBarTop[] = {150, 465, 780};
 constexpr double FillPanelWidth = 705, FillBarWidth = 570, FillBarHeight = 275;
 constexpr double FillSampleWidth = 420, FillSampleHeight = 150;
-constexpr double FillPressFrom[] = {125, 450, 775};
-constexpr double FillPressLength = 300;
 
 // A brush shape's image, its pixels whole at any device pixel ratio.
 QPixmap brushImage(int index, qreal devicePixelRatio)
@@ -81,11 +85,21 @@ const char *const ToolButtonLook =
 
 void frmPaint::createToolPanels()
 {
-    // The tool buttons: an icon each; the chosen one looks pressed in.
+    // The tool buttons: two columns, nine rows, as the tool table places
+    // them; an icon each; the chosen one looks pressed in.
     fraTools->setStyleSheet(QString::fromLatin1(ToolButtonLook));
-    for (size_t i = 0; i < optTools.size(); ++i) {
-        optTools[i]->setIcon(toolIcon(int(i)));
-        optTools[i]->setIconSize(QSize(ToolIconSize, ToolIconSize));
+    for (int i = 0; i < ToolCount; ++i) {
+        const ToolRow &row = toolRow(i);
+        auto *button = new QToolButton(fraTools);
+        button->setObjectName(QStringLiteral("optTools(%1)").arg(i));
+        button->setToolTip(QString::fromLatin1(row.tooltip));
+        button->setCheckable(true);
+        button->setAutoExclusive(true);
+        button->setFocusPolicy(Qt::NoFocus);
+        button->setIcon(toolIcon(i));
+        button->setIconSize(QSize(ToolIconSize, ToolIconSize));
+        placeInTwips(button, row.column == 0 ? 50 : 435, 120 + 375 * row.row, 390, 375);
+        optTools.push_back(button);
     }
 
     // The width panel: eight dots, 2 to 9 pixels across, on a highlight square.
@@ -139,65 +153,39 @@ void frmPaint::createToolPanels()
         shpRect[i] = sample;
     }
     fraOptFill->hide();
+    showPalette();
 }
 
-void frmPaint::fraOptDot_MouseDown(int Button, int, double X, double Y)
+void frmPaint::showPalette()
 {
-    try {
-        if (Button != 1)
-            return;
-        int column = -1;
-        for (int c = 0; c < 2; ++c)
-            if (X >= DotColumnLeft[c] && X < DotColumnLeft[c] + DotCellSize)
-                column = c;
-        const int row = Y >= DotRowTop ? int((Y - DotRowTop) / DotCellSize) : -1;
-        if (column < 0 || row < 0 || row > 3)
-            return;
-        const int cell = 2 * row + column;
-        for (QWidget *dot : shpDot) {
-            static_cast<ShapeSample *>(dot)->setBorderColor(Qt::black);
-            static_cast<ShapeSample *>(dot)->setFillColor(Qt::black);
+    const EditorModel &m = m_model;
+    if (m.pressedTool() >= 0 && size_t(m.pressedTool()) < optTools.size())
+        optTools[size_t(m.pressedTool())]->setChecked(true);
+    fraBrush->setVisible(m.shownPanels() & PanelBrush);
+    fraOptDot->setVisible(m.shownPanels() & PanelWidth);
+    fraOptFill->setVisible(m.shownPanels() & PanelFill);
+
+    // A panel follows its choice when that changed: a highlight placed once
+    // stays where the twips of its time put it.
+    if (const int cell = m.DotIndex; cell != std::exchange(m_shownDot, cell) && cell >= 0 && cell < 8) {
+        // The chosen dot white on the highlight, the others black.
+        for (size_t i = 0; i < shpDot.size(); ++i) {
+            const QColor color = int(i) == cell ? Qt::white : Qt::black;
+            static_cast<ShapeSample *>(shpDot[i])->setBorderColor(color);
+            static_cast<ShapeSample *>(shpDot[i])->setFillColor(color);
         }
-        static_cast<ShapeSample *>(shpDot[size_t(cell)])->setBorderColor(Qt::white);
-        static_cast<ShapeSample *>(shpDot[size_t(cell)])->setFillColor(Qt::white);
-        placeInTwips(lblDot, DotColumnLeft[column], DotRowTop + DotCellSize * row, DotHighlightSize, DotHighlightSize);
-        DotIndex = std::int16_t(cell);
-        // An open figure's preview follows the new width.
-        toolBox.aroundPenChange([this] { picPaint.DrawWidth = DotIndex + 1; });
-    } catch (const Error &error) {
-        ReportError(ReportDescription, error.description());
+        placeInTwips(lblDot, DotColumnLeft[cell % 2], DotRowTop + DotCellSize * (cell / 2), DotHighlightSize,
+                     DotHighlightSize);
     }
-}
-
-void frmPaint::fraOptFill_MouseDown(int Button, int, double, double Y)
-{
-    try {
-        if (Button != 1)
-            return;
-        int option = -1;
-        for (int i = 0; i < 3; ++i)
-            if (Y >= FillPressFrom[i] && Y < FillPressFrom[i] + FillPressLength)
-                option = i;
-        if (option < 0)
-            return;  // the gaps between the samples, or outside them
-        FillOption = option;
+    if (const int option = m.FillOption; option != std::exchange(m_shownFill, option) && option >= 0 && option < 3) {
         placeInTwips(lblFill, (FillPanelWidth - FillBarWidth) / 2, FillBarTop[option], FillBarWidth, FillBarHeight);
         for (size_t i = 0; i < shpRect.size(); ++i)
             static_cast<ShapeSample *>(shpRect[i])->setBorderColor(int(i) == option ? Qt::white : Qt::black);
-    } catch (const Error &error) {
-        ReportError(ReportDescription, error.description());
     }
-}
-
-void frmPaint::imgBrush_MouseDown(int Index, int, int, double, double)
-{
-    try {
-        BrushIndex = Index;
+    if (const int brush = m.BrushIndex; brush != std::exchange(m_shownBrush, brush) && brush >= 0 && brush < 10) {
         // The highlight frames the image with a 4-pixel margin.
-        QLabel *image = imgBrush[size_t(Index)];
+        const QLabel *image = imgBrush[size_t(brush)];
         lblBrush->move(image->x() - 4, image->y() - 4);
-    } catch (const Error &error) {
-        ReportError(ReportDescription, error.description());
     }
 }
 

@@ -5,6 +5,7 @@
 
 #include "pinxel/Numeric.h"
 
+#include <QFont>
 #include <QRect>
 #include <QString>
 
@@ -34,6 +35,17 @@ public:
     // The size of lblTextSize, which sizes itself to its caption in its font.
     virtual QSize measure(const QString &caption) = 0;
     virtual void takeFocus() = 0;
+    // The box and its measuring label take the font the text is stamped in.
+    virtual void setTextFont(const QFont &font) = 0;
+
+    // What the box does with typing, as its own editing: types one character
+    // (Backspace, 8, deletes the one before the cursor; other control
+    // characters type nothing); moves its cursor for a key that goes down
+    // (Left, Right, Home, End; with Shift it selects) or deletes (Delete);
+    // places the cursor at start and selects length characters from it.
+    virtual void typeCharacter(int ascii) = 0;
+    virtual void editKey(int keyCode, int shift) = 0;
+    virtual void select(int start, int length) = 0;
 };
 
 }  // namespace pinxel

@@ -47,6 +47,12 @@ QSize CanvasTextBox::measure(const QString &caption)
     return m_sizeLabel->size();
 }
 
+void CanvasTextBox::setTextFont(const QFont &font)
+{
+    setFont(font);
+    m_sizeLabel->setFont(font);
+}
+
 void CanvasTextBox::typeCharacter(int ascii)
 {
     if (ascii == 8)

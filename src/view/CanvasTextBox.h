@@ -31,15 +31,10 @@ public:
     void setColors(Color text, Color background) override;
     QSize measure(const QString &caption) override;
     void takeFocus() override { setFocus(Qt::OtherFocusReason); }
-
-    // Types one character as a key press would: Backspace (8) deletes the
-    // one before the cursor; other control characters type nothing.
-    void typeCharacter(int ascii);
-    // What the box itself does with a key that goes down: moves its cursor
-    // (Left, Right, Home, End; with Shift it selects) or deletes (Delete).
-    void editKey(int keyCode, int shift);
-    // Places the cursor at start and selects length characters from it.
-    void select(int start, int length);
+    void setTextFont(const QFont &font) override;
+    void typeCharacter(int ascii) override;
+    void editKey(int keyCode, int shift) override;
+    void select(int start, int length) override;
 
 signals:
     void KeyDown(int keyCode, int shift);

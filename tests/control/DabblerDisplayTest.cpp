@@ -210,7 +210,7 @@ TEST_F(DabblerDisplay, PicturePrintGoesThroughTheEditorCanvasAndLeavesTempBmpAlo
     EXPECT_EQ(host.printer().painted()[0].copies, 2);
     // The editor's canvas now holds the printed picture.
     ASSERT_TRUE(frmPaint::exists());
-    EXPECT_TRUE(sameImage(randomImage(8, 6, 4), frmPaint::instance().picPaint.Image()));
+    EXPECT_TRUE(sameImage(randomImage(8, 6, 4), frmPaint::instance().model().picPaint.Image()));
     frmPaint::instance().close();
 }
 

@@ -24,7 +24,7 @@ TEST_F(UndoRingTest, NewAndOpenLeaveBothDisabled)
     w().mnuOpen_Click();
     EXPECT_FALSE(enabled("mnuUndo"));
     EXPECT_FALSE(enabled("mnuRedo"));
-    EXPECT_EQ(w().UndoCurrent, 0);
+    EXPECT_EQ(w().model().UndoCurrent, 0);
 }
 
 TEST_F(UndoRingTest, OneChangeIsUndoneAndRedone)
@@ -41,7 +41,7 @@ TEST_F(UndoRingTest, OneChangeIsUndoneAndRedone)
     EXPECT_TRUE(sameImage(cleared, canvas()));
     EXPECT_FALSE(enabled("mnuUndo"));
     EXPECT_TRUE(enabled("mnuRedo"));
-    EXPECT_EQ(w().IsDirty, FlagTrue);  // Undo does not touch the changed flag
+    EXPECT_EQ(w().model().IsDirty, FlagTrue);  // Undo does not touch the changed flag
 
     w().mnuRedo_Click();
     EXPECT_TRUE(sameImage(changed, canvas()));
@@ -58,7 +58,7 @@ TEST_F(UndoRingTest, TwelveChangesAllowTenUndoStepsBackToTheSecondChange)
         after.push_back(canvas());
     }
     for (int step = 1; step <= 10; ++step) {
-        ASSERT_TRUE(w().reachable(QStringLiteral("mnuUndo"))) << step;
+        ASSERT_TRUE(w().model().reachable(QStringLiteral("mnuUndo"))) << step;
         w().mnuUndo_Click();
         ASSERT_TRUE(sameImage(after[size_t(11 - step)], canvas())) << "undo step " << step;
         EXPECT_EQ(enabled("mnuUndo"), step < 10) << step;
@@ -105,22 +105,22 @@ TEST_F(UndoRingTest, AResizeIsUndoneWithItsSize)
 {
     open(true);
     script().run(QStringLiteral("canvas 40 30"));
-    w().ClearImageBuffer();
+    w().model().ClearImageBuffer();
     click(5, 5);
     const QImage small = canvas();
     // Corner handle: 150 twips right and 75 down, 10 and 5 pixels.
     w().picPaintResize_MouseDown(2, 1, 0, 30, 30);
     w().picPaintResize_MouseMove(2, 1, 0, 180, 105);
     w().picPaintResize_MouseUp(2, 1, 0, 180, 105);
-    ASSERT_EQ(w().picPaint.pixelWidth(), 50);
-    ASSERT_EQ(w().picPaint.pixelHeight(), 35);
+    ASSERT_EQ(w().model().picPaint.pixelWidth(), 50);
+    ASSERT_EQ(w().model().picPaint.pixelHeight(), 35);
     click(45, 32);
     const QImage large = canvas();
 
     w().mnuUndo_Click();
     w().mnuUndo_Click();
     EXPECT_TRUE(sameImage(small, canvas()));
-    EXPECT_EQ(w().UndoCurrent, 1);
+    EXPECT_EQ(w().model().UndoCurrent, 1);
     w().mnuRedo_Click();
     w().mnuRedo_Click();
     EXPECT_TRUE(sameImage(large, canvas()));
@@ -133,23 +133,23 @@ TEST_F(UndoRingTest, UndoFirstDropsAFloatingSelection)
     const QImage before = canvas();
     selectTool(ToolSelectArea);
     drag(10, 10, 20, 20);
-    ASSERT_TRUE(w().picSelect.Visible());
+    ASSERT_TRUE(w().model().picSelect.Visible());
     // Move it 5 pixels right: its source becomes background.
     w().picSelect_MouseDown(1, 0, 2, 2);
     w().picSelect_MouseMove(1, 0, 7, 2);
     w().picSelect_MouseUp(1, 0, 7, 2);
-    ASSERT_EQ(w().UndoCurrent, 1);
+    ASSERT_EQ(w().model().UndoCurrent, 1);
 
     w().mnuUndo_Click();
-    EXPECT_FALSE(w().picSelect.Visible());
+    EXPECT_FALSE(w().model().picSelect.Visible());
     EXPECT_TRUE(sameImage(before, canvas()));  // back from the snapshot the drop recorded
-    EXPECT_EQ(w().UndoCurrent, 1);
+    EXPECT_EQ(w().model().UndoCurrent, 1);
     EXPECT_TRUE(enabled("mnuUndo"));
     EXPECT_FALSE(enabled("mnuCut"));
 
     w().mnuRedo_Click();  // the dropped selection, 5 pixels right
-    EXPECT_EQ(colorRed(w().picPaint.GetPixel(17, 12)), 0);
-    EXPECT_EQ(w().picPaint.GetPixel(12, 12), 0xFFFFFF);
+    EXPECT_EQ(colorRed(w().model().picPaint.GetPixel(17, 12)), 0);
+    EXPECT_EQ(w().model().picPaint.GetPixel(12, 12), 0xFFFFFF);
 }
 
 // Steps keep only the tiles they changed: strokes cost a tile each, a change
@@ -159,9 +159,9 @@ TEST_F(UndoRingTest, StepsHoldOnlyTheTilesTheyChanged)
 {
     open(true);
     script().run(QStringLiteral("canvas 640 480"));
-    w().ClearImageBuffer();
+    w().model().ClearImageBuffer();
     const std::size_t picture = 640 * 480 * 4, tile = TileSide * TileSide * 4;
-    const UndoRing &ring = w().undoRing();
+    const UndoRing &ring = w().model().undoRing();
     EXPECT_EQ(ring.heldBytes(), picture);
 
     for (int i = 0; i < 10; ++i)

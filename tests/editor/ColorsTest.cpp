@@ -35,18 +35,18 @@ TEST_F(ColorsTest, LeftPressSetsTheForegroundAndThePreviewPenRightPressTheFill)
 {
     openCanvas(120, 90);
     w().lblColor_MouseDown(25, 1, 0, 0, 0);
-    EXPECT_EQ(w().foregroundColor(), composeColor(255, 128, 0));
-    EXPECT_EQ(w().picPaint.DrawMode, DrawModeXorPen);
-    EXPECT_EQ(w().picPaint.ForeColor, composeColor(255, 128, 0) ^ White);
-    w().picPaint.DrawMode = DrawModeCopyPen;
+    EXPECT_EQ(w().model().foregroundColor(), composeColor(255, 128, 0));
+    EXPECT_EQ(w().model().picPaint.DrawMode, DrawModeXorPen);
+    EXPECT_EQ(w().model().picPaint.ForeColor, composeColor(255, 128, 0) ^ White);
+    w().model().picPaint.DrawMode = DrawModeCopyPen;
     w().lblColor_MouseDown(0, 2, 0, 0, 0);
-    EXPECT_EQ(w().fillColor(), 0);
-    EXPECT_EQ(w().picPaint.DrawMode, DrawModeCopyPen);  // the fill colour leaves the pen alone
-    w().lblColor_MouseDown(9, 4, 0, 0, 0);              // the middle button: nothing
-    EXPECT_EQ(w().foregroundColor(), composeColor(255, 128, 0));
-    EXPECT_EQ(w().fillColor(), 0);
+    EXPECT_EQ(w().model().fillColor(), 0);
+    EXPECT_EQ(w().model().picPaint.DrawMode, DrawModeCopyPen);  // the fill colour leaves the pen alone
+    w().lblColor_MouseDown(9, 4, 0, 0, 0);                      // the middle button: nothing
+    EXPECT_EQ(w().model().foregroundColor(), composeColor(255, 128, 0));
+    EXPECT_EQ(w().model().fillColor(), 0);
     run(QStringLiteral("lblColor(13).MouseDown 2 0 0 0"));
-    EXPECT_EQ(w().fillColor(), composeColor(0, 0, 255));
+    EXPECT_EQ(w().model().fillColor(), composeColor(0, 0, 255));
 }
 
 TEST_F(ColorsTest, TheColourDialogOpensOnTheColourLastTakenFromItForEitherSwatch)
@@ -54,41 +54,41 @@ TEST_F(ColorsTest, TheColourDialogOpensOnTheColourLastTakenFromItForEitherSwatch
     openCanvas(120, 90);
     host.cancelColor();
     w().lblForeColor_DblClick();  // a first cancel: black
-    EXPECT_EQ(w().foregroundColor(), 0);
+    EXPECT_EQ(w().model().foregroundColor(), 0);
     host.answerColor(composeColor(10, 200, 30));
-    w().clickMenuItem(QStringLiteral("mnuFillColor"));
-    EXPECT_EQ(w().fillColor(), composeColor(10, 200, 30));
+    w().model().events().raise(QStringLiteral("mnuFillColor") + QStringLiteral(".Click"));
+    EXPECT_EQ(w().model().fillColor(), composeColor(10, 200, 30));
     w().lblColor_MouseDown(5, 1, 0, 0, 0);  // the dialog is not preset with the current colour
     host.cancelColor();
-    w().clickMenuItem(QStringLiteral("mnuForegroundColor"));
-    EXPECT_EQ(w().foregroundColor(), composeColor(10, 200, 30));
+    w().model().events().raise(QStringLiteral("mnuForegroundColor") + QStringLiteral(".Click"));
+    EXPECT_EQ(w().model().foregroundColor(), composeColor(10, 200, 30));
     ASSERT_EQ(host.shown().size(), 3u);
     EXPECT_EQ(host.shown()[0].preset.Color, 0);
     EXPECT_EQ(host.shown()[2].preset.Color, composeColor(10, 200, 30));
-    EXPECT_EQ(w().picPaint.ForeColor, composeColor(10, 200, 30) ^ White);
+    EXPECT_EQ(w().model().picPaint.ForeColor, composeColor(10, 200, 30) ^ White);
     host.answerColor(composeColor(1, 2, 3));
     run(QStringLiteral("lblFillColor.DblClick"));
-    EXPECT_EQ(w().fillColor(), composeColor(1, 2, 3));
+    EXPECT_EQ(w().model().fillColor(), composeColor(1, 2, 3));
 }
 
 TEST_F(ColorsTest, TheStyleMenusCarryOneCheckMarkAndTransparentIsNeverShown)
 {
     openCanvas(120, 90);
-    EXPECT_FALSE(w().item(QStringLiteral("mnuFS(1)"))->isVisible());
-    w().clickMenuItem(QStringLiteral("mnuFS(6)"));
-    w().clickMenuItem(QStringLiteral("mnuBS(3)"));
-    EXPECT_EQ(w().ShapeFillStyle, 6);
-    EXPECT_EQ(w().LineDrawStyle, 3);
+    EXPECT_FALSE(w().model().item(QStringLiteral("mnuFS(1)")).visible);
+    w().model().events().raise(QStringLiteral("mnuFS(6)") + QStringLiteral(".Click"));
+    w().model().events().raise(QStringLiteral("mnuBS(3)") + QStringLiteral(".Click"));
+    EXPECT_EQ(w().model().ShapeFillStyle, 6);
+    EXPECT_EQ(w().model().LineDrawStyle, 3);
     for (int i = 0; i < 8; ++i)
-        EXPECT_EQ(w().item(QStringLiteral("mnuFS(%1)").arg(i))->isChecked(), i == 6) << i;
+        EXPECT_EQ(w().model().item(QStringLiteral("mnuFS(%1)").arg(i)).checked, i == 6) << i;
     for (int i = 0; i < 5; ++i)
-        EXPECT_EQ(w().item(QStringLiteral("mnuBS(%1)").arg(i))->isChecked(), i == 3) << i;
+        EXPECT_EQ(w().model().item(QStringLiteral("mnuBS(%1)").arg(i)).checked, i == 3) << i;
     run(QStringLiteral("mnuBS(2).Click"));
-    EXPECT_EQ(w().LineDrawStyle, 2);
+    EXPECT_EQ(w().model().LineDrawStyle, 2);
     // A real user's choice runs the same handler.
-    w().item(QStringLiteral("mnuFS(7)"))->trigger();
-    EXPECT_EQ(w().ShapeFillStyle, 7);
-    EXPECT_FALSE(w().item(QStringLiteral("mnuFS(6)"))->isChecked());
+    w().action(QStringLiteral("mnuFS(7)"))->trigger();
+    EXPECT_EQ(w().model().ShapeFillStyle, 7);
+    EXPECT_FALSE(w().model().item(QStringLiteral("mnuFS(6)")).checked);
 }
 
 TEST_F(ColorsTest, HoveringTheSwatchesShowsTheirHintsAndEmptiesTheOtherPanels)

@@ -36,7 +36,10 @@ protected:
         w().picSelect_MouseMove(1, 0, dx, dy);
         w().picSelect_MouseUp(1, 0, dx, dy);
     }
-    void clickItem(const char *item) { ASSERT_TRUE(w().clickMenuItem(QString::fromLatin1(item))) << item; }
+    void clickItem(const char *item)
+    {
+        w().model().events().raise(QString::fromLatin1(item) + QStringLiteral(".Click"));
+    }
     bool selectionCommandsEnabled()
     {
         const bool cut = enabled("mnuCut");
@@ -72,7 +75,7 @@ TEST_F(EditCommandsTest, CaptionsShortcutsAndStartingStates)
                  {"mnuPaste", "&Paste", "Ctrl+V", false}, {"mnuDelete", "&Delete", "Del", false},
                  {"mnuCrop", "C&rop", "", false},         {"mnuClear", "&Clear", "", true}};
     for (const auto &i : items) {
-        const QAction *action = w().item(QString::fromLatin1(i.name));
+        const QAction *action = w().action(QString::fromLatin1(i.name));
         EXPECT_EQ(action->text(), QString::fromLatin1(i.caption)) << i.name;
         EXPECT_EQ(action->shortcut(), QKeySequence(QString::fromLatin1(i.shortcut))) << i.name;
         EXPECT_EQ(action->isEnabled(), i.enabled) << i.name;
@@ -88,25 +91,25 @@ TEST_F(EditCommandsTest, CopyThenPasteAtTheOriginTwice)
     clickItem("mnuCopy");
     EXPECT_TRUE(enabled("mnuPaste"));
     EXPECT_TRUE(sameImage(picture.copy(11, 11, 9, 4), host.clipboardPicture()));  // for other programs
-    EXPECT_TRUE(sameImage(picture, w().composedPicture()));                       // Copy changes nothing
+    EXPECT_TRUE(sameImage(picture, w().model().composedPicture()));               // Copy changes nothing
 
     selectTool(ToolPencil);
     clickItem("mnuPaste");
-    EXPECT_EQ(w().CurrentTool, ToolSelectArea);
+    EXPECT_EQ(w().model().CurrentTool, ToolSelectArea);
     EXPECT_TRUE(w().optTools[ToolSelectArea]->isChecked());
-    EXPECT_EQ(QRect(int(w().picSelect.Left()), int(w().picSelect.Top()), w().picSelect.pixelWidth(),
-                    w().picSelect.pixelHeight()),
+    EXPECT_EQ(QRect(int(w().model().picSelect.Left()), int(w().model().picSelect.Top()),
+                    w().model().picSelect.pixelWidth(), w().model().picSelect.pixelHeight()),
               QRect(0, 0, 9, 4));
-    EXPECT_EQ(w().SelectionUnmoved, FlagFalse);
+    EXPECT_EQ(w().model().SelectionUnmoved, FlagFalse);
     EXPECT_TRUE(selectionCommandsEnabled());
     EXPECT_GT(countDifferences(picture.copy(9, 0, 1, 5), canvas().copy(9, 0, 1, 5)), 0);  // the marquee along x = 9
-    EXPECT_EQ(w().UndoCurrent, 0);
+    EXPECT_EQ(w().model().UndoCurrent, 0);
 
     clickItem("mnuPaste");  // the first paste is dropped, a changed selection: one step
-    EXPECT_EQ(w().UndoCurrent, 1);
-    EXPECT_TRUE(w().picSelect.Visible());
+    EXPECT_EQ(w().model().UndoCurrent, 1);
+    EXPECT_TRUE(w().model().picSelect.Visible());
     selectTool(ToolPencil);
-    EXPECT_EQ(w().UndoCurrent, 2);
+    EXPECT_EQ(w().model().UndoCurrent, 2);
     EXPECT_TRUE(sameImage(withBlockAt(picture, 0, 0), canvas()));
 }
 
@@ -116,17 +119,17 @@ TEST_F(EditCommandsTest, DeleteAndCutLeaveTheSourceAsBackground)
 {
     selectSmall();
     clickItem("mnuDelete");
-    EXPECT_FALSE(w().picSelect.Visible());
+    EXPECT_FALSE(w().model().picSelect.Visible());
     EXPECT_FALSE(selectionCommandsEnabled());
     EXPECT_TRUE(sameImage(withHole(), canvas()));
-    EXPECT_EQ(w().UndoCurrent, 1);
+    EXPECT_EQ(w().model().UndoCurrent, 1);
 
     w().mnuUndo_Click();
     selectSmall();
     moveSelection(30, 20);
     clickItem("mnuDelete");  // the drag cleared the source; the moved pixels just go
     EXPECT_TRUE(sameImage(withHole(), canvas()));
-    EXPECT_EQ(w().UndoCurrent, 1);
+    EXPECT_EQ(w().model().UndoCurrent, 1);
 
     w().mnuUndo_Click();
     EXPECT_TRUE(sameImage(picture, canvas()));
@@ -139,7 +142,7 @@ TEST_F(EditCommandsTest, DeleteAndCutLeaveTheSourceAsBackground)
     clickItem("mnuPaste");
     selectTool(ToolPencil);
     EXPECT_TRUE(sameImage(withBlockAt(withHole(), 0, 0), canvas()));
-    EXPECT_EQ(w().UndoCurrent, 2);
+    EXPECT_EQ(w().model().UndoCurrent, 2);
 }
 
 // Crop keeps the selection alone as the picture, laid out anew; Undo and
@@ -149,10 +152,10 @@ TEST_F(EditCommandsTest, CropMakesTheSelectionThePicture)
     selectSmall();
     clickItem("mnuCrop");
     EXPECT_TRUE(sameImage(picture.copy(11, 11, 9, 4), canvas()));
-    EXPECT_FALSE(w().picSelect.Visible());
+    EXPECT_FALSE(w().model().picSelect.Visible());
     EXPECT_FALSE(selectionCommandsEnabled());
-    EXPECT_EQ(w().UndoCurrent, 1);
-    EXPECT_EQ(w().picPaint.Width(), 13 * 15.0);  // the canvas element follows, with its border
+    EXPECT_EQ(w().model().UndoCurrent, 1);
+    EXPECT_EQ(w().model().picPaint.Width(), 13 * 15.0);  // the canvas element follows, with its border
 
     w().mnuUndo_Click();
     EXPECT_TRUE(sameImage(picture, canvas()));
@@ -174,9 +177,9 @@ TEST_F(EditCommandsTest, ClearDropsAChangedSelectionThenClears)
         if (c.moved)
             moveSelection(5, 5);
         clickItem("mnuClear");
-        EXPECT_FALSE(w().picSelect.Visible());
+        EXPECT_FALSE(w().model().picSelect.Visible());
         EXPECT_TRUE(sameImage(filledImage(60, 40, 0xFFFFFF), canvas()));
-        EXPECT_EQ(w().UndoCurrent, c.steps) << c.moved;
+        EXPECT_EQ(w().model().UndoCurrent, c.steps) << c.moved;
         w().mnuUndo_Click();
         EXPECT_TRUE(sameImage(c.moved ? withBlockAt(withHole(), 16, 16) : picture, canvas()));
     }

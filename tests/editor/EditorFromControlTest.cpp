@@ -49,8 +49,8 @@ TEST_F(EditorFromControl, DabblerShowsTheEditorModallyAndKeepsTheFinalPicture)
         EXPECT_TRUE(editor.isVisible());
         EXPECT_EQ(editor.windowTitle(), QStringLiteral("Holiday"));
         EXPECT_FALSE(editor.menu(QStringLiteral("mnuFile"))->menuAction()->isVisible());
-        EXPECT_TRUE(sameImage(picture, editor.picPaint.Image()));
-        EXPECT_FALSE(editor.item(QStringLiteral("mnuUndo"))->isEnabled());  // a fresh history
+        EXPECT_TRUE(sameImage(picture, editor.model().picPaint.Image()));
+        EXPECT_FALSE(editor.model().item(QStringLiteral("mnuUndo")).enabled);  // a fresh history
         EXPECT_TRUE(control.Timer1()->isActive());
         // A pencil dot, then the window closes with its save question answered No.
         editor.picPaint_MouseDown(1, 0, 5, 6);

@@ -21,7 +21,7 @@ TEST_F(WindowTest, WithoutTheFileMenuAnEditedPictureClosesAtOnce)
 {
     open(false);
     click(5, 5);
-    ASSERT_EQ(w().IsDirty, FlagTrue);
+    ASSERT_EQ(w().model().IsDirty, FlagTrue);
     w().close();  // no answer queued: a question would throw
     EXPECT_FALSE(frmPaint::exists());
     EXPECT_TRUE(host.shown().empty());
@@ -55,7 +55,7 @@ TEST_F(WindowTest, CancelKeepsTheWindowAndNoClosesItWithoutSaving)
     host.answerMsgBox(AnswerCancel);
     w().close();
     ASSERT_TRUE(frmPaint::exists());
-    EXPECT_EQ(w().IsDirty, FlagTrue);
+    EXPECT_EQ(w().model().IsDirty, FlagTrue);
     ASSERT_EQ(host.messages(), QStringList{SaveQuestion});
     EXPECT_EQ(host.shown()[0].style, MsgExclamationYesNoCancel);
 
@@ -75,8 +75,8 @@ TEST_F(WindowTest, YesOnAnUntitledPictureAsksForANameAndCancellingItKeepsTheWind
     ASSERT_TRUE(frmPaint::exists());
     EXPECT_EQ(shownKinds(), (std::vector{DialogKind::MessageBox, DialogKind::Save}));
     EXPECT_EQ(host.shown()[1].text, QStringLiteral("Save As"));
-    EXPECT_EQ(w().IsDirty, FlagTrue);
-    EXPECT_TRUE(w().CurrentFileName.isEmpty());
+    EXPECT_EQ(w().model().IsDirty, FlagTrue);
+    EXPECT_TRUE(w().model().CurrentFileName.isEmpty());
 
     // Yes again, with a name this time: saved, then closed.
     const QString file = path(QStringLiteral("closing.bmp"));
@@ -94,8 +94,8 @@ TEST_F(WindowTest, ASavedPictureClosesWithoutAQuestion)
     click(5, 5);
     host.answerSave(path(QStringLiteral("saved.bmp")));
     w().mnuSaveAs_Click();
-    ASSERT_EQ(w().IsDirty, FlagFalse);
-    w().clickMenuItem(QStringLiteral("mnuExit"));
+    ASSERT_EQ(w().model().IsDirty, FlagFalse);
+    w().model().events().raise(QStringLiteral("mnuExit") + QStringLiteral(".Click"));
     EXPECT_FALSE(frmPaint::exists());
     EXPECT_EQ(host.messages(), QStringList());
 }
@@ -108,11 +108,11 @@ TEST_F(WindowTest, CaptionNamesTheOpenedFileAndUntitledAfterNew)
     host.answerOpen(file);
     w().mnuOpen_Click();
     EXPECT_EQ(caption(), file + QStringLiteral(" - Dabstudio"));
-    EXPECT_EQ(w().CurrentFileName, file);
+    EXPECT_EQ(w().model().CurrentFileName, file);
 
     w().mnuNew_Click();
     EXPECT_EQ(caption(), QStringLiteral("untitled - Dabstudio"));
-    EXPECT_TRUE(w().CurrentFileName.isEmpty());
+    EXPECT_TRUE(w().model().CurrentFileName.isEmpty());
 }
 
 TEST_F(WindowTest, AClosedWindowComesBackNewWithTheFileMenuAsAsked)
@@ -128,15 +128,15 @@ TEST_F(WindowTest, AClosedWindowComesBackNewWithTheFileMenuAsAsked)
     ASSERT_FALSE(frmPaint::exists());
 
     open(false);  // a new window: new picture, Pencil, width option 0, empty history
-    EXPECT_EQ(w().CurrentTool, ToolPencil);
-    EXPECT_EQ(w().DotIndex, 0);
-    EXPECT_EQ(ResizeFactorX, 1.0f);  // as a replay of this session starts
+    EXPECT_EQ(w().model().CurrentTool, ToolPencil);
+    EXPECT_EQ(w().model().DotIndex, 0);
+    EXPECT_EQ(w().model().ResizeFactorX, 1.0f);  // as a replay of this session starts
     EXPECT_FALSE(enabled("mnuUndo"));
     EXPECT_EQ(countDifferences(canvas(), filledImage(canvas().width(), canvas().height(), 0xFFFFFF)), 0);
     EXPECT_FALSE(w().menu(QStringLiteral("mnuFile"))->menuAction()->isVisible());
-    EXPECT_FALSE(w().reachable(QStringLiteral("mnuNew")));
+    EXPECT_FALSE(w().model().reachable(QStringLiteral("mnuNew")));
     EXPECT_FALSE(w().menuBar->actions().contains(w().menu(QStringLiteral("mnuTFilter"))->menuAction()));
-    EXPECT_FALSE(w().item(QStringLiteral("mnuFS(1)"))->isVisible());
+    EXPECT_FALSE(w().model().item(QStringLiteral("mnuFS(1)")).visible);
 }
 
 TEST_F(WindowTest, EachToolSetsItsPointerAndAMissingFileKeepsThePreviousOneSilently)

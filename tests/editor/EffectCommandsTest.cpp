@@ -19,8 +19,8 @@ protected:
         EditorFixture::SetUp();
         openCanvas(60, 40, picture);
     }
-    void clickItem(const QString &item) { ASSERT_TRUE(w().clickMenuItem(item)) << item.toStdString(); }
-    bool checked(const char *item) { return w().item(QString::fromLatin1(item))->isChecked(); }
+    void clickItem(const QString &item) { w().model().events().raise(item + QStringLiteral(".Click")); }
+    bool checked(const char *item) { return w().model().item(QString::fromLatin1(item)).checked; }
     // The engine's result on the picture, the way the menu runs it.
     QImage filtered(int filter) const
     {
@@ -62,12 +62,14 @@ TEST_F(EffectCommandsTest, EachCommandChangesTheCanvasWithItsUndoSteps)
     };
     for (const auto &c : cases) {
         run(QStringLiteral("load ") + pictureFile(QStringLiteral("p.bmp"), picture));
-        const int before = w().UndoCurrent;
+        const int before = w().model().UndoCurrent;
         clickItem(QString::fromLatin1(c.item));
         EXPECT_TRUE(sameImage(c.expected, canvas())) << c.item;
-        EXPECT_EQ(w().UndoCurrent - before, c.steps) << c.item;
-        EXPECT_EQ(w().IsDirty, FlagTrue) << c.item;
-        EXPECT_EQ(QSize(int(w().picPaint.ScaleWidth()), int(w().picPaint.ScaleHeight())), c.expected.size()) << c.item;
+        EXPECT_EQ(w().model().UndoCurrent - before, c.steps) << c.item;
+        EXPECT_EQ(w().model().IsDirty, FlagTrue) << c.item;
+        EXPECT_EQ(QSize(int(w().model().picPaint.ScaleWidth()), int(w().model().picPaint.ScaleHeight())),
+                  c.expected.size())
+            << c.item;
     }
     clickItem(QStringLiteral("mnuUndo"));
     EXPECT_TRUE(sameImage(picture, canvas()));  // Wave, undone
@@ -78,40 +80,40 @@ TEST_F(EffectCommandsTest, EachCommandChangesTheCanvasWithItsUndoSteps)
 TEST_F(EffectCommandsTest, ReplaceColorsTakesTheSwatchesAndAlwaysStoresAStep)
 {
     const QRgb present = picture.pixel(5, 5);
-    frmPaint::setSwatchColor(w().lblForeColor, fromQRgb(present));
-    frmPaint::setSwatchColor(w().lblFillColor, composeColor(0, 255, 0));
+    w().model().setForegroundColor(fromQRgb(present));
+    w().model().setFillColor(composeColor(0, 255, 0));
     clickItem(QStringLiteral("mnuReplaceColors"));
     EXPECT_EQ(canvas().pixel(5, 5), qRgb(0, 255, 0));
     EXPECT_EQ(countDifferences(picture, canvas()), 1);
 
     const QImage before = canvas();
-    const int steps = w().UndoCurrent;
-    frmPaint::setSwatchColor(w().lblFillColor, fromQRgb(before.pixel(9, 9)));
-    frmPaint::setSwatchColor(w().lblForeColor, fromQRgb(before.pixel(9, 9)));
+    const int steps = w().model().UndoCurrent;
+    w().model().setFillColor(fromQRgb(before.pixel(9, 9)));
+    w().model().setForegroundColor(fromQRgb(before.pixel(9, 9)));
     clickItem(QStringLiteral("mnuReplaceColors"));
     EXPECT_TRUE(sameImage(before, canvas()));
-    EXPECT_EQ(w().UndoCurrent, steps + 1);
+    EXPECT_EQ(w().model().UndoCurrent, steps + 1);
 }
 
 TEST_F(EffectCommandsTest, OnAFloatingSelectionOnlyTheSelectionChangesUntilItIsDropped)
 {
     selectTool(ToolSelectArea);
     drag(10, 10, 20, 15);  // the 9 x 4 selection at (11, 11)
-    const QImage lifted = w().picSelect.Image().copy();
-    const int steps = w().UndoCurrent;
+    const QImage lifted = w().model().picSelect.Image().copy();
+    const int steps = w().model().UndoCurrent;
     clickItem(QStringLiteral("mnuRotate90"));
-    EXPECT_TRUE(sameImage(referenceQuarterTurn(lifted, false), w().picSelect.Image()));
+    EXPECT_TRUE(sameImage(referenceQuarterTurn(lifted, false), w().model().picSelect.Image()));
     for (const char *item : {"mnuBlur", "mnuInvertColors", "mnuResize200", "mnuRotate45"})
         clickItem(QString::fromLatin1(item));
-    EXPECT_EQ(w().UndoCurrent, steps);
-    EXPECT_EQ(w().picSelect.Image().size(), QSize(8, 18));  // turned, then doubled; 45 degrees keeps the size
-    w().DrawSelectionRect();                                // the marquee off: the canvas under it is as it was
+    EXPECT_EQ(w().model().UndoCurrent, steps);
+    EXPECT_EQ(w().model().picSelect.Image().size(), QSize(8, 18));  // turned, then doubled; 45 degrees keeps the size
+    w().model().DrawSelectionRect();                                // the marquee off: the canvas under it is as it was
     EXPECT_TRUE(sameImage(picture, canvas()));
-    w().DrawSelectionRect();
+    w().model().DrawSelectionRect();
 
     selectTool(ToolPencil);  // drops the changed selection: one step
-    EXPECT_EQ(w().UndoCurrent, steps + 1);
-    EXPECT_FALSE(w().picSelect.Visible());
+    EXPECT_EQ(w().model().UndoCurrent, steps + 1);
+    EXPECT_FALSE(w().model().picSelect.Visible());
     EXPECT_GT(countDifferences(picture, canvas()), 0);
 }
 
@@ -135,7 +137,7 @@ TEST_F(EffectCommandsTest, TheSizeGuardRefusesButStillStoresAStep)
             EXPECT_EQ(checked(axis), std::string(axis) == c.axis) << axis;
         clickItem(QString::fromLatin1(c.item));
         EXPECT_EQ(canvas().size(), c.after) << c.item << " of " << c.width << " x " << c.height;
-        EXPECT_EQ(w().UndoCurrent, 1) << c.item;
+        EXPECT_EQ(w().model().UndoCurrent, 1) << c.item;
     }
 }
 
@@ -154,12 +156,12 @@ TEST_F(EffectCommandsTest, TheFilterBrushFiltersItsSquareAtEveryEventAsOneStroke
 {
     host.dismissPopupMenu();
     selectTool(ToolFilterBrush);
-    EXPECT_EQ(w().FilterBrushFilter, FilterBrightness);
+    EXPECT_EQ(w().model().FilterBrushFilter, FilterBrightness);
     choosePenWidth(2);  // DotIndex 1: 3 x 3 squares
     w().picPaint_MouseDown(1, 0, 10, 10);
     w().picPaint_MouseMove(1, 0, 30.4, 20.6);
     w().picPaint_MouseUp(1, 0, 30, 21);
-    EXPECT_EQ(w().UndoCurrent, 1);
+    EXPECT_EQ(w().model().UndoCurrent, 1);
     QImage expected = picture;
     for (const QPoint centre : {QPoint(10, 10), QPoint(30, 21)})
         for (int y = centre.y() - 1; y <= centre.y() + 1; ++y)
@@ -188,12 +190,12 @@ TEST_F(EffectCommandsTest, ThePopUpChoosesTheBrushFilterWithItsCheckMark)
     EXPECT_TRUE(checked("mnuFilterTools(2)"));
     host.answerPopupMenu(2);  // the third shown item: Dirty, engine filter 4
     selectTool(ToolFilterBrush);
-    EXPECT_EQ(w().FilterBrushFilter, FilterDarkness);
+    EXPECT_EQ(w().model().FilterBrushFilter, FilterDarkness);
     for (int i = 0; i < 14; ++i)
-        EXPECT_EQ(w().item(QStringLiteral("mnuFilterTools(%1)").arg(i))->isChecked(), i == 4) << i;
+        EXPECT_EQ(w().model().item(QStringLiteral("mnuFilterTools(%1)").arg(i)).checked, i == 4) << i;
     int shown = 0;
     for (int i = 0; i < 14; ++i)
-        shown += w().item(QStringLiteral("mnuFilterTools(%1)").arg(i))->isVisible();
+        shown += w().model().item(QStringLiteral("mnuFilterTools(%1)").arg(i)).visible;
     EXPECT_EQ(shown, 7);
 }
 

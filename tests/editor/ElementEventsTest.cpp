@@ -18,26 +18,26 @@ TEST_F(ElementEventsTest, QtElementsAndScriptLinesRunTheSameHandlers)
     openCanvas(80, 60);
     // A pencil stroke with the real mouse on the canvas: one undo step.
     QWidget *view = w().picPaintView;
-    const QPoint border(w().picPaint.borderPixels(), w().picPaint.borderPixels());
+    const QPoint border(w().model().picPaint.borderPixels(), w().model().picPaint.borderPixels());
     QTest::mousePress(view, Qt::LeftButton, {}, border + QPoint(10, 20));
     QMouseEvent drag(QEvent::MouseMove, border + QPoint(30, 20), view->mapToGlobal(border + QPoint(30, 20)),
                      Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(view, &drag);
     QTest::mouseRelease(view, Qt::LeftButton, {}, border + QPoint(30, 20));
-    EXPECT_EQ(w().picPaint.GetPixel(20, 20), 0);
-    EXPECT_EQ(w().UndoCurrent, 1);
+    EXPECT_EQ(w().model().picPaint.GetPixel(20, 20), 0);
+    EXPECT_EQ(w().model().UndoCurrent, 1);
 
     // A right click on a palette swatch sets the fill colour; a click on a tool button selects it.
     QTest::mouseClick(w().lblColor[5], Qt::RightButton);
-    EXPECT_EQ(w().fillColor(), composeColor(255, 0, 0));
+    EXPECT_EQ(w().model().fillColor(), composeColor(255, 0, 0));
     QTest::mouseClick(w().optTools[ToolLine], Qt::LeftButton);
-    EXPECT_EQ(w().CurrentTool, ToolLine);
+    EXPECT_EQ(w().model().CurrentTool, ToolLine);
 
     // The menu item's action and the script line reach the same Undo and Redo.
-    w().item(QStringLiteral("mnuUndo"))->trigger();
-    EXPECT_EQ(w().UndoCurrent, 0);
+    w().action(QStringLiteral("mnuUndo"))->trigger();
+    EXPECT_EQ(w().model().UndoCurrent, 0);
     run(QStringLiteral("mnuRedo.Click"));
-    EXPECT_EQ(w().UndoCurrent, 1);
+    EXPECT_EQ(w().model().UndoCurrent, 1);
     EXPECT_THROW(run(QStringLiteral("picPaint.MouseDown 1 0 10")), ScriptError);  // four arguments
     EXPECT_THROW(run(QStringLiteral("optTools(18).Click")), ScriptError);
 }
@@ -52,13 +52,13 @@ TEST_F(ElementEventsTest, AKeyReleaseCountsOnlyWhereItsPressWent)
     QWidget dialog;
     selectTool(ToolSelectArea);
     drag(10, 10, 40, 30);
-    ASSERT_TRUE(window.selection().shown());
+    ASSERT_TRUE(window.model().selection().shown());
     QTest::keyPress(&dialog, Qt::Key_Return);
     QTest::keyRelease(window.picPaintView, Qt::Key_Return);
-    EXPECT_TRUE(window.selection().shown());
+    EXPECT_TRUE(window.model().selection().shown());
     EXPECT_TRUE(enabled("mnuCut"));
     QTest::keyClick(window.picPaintView, Qt::Key_Return);
-    EXPECT_FALSE(window.selection().shown());
+    EXPECT_FALSE(window.model().selection().shown());
 
     selectTool(ToolText);
     click(20, 20);
@@ -69,7 +69,7 @@ TEST_F(ElementEventsTest, AKeyReleaseCountsOnlyWhereItsPressWent)
     EXPECT_TRUE(window.txtText->isShown());
     QTest::keyClick(window.txtText, Qt::Key_Return);
     EXPECT_FALSE(window.txtText->isShown());
-    EXPECT_EQ(window.UndoCurrent, 1);  // the stamp: an unmoved selection drops without one
+    EXPECT_EQ(window.model().UndoCurrent, 1);  // the stamp: an unmoved selection drops without one
 }
 
 }  // namespace

@@ -35,7 +35,7 @@ TEST_F(FileCommandsTest, NewWithoutTheFileMenuReplacesAnEditedPictureWithoutAQue
     EXPECT_TRUE(host.shown().empty());
     EXPECT_TRUE(allWhite(canvas()));
     EXPECT_EQ(canvas().size(), size);
-    EXPECT_EQ(w().IsDirty, FlagFalse);
+    EXPECT_EQ(w().model().IsDirty, FlagFalse);
     EXPECT_FALSE(enabled("mnuUndo"));
 }
 
@@ -49,7 +49,7 @@ TEST_F(FileCommandsTest, NewStopsWhenTheSaveAfterYesIsCancelled)
     w().mnuNew_Click();
     EXPECT_EQ(shownKinds(), (std::vector{DialogKind::MessageBox, DialogKind::Save}));
     EXPECT_TRUE(sameImage(edited, canvas()));
-    EXPECT_EQ(w().IsDirty, FlagTrue);
+    EXPECT_EQ(w().model().IsDirty, FlagTrue);
     EXPECT_TRUE(enabled("mnuUndo"));
     EXPECT_EQ(caption(), QStringLiteral("Limnery"));
 }
@@ -67,8 +67,8 @@ TEST_F(FileCommandsTest, OpenStopsWhenTheSaveAfterYesFails)
     EXPECT_EQ(host.messages().value(1), QStringLiteral("Cannot write to the disk.\r\n\r\n"
                                                        "Make sure the disk is not full or write-protected."));
     EXPECT_TRUE(sameImage(edited, canvas()));
-    EXPECT_EQ(w().IsDirty, FlagTrue);
-    EXPECT_TRUE(w().CurrentFileName.isEmpty());  // never written: still untitled
+    EXPECT_EQ(w().model().IsDirty, FlagTrue);
+    EXPECT_TRUE(w().model().CurrentFileName.isEmpty());  // never written: still untitled
 }
 
 TEST_F(FileCommandsTest, NewGoesOnWhenTheSaveAfterYesSucceeds)
@@ -99,9 +99,9 @@ TEST_F(FileCommandsTest, CancelledOpenLeavesEverything)
     w().mnuOpen_Click();
     EXPECT_EQ(host.messages(), QStringList{QStringLiteral("Do you want to save the changes?")});
     EXPECT_TRUE(sameImage(edited, canvas()));
-    EXPECT_EQ(w().CurrentFileName, file);
+    EXPECT_EQ(w().model().CurrentFileName, file);
     EXPECT_EQ(caption(), file + QStringLiteral(" - Dabstudio"));
-    EXPECT_EQ(w().IsDirty, FlagTrue);
+    EXPECT_EQ(w().model().IsDirty, FlagTrue);
     ASSERT_TRUE(enabled("mnuUndo"));
     w().mnuUndo_Click();
     EXPECT_TRUE(sameImage(host.LoadPicture(file), canvas()));
@@ -126,9 +126,9 @@ TEST_F(FileCommandsTest, OpenOfATextFileNamedBmpReportsAndLeavesABlankUntitledPi
                                                  "The file may be corrupt or not a valid picture file."));
     EXPECT_EQ(host.shown().back().style, MsgCritical);
     EXPECT_TRUE(allWhite(canvas()));
-    EXPECT_TRUE(w().CurrentFileName.isEmpty());
+    EXPECT_TRUE(w().model().CurrentFileName.isEmpty());
     EXPECT_EQ(caption(), QStringLiteral("untitled - Dabstudio"));
-    EXPECT_EQ(w().IsDirty, FlagFalse);
+    EXPECT_EQ(w().model().IsDirty, FlagFalse);
 }
 
 TEST_F(FileCommandsTest, OpenTakesThePictureAndItsSizeAndSelectsTheZoomTool)
@@ -138,7 +138,7 @@ TEST_F(FileCommandsTest, OpenTakesThePictureAndItsSizeAndSelectsTheZoomTool)
     host.answerOpen(pictureFile(QStringLiteral("p.bmp"), picture));
     w().mnuOpen_Click();
     EXPECT_TRUE(sameImage(picture, canvas()));
-    EXPECT_EQ(w().CurrentTool, ToolZoom);
+    EXPECT_EQ(w().model().CurrentTool, ToolZoom);
     EXPECT_TRUE(w().optTools[ToolZoom]->isChecked());
     EXPECT_EQ(host.shown().front().preset.Filter.section(QLatin1Char('|'), 0, 0), QStringLiteral("All Picture Files"));
 }
@@ -150,7 +150,7 @@ TEST_F(FileCommandsTest, SaveOfAPictureOpenedFromAJpegWritesABitmapUnderItsName)
     ASSERT_TRUE(filledImage(40, 30, 0x336699).save(file, "JPEG"));
     host.answerOpen(file);
     w().mnuOpen_Click();
-    ASSERT_EQ(w().CurrentFileName, file);
+    ASSERT_EQ(w().model().CurrentFileName, file);
     selectTool(ToolPencil);
     click(5, 5);
     const QImage edited = canvas();
@@ -158,7 +158,7 @@ TEST_F(FileCommandsTest, SaveOfAPictureOpenedFromAJpegWritesABitmapUnderItsName)
     EXPECT_TRUE(host.shown().size() == 1);
     EXPECT_TRUE(contents(file).startsWith("BM"));
     EXPECT_TRUE(sameImage(edited, host.LoadPicture(file)));
-    EXPECT_EQ(w().IsDirty, FlagFalse);
+    EXPECT_EQ(w().model().IsDirty, FlagFalse);
 }
 
 TEST_F(FileCommandsTest, SaveAsOntoAReadOnlyFileAsksAndYesClearsTheAttributeAndSaves)
@@ -177,7 +177,7 @@ TEST_F(FileCommandsTest, SaveAsOntoAReadOnlyFileAsksAndYesClearsTheAttributeAndS
     EXPECT_EQ(host.shown().back().style, MsgQuestionYesNo);
     EXPECT_EQ(host.GetAttr(file), AttrNormal);
     EXPECT_TRUE(sameImage(canvas(), host.LoadPicture(file)));
-    EXPECT_EQ(w().IsDirty, FlagFalse);
+    EXPECT_EQ(w().model().IsDirty, FlagFalse);
     EXPECT_EQ(caption(), file + QStringLiteral(" - Dabstudio"));
 }
 
@@ -213,7 +213,7 @@ TEST_F(FileCommandsTest, SaveAsOntoAFolderAPipeOrIntoAReadOnlyFolderReportsWitho
         EXPECT_TRUE(host.messages().back().startsWith(QLatin1String("Cannot write to the disk.")));
         EXPECT_EQ(modeOf(target), before) << target.toStdString();
         EXPECT_EQ(modeOf(QFileInfo(target).absolutePath()), folderBefore);
-        EXPECT_EQ(w().IsDirty, FlagTrue);
+        EXPECT_EQ(w().model().IsDirty, FlagTrue);
     }
     ::chmod(QFile::encodeName(shut).constData(), 0755);
 }
@@ -231,9 +231,9 @@ TEST_F(FileCommandsTest, SaveAsOntoAReadOnlyFileAnsweredNoLeavesItUntouchedWitho
     EXPECT_EQ(host.messages().size(), 1);  // the question only
     EXPECT_EQ(contents(file), before);
     EXPECT_EQ(host.GetAttr(file), AttrReadOnly);
-    EXPECT_EQ(w().IsDirty, FlagTrue);
+    EXPECT_EQ(w().model().IsDirty, FlagTrue);
     // The name stays the one the picture had, so Save asks for a name again.
-    EXPECT_TRUE(w().CurrentFileName.isEmpty());
+    EXPECT_TRUE(w().model().CurrentFileName.isEmpty());
     EXPECT_EQ(caption(), QStringLiteral("Limnery"));
     host.cancelSave();
     w().mnuSave_Click();

@@ -59,7 +59,7 @@ TEST_F(LayoutTest, ACanvasTenTwipsWiderThanTheSpaceHasAHorizontalMaximumOfOne)
     ASSERT_EQ(w().Width(), 10000);
     // Space: 10000 - 1050 = 8950 twips; the canvas with its 2-pixel border is 8960.
     script().run(QStringLiteral("canvas 892 100"));
-    ASSERT_EQ(w().picPaint.Width(), 8960);
+    ASSERT_EQ(w().model().picPaint.Width(), 8960);
     EXPECT_TRUE(shown(w().hscPaint));
     EXPECT_EQ(w().hscPaint->maximum(), 1);
     EXPECT_FALSE(shown(w().vscPaint));
@@ -87,24 +87,24 @@ TEST_F(LayoutTest, ALargeCanvasShowsBothBarsTheCornerFrameAndScrolls)
 
     script().run(QStringLiteral("hscPaint.Change 5"));
     script().run(QStringLiteral("vscPaint.Change 7"));
-    EXPECT_EQ(w().picPaint.Left(), 805);
-    EXPECT_EQ(w().picPaint.Top(), -70);
-    EXPECT_EQ(inClient(w().picPaintResize[0]).x(), px(805 + w().picPaint.Width()));
+    EXPECT_EQ(w().model().picPaint.Left(), 805);
+    EXPECT_EQ(w().model().picPaint.Top(), -70);
+    EXPECT_EQ(inClient(w().picPaintResize[0]).x(), px(805 + w().model().picPaint.Width()));
 
     // A smaller canvas lowers the maxima below the values: the canvas moves back.
     script().run(QStringLiteral("canvas 20 20"));
     EXPECT_FALSE(shown(w().hscPaint));
     EXPECT_EQ(w().hscPaint->value(), 0);
-    EXPECT_EQ(w().picPaint.Left(), 855);
-    EXPECT_EQ(w().picPaint.Top(), 0);
+    EXPECT_EQ(w().model().picPaint.Left(), 855);
+    EXPECT_EQ(w().model().picPaint.Top(), 0);
 }
 
 TEST_F(LayoutTest, HandlesSitOnTheCanvasEdges)
 {
     open(true);
     script().run(QStringLiteral("canvas 100 60"));
-    const double l = w().picPaint.Left(), t = w().picPaint.Top();
-    const double cw = w().picPaint.Width(), ch = w().picPaint.Height();
+    const double l = w().model().picPaint.Left(), t = w().model().picPaint.Top();
+    const double cw = w().model().picPaint.Width(), ch = w().model().picPaint.Height();
     EXPECT_EQ(inClient(w().picPaintResize[0]), QPoint(px(l + cw), px(t + ch / 2)));
     EXPECT_EQ(inClient(w().picPaintResize[1]), QPoint(px(l + cw / 2), px(t + ch)));
     EXPECT_EQ(inClient(w().picPaintResize[2]), QPoint(px(l + cw), px(t + ch)));
@@ -156,18 +156,18 @@ TEST_F(LayoutTest, TheWheelScrollsAndWithCtrlZoomsAboutThePointer)
     v->setValue(0);
 
     script().run(QStringLiteral("picPaint.MouseWheel 120 2 300 300"));  // Ctrl with the pencil: nothing
-    EXPECT_EQ(w().ZoomFactor, 1.0f);
+    EXPECT_EQ(w().model().ZoomFactor, 1.0f);
     selectTool(ToolHand);
     const double tx = twipsPerPixelX();
-    const QPointF before(w().picPaint.Left() + 300 * tx, w().picPaint.Top() + 300 * tx);
+    const QPointF before(w().model().picPaint.Left() + 300 * tx, w().model().picPaint.Top() + 300 * tx);
     script().run(QStringLiteral("picPaint.MouseWheel 120 2 300 300"));
-    EXPECT_EQ(w().ZoomFactor, 1.25f);
+    EXPECT_EQ(w().model().ZoomFactor, 1.25f);
     // The picture's point under the pointer stays under it.
-    EXPECT_NEAR(w().picPaint.Left() + 375 * tx, before.x(), 10);
-    EXPECT_NEAR(w().picPaint.Top() + 375 * tx, before.y(), 10);
+    EXPECT_NEAR(w().model().picPaint.Left() + 375 * tx, before.x(), 10);
+    EXPECT_NEAR(w().model().picPaint.Top() + 375 * tx, before.y(), 10);
     EXPECT_TRUE(w().picPaintResize[2]->isHidden()) << "no resizing while zoomed";
     script().run(QStringLiteral("picPaint.MouseWheel -120 2 375 375"));
-    EXPECT_EQ(w().ZoomFactor, 1.0f);
+    EXPECT_EQ(w().model().ZoomFactor, 1.0f);
     EXPECT_FALSE(w().picPaintResize[2]->isHidden()) << "back at actual size";
 }
 
@@ -178,7 +178,7 @@ protected:
         EditorFixture::SetUp();
         open(true);
         script().run(QStringLiteral("canvas 100 60"));
-        w().ClearImageBuffer();
+        w().model().ClearImageBuffer();
     }
     // Press at (30, 30) in the handle, then moves by the given twips, then release.
     void dragHandle(int index, std::initializer_list<QPointF> moves)
@@ -191,7 +191,7 @@ protected:
         }
         w().picPaintResize_MouseUp(index, 1, 0, at.x(), at.y());
     }
-    QSize size() { return QSize(w().picPaint.pixelWidth(), w().picPaint.pixelHeight()); }
+    QSize size() { return QSize(w().model().picPaint.pixelWidth(), w().model().picPaint.pixelHeight()); }
 };
 
 TEST_F(ResizeDragTest, TheCornerChangesBothLiveAndTheDragIsOneUndoStep)
@@ -202,10 +202,10 @@ TEST_F(ResizeDragTest, TheCornerChangesBothLiveAndTheDragIsOneUndoStep)
     w().picPaintResize_MouseMove(2, 1, 0, 60, 75);  // the handle moved: the same point is as far again
     EXPECT_EQ(size(), QSize(104, 66));
     w().picPaintResize_MouseUp(2, 1, 0, 60, 75);
-    EXPECT_EQ(w().UndoCurrent, 1);
-    EXPECT_EQ(w().IsDirty, FlagTrue);
-    EXPECT_EQ(inClient(w().picPaintResize[2]),
-              QPoint(px(w().picPaint.Left() + w().picPaint.Width()), px(w().picPaint.Top() + w().picPaint.Height())));
+    EXPECT_EQ(w().model().UndoCurrent, 1);
+    EXPECT_EQ(w().model().IsDirty, FlagTrue);
+    EXPECT_EQ(inClient(w().picPaintResize[2]), QPoint(px(w().model().picPaint.Left() + w().model().picPaint.Width()),
+                                                      px(w().model().picPaint.Top() + w().model().picPaint.Height())));
 }
 
 TEST_F(ResizeDragTest, TheRightHandleNeverChangesTheHeightNorTheBottomOneTheWidth)
@@ -218,7 +218,7 @@ TEST_F(ResizeDragTest, TheRightHandleNeverChangesTheHeightNorTheBottomOneTheWidt
 
 TEST_F(ResizeDragTest, ADragToZeroWidthKeepsTheWidthWhileTheHeightFollows)
 {
-    const double width = w().picPaint.Width();
+    const double width = w().model().picPaint.Width();
     dragHandle(2, {{-width, 45}});
     EXPECT_EQ(size(), QSize(100, 63));
     dragHandle(0, {{-width - 1000, 0}});
@@ -228,13 +228,13 @@ TEST_F(ResizeDragTest, ADragToZeroWidthKeepsTheWidthWhileTheHeightFollows)
 TEST_F(ResizeDragTest, PressAndReleaseWithoutAMoveRecordNoUndoStep)
 {
     dragHandle(2, {});
-    EXPECT_EQ(w().UndoCurrent, 0);
+    EXPECT_EQ(w().model().UndoCurrent, 0);
     EXPECT_FALSE(enabled("mnuUndo"));
-    EXPECT_EQ(w().IsDirty, FlagFalse);
-    EXPECT_EQ(w().IsDragging, FlagFalse);
+    EXPECT_EQ(w().model().IsDirty, FlagFalse);
+    EXPECT_EQ(w().model().IsDragging, FlagFalse);
     // A move that changes nothing (less than half a pixel) records none either.
     dragHandle(0, {{5, 0}});
-    EXPECT_EQ(w().UndoCurrent, 0);
+    EXPECT_EQ(w().model().UndoCurrent, 0);
 }
 
 }  // namespace

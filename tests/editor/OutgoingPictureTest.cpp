@@ -65,7 +65,7 @@ TEST_F(OutgoingPictureTest, NoOpenFiguresPreviewLeavesTheEditor)
         run(QStringLiteral("checksum"));
 
         EXPECT_TRUE(sameImage(before, host.LoadPicture(saved)));
-        EXPECT_TRUE(sameImage(before, w().composedPicture()));  // the control's copies
+        EXPECT_TRUE(sameImage(before, w().model().composedPicture()));  // the control's copies
         ASSERT_EQ(output.size(), 2);
         EXPECT_EQ(output[1], output[0]);
         EXPECT_EQ(!sameImage(before, shown), c.onCanvas);  // the user still sees the preview

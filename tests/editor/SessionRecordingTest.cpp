@@ -44,7 +44,7 @@ protected:
     }
 
     // --- A user's hand on the window's widgets.
-    QPoint onCanvas(int x, int y) { return QPoint(x, y) + QPoint(1, 1) * w().picPaint.borderPixels(); }
+    QPoint onCanvas(int x, int y) { return QPoint(x, y) + QPoint(1, 1) * w().model().picPaint.borderPixels(); }
     static void mouse(QWidget *widget, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held)
     {
         QMouseEvent event(type, at, widget->mapToGlobal(at), button, held, Qt::NoModifier);
@@ -66,7 +66,7 @@ protected:
     // Opens the item's menus from the bar down and clicks it, as a user does.
     void menuItem(const char *name)
     {
-        QAction *action = w().item(QString::fromLatin1(name));
+        QAction *action = w().action(QString::fromLatin1(name));
         ASSERT_NE(action, nullptr) << name;
         std::vector<QMenu *> menus;
         for (auto *menu = qobject_cast<QMenu *>(action->parent()); menu;
@@ -233,7 +233,7 @@ TEST_F(SessionRecording, ASessionDrivenThroughTheWindowReplaysToTheSameStateAndP
     QString stateAtClose;
     QTimer::singleShot(0, [&] {
         session();
-        stateAtClose = editorStateJson();
+        stateAtClose = editorStateJson(frmPaint::instance());
         host.answerMsgBox(AnswerNo);  // the save question as the user closes the window
         w().close();
     });

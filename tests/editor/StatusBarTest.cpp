@@ -36,13 +36,13 @@ TEST_F(StatusBarTest, TheSwatchKindsEmptyThePositionAndTheMenusEmptyEverything)
     open(true);
     w().picPaint_MouseMove(0, 0, 12.5, 34);
     EXPECT_EQ(w().sta->panelText(2), QStringLiteral("12.5,34"));
-    w().UpdateStatusBar(1, 0, 0, 0, FlagFalse);
+    w().model().UpdateStatusBar(1, 0, 0, 0, FlagFalse);
     EXPECT_EQ(panels(w()), (QStringList{QStringLiteral("Click to set the foreground color; Right-click to set the "
                                                        "background color"),
                                         QString(), QString()}));
-    w().UpdateStatusBar(3, 0, 0, 0, FlagFalse);
+    w().model().UpdateStatusBar(3, 0, 0, 0, FlagFalse);
     EXPECT_EQ(w().sta->panelText(1), QStringLiteral("Double-click to set the background color with custom color"));
-    w().UpdateStatusBar(9, 0, 0, 0, FlagFalse);
+    w().model().UpdateStatusBar(9, 0, 0, 0, FlagFalse);
     EXPECT_EQ(panels(w()), (QStringList{QString(), QString(), QString()}));
 
     for (const char *name : {"mnuFile", "mnuEdit", "mnuEffect", "mnuFilter"}) {

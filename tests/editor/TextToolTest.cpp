@@ -31,8 +31,8 @@ protected:
     // The next case on a white picture, with a fresh history.
     void restart()
     {
-        w().picPaint.Cls();
-        w().ClearImageBuffer();
+        w().model().picPaint.Cls();
+        w().model().ClearImageBuffer();
         selectTool(ToolText);
     }
     // Types as a script does: each key goes down, types its character and comes up.
@@ -76,16 +76,16 @@ TEST_F(TextToolTest, TheBoxGrowsWithItsTextShowsItWhereItIsStampedAndEnterStamps
     EXPECT_TRUE(box().isShown());
     EXPECT_EQ(box().place().topLeft(), QPoint(20, 30));
     type(QStringLiteral("Hi there"));
-    const QFontMetrics metrics(w().picPaint.Font);
+    const QFontMetrics metrics(w().model().picPaint.Font);
     EXPECT_EQ(box().place().size(), QSize(metrics.horizontalAdvance(QStringLiteral("OHi there")), metrics.height()));
-    const QImage expected = stamped(QStringLiteral("Hi there"), {20, 30}, w().picPaint.Font, 0);
+    const QImage expected = stamped(QStringLiteral("Hi there"), {20, 30}, w().model().picPaint.Font, 0);
     EXPECT_EQ(inkBox(box().grab().toImage()).translated(20, 30), inkBox(expected))
         << "what is typed is what is stamped";
-    EXPECT_EQ(w().UndoCurrent, 0);
+    EXPECT_EQ(w().model().UndoCurrent, 0);
     w().txtText_KeyUp(13, 0);
     EXPECT_TRUE(sameImage(expected, canvas()));
     EXPECT_FALSE(box().isShown());
-    EXPECT_EQ(w().UndoCurrent, 1);
+    EXPECT_EQ(w().model().UndoCurrent, 1);
 }
 
 TEST_F(TextToolTest, EveryEndOfAnEditStampsAsOneStepButEscapeWhichDiscards)
@@ -116,8 +116,8 @@ TEST_F(TextToolTest, EveryEndOfAnEditStampsAsOneStepButEscapeWhichDiscards)
         type(QString::fromLatin1(c.text));
         c.end(w());
         EXPECT_FALSE(box().isShown());
-        EXPECT_EQ(w().UndoCurrent, c.stamps ? 1 : 0);
-        EXPECT_TRUE(sameImage(c.stamps ? stamped(QString::fromLatin1(c.text), {40, 20}, w().picPaint.Font, 0)
+        EXPECT_EQ(w().model().UndoCurrent, c.stamps ? 1 : 0);
+        EXPECT_TRUE(sameImage(c.stamps ? stamped(QString::fromLatin1(c.text), {40, 20}, w().model().picPaint.Font, 0)
                                        : filledImage(300, 100, White),
                               canvas()));
         if (!c.stamps) {
@@ -137,21 +137,21 @@ TEST_F(TextToolTest, APressWhileTheBoxIsOpenMovesItWithItsText)
     EXPECT_EQ(box().tag(), QString()) << "the press's loss of focus is over";
     EXPECT_TRUE(sameImage(filledImage(300, 100, White), canvas()));
     w().txtText_KeyUp(13, 0);
-    EXPECT_TRUE(sameImage(stamped(QStringLiteral("ab"), {150, 60}, w().picPaint.Font, 0), canvas()));
-    EXPECT_EQ(w().UndoCurrent, 1);
+    EXPECT_TRUE(sameImage(stamped(QStringLiteral("ab"), {150, 60}, w().model().picPaint.Font, 0), canvas()));
+    EXPECT_EQ(w().model().UndoCurrent, 1);
 }
 
 TEST_F(TextToolTest, TheFontCommandRestylesAnOpenEditAndSetsTheForegroundColour)
 {
     // The design face is missing here: the dialog is preset with the face drawn in its place.
     host.cancelFont();
-    w().clickMenuItem(QStringLiteral("mnuFont"));
+    w().model().events().raise(QStringLiteral("mnuFont") + QStringLiteral(".Click"));
     const CommonDialog &preset = host.shown().back().preset;
     EXPECT_EQ(host.shown().back().style, 65795);
-    EXPECT_EQ(preset.FontName, QFontInfo(w().picPaint.Font).family());
+    EXPECT_EQ(preset.FontName, QFontInfo(w().model().picPaint.Font).family());
     EXPECT_EQ(preset.FontSize, 9.75);
     EXPECT_FALSE(preset.FontBold);
-    EXPECT_EQ(w().foregroundColor(), 0) << "a cancel changes nothing";
+    EXPECT_EQ(w().model().foregroundColor(), 0) << "a cancel changes nothing";
 
     click(10, 10);
     type(QStringLiteral("Big"));
@@ -161,11 +161,11 @@ TEST_F(TextToolTest, TheFontCommandRestylesAnOpenEditAndSetsTheForegroundColour)
     font.bold = true;
     font.color = Red;
     host.answerFont(font);
-    w().clickMenuItem(QStringLiteral("mnuFont"));
-    const QFont &chosen = w().picPaint.Font;
+    w().model().events().raise(QStringLiteral("mnuFont") + QStringLiteral(".Click"));
+    const QFont &chosen = w().model().picPaint.Font;
     EXPECT_EQ(chosen.pointSizeF(), 20);
     EXPECT_TRUE(chosen.bold());
-    EXPECT_EQ(w().foregroundColor(), Red);
+    EXPECT_EQ(w().model().foregroundColor(), Red);
     const QFontMetrics metrics(chosen);
     EXPECT_EQ(box().place().size(), QSize(metrics.horizontalAdvance(QStringLiteral("MBig")), metrics.height()))
         << "the open edit grows at once";
@@ -175,8 +175,8 @@ TEST_F(TextToolTest, TheFontCommandRestylesAnOpenEditAndSetsTheForegroundColour)
     // Confirming the presets changes nothing.
     font.color.reset();
     host.answerFont(font);
-    w().clickMenuItem(QStringLiteral("mnuFont"));
-    EXPECT_EQ(w().foregroundColor(), Red);
+    w().model().events().raise(QStringLiteral("mnuFont") + QStringLiteral(".Click"));
+    EXPECT_EQ(w().model().foregroundColor(), Red);
     EXPECT_EQ(host.shown().back().preset.Color, Red);
 }
 
@@ -207,7 +207,7 @@ TEST_F(TextToolTest, AClickOnTheWindowsBackgroundStampsTheTextAndASwatchDoesNot)
         type(QStringLiteral("Hey"));
         QTest::mouseClick(c.widget, Qt::LeftButton, {}, c.at);
         EXPECT_EQ(!box().isShown(), c.stamps);
-        EXPECT_EQ(window.UndoCurrent, c.stamps ? 1 : 0);
+        EXPECT_EQ(window.model().UndoCurrent, c.stamps ? 1 : 0);
         if (!c.stamps)
             box().setShown(false);
     }
@@ -220,7 +220,7 @@ TEST_F(TextToolTest, InAnActiveWindowAClickOnTheCanvasMovesTheBoxAndAToolButtonS
     window.activateWindow();
     if (!QTest::qWaitForWindowActive(&window))
         GTEST_SKIP() << "the platform activates no window";
-    const QPoint border(window.picPaint.borderPixels(), window.picPaint.borderPixels());
+    const QPoint border(window.model().picPaint.borderPixels(), window.model().picPaint.borderPixels());
     QTest::mouseClick(window.picPaintView, Qt::LeftButton, {}, QPoint(20, 30) + border);
     ASSERT_TRUE(box().hasFocus());
     QTest::keyClicks(&box(), QStringLiteral("Hey"));
@@ -229,11 +229,11 @@ TEST_F(TextToolTest, InAnActiveWindowAClickOnTheCanvasMovesTheBoxAndAToolButtonS
     EXPECT_TRUE(box().isShown());
     EXPECT_TRUE(box().hasFocus());
     EXPECT_EQ(box().place().topLeft(), QPoint(120, 50));
-    EXPECT_EQ(window.UndoCurrent, 0);
+    EXPECT_EQ(window.model().UndoCurrent, 0);
     QTest::mouseClick(window.optTools[ToolLine], Qt::LeftButton);
     EXPECT_FALSE(box().isShown());
-    EXPECT_EQ(window.UndoCurrent, 1);
-    EXPECT_TRUE(sameImage(stamped(QStringLiteral("Hey"), {120, 50}, window.picPaint.Font, 0), canvas()));
+    EXPECT_EQ(window.model().UndoCurrent, 1);
+    EXPECT_TRUE(sameImage(stamped(QStringLiteral("Hey"), {120, 50}, window.model().picPaint.Font, 0), canvas()));
 }
 
 }  // namespace

@@ -45,14 +45,14 @@ TEST_F(ToolPaletteTest, TheFilterBrushMenuShowsOncePerClickWithItsSevenVisibleIt
     EXPECT_EQ(host.shown()[0].kind, DialogKind::PopupMenu);
     EXPECT_EQ(host.shown()[0].items, (QStringList{"&Black && White", "&Light", "&Dirty", "Di&ffuse",
                                                   "Gra&y Black && White", "&Grayscale", "&Wave"}));
-    EXPECT_EQ(host.shown()[0].checkedItem, 1);  // the current filter, Light, shows its check mark
-    EXPECT_EQ(w().FilterBrushFilter, 2);        // dismissed: the filter stays
-    EXPECT_TRUE(w().item(QStringLiteral("mnuFilterTools(2)"))->isChecked());
+    EXPECT_EQ(host.shown()[0].checkedItem, 1);    // the current filter, Light, shows its check mark
+    EXPECT_EQ(w().model().FilterBrushFilter, 2);  // dismissed: the filter stays
+    EXPECT_TRUE(w().model().item(QStringLiteral("mnuFilterTools(2)")).checked);
 
     host.answerPopupMenu(5);      // Grayscale
     selectTool(ToolFilterBrush);  // the chosen button clicked again: once more, once
     EXPECT_EQ(host.shown().size(), 2u);
-    EXPECT_TRUE(w().item(QStringLiteral("mnuFilterTools(8)"))->isChecked());
+    EXPECT_TRUE(w().model().item(QStringLiteral("mnuFilterTools(8)")).checked);
     host.dismissPopupMenu();
     selectTool(ToolFilterBrush);
     EXPECT_EQ(host.shown().back().checkedItem, 5);
@@ -79,18 +79,18 @@ TEST_F(ToolPaletteTest, TheWidthPanelTakesPressesInItsCellsOnly)
     for (const Press &press : presses) {
         SCOPED_TRACE(::testing::Message() << press.x << "," << press.y);
         w().fraOptDot_MouseDown(1, 0, 325, 650);  // cell 5 first
-        ASSERT_EQ(w().DotIndex, 5);
+        ASSERT_EQ(w().model().DotIndex, 5);
         w().fraOptDot_MouseDown(1, 0, press.x, press.y);
         const int cell = press.cell < 0 ? 5 : press.cell;
-        EXPECT_EQ(w().DotIndex, cell);
-        EXPECT_EQ(w().picPaint.DrawWidth, cell + 1);
+        EXPECT_EQ(w().model().DotIndex, cell);
+        EXPECT_EQ(w().model().picPaint.DrawWidth, cell + 1);
         EXPECT_EQ(w().lblDot->pos(),
                   QPoint(qRound((cell % 2 == 0 ? 75 : 325) / 15.0), qRound((150 + 250 * (cell / 2)) / 15.0)));
         for (int i = 0; i < 8; ++i)
             EXPECT_EQ(outlineOf(w().shpDot[size_t(i)]), i == cell ? QColor(Qt::white) : QColor(Qt::black)) << i;
     }
     w().fraOptDot_MouseDown(2, 0, 100, 200);  // the right button changes nothing
-    EXPECT_EQ(w().DotIndex, 5);
+    EXPECT_EQ(w().model().DotIndex, 5);
 }
 
 TEST_F(ToolPaletteTest, TheFillPanelTakesPressesOnItsSamplesButNotInTheGaps)
@@ -102,27 +102,27 @@ TEST_F(ToolPaletteTest, TheFillPanelTakesPressesOnItsSamplesButNotInTheGaps)
     for (const auto &[y, option] : presses) {
         SCOPED_TRACE(y);
         w().fraOptFill_MouseDown(1, 0, 300, 500);
-        ASSERT_EQ(w().FillOption, 1);
+        ASSERT_EQ(w().model().FillOption, 1);
         w().fraOptFill_MouseDown(1, 0, 9999, y);  // x is not looked at
         const int expected = option < 0 ? 1 : option;
-        EXPECT_EQ(w().FillOption, expected);
+        EXPECT_EQ(w().model().FillOption, expected);
         EXPECT_EQ(w().lblFill->y(), qRound(barTops[expected] / 15.0));
         for (int i = 0; i < 3; ++i)
             EXPECT_EQ(outlineOf(w().shpRect[size_t(i)]), i == expected ? QColor(Qt::white) : QColor(Qt::black));
     }
     w().fraOptFill_MouseDown(2, 0, 0, 200);
-    EXPECT_EQ(w().FillOption, 1);
+    EXPECT_EQ(w().model().FillOption, 1);
 }
 
 TEST_F(ToolPaletteTest, ABrushImageIsChosenByAnyButtonAndFramedWithAFourPixelMargin)
 {
     openCanvas(120, 90);
     w().imgBrush_MouseDown(7, 2, 0, 0, 0);
-    EXPECT_EQ(w().BrushIndex, 7);
+    EXPECT_EQ(w().model().BrushIndex, 7);
     EXPECT_EQ(w().lblBrush->pos(), w().imgBrush[7]->pos() - QPoint(4, 4));
     EXPECT_EQ(w().imgBrush[7]->pos(), QPoint(qRound(405 / 15.0), qRound((210 + 270 * 3) / 15.0)));
     w().imgBrush_MouseDown(0, 1, 0, 0, 0);
-    EXPECT_EQ(w().BrushIndex, 0);
+    EXPECT_EQ(w().model().BrushIndex, 0);
     EXPECT_EQ(w().lblBrush->pos(), w().imgBrush[0]->pos() - QPoint(4, 4));
 }
 
@@ -134,9 +134,9 @@ TEST_F(ToolPaletteTest, ScriptLinesReachThePanelsAndTheStateShowsThem)
     run(QStringLiteral("fraOptDot.MouseDown 1 0 350 420"));
     run(QStringLiteral("fraOptFill.MouseDown 1 0 100 500"));
     run(QStringLiteral("imgBrush(3).MouseDown 1 0 0 0"));
-    EXPECT_EQ(w().DotIndex, 3);
-    EXPECT_EQ(w().FillOption, 1);
-    EXPECT_EQ(w().BrushIndex, 3);
+    EXPECT_EQ(w().model().DotIndex, 3);
+    EXPECT_EQ(w().model().FillOption, 1);
+    EXPECT_EQ(w().model().BrushIndex, 3);
     const QString json = state();
     EXPECT_TRUE(json.contains(QStringLiteral("\"DotIndex\":3")));
     EXPECT_TRUE(json.contains(QStringLiteral("\"FillOption\":1")));

@@ -39,7 +39,7 @@ protected:
     }
     QRect selectionRect()
     {
-        const PictureSurface &s = w().picSelect;
+        const PictureSurface &s = w().model().picSelect;
         return s.Visible() ? QRect(int(s.Left()), int(s.Top()), s.pixelWidth(), s.pixelHeight()) : QRect();
     }
 };
@@ -64,12 +64,12 @@ TEST_F(FloatingSelectionTest, AnUnchangedSelectionFromAnyCornerLeavesThePictureA
         SCOPED_TRACE(testing::Message() << c.from.x() << "," << c.from.y() << " to " << c.to.x() << "," << c.to.y());
         select(c.from, c.to, c.shift);
         EXPECT_EQ(selectionRect(), c.selection);
-        EXPECT_TRUE(sameImage(picture.copy(c.selection), w().picSelect.Image()));
+        EXPECT_TRUE(sameImage(picture.copy(c.selection), w().model().picSelect.Image()));
         selectTool(ToolPencil);
-        EXPECT_FALSE(w().picSelect.Visible());
+        EXPECT_FALSE(w().model().picSelect.Visible());
         EXPECT_TRUE(sameImage(picture, canvas()));
-        EXPECT_EQ(w().UndoCurrent, 0);
-        EXPECT_EQ(w().IsDirty, FlagFalse);
+        EXPECT_EQ(w().model().UndoCurrent, 0);
+        EXPECT_EQ(w().model().IsDirty, FlagFalse);
     }
 }
 
@@ -87,7 +87,7 @@ TEST_F(FloatingSelectionTest, DragsMoveOrCopyAndTheDropIsOneUndoStep)
         const QImage picture = loadPicture();
         select({10, 10}, {20, 15});
         dragSelection(20, 0, c.shift);
-        EXPECT_EQ(w().SelectionUnmoved, FlagFalse);
+        EXPECT_EQ(w().model().SelectionUnmoved, FlagFalse);
         dragSelection(0, 10);  // never clears a second time
         EXPECT_EQ(selectionRect(), QRect(31, 21, 9, 4));
         selectTool(ToolPencil);
@@ -100,7 +100,7 @@ TEST_F(FloatingSelectionTest, DragsMoveOrCopyAndTheDropIsOneUndoStep)
                 expected.setPixel(x + 20, y + 10, picture.pixel(x, y));
             }
         EXPECT_TRUE(sameImage(expected, canvas()));
-        EXPECT_EQ(w().UndoCurrent, 1);
+        EXPECT_EQ(w().model().UndoCurrent, 1);
         w().mnuUndo_Click();
         EXPECT_TRUE(sameImage(picture, canvas()));
     }
@@ -112,9 +112,9 @@ TEST_F(FloatingSelectionTest, AChangedSelectionLeavesItsSourceWhenDragged)
 {
     const QImage picture = loadPicture();
     select({10, 10}, {20, 15});
-    w().editPath.apply([](PictureSurface &target) { target.Cls(); });
-    EXPECT_EQ(w().SelectionUnmoved, FlagFalse);
-    EXPECT_EQ(w().UndoCurrent, 0);
+    w().model().editPath.apply([](PictureSurface &target) { target.Cls(); });
+    EXPECT_EQ(w().model().SelectionUnmoved, FlagFalse);
+    EXPECT_EQ(w().model().UndoCurrent, 0);
     dragSelection(20, 0);
     selectTool(ToolPencil);
     QImage expected = picture;
@@ -122,7 +122,7 @@ TEST_F(FloatingSelectionTest, AChangedSelectionLeavesItsSourceWhenDragged)
         for (int x = 31; x < 40; ++x)
             expected.setPixel(x, y, 0xFFFFFFFF);
     EXPECT_TRUE(sameImage(expected, canvas()));
-    EXPECT_EQ(w().UndoCurrent, 1);
+    EXPECT_EQ(w().model().UndoCurrent, 1);
 }
 
 // Every write out of the editor is the picture as the user sees it: the
@@ -153,7 +153,7 @@ TEST_F(FloatingSelectionTest, WritesOutThePictureAsTheUserSeesIt)
 
     EXPECT_TRUE(sameImage(shown, canvas()));
     EXPECT_EQ(selectionRect(), QRect(31, 16, 9, 4));
-    EXPECT_EQ(w().UndoCurrent, 0);
+    EXPECT_EQ(w().model().UndoCurrent, 0);
     selectTool(ToolPencil);
     EXPECT_TRUE(sameImage(expected, canvas()));
 }

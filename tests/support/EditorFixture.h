@@ -53,12 +53,12 @@ protected:
     {
         frmPaint &window = open(true);
         if (picture.isNull()) {
-            window.picPaint.setPixelSize(width, height);
-            window.picPaint.Cls();
+            window.model().picPaint.setPixelSize(width, height);
+            window.model().picPaint.Cls();
         } else {
-            window.picPaint.setPicture(picture);
+            window.model().picPaint.setPicture(picture);
         }
-        window.ClearImageBuffer();
+        window.model().ClearImageBuffer();
         return window;
     }
     EditorScript &script() { return *m_script; }
@@ -107,13 +107,13 @@ protected:
     // Starts a new picture, throwing away the changes.
     void newPicture()
     {
-        if (w().IsDirty == FlagTrue && isSet(FileMenuShown))
+        if (w().model().IsDirty == FlagTrue && isSet(FileMenuShown))
             host.answerMsgBox(AnswerNo);
         w().mnuNew_Click();
     }
-    QImage canvas() { return w().picPaint.Image().copy(); }
-    bool enabled(const char *item) { return w().item(QString::fromLatin1(item))->isEnabled(); }
-    QString caption() { return w().windowTitle(); }
+    QImage canvas() { return w().model().picPaint.Image().copy(); }
+    bool enabled(const char *item) { return w().model().item(QString::fromLatin1(item)).enabled; }
+    QString caption() { return w().model().caption(); }
 
     QString path(const QString &name) const { return m_dir.filePath(name); }
     QString folder() const { return m_dir.path(); }

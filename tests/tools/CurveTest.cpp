@@ -49,7 +49,7 @@ Points handleCorners(frmPaint &window)
 TEST_F(CurveTest, APressPlacesFourHandlesAndDragsMoveTheCurveOrOneHandleWithoutAStep)
 {
     openCanvas(300, 300);
-    frmPaint::setSwatchColor(w().lblForeColor, Green);
+    w().model().setForegroundColor(Green);
     selectTool(ToolCurve);
     click(100, 100);
     EXPECT_EQ(handleCorners(w()), (Points{QPoint(50, 50), {150, 50}, {50, 150}, {150, 150}}));
@@ -61,11 +61,11 @@ TEST_F(CurveTest, APressPlacesFourHandlesAndDragsMoveTheCurveOrOneHandleWithoutA
     EXPECT_EQ(handleCorners(w()), (Points{QPoint(70, 40), {170, 40}, {70, 140}, {170, 140}}));
     // A handle moves with the pointer, in its own pixels.
     w().imgBezier_MouseDown(1, 1, 0, 2, 2);
-    EXPECT_EQ(w().IsDragging, FlagTrue);
+    EXPECT_EQ(w().model().IsDragging, FlagTrue);
     w().imgBezier_MouseMove(1, 1, 0, 12, 7);
     w().imgBezier_MouseMove(1, 1, 0, 2, 2);  // the handle moved under the pointer
     w().imgBezier_MouseUp(1, 1, 0, 2, 2);
-    EXPECT_EQ(w().IsDragging, FlagFalse);
+    EXPECT_EQ(w().model().IsDragging, FlagFalse);
     const Points shaped{QPoint(72, 42), {182, 47}, {72, 142}, {172, 142}};
     EXPECT_TRUE(sameImage(curve(300, 300, shaped, 1, Green ^ White, DrawModeXorPen), canvas()))
         << "no trace of the earlier previews";
@@ -75,7 +75,7 @@ TEST_F(CurveTest, APressPlacesFourHandlesAndDragsMoveTheCurveOrOneHandleWithoutA
     // A new width redraws the preview with it.
     choosePenWidth(8);
     EXPECT_TRUE(sameImage(curve(300, 300, shaped, 8, Green ^ White, DrawModeXorPen), canvas()));
-    EXPECT_EQ(w().UndoCurrent, 0);
+    EXPECT_EQ(w().model().UndoCurrent, 0);
     EXPECT_EQ(w().sta->panelText(1), QStringLiteral("Press ENTER or double-click to finish drawing the curve"));
 
     // The Font command gives the canvas pen the plain colour midway; the
@@ -83,14 +83,14 @@ TEST_F(CurveTest, APressPlacesFourHandlesAndDragsMoveTheCurveOrOneHandleWithoutA
     FontAnswer font;
     font.color = Red;
     host.answerFont(font);
-    w().clickMenuItem(QStringLiteral("mnuFont"));
+    w().model().events().raise(QStringLiteral("mnuFont") + QStringLiteral(".Click"));
     drag(120, 90, 125, 95);
     w().picPaint_DblClick();
     Points moved = shaped;
     for (QPoint &p : moved)
         p += QPoint(5, 5);
     EXPECT_TRUE(sameImage(curve(300, 300, moved, 8, Red, DrawModeCopyPen), canvas()));
-    EXPECT_EQ(w().UndoCurrent, 1);
+    EXPECT_EQ(w().model().UndoCurrent, 1);
 }
 
 TEST_F(CurveTest, EnterADoubleClickOrAToolFinishesTheCurveAsOneStep)
@@ -105,21 +105,21 @@ TEST_F(CurveTest, EnterADoubleClickOrAToolFinishesTheCurveAsOneStep)
     };
     openCanvas(200, 200);
     for (const auto &finish : finishes) {
-        w().picPaint.Cls();
-        w().ClearImageBuffer();
+        w().model().picPaint.Cls();
+        w().model().ClearImageBuffer();
         selectTool(ToolCurve);
         choosePenWidth(3);
         finish(w());  // with no curve shown: nothing, no step
         selectTool(ToolCurve);
-        EXPECT_EQ(w().UndoCurrent, 0);
-        frmPaint::setSwatchColor(w().lblForeColor, Green);
+        EXPECT_EQ(w().model().UndoCurrent, 0);
+        w().model().setForegroundColor(Green);
         click(80, 80);
         finish(w());
         EXPECT_TRUE(sameImage(curve(200, 200, placedAround(80, 80), 3, Green, DrawModeCopyPen), canvas()));
-        EXPECT_EQ(w().UndoCurrent, 1);
+        EXPECT_EQ(w().model().UndoCurrent, 1);
         for (const CurveHandle *handle : w().imgBezier)
             EXPECT_FALSE(handle->isShown());
-        frmPaint::setSwatchColor(w().lblForeColor, 0);
+        w().model().setForegroundColor(0);
     }
 }
 
@@ -133,9 +133,10 @@ TEST_F(CurveTest, NewAbandonsTheCurveAndACurveByTheEdgeIsClipped)
     newPicture();
     for (const CurveHandle *handle : w().imgBezier)
         EXPECT_FALSE(handle->isShown());
-    EXPECT_TRUE(sameImage(filledImage(w().picPaint.pixelWidth(), w().picPaint.pixelHeight(), White), canvas()));
+    EXPECT_TRUE(
+        sameImage(filledImage(w().model().picPaint.pixelWidth(), w().model().picPaint.pixelHeight(), White), canvas()));
     w().picPaint_DblClick();
-    EXPECT_EQ(w().UndoCurrent, 0);
+    EXPECT_EQ(w().model().UndoCurrent, 0);
     click(30, 30);  // a new curve, not a drag of the old one
     EXPECT_EQ(w().imgBezier[0]->place().topLeft(), QPoint(-20, -20));
 }

@@ -19,8 +19,8 @@ protected:
             openCanvas(picture.width(), picture.height(), picture);
             return;
         }
-        w().picPaint.setPicture(picture);
-        w().ClearImageBuffer();
+        w().model().picPaint.setPicture(picture);
+        w().model().ClearImageBuffer();
     }
 };
 
@@ -53,7 +53,7 @@ TEST_F(FreehandTest, TheEraserStampsASolidBackgroundSquareAboveRightOfThePointer
     for (const int width : {1, 4, 8}) {
         SCOPED_TRACE(width);
         restart(filledImage(100, 100, Black));
-        frmPaint::setSwatchColor(w().lblFillColor, Red);  // not the eraser's colour
+        w().model().setFillColor(Red);  // not the eraser's colour
         selectTool(ToolEraser);
         choosePenWidth(width);
         click(50, 50);
@@ -64,7 +64,7 @@ TEST_F(FreehandTest, TheEraserStampsASolidBackgroundSquareAboveRightOfThePointer
         EXPECT_EQ(box.width(), box.height());
         EXPECT_GE(box.center().x(), 50);
         EXPECT_LE(box.center().y(), 50);
-        EXPECT_EQ(w().UndoCurrent, 1);
+        EXPECT_EQ(w().model().UndoCurrent, 1);
     }
 }
 
@@ -94,8 +94,8 @@ TEST_F(FreehandTest, AnAirBrushBurstScattersFreshDotsOverItsSquare)
         if (width > 1) {  // two bursts of four dots may match by chance
             EXPECT_FALSE(sameImage(bursts[0], bursts[1])) << "each burst draws fresh numbers";
         }
-        EXPECT_EQ(w().UndoCurrent, 2);
-        EXPECT_EQ(w().picPaint.DrawWidth, width) << "the pen width comes back";
+        EXPECT_EQ(w().model().UndoCurrent, 2);
+        EXPECT_EQ(w().model().picPaint.DrawWidth, width) << "the pen width comes back";
     }
 }
 
@@ -127,8 +127,8 @@ TEST_F(FreehandTest, EachBrushShapeIsDrawnOnePixelThinAtThreeTimesThePenWidth)
     for (const BrushCase &c : cases) {
         SCOPED_TRACE(testing::Message() << "shape " << c.shape << ", width " << c.width);
         restart(filledImage(100, 100, White));
-        w().ShapeFillStyle = std::int16_t(c.fillStyle);
-        w().BrushIndex = c.shape;
+        w().model().ShapeFillStyle = std::int16_t(c.fillStyle);
+        w().model().BrushIndex = c.shape;
         selectTool(ToolBrush);
         choosePenWidth(c.width);
         click(50, 50);
@@ -137,10 +137,10 @@ TEST_F(FreehandTest, EachBrushShapeIsDrawnOnePixelThinAtThreeTimesThePenWidth)
             EXPECT_EQ(after.pixel(QPoint(50, 50) + p), toQRgb(Black)) << p.x() << "," << p.y();
         for (const QPoint &p : c.clear)
             EXPECT_EQ(after.pixel(QPoint(50, 50) + p), toQRgb(White)) << p.x() << "," << p.y();
-        EXPECT_EQ(w().UndoCurrent, 1);
-        EXPECT_EQ(w().picPaint.DrawWidth, c.width);
+        EXPECT_EQ(w().model().UndoCurrent, 1);
+        EXPECT_EQ(w().model().picPaint.DrawWidth, c.width);
         if (c.shape == 2 || c.shape == 3) {
-            EXPECT_EQ(w().picPaint.FillStyle, FillTransparent) << "the fill style stays set";
+            EXPECT_EQ(w().model().picPaint.FillStyle, FillTransparent) << "the fill style stays set";
         }
         // The brush panel shows the stamp of the narrowest pen.
         if (c.width == 1 && c.shape < BrushShapeCount && c.fillStyle == FillSolid) {
@@ -158,20 +158,20 @@ TEST_F(FreehandTest, ADragLeavesSeparateStampsAndIsOneUndoStep)
         SCOPED_TRACE(tool);
         restart(filledImage(200, 100, composeColor(0, 0, 200)));
         selectTool(tool);
-        w().BrushIndex = 0;
+        w().model().BrushIndex = 0;
         drag(20, 50, 150, 50);
         const QImage after = canvas();
         EXPECT_EQ(after.pixel(85, 50), toQRgb(composeColor(0, 0, 200))) << "nothing between two events";
         EXPECT_NE(changedBox(filledImage(200, 100, composeColor(0, 0, 200)), after).width(), 0);
         EXPECT_GE(changedBox(filledImage(200, 100, composeColor(0, 0, 200)), after).right(), 148);
-        EXPECT_EQ(w().UndoCurrent, 1);
+        EXPECT_EQ(w().model().UndoCurrent, 1);
     }
 }
 
 TEST_F(FreehandTest, AnOverflowIsReportedAndLeavesThePenOneWide)
 {
     openCanvas(50, 50);
-    PictureSurface &canvasSurface = w().picPaint;
+    PictureSurface &canvasSurface = w().model().picPaint;
     const std::function<void()> stamps[] = {
         [&] { SprayAt(canvasSurface, host.random(), 10, 10, 200); },  // 200 x 200 passes 32767
         [&] { StampBrush(canvasSurface, 0, 4, 10, 10); },

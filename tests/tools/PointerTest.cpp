@@ -27,15 +27,15 @@ TEST_F(PointerTest, TheRightButtonDrawsNothingButMovesStillShowThePosition)
     open(true);
     const QImage before = canvas();
     w().picPaint_MouseDown(2, 0, 10, 10);
-    EXPECT_EQ(w().IsDrawing, FlagFalse);
+    EXPECT_EQ(w().model().IsDrawing, FlagFalse);
     w().picPaint_MouseMove(2, 0, 12, 34);
     EXPECT_EQ(w().sta->panelText(2), QStringLiteral("12,34"));
     EXPECT_EQ(w().sta->panelText(1), QStringLiteral("Draws using a pencil with the selected dot size"));
     w().picPaint_MouseUp(2, 0, 12, 34);
     EXPECT_EQ(w().sta->panelText(2), QStringLiteral("0,0"));
     EXPECT_TRUE(sameImage(before, canvas()));
-    EXPECT_EQ(w().UndoCurrent, 0);
-    EXPECT_EQ(w().IsDirty, FlagFalse);
+    EXPECT_EQ(w().model().UndoCurrent, 0);
+    EXPECT_EQ(w().model().IsDirty, FlagFalse);
 }
 
 TEST_F(PointerTest, AMoveWithBothButtonsDrawsNothingEvenDuringAStroke)
@@ -45,11 +45,11 @@ TEST_F(PointerTest, AMoveWithBothButtonsDrawsNothingEvenDuringAStroke)
     const QImage pressed = canvas();
     w().picPaint_MouseMove(3, 0, 40, 30);
     EXPECT_TRUE(sameImage(pressed, canvas()));
-    EXPECT_EQ(w().StartX, 10);
+    EXPECT_EQ(w().model().StartX, 10);
     w().picPaint_MouseMove(1, 0, 40, 10);  // the left button alone draws on from the press
-    EXPECT_EQ(w().picPaint.GetPixel(25, 10), 0);
+    EXPECT_EQ(w().model().picPaint.GetPixel(25, 10), 0);
     w().picPaint_MouseUp(1, 0, 40, 10);
-    EXPECT_EQ(w().UndoCurrent, 1);
+    EXPECT_EQ(w().model().UndoCurrent, 1);
 }
 
 TEST(ConstrainEndTest, TakesShiftAloneOrCtrlAlone)
@@ -91,10 +91,10 @@ TEST_F(PointerTest, APencilClickIsOneSquareDotOfThePenWidthAndOneUndoStep)
         EXPECT_EQ(dot.rectCount(), 1) << width;
         EXPECT_EQ(dot.boundingRect().size(), QSize(width, width));
         EXPECT_TRUE(dot.boundingRect().contains(20, 20));
-        EXPECT_EQ(w().picPaint.GetPixel(20, 20), 0);
-        EXPECT_EQ(w().UndoCurrent, 1);
+        EXPECT_EQ(w().model().picPaint.GetPixel(20, 20), 0);
+        EXPECT_EQ(w().model().UndoCurrent, 1);
         EXPECT_TRUE(enabled("mnuUndo"));
-        EXPECT_EQ(w().IsDirty, FlagTrue);
+        EXPECT_EQ(w().model().IsDirty, FlagTrue);
     }
 }
 
@@ -108,9 +108,9 @@ TEST_F(PointerTest, APencilStrokeIsAChainOfSegmentsAndOneUndoStep)
     w().picPaint_MouseMove(1, 0, 30, 25);
     w().picPaint_MouseUp(1, 0, 30, 25);
     for (const QPoint p : {QPoint(10, 10), QPoint(20, 10), QPoint(30, 10), QPoint(30, 18), QPoint(30, 25)})
-        EXPECT_EQ(w().picPaint.GetPixel(p.x(), p.y()), 0) << p.x() << "," << p.y();
-    EXPECT_EQ(w().picPaint.GetPixel(20, 18), 0xFFFFFF);
-    EXPECT_EQ(w().UndoCurrent, 1);
+        EXPECT_EQ(w().model().picPaint.GetPixel(p.x(), p.y()), 0) << p.x() << "," << p.y();
+    EXPECT_EQ(w().model().picPaint.GetPixel(20, 18), 0xFFFFFF);
+    EXPECT_EQ(w().model().UndoCurrent, 1);
 }
 
 TEST_F(PointerTest, ASelectDragMakesAFloatingSelectionInsideTheRubberBand)
@@ -125,15 +125,15 @@ TEST_F(PointerTest, ASelectDragMakesAFloatingSelectionInsideTheRubberBand)
     EXPECT_EQ(w().sta->panelText(3), QStringLiteral("10x5"));
     w().picPaint_MouseUp(1, 0, 20, 15);
 
-    const PictureSurface &s = w().picSelect;
+    const PictureSurface &s = w().model().picSelect;
     ASSERT_TRUE(s.Visible());
     EXPECT_EQ(QRect(int(s.Left()), int(s.Top()), s.pixelWidth(), s.pixelHeight()), QRect(11, 11, 9, 4));
     EXPECT_TRUE(sameImage(picture.copy(11, 11, 9, 4), s.Image()));
     for (const char *item : {"mnuCut", "mnuCopy", "mnuDelete", "mnuCrop"})
         EXPECT_TRUE(enabled(item)) << item;
-    EXPECT_EQ(w().SelectionUnmoved, FlagTrue);
-    EXPECT_EQ(w().UndoCurrent, 0);  // a selection is no change yet
-    EXPECT_EQ(w().IsDirty, FlagFalse);
+    EXPECT_EQ(w().model().SelectionUnmoved, FlagTrue);
+    EXPECT_EQ(w().model().UndoCurrent, 0);  // a selection is no change yet
+    EXPECT_EQ(w().model().IsDirty, FlagFalse);
     // The marquee runs along x = 10, x = 20, y = 10 and y = 15, outside the selection.
     const QRegion marked = differences(picture, canvas());
     EXPECT_TRUE((marked - QRegion(QRect(QPoint(10, 10), QPoint(20, 15)))).isEmpty());
@@ -147,15 +147,15 @@ TEST_F(PointerTest, AOnePixelSelectDragMakesNoSelection)
     open(true);
     selectTool(ToolSelectArea);
     drag(10, 10, 30, 30);  // a selection first: the small drag must take it away
-    ASSERT_TRUE(w().picSelect.Visible());
+    ASSERT_TRUE(w().model().picSelect.Visible());
     choosePenWidth(3);
     drag(40, 10, 41, 30);
-    EXPECT_FALSE(w().picSelect.Visible());
+    EXPECT_FALSE(w().model().picSelect.Visible());
     for (const char *item : {"mnuCut", "mnuCopy", "mnuDelete", "mnuCrop"})
         EXPECT_FALSE(enabled(item)) << item;
-    EXPECT_EQ(w().SelectionUnmoved, FlagFalse);
-    EXPECT_EQ(w().picPaint.DrawWidth, 3);  // the pen width is back
-    EXPECT_EQ(w().UndoCurrent, 0);
+    EXPECT_EQ(w().model().SelectionUnmoved, FlagFalse);
+    EXPECT_EQ(w().model().picPaint.DrawWidth, 3);  // the pen width is back
+    EXPECT_EQ(w().model().UndoCurrent, 0);
     // The first selection's marquee and the small band are both gone, and a press draws nothing.
     EXPECT_TRUE(sameImage(filledImage(canvas().width(), canvas().height(), 0xFFFFFF), canvas()));
 }
@@ -169,22 +169,22 @@ TEST_F(PointerTest, EnterAndDoubleClickRunTheFinishAction)
     w().picSelect_MouseMove(1, 0, 6, 2);
     w().picSelect_MouseUp(1, 0, 6, 2);
     w().picPaint_KeyUp(32, 0);  // any other key does nothing
-    ASSERT_TRUE(w().picSelect.Visible());
+    ASSERT_TRUE(w().model().picSelect.Visible());
     w().picPaint_KeyUp(13, 1);  // Enter, Shift not looked at
-    EXPECT_FALSE(w().picSelect.Visible());
-    EXPECT_EQ(w().UndoCurrent, 1);
+    EXPECT_FALSE(w().model().picSelect.Visible());
+    EXPECT_EQ(w().model().UndoCurrent, 1);
 
     drag(10, 10, 30, 30);
     w().picPaint_DblClick();  // a selection never moved drops without an undo step
-    EXPECT_FALSE(w().picSelect.Visible());
-    EXPECT_EQ(w().UndoCurrent, 1);
+    EXPECT_FALSE(w().model().picSelect.Visible());
+    EXPECT_EQ(w().model().UndoCurrent, 1);
 
     selectTool(ToolPencil);
     click(50, 50);
     const QImage drawn = canvas();
     w().picPaint_KeyUp(13, 0);
     EXPECT_TRUE(sameImage(drawn, canvas()));
-    EXPECT_EQ(w().UndoCurrent, 2);
+    EXPECT_EQ(w().model().UndoCurrent, 2);
 }
 
 }  // namespace

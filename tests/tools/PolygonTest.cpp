@@ -43,7 +43,7 @@ TEST_F(PolygonTest, PressesAddVerticesAndADragMovesTheOneJustPlaced)
     openCanvas(100, 80);
     selectTool(ToolPolygon);
     w().picPaint_MouseDown(1, 0, 10, 10);
-    EXPECT_EQ(w().PolygonActive, FlagTrue);
+    EXPECT_EQ(w().model().PolygonActive, FlagTrue);
     w().picPaint_MouseMove(1, 0, 30, 12);  // a drag from the first press makes the second vertex
     w().picPaint_MouseMove(1, 0, 40, 15);
     w().picPaint_MouseUp(1, 0, 40, 15);
@@ -51,10 +51,10 @@ TEST_F(PolygonTest, PressesAddVerticesAndADragMovesTheOneJustPlaced)
     w().picPaint_MouseDown(1, 0, 20, 60);
     w().picPaint_MouseMove(1, 0, 25, 70);
     w().picPaint_MouseUp(1, 0, 25, 70);
-    EXPECT_EQ(w().PolygonPoints, (std::vector<QPoint>{{10, 10}, {40, 15}, {60, 50}, {25, 70}}));
-    EXPECT_EQ(w().UndoCurrent, 0);  // no step until it is finished
+    EXPECT_EQ(w().model().PolygonPoints, (std::vector<QPoint>{{10, 10}, {40, 15}, {60, 50}, {25, 70}}));
+    EXPECT_EQ(w().model().UndoCurrent, 0);  // no step until it is finished
     EXPECT_EQ(w().sta->panelText(1), QStringLiteral("Press ENTER or double-click to finish drawing the polygon"));
-    EXPECT_TRUE(sameImage(openPreview(filledImage(100, 80, White), w().PolygonPoints, 1, 0, 0), canvas()));
+    EXPECT_TRUE(sameImage(openPreview(filledImage(100, 80, White), w().model().PolygonPoints, 1, 0, 0), canvas()));
 }
 
 TEST_F(PolygonTest, FinishingDrawsOnlyTheClosedPolygonWithEveryOptionAsOneUndoStep)
@@ -72,8 +72,8 @@ TEST_F(PolygonTest, FinishingDrawsOnlyTheClosedPolygonWithEveryOptionAsOneUndoSt
                 w().lblColor_MouseDown(13, 2, 0, 0, 0);
                 w().fraOptDot_MouseDown(1, 0, 75 + 250 * (dot % 2), 150 + 250 * (dot / 2));
                 w().fraOptFill_MouseDown(1, 0, 0, 130 + 325 * fillOption);
-                w().clickMenuItem(QStringLiteral("mnuBS(%1)").arg(style));
-                w().clickMenuItem(QStringLiteral("mnuFS(7)"));
+                w().model().events().raise(QStringLiteral("mnuBS(%1)").arg(style) + QStringLiteral(".Click"));
+                w().model().events().raise(QStringLiteral("mnuFS(7)") + QStringLiteral(".Click"));
                 for (const QPoint &p : points)
                     click(p.x(), p.y());
                 w().picPaint_KeyUp(13, 0);
@@ -81,9 +81,9 @@ TEST_F(PolygonTest, FinishingDrawsOnlyTheClosedPolygonWithEveryOptionAsOneUndoSt
                 const int fillStyle = fillOption == 0 ? FillTransparent : FillDiagonalCross;
                 ASSERT_TRUE(
                     sameImage(finalPolygon(picture, points, dot + 1, style, outline, fillStyle, Blue), canvas()));
-                EXPECT_EQ(w().PolygonActive, FlagFalse);
-                EXPECT_EQ(w().UndoCurrent, 1);
-                w().clickMenuItem(QStringLiteral("mnuUndo"));
+                EXPECT_EQ(w().model().PolygonActive, FlagFalse);
+                EXPECT_EQ(w().model().UndoCurrent, 1);
+                w().model().events().raise(QStringLiteral("mnuUndo") + QStringLiteral(".Click"));
                 EXPECT_TRUE(sameImage(picture, canvas()));
             }
 }
@@ -96,16 +96,16 @@ TEST_F(PolygonTest, OneVertexDrawsNothingAndTwoDrawALine)
     click(20, 20);
     w().picPaint_KeyUp(13, 0);
     EXPECT_TRUE(sameImage(blank, canvas()));
-    EXPECT_EQ(w().UndoCurrent, 1);
-    EXPECT_EQ(w().PolygonActive, FlagFalse);
+    EXPECT_EQ(w().model().UndoCurrent, 1);
+    EXPECT_EQ(w().model().PolygonActive, FlagFalse);
 
     click(10, 30);
     click(50, 30);
     w().picPaint_DblClick();
     for (int x = 10; x <= 50; ++x)
-        ASSERT_EQ(w().picPaint.GetPixel(x, 30), 0) << x;
-    EXPECT_EQ(w().picPaint.GetPixel(30, 29), White);
-    EXPECT_EQ(w().UndoCurrent, 2);
+        ASSERT_EQ(w().model().picPaint.GetPixel(x, 30), 0) << x;
+    EXPECT_EQ(w().model().picPaint.GetPixel(30, 29), White);
+    EXPECT_EQ(w().model().UndoCurrent, 2);
 }
 
 TEST_F(PolygonTest, ADoubleClickAddsItsPointBeforeClosing)
@@ -119,7 +119,7 @@ TEST_F(PolygonTest, ADoubleClickAddsItsPointBeforeClosing)
     w().picPaint_MouseUp(1, 0, 30, 40);
     EXPECT_TRUE(sameImage(
         finalPolygon(filledImage(60, 50, White), {{5, 5}, {50, 5}, {30, 40}}, 1, 0, 0, FillTransparent, 0), canvas()));
-    EXPECT_EQ(w().UndoCurrent, 1);
+    EXPECT_EQ(w().model().UndoCurrent, 1);
 }
 
 TEST_F(PolygonTest, WidthColourAndStyleChangedMidwayLeaveNoTraceOfTheOldPreview)
@@ -130,11 +130,11 @@ TEST_F(PolygonTest, WidthColourAndStyleChangedMidwayLeaveNoTraceOfTheOldPreview)
     click(10, 10);
     click(70, 15);
     w().fraOptDot_MouseDown(1, 0, 330, 910);  // cell 7: 8 pixels
-    EXPECT_EQ(w().picPaint.DrawWidth, 8);
+    EXPECT_EQ(w().model().picPaint.DrawWidth, 8);
     EXPECT_TRUE(sameImage(openPreview(picture, {{10, 10}, {70, 15}}, 8, 0, 0), canvas()));
     w().lblColor_MouseDown(5, 1, 0, 0, 0);  // red: the preview is redrawn in it
     EXPECT_TRUE(sameImage(openPreview(picture, {{10, 10}, {70, 15}}, 8, 0, composeColor(255, 0, 0)), canvas()));
-    w().clickMenuItem(QStringLiteral("mnuBS(1)"));  // dashed from the next press on
+    w().model().events().raise(QStringLiteral("mnuBS(1)") + QStringLiteral(".Click"));  // dashed from the next press on
     click(40, 55);
     w().picPaint_MouseDown(1, 0, 15, 50);
     w().picPaint_MouseMove(1, 0, 12, 45);
@@ -155,7 +155,7 @@ TEST_F(PolygonTest, NewDropsTheOpenPolygonsPreviewWithThePicture)
     click(10, 10);
     click(70, 15);
     host.answerMsgBox(AnswerNo);  // do not save the open polygon
-    w().clickMenuItem(QStringLiteral("mnuNew"));
+    w().model().events().raise(QStringLiteral("mnuNew") + QStringLiteral(".Click"));
     const QImage fresh = canvas();
     w().fraOptDot_MouseDown(1, 0, 350, 420);
     w().lblColor_MouseDown(5, 1, 0, 0, 0);
@@ -170,12 +170,12 @@ TEST_F(PolygonTest, ChoosingAnyToolClosesTheOpenPolygonAsOneStep)
     click(50, 5);
     click(30, 40);
     selectTool(ToolPencil);
-    EXPECT_EQ(w().PolygonActive, FlagFalse);
-    EXPECT_EQ(w().UndoCurrent, 1);
+    EXPECT_EQ(w().model().PolygonActive, FlagFalse);
+    EXPECT_EQ(w().model().UndoCurrent, 1);
     EXPECT_TRUE(sameImage(
         finalPolygon(filledImage(60, 50, White), {{5, 5}, {50, 5}, {30, 40}}, 1, 0, 0, FillTransparent, 0), canvas()));
     selectTool(ToolPolygon);  // nothing open: choosing it again adds no step
-    EXPECT_EQ(w().UndoCurrent, 1);
+    EXPECT_EQ(w().model().UndoCurrent, 1);
 }
 
 }  // namespace

@@ -43,8 +43,8 @@ void chooseOptions(frmPaint &w, int dot, int fillOption, int border, int fillSty
     w.lblColor_MouseDown(13, 2, 0, 0, 0);  // blue fill
     w.fraOptDot_MouseDown(1, 0, 75 + 250 * (dot % 2) + 10, 150 + 250 * (dot / 2) + 10);
     w.fraOptFill_MouseDown(1, 0, 0, 125 + 325 * fillOption + 10);
-    w.clickMenuItem(QStringLiteral("mnuBS(%1)").arg(border));
-    w.clickMenuItem(QStringLiteral("mnuFS(%1)").arg(fillStyle));
+    w.model().events().raise(QStringLiteral("mnuBS(%1)").arg(border) + QStringLiteral(".Click"));
+    w.model().events().raise(QStringLiteral("mnuFS(%1)").arg(fillStyle) + QStringLiteral(".Click"));
 }
 
 // The final figure alone, drawn on the picture with the true colours.
@@ -112,8 +112,8 @@ TEST_F(ShapeToolsTest, AWholeDragLeavesOnlyTheFinalFigure)
                     ASSERT_TRUE(sameImage(finalFigure(picture, tool, QPoint(20, 15), QPoint(66, 55), dot + 1,
                                                       fillOption, border, FillCross),
                                           canvas()));
-                    EXPECT_EQ(w().UndoCurrent, 1);
-                    EXPECT_EQ(w().picPaint.DrawMode, DrawModeCopyPen);
+                    EXPECT_EQ(w().model().UndoCurrent, 1);
+                    EXPECT_EQ(w().model().picPaint.DrawMode, DrawModeCopyPen);
                 }
 }
 
@@ -146,9 +146,9 @@ TEST_F(ShapeToolsTest, ShiftAndCtrlConstrainTheEndAsEachToolAllows)
         selectTool(c.tool);
         w().picPaint_MouseDown(1, 0, 10, 10);
         w().picPaint_MouseMove(1, c.shift, c.release.x(), c.release.y());
-        EXPECT_EQ(QPoint(w().EndX, w().EndY), c.end);
+        EXPECT_EQ(QPoint(w().model().EndX, w().model().EndY), c.end);
         w().picPaint_MouseUp(1, c.shift, c.release.x(), c.release.y());
-        EXPECT_EQ(QPoint(w().EndX, w().EndY), c.end);
+        EXPECT_EQ(QPoint(w().model().EndX, w().model().EndY), c.end);
     }
 }
 
@@ -162,14 +162,14 @@ TEST_F(ShapeToolsTest, AnEllipseWithNoWidthIsNeverDrawnAndAFlatOneIsALine)
     EXPECT_TRUE(sameImage(blank, canvas()));  // no preview while the x's agree
     w().picPaint_MouseUp(1, 0, 20, 40);
     EXPECT_TRUE(sameImage(blank, canvas()));
-    EXPECT_EQ(w().UndoCurrent, 1);  // still a stroke
+    EXPECT_EQ(w().model().UndoCurrent, 1);  // still a stroke
 
     w().picPaint_MouseDown(1, 0, 10, 20);
     w().picPaint_MouseUp(1, 0, 40, 20);
     for (int x = 10; x <= 40; ++x)
-        EXPECT_EQ(w().picPaint.GetPixel(x, 20), 0) << x;  // aspect 0: the line it collapses to
-    EXPECT_EQ(w().picPaint.GetPixel(25, 19), 0xFFFFFF);
-    EXPECT_EQ(w().picPaint.GetPixel(25, 21), 0xFFFFFF);
+        EXPECT_EQ(w().model().picPaint.GetPixel(x, 20), 0) << x;  // aspect 0: the line it collapses to
+    EXPECT_EQ(w().model().picPaint.GetPixel(25, 19), 0xFFFFFF);
+    EXPECT_EQ(w().model().picPaint.GetPixel(25, 21), 0xFFFFFF);
 }
 
 TEST_F(ShapeToolsTest, ARectangleReleasedAtItsStartDrawsNothingButIsAStroke)
@@ -182,8 +182,8 @@ TEST_F(ShapeToolsTest, ARectangleReleasedAtItsStartDrawsNothingButIsAStroke)
     w().picPaint_MouseMove(1, 0, 20, 20);  // back on the start: a pen-sized preview
     w().picPaint_MouseUp(1, 0, 20, 20);
     EXPECT_TRUE(sameImage(blank, canvas()));
-    EXPECT_EQ(w().UndoCurrent, 1);
-    EXPECT_EQ(w().IsDirty, FlagTrue);
+    EXPECT_EQ(w().model().UndoCurrent, 1);
+    EXPECT_EQ(w().model().IsDirty, FlagTrue);
 }
 
 TEST_F(ShapeToolsTest, ABorderStyleChosenMidDragAppliesFromTheNextPress)
@@ -192,16 +192,16 @@ TEST_F(ShapeToolsTest, ABorderStyleChosenMidDragAppliesFromTheNextPress)
     selectTool(ToolRectangle);
     w().picPaint_MouseDown(1, 0, 5, 5);
     w().picPaint_MouseMove(1, 0, 70, 50);
-    w().clickMenuItem(QStringLiteral("mnuBS(2)"));
+    w().model().events().raise(QStringLiteral("mnuBS(2)") + QStringLiteral(".Click"));
     w().picPaint_MouseMove(1, 0, 72, 52);
     w().picPaint_MouseUp(1, 0, 72, 52);
-    EXPECT_EQ(w().LineDrawStyle, 2);
+    EXPECT_EQ(w().model().LineDrawStyle, 2);
     for (int x = 5; x <= 72; ++x)
-        ASSERT_EQ(w().picPaint.GetPixel(x, 5), 0) << x;  // solid
+        ASSERT_EQ(w().model().picPaint.GetPixel(x, 5), 0) << x;  // solid
     w().picPaint_MouseDown(1, 0, 10, 20);
     w().picPaint_MouseUp(1, 0, 60, 40);
-    EXPECT_EQ(w().picPaint.GetPixel(13, 20), 0xFFFFFF);  // dotted: 3 on, 3 off
-    EXPECT_EQ(w().picPaint.GetPixel(10, 20), 0);
+    EXPECT_EQ(w().model().picPaint.GetPixel(13, 20), 0xFFFFFF);  // dotted: 3 on, 3 off
+    EXPECT_EQ(w().model().picPaint.GetPixel(10, 20), 0);
 }
 
 TEST_F(ShapeToolsTest, TheStatusBarShowsTheSignedDragSizeAndTheModifierHint)

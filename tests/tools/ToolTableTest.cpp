@@ -95,9 +95,9 @@ TEST_F(ToolTableTest, EveryToolIsAsTheTablesSay)
 
         newPicture();
         click(30, 30);
-        EXPECT_EQ(w().UndoCurrent, tool.undoStep ? 1 : 0);
-        EXPECT_EQ(w().IsDirty, tool.undoStep ? FlagTrue : FlagFalse);
-        EXPECT_EQ(w().IsDrawing, FlagFalse);
+        EXPECT_EQ(w().model().UndoCurrent, tool.undoStep ? 1 : 0);
+        EXPECT_EQ(w().model().IsDirty, tool.undoStep ? FlagTrue : FlagFalse);
+        EXPECT_EQ(w().model().IsDrawing, FlagFalse);
     }
 }
 

@@ -46,9 +46,9 @@ TEST_F(ViewToolsTest, FillPaintsTheClickedColoursAreaInTheForegroundColourAndFil
             picture.setPixel(20, y, toQRgb(0xFFFFFE));  // a wall one unit off white
         if (!frmPaint::exists())
             openCanvas(0, 0, picture);
-        w().picPaint.setPicture(picture);
-        w().ClearImageBuffer();
-        frmPaint::setSwatchColor(w().lblForeColor, Red);
+        w().model().picPaint.setPicture(picture);
+        w().model().ClearImageBuffer();
+        w().model().setForegroundColor(Red);
         run(QStringLiteral("mnuFS(%1).Click").arg(style));
         selectTool(ToolFill);
         click(5, 5);
@@ -59,7 +59,7 @@ TEST_F(ViewToolsTest, FillPaintsTheClickedColoursAreaInTheForegroundColourAndFil
                 ASSERT_EQ(after.pixel(x, y), painted ? toQRgb(Red) : picture.pixel(x, y)) << x << "," << y;
             }
         }
-        EXPECT_EQ(w().UndoCurrent, 1) << "a step even when nothing changed";
+        EXPECT_EQ(w().model().UndoCurrent, 1) << "a step even when nothing changed";
     }
 }
 
@@ -71,13 +71,13 @@ TEST_F(ViewToolsTest, PickColorSetsTheForegroundWithAStepOrTheFillWithout)
     openCanvas(0, 0, picture);
     selectTool(ToolPickColor);
     click(3, 4);
-    EXPECT_EQ(w().foregroundColor(), Red);
-    EXPECT_EQ(w().fillColor(), White);
-    EXPECT_EQ(w().UndoCurrent, 1);
+    EXPECT_EQ(w().model().foregroundColor(), Red);
+    EXPECT_EQ(w().model().fillColor(), White);
+    EXPECT_EQ(w().model().UndoCurrent, 1);
     click(5, 6, 2);
-    EXPECT_EQ(w().fillColor(), Blue);
-    EXPECT_EQ(w().foregroundColor(), Red);
-    EXPECT_EQ(w().UndoCurrent, 1) << "the right button starts no stroke";
+    EXPECT_EQ(w().model().fillColor(), Blue);
+    EXPECT_EQ(w().model().foregroundColor(), Red);
+    EXPECT_EQ(w().model().UndoCurrent, 1) << "the right button starts no stroke";
     EXPECT_TRUE(sameImage(canvas(), picture));
 }
 
@@ -92,14 +92,14 @@ TEST_F(ViewToolsTest, PickColorWhileZoomedTakesThePicturesOwnPixel)
         for (int i = 0; i < std::abs(steps); ++i)
             click(200, 200, 1, steps < 0 ? 2 : 0);
         selectTool(ToolPickColor);
-        const int viewWidth = w().picPaint.pixelWidth(), viewHeight = w().picPaint.pixelHeight();
+        const int viewWidth = w().model().picPaint.pixelWidth(), viewHeight = w().model().picPaint.pixelHeight();
         for (const QPoint at : {QPoint(0, 0), QPoint(1, 2), QPoint(57, 33), QPoint(viewWidth - 1, viewHeight - 1)}) {
             const QRgb own = picture.pixel(int(std::int64_t(at.x()) * 400 / viewWidth),
                                            int(std::int64_t(at.y()) * 400 / viewHeight));
             click(at.x(), at.y());
             click(at.x(), at.y(), 2);
-            EXPECT_EQ(toQRgb(w().foregroundColor()), own) << at.x() << "," << at.y();
-            EXPECT_EQ(toQRgb(w().fillColor()), own) << at.x() << "," << at.y();
+            EXPECT_EQ(toQRgb(w().model().foregroundColor()), own) << at.x() << "," << at.y();
+            EXPECT_EQ(toQRgb(w().model().fillColor()), own) << at.x() << "," << at.y();
         }
         selectTool(ToolPencil);  // back to actual size
     }
@@ -112,30 +112,30 @@ TEST_F(ViewToolsTest, ZoomStepsByAQuarterUntilTheLimitAndReturnsPixelForPixel)
     for (int step = 1; step <= 9; ++step) {
         click(200, 200);
         factor = float(double(factor) * 1.25);
-        ASSERT_EQ(w().ZoomFactor, factor) << step;
-        ASSERT_EQ(w().picPaint.pixelWidth(), ResizedSide(400, factor)) << step;
+        ASSERT_EQ(w().model().ZoomFactor, factor) << step;
+        ASSERT_EQ(w().model().picPaint.pixelWidth(), ResizedSide(400, factor)) << step;
     }
     EXPECT_FALSE(handlesShown());
     const QImage view = canvas();
     click(200, 200);  // 2.5 x 6000 twips x 7.45 passes 100000
-    EXPECT_EQ(w().ZoomFactor, factor);
+    EXPECT_EQ(w().model().ZoomFactor, factor);
     EXPECT_TRUE(sameImage(canvas(), view));
 
     click(10, 10, 1, 2);  // Ctrl: out
-    EXPECT_EQ(w().ZoomFactor, float(double(factor) / 1.25));
-    EXPECT_EQ(w().UndoCurrent, 0) << "zoom steps are no undo steps";
-    EXPECT_EQ(w().picZoom.pixelWidth(), 400);
+    EXPECT_EQ(w().model().ZoomFactor, float(double(factor) / 1.25));
+    EXPECT_EQ(w().model().UndoCurrent, 0) << "zoom steps are no undo steps";
+    EXPECT_EQ(w().model().picZoom.pixelWidth(), 400);
 
     selectTool(ToolPencil);
-    EXPECT_EQ(w().ZoomFactor, 1.0f);
+    EXPECT_EQ(w().model().ZoomFactor, 1.0f);
     EXPECT_TRUE(sameImage(canvas(), picture));
     EXPECT_TRUE(handlesShown());
 
     selectTool(ToolZoom);
     click(0, 0, 1, 2);
     click(0, 0, 1, 2);
-    EXPECT_EQ(w().ZoomFactor, float(0.8 / 1.25));
-    EXPECT_EQ(w().picPaint.pixelWidth(), 256);
+    EXPECT_EQ(w().model().ZoomFactor, float(0.8 / 1.25));
+    EXPECT_EQ(w().model().picPaint.pixelWidth(), 256);
 }
 
 TEST_F(ViewToolsTest, AZoomBringsThePointToTheMiddleAsFarAsTheBarsGo)
@@ -179,7 +179,7 @@ TEST_F(ViewToolsTest, EveryReturnToActualSizeGivesThePictureBack)
         {"Redo", [&] { w().mnuRedo_Click(); }, true},
         {"Save",
          [&] {
-             w().CurrentFileName = path(QStringLiteral("saved.bmp"));
+             w().model().CurrentFileName = path(QStringLiteral("saved.bmp"));
              w().mnuSave_Click();
          },
          true},
@@ -198,7 +198,7 @@ TEST_F(ViewToolsTest, EveryReturnToActualSizeGivesThePictureBack)
         selectTool(ToolZoom);
         click(100, 100);
         c.act();
-        EXPECT_EQ(w().ZoomFactor == 1.0f, c.returns);
+        EXPECT_EQ(w().model().ZoomFactor == 1.0f, c.returns);
         if (c.returns) {
             EXPECT_TRUE(sameImage(canvas(), picture));
             EXPECT_TRUE(handlesShown());
@@ -213,7 +213,7 @@ TEST_F(ViewToolsTest, StepsAndCommandsWhileZoomedKeepThePictureAtRealSize)
     click(100, 100);
     selectTool(ToolPickColor);
     click(10, 10);  // a stroke while zoomed: an undo step
-    ASSERT_EQ(w().UndoCurrent, 1);
+    ASSERT_EQ(w().model().UndoCurrent, 1);
     w().mnuUndo_Click();
     w().mnuRedo_Click();
     EXPECT_TRUE(sameImage(canvas(), picture)) << "the step kept the picture, not the view";
@@ -221,26 +221,26 @@ TEST_F(ViewToolsTest, StepsAndCommandsWhileZoomedKeepThePictureAtRealSize)
     selectTool(ToolZoom);
     click(100, 100);
     run(QStringLiteral("mnuGrayscale.Click"));
-    EXPECT_EQ(w().ZoomFactor, 1.0f);
+    EXPECT_EQ(w().model().ZoomFactor, 1.0f);
     const QImage filtered = canvas();
-    w().picPaint.setPicture(picture);
+    w().model().picPaint.setPicture(picture);
     run(QStringLiteral("mnuGrayscale.Click"));
     EXPECT_TRUE(sameImage(filtered, canvas())) << "the filter worked on the picture at actual size";
     w().mnuUndo_Click();
-    EXPECT_EQ(w().picPaint.pixelWidth(), 400);
+    EXPECT_EQ(w().model().picPaint.pixelWidth(), 400);
 }
 
 TEST_F(ViewToolsTest, TheHandPansThroughTheBarsWithinTheirRange)
 {
     open(true);
     run(QStringLiteral("canvas 3000 1500"));
-    w().ClearImageBuffer();
+    w().model().ClearImageBuffer();
     selectTool(ToolHand);
-    EXPECT_EQ(w().canvasPointerFile, QStringLiteral("handflat.cur"));
+    EXPECT_EQ(w().model().canvasPointerFile(), QStringLiteral("handflat.cur"));
     const double tx = twipsPerPixelX();
     w().picPaint_MouseDown(1, 0, 100, 100);
-    EXPECT_EQ(w().canvasPointerFile, QStringLiteral("handgrab.cur"));
-    EXPECT_EQ(w().IsDragging, FlagTrue);
+    EXPECT_EQ(w().model().canvasPointerFile(), QStringLiteral("handgrab.cur"));
+    EXPECT_EQ(w().model().IsDragging, FlagTrue);
     // Moves arrive in twips of the canvas: 30 pixels left and 20 up.
     w().picPaint_MouseMove(1, 0, 70 * tx, 80 * tx);
     EXPECT_EQ(w().hscPaint->value(), 30);
@@ -249,15 +249,15 @@ TEST_F(ViewToolsTest, TheHandPansThroughTheBarsWithinTheirRange)
     EXPECT_EQ(w().hscPaint->value(), 0);
     EXPECT_EQ(w().vscPaint->value(), 0);
     w().picPaint_MouseUp(1, 0, 0, 0);
-    EXPECT_EQ(w().picPaint.ScaleMode(), ScalePixels);
-    EXPECT_EQ(w().canvasPointerFile, QStringLiteral("handflat.cur"));
-    EXPECT_EQ(w().IsDragging, FlagFalse);
-    EXPECT_EQ(w().UndoCurrent, 1);
+    EXPECT_EQ(w().model().picPaint.ScaleMode(), ScalePixels);
+    EXPECT_EQ(w().model().canvasPointerFile(), QStringLiteral("handflat.cur"));
+    EXPECT_EQ(w().model().IsDragging, FlagFalse);
+    EXPECT_EQ(w().model().UndoCurrent, 1);
 
     // A canvas far enough left leaves the 16 bits of the pan: that move fails.
     w().hscPaint->setValue(w().hscPaint->maximum());
     const int value = w().hscPaint->value();
-    ASSERT_LT(w().picPaint.Left(), -32768);
+    ASSERT_LT(w().model().picPaint.Left(), -32768);
     host.answerMsgBox(AnswerOk);
     w().picPaint_MouseDown(1, 0, 100, 100);
     w().picPaint_MouseMove(1, 0, 50 * tx, 100 * tx);
@@ -274,12 +274,12 @@ TEST_F(ViewToolsTest, AMissingHandPointerStopsThePressAndTheReleaseEndsTheStroke
     w().picPaint_MouseDown(1, 0, 100, 100);
     EXPECT_EQ(host.messages(), QStringList{QStringLiteral(
                                    "Cannot drawing using the selected tool.\r\n\r\nThe needed file may be missing.")});
-    EXPECT_EQ(w().IsDragging, FlagFalse);
+    EXPECT_EQ(w().model().IsDragging, FlagFalse);
     w().picPaint_MouseMove(1, 0, 0, 0);
     EXPECT_EQ(w().hscPaint->value(), 0) << "no pan started";
     host.answerMsgBox(AnswerOk);  // the release's pointer is missing too
     w().picPaint_MouseUp(1, 0, 0, 0);
-    EXPECT_EQ(w().picPaint.ScaleMode(), ScalePixels);
+    EXPECT_EQ(w().model().picPaint.ScaleMode(), ScalePixels);
 }
 
 }  // namespace

@@ -1,4 +1,7 @@
-#include "editor/ElementEvents.h"
+#include "model/ElementEvents.h"
+
+#include "document/mdlGeneral.h"
+#include "pinxel/Error.h"
 
 namespace pinxel {
 
@@ -37,7 +40,11 @@ void ElementEvents::raise(const QString &name, const Args &args)
         }
     } depth{*this, listener};
     ++m_depth;
-    event->run(args);
+    try {
+        event->run(args);
+    } catch (const Error &error) {
+        ReportError(ReportDescription, error.description());
+    }
 }
 
 const ElementEvents::Event *ElementEvents::find(const QString &name) const

@@ -1,13 +1,11 @@
-// The File menu: New, Open, Save, Save As (with the read-only question),
-// Print and Exit, and the question whether to save changes.
+// The File menu: New, Open, Save, Save As (with the read-only question) and
+// Print, and the question whether to save changes.
 
-#include "editor/frmPaint.h"
+#include "model/EditorModel.h"
 
-#include "control/FileMenuShown.h"
 #include "document/mdlGeneral.h"
+#include "tools/ToolTable.h"
 
-#include <QAction>
-#include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
 
@@ -21,92 +19,36 @@ const char *const OpenFilter =
     "Files (*.*)|*.*";
 const char *const SaveFilter = "Bitmap Files (*.bmp) |*.bmp";
 
-}  // namespace
-
 // Asks whether to save the changes before New or Open. True to go on: after
 // No, or after Yes when the save succeeded. A cancelled or failed save stops
 // the command, so the unsaved picture is never thrown away.
-static bool askToSaveChanges(frmPaint &window)
+bool askToSaveChanges(EditorModel &model)
 {
     const int answer =
-        HostServices::current().MsgBox(QStringLiteral("Do you want to save the changes?"), MsgExclamationYesNoCancel);
+        model.host().MsgBox(QStringLiteral("Do you want to save the changes?"), MsgExclamationYesNoCancel);
     if (answer == AnswerCancel)
         return false;
     if (answer == AnswerYes) {
-        window.mnuSave_Click();
-        return window.IsDirty == FlagFalse;
+        model.save();
+        return model.IsDirty == FlagFalse;
     }
     return true;
 }
 
-void frmPaint::mnuNew_Click()
+// Writes the picture to CurrentFileName; failures go to the caller.
+void saveCanvas(EditorModel &model)
 {
-    try {
-        if (!isSet(FileMenuShown))
-            IsDirty = FlagFalse;
-        if (IsDirty == FlagTrue && !askToSaveChanges(*this))
-            return;
-        picZoom.Move(0, 0, picPaint.Width(), picPaint.Height());
-        picZoom.setPicture(QImage());
-        SetZoomView(0, 0, FlagTrue);
-        picPaint.setPicture(QImage());  // white, at the canvas's size
-        IsDirty = FlagFalse;
-        CurrentFileName.clear();
-        UpdateCaption();
-        toolBox.forgetAll();
-        ZoomFactor = 1.0f;
-        AdjustPaintResizeBox();
-        ClearImageBuffer();
-        m_selection.discard();
-    } catch (const Error &error) {
-        ReportError(ReportDescription, error.description());
-    }
-}
-
-void frmPaint::mnuOpen_Click()
-{
-    try {
-        if (isSet(IsDirty) && !askToSaveChanges(*this)) {
-            Form_Resize();
-            AdjustPaintResizeBox();
-            return;
-        }
-        cdlOpen.Filter = QString::fromLatin1(OpenFilter);
-        cdlOpen.FileName.clear();
-        HostServices::current().ShowOpen(cdlOpen);
-        const QString path = cdlOpen.FileName;
-        if (!path.isEmpty()) {
-            IsDirty = FlagFalse;
-            mnuNew_Click();
-            picPaint.setPicture(HostServices::current().LoadPicture(path));
-            CurrentFileName = path;
-            UpdateCaption();
-            ClearImageBuffer();
-            optTools_MouseDown(ToolZoom, 1, 0, 0, 0);
-            optTools_Click(ToolZoom);
-        }
-    } catch (const Error &error) {
-        if (error.number() != ErrCancel)
-            ReportError(ReportOpen, error.description());
-    }
-    Form_Resize();
-    AdjustPaintResizeBox();
-}
-
-// Writes the canvas to CurrentFileName; failures go to the caller.
-static void saveCanvas(frmPaint &window)
-{
-    window.SetZoomView(0, 0, FlagTrue);
-    HostServices::current().SavePicture(window.composedPicture(), window.CurrentFileName);
-    window.IsDirty = FlagFalse;
-    window.UpdateCaption();
+    model.SetZoomView(0, 0, FlagTrue);
+    model.host().SavePicture(model.composedPicture(), model.CurrentFileName);
+    model.IsDirty = FlagFalse;
+    model.UpdateCaption();
 }
 
 // Save with a name: true when the file was written; a failure is shown as a write error.
-static bool saveNamed(frmPaint &window)
+bool saveNamed(EditorModel &model)
 {
     try {
-        saveCanvas(window);
+        saveCanvas(model);
         return true;
     } catch (const Error &error) {
         ReportError(ReportWrite, error.description());
@@ -114,16 +56,68 @@ static bool saveNamed(frmPaint &window)
     }
 }
 
-void frmPaint::mnuSave_Click()
+}  // namespace
+
+void EditorModel::newPicture()
+{
+    if (!m_fileMenuShown)
+        IsDirty = FlagFalse;
+    if (IsDirty == FlagTrue && !askToSaveChanges(*this))
+        return;
+    picZoom.Move(0, 0, picPaint.Width(), picPaint.Height());
+    picZoom.setPicture(QImage());
+    SetZoomView(0, 0, FlagTrue);
+    picPaint.setPicture(QImage());  // white, at the canvas's size
+    IsDirty = FlagFalse;
+    CurrentFileName.clear();
+    UpdateCaption();
+    toolBox.forgetAll();
+    ZoomFactor = 1.0f;
+    m_view->placeResizeHandles();
+    ClearImageBuffer();
+    m_selection.discard();
+}
+
+void EditorModel::openPicture()
+{
+    // Failures are open errors; a cancelled dialog is none. The view is laid
+    // out again in every case.
+    try {
+        if (isSet(IsDirty) && !askToSaveChanges(*this)) {
+            layOut();
+            return;
+        }
+        cdlOpen.Filter = QString::fromLatin1(OpenFilter);
+        cdlOpen.FileName.clear();
+        host().ShowOpen(cdlOpen);
+        const QString path = cdlOpen.FileName;
+        if (!path.isEmpty()) {
+            IsDirty = FlagFalse;
+            newPicture();
+            picPaint.setPicture(host().LoadPicture(path));
+            CurrentFileName = path;
+            UpdateCaption();
+            ClearImageBuffer();
+            pressTool(ToolZoom, 1);
+            chooseTool();
+        }
+    } catch (const Error &error) {
+        if (error.number() != ErrCancel)
+            ReportError(ReportOpen, error.description());
+    }
+    layOut();
+}
+
+void EditorModel::save()
 {
     if (CurrentFileName.isEmpty()) {
-        mnuSaveAs_Click();
+        saveAs();
         return;
     }
     saveNamed(*this);
 }
 
-void frmPaint::mnuSaveAs_Click()
+void EditorModel::saveAs()
 {
     // A write that does not happen leaves the picture's name as it was, so
     // that the name always matches the caption and the file last written.
@@ -133,7 +127,7 @@ void frmPaint::mnuSaveAs_Click()
         cdlSave.DialogTitle = QStringLiteral("Save As");
         cdlSave.Filter = QString::fromLatin1(SaveFilter);
         cdlSave.DefaultExt = QStringLiteral("*.brg");
-        HostServices::current().ShowSave(cdlSave);
+        host().ShowSave(cdlSave);
         if (cdlSave.FileName.isEmpty())
             return;
         CurrentFileName = cdlSave.FileName;
@@ -144,10 +138,10 @@ void frmPaint::mnuSaveAs_Click()
             // Only a read-only file in a folder that can be written is
             // offered the change of attribute: a folder, a pipe or a file the
             // folder would refuse anyway keeps its permissions.
-            HostServices &host = HostServices::current();
-            if (error.number() != ErrPermissionDenied || !host.FileExists(CurrentFileName)
-                || host.GetAttr(CurrentFileName) != AttrReadOnly
-                || host.GetAttr(QFileInfo(CurrentFileName).absolutePath()) == AttrReadOnly)
+            HostServices &services = host();
+            if (error.number() != ErrPermissionDenied || !services.FileExists(CurrentFileName)
+                || services.GetAttr(CurrentFileName) != AttrReadOnly
+                || services.GetAttr(QFileInfo(CurrentFileName).absolutePath()) == AttrReadOnly)
                 throw;
             if (isSet(ReadOnlyPrompt(CurrentFileName)))
                 written = saveNamed(*this);
@@ -160,23 +154,23 @@ void frmPaint::mnuSaveAs_Click()
         CurrentFileName = previousName;
 }
 
-Flag frmPaint::ReadOnlyPrompt(const QString &path)
+Flag EditorModel::ReadOnlyPrompt(const QString &path)
 {
     const QString text = QStringLiteral("The file is read-only/hidden. \r\n"
                                         "Are you sure you want to write into the file and remove the "
                                         "read-only/hidden property?");
-    if (HostServices::current().MsgBox(text, MsgQuestionYesNo) != AnswerYes)
+    if (host().MsgBox(text, MsgQuestionYesNo) != AnswerYes)
         return FlagFalse;
-    HostServices::current().SetAttr(path, AttrNormal);
+    host().SetAttr(path, AttrNormal);
     return FlagTrue;
 }
 
-void frmPaint::mnuPrint_Click()
+void EditorModel::print()
 {
     try {
-        HostServices &host = HostServices::current();
-        host.ShowPrinter(cdlPrint);
-        host.printer().Copies = cdlPrint.Copies;
+        HostServices &services = host();
+        services.ShowPrinter(cdlPrint);
+        services.printer().Copies = cdlPrint.Copies;
         SetZoomView(0, 0, FlagTrue);
         // The picture as the user sees it reaches the printer through a
         // file private to this run, so no file of the user's can be touched;
@@ -185,23 +179,14 @@ void frmPaint::mnuPrint_Click()
         if (!scratch.isValid())
             throw Error(ErrPathNotFound, QStringLiteral("Cannot create a temporary folder for printing."));
         const QString temp = scratch.filePath(QStringLiteral("print.bmp"));
-        host.SavePicture(composedPicture(), temp);
-        const QImage printed = host.LoadPicture(temp);
-        host.Kill(temp);
-        host.printer().PaintPicture(printed, 0, 0);
-        host.printer().EndDoc();
+        services.SavePicture(composedPicture(), temp);
+        const QImage printed = services.LoadPicture(temp);
+        services.Kill(temp);
+        services.printer().PaintPicture(printed, 0, 0);
+        services.printer().EndDoc();
     } catch (const Error &error) {
         if (error.number() != ErrCancel)
             ReportError(ReportPrint, error.description());
-    }
-}
-
-void frmPaint::mnuExit_Click()
-{
-    try {
-        close();
-    } catch (const Error &error) {
-        ReportError(ReportDescription, error.description());
     }
 }
 

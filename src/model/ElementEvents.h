@@ -1,10 +1,12 @@
 #pragma once
-// Every element event of the editor window under its name, as a script
-// writes it ("picPaint.MouseDown", "lblColor(3).MouseMove", "mnuBS(2).Click"),
-// with the number of arguments its handler takes. The window registers each
-// event once: the registration connects the Qt element's signal to the
-// handler, and `pinxel script` raises the same handler by name. Both go
-// through raise(), the one place a recording hears of them.
+// Every element event of an editor under its name, as a script writes it
+// ("picPaint.MouseDown", "lblColor(3).MouseMove", "mnuBS(2).Click"), with
+// the number of arguments its handler takes. The editor model registers the
+// events it handles, the window those that are its own (its size, the scroll
+// bars, the panels' geometry) and connects its elements' signals to raise().
+// `pinxel script` raises the same handlers by name. Everything goes through
+// raise(): the one place a recording hears of an event, and the one place
+// that reports what a handler did not trap.
 
 #include <QObject>
 #include <QString>
@@ -38,24 +40,24 @@ public:
     void add(const QString &name, std::function<void()> run);
     void addMouse(const QString &name, Mouse handler);
 
-    // An event without arguments raised by a Qt signal (its arguments are ignored).
+    // A Qt signal raises the event (the signal's arguments are ignored).
     template <typename Source, typename Signal>
-    void add(const QString &name, Source *source, Signal signal, QObject *receiver, std::function<void()> run)
+    void raiseOn(const QString &name, Source *source, Signal signal, QObject *receiver)
     {
-        add(name, std::move(run));
         QObject::connect(source, signal, receiver, [this, name] { raise(name); });
     }
-    // A mouse event (Button, Shift, X, Y) raised by a Qt signal with those arguments.
+    // A Qt signal with (Button, Shift, X, Y) raises the mouse event.
     template <typename Source, typename Signal>
-    void addMouse(const QString &name, Source *source, Signal signal, QObject *receiver, Mouse handler)
+    void raiseMouseOn(const QString &name, Source *source, Signal signal, QObject *receiver)
     {
-        addMouse(name, std::move(handler));
         QObject::connect(source, signal, receiver, [this, name](int b, int s, double x, double y) {
             raise(name, {double(b), double(s), x, y});
         });
     }
 
-    // Runs the event's handler; an unknown name does nothing.
+    // Runs the event's handler; an unknown name does nothing. A failure the
+    // handler did not trap is reported here (ReportError with the
+    // description), as every handler of the editor would report it.
     void raise(const QString &name, const Args &args = {});
     // Whether a handler is running: what it sets off belongs to it.
     bool dispatching() const { return m_depth > 0; }

@@ -1,0 +1,125 @@
+// The floating selection's handlers (its marquee, its drop into the picture
+// through the edit path, its drag), the Edit menu's commands with the
+// internal clipboard picClipboard, the Effect menu's Clear, and Undo and
+// Redo: the ring itself is the document's (document/UndoRing); these finish
+// or drop what is pending and lay the view out afterwards. Copy and Cut also
+// put the picture on the desktop's clipboard; Paste takes the internal one.
+
+#include "model/EditorModel.h"
+
+#include "document/mdlGeneral.h"
+
+namespace pinxel {
+
+// ---------------------------------------------------------------- the floating selection
+
+void EditorModel::DrawSelectionRect() { m_selection.DrawSelectionRect(); }
+
+void EditorModel::DropSelection()
+{
+    if (m_selection.drop())
+        editPath.record();
+}
+
+// While zoomed no selection floats and no preview shows (choosing the zoom's
+// tools ended both), and the picture is the one kept at actual size.
+QImage EditorModel::composedPicture() const
+{
+    if (ZoomFactor != 1.0f)
+        return picZoom.Image();
+    // The copy shares the canvas's pixels until a preview or the selection
+    // is drawn on it. XOR drawings commute: each comes off whatever the order.
+    PictureSurface composed;
+    composed.setScaleMode(ScalePixels);
+    composed.AutoSize = true;
+    composed.BackColor = picPaint.BackColor;
+    composed.setPicture(picPaint.Image());
+    toolBox.removePreviewsFrom(composed);
+    m_selection.paintOnto(composed);
+    return composed.Image();
+}
+
+void EditorModel::selectionMouseDown(int Button, int Shift, double X, double Y)
+{
+    UpdateStatusBar(0, 0, 0, 0, FlagFalse);
+    m_selection.press(Button, Shift, X, Y);
+}
+
+void EditorModel::selectionMouseMove(int Button, double X, double Y) { m_selection.move(Button, X, Y); }
+void EditorModel::selectionMouseUp(int Button) { m_selection.release(Button); }
+
+// ---------------------------------------------------------------- edit commands
+
+void EditorModel::copy()
+{
+    picClipboard.setPicture(picSelect.Image());
+    setItemEnabled(QStringLiteral("mnuPaste"), true);
+    host().SetClipboardPicture(picClipboard.Image());
+}
+
+void EditorModel::deleteSelection()
+{
+    m_selection.remove();
+    focusCanvas();
+    editPath.record();
+}
+
+void EditorModel::cut()
+{
+    deleteSelection();
+    copy();  // the hidden selection's image
+}
+
+void EditorModel::paste()
+{
+    SetZoomView(0, 0, FlagTrue);  // the pasted picture lands on the picture, not on a view of it
+    finishAction();               // drops a selection while Select Area is current
+    if (!isSet(SelectionUnmoved))
+        DropSelection();
+    m_selection.paste(picClipboard.Image());
+    if (CurrentTool != ToolSelectArea) {
+        CurrentTool = ToolSelectArea;
+        chooseTool();
+    }
+}
+
+void EditorModel::crop()
+{
+    m_selection.crop();
+    editPath.record();
+    layOut();
+}
+
+void EditorModel::clear()
+{
+    editPath.applyToCanvas([](PictureSurface &canvas) { canvas.setPicture(QImage()); });
+}
+
+// ---------------------------------------------------------------- undo and redo
+
+void EditorModel::ClearImageBuffer() { m_undoRing.ClearImageBuffer(); }
+
+void EditorModel::undo()
+{
+    SetZoomView(0, 0, FlagTrue);
+    if (m_selection.shown()) {
+        DropSelection();
+        focusCanvas();
+    } else {
+        canvasDblClick();
+    }
+    m_undoRing.stepBack();
+    layOut();
+}
+
+void EditorModel::redo()
+{
+    SetZoomView(0, 0, FlagTrue);
+    if (m_selection.shown())
+        m_selection.discard();  // discarded, not dropped
+    m_undoRing.stepForward();
+    canvasDblClick();
+    layOut();
+}
+
+}  // namespace pinxel
