@@ -36,7 +36,7 @@ public:
     void fillUndoRing()
     {
         for (int i = 0; i < 11; ++i)
-            window().undoRing().SetImageBuffer();
+            window().undoRing().SetImageBuffer(window().picPaint);
     }
 
 private:

@@ -89,9 +89,9 @@ void BM_WholePictureStep(benchmark::State &state)
         PictureSurface scratch;
         ApplyPictureEffect(EffectInvertColors, w.picPaint, scratch);
         if (undo)
-            w.undoRing().SetImageBuffer();
+            w.undoRing().SetImageBuffer(w.picPaint);
         state.ResumeTiming();
-        undo ? w.mnuUndo_Click() : w.undoRing().SetImageBuffer();
+        undo ? w.mnuUndo_Click() : w.undoRing().SetImageBuffer(w.picPaint);
     }
     state.SetBytesProcessed(state.iterations() * int64_t(CanvasWidth) * CanvasHeight * 4);
 }

@@ -85,14 +85,6 @@ Color ColorArray::color(int x, int y) const
     return fromQRgb(*at(x, y));
 }
 
-void ColorArray::release()
-{
-    m_store.reset();
-    m_capacity = 0;
-    m_region = QRect();
-    m_stride = 0;
-}
-
 void RetrieveColorInfo(const PictureSurface &target, ColorArray &colors, int left, int top, int right, int bottom)
 {
     const QImage &raster = target.Image();

@@ -82,8 +82,6 @@ public:
 
     // Copies the region of the raster (clipped to it) into the array.
     void fill(const QImage &raster, const QRect &region);
-    // Gives the storage back.
-    void release();
 
 private:
     void reserve(std::size_t pixels);
