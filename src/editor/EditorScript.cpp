@@ -9,7 +9,7 @@
 #include "editor/frmPaint.h"
 #include "imaging/mdlEffect.h"
 #include "pinxel/Screen.h"
-#include "platform/PictureFiles.h"
+#include "platform/files/PictureFiles.h"
 #include "view/CanvasTextBox.h"
 
 #include <QAbstractButton>
