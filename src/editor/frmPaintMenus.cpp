@@ -4,8 +4,8 @@
 
 #include "editor/frmPaint.h"
 
+#include "imaging/FilterTable.h"
 #include "imaging/mdlEffect.h"
-#include "imaging/mdlFilter.h"
 
 #include <QMenu>
 #include <QMenuBar>
@@ -106,29 +106,14 @@ const MenuEntry RotateItems[] = {
     {"mnuRotateAntiClockwise", "&Anti-Clockwise", "", checkRotate("mnuRotateAntiClockwise")},
 };
 
-const MenuEntry FilterItems[] = {
-    {"mnuBlacknWhite", "&Black && White", "", filter(FilterBlackWhite)},
-    {"mnuBlur", "B&lur", "", filter(FilterBlur)},
-    {"mnuBrightness", "B&rightness", "", filter(FilterBrightness)},
-    {"mnuCrease", "&Crease", "", filter(FilterCrease)},
-    {"mnuDarkness", "&Darkness", "", filter(FilterDarkness)},
-    {"mnuDiffuse", "Di&ffuse", "", filter(FilterDiffuse)},
-    {"mnuEmboss", "&Emboss", "", filter(FilterEmboss)},
-    {"mnuGrayBlacknWhite", "Gra&y Black && White", "", filter(FilterGrayBlackWhite)},
-    {"mnuGrayscale", "&Grayscale", "", filter(FilterGrayscale)},
-    {"mnuInvertColors", "&Invert Colors", "", effect(EffectInvertColors)},  // the effect, not the engine
-    {"mnuReplaceColors", "&Replace Colors", "", filter(FilterReplaceColors)},
-    {"mnuSharpen", "&Sharpen", "", filter(FilterSharpen)},
-    {"mnuSnow", "S&now", "", filter(FilterSnow)},
-    {"mnuWave", "&Wave", "", filter(FilterWave)},
-};
-
-// The filter brush's pop-up: index = engine filter number; seven are hidden.
-const char *const FilterToolCaptions[] = {
-    "&Black && White",      "B&lur",      "&Light",         "&Crease",        "&Dirty",   "Di&ffuse", "&Emboss",
-    "Gra&y Black && White", "&Grayscale", "&Invert Colors", "&Replace Color", "&Sharpen", "S&now",    "&Wave"};
-const bool FilterToolShown[] = {true, false, true,  false, true,  true,  false,
-                                true, true,  false, false, false, false, true};
+std::vector<MenuEntry> filterItems()
+{
+    std::vector<MenuEntry> items;
+    for (const FilterRow &row : FilterTable)
+        items.push_back(
+            {row.menuItem, row.menuCaption, "", row.menuEffect ? effect(*row.menuEffect) : filter(row.number)});
+    return items;
+}
 
 QString indexed(const char *array, int index) { return QStringLiteral("%1(%2)").arg(QLatin1String(array)).arg(index); }
 
@@ -249,17 +234,18 @@ void frmPaint::createMenus()
     item(QStringLiteral("mnuRotateClockwise"))->setChecked(true);
 
     QMenu *filter = addMenu(menuBar, QStringLiteral("mnuFilter"), QStringLiteral("&Filte&r"));
-    addItems(filter, FilterItems);
+    addItems(filter, filterItems());
 
     // The filter brush's pop-up is a menu of its own that never shows in the bar.
     QMenu *tfilter = addMenu(this, QStringLiteral("mnuTFilter"), QStringLiteral("&TFilter"));
     tfilter->menuAction()->setVisible(false);
-    for (int i = 0; i < 14; ++i) {
-        QAction *a = addItem(tfilter, indexed("mnuFilterTools", i), QString::fromLatin1(FilterToolCaptions[i]), {},
+    for (const FilterRow &row : FilterTable) {
+        const int i = row.number;
+        QAction *a = addItem(tfilter, indexed("mnuFilterTools", i), QString::fromLatin1(row.popupCaption), {},
                              [this, i] { mnuFilterTools_Click(i); });
         a->setCheckable(true);
         a->setChecked(i == FilterBrushFilter);
-        a->setVisible(FilterToolShown[i]);
+        a->setVisible(row.popupShown);
     }
 
     // Dropping a menu down runs its Click, which clears the status bar.
