@@ -37,7 +37,11 @@ public:
     void fillUndoRing()
     {
         for (int i = 0; i < 11; ++i)
+<<<<<<< HEAD
             window().model().undoRing().SetImageBuffer();
+=======
+            model().undoRing().SetImageBuffer(model().picPaint);
+>>>>>>> helper-platform
     }
 
 private:

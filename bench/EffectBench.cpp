@@ -4,7 +4,7 @@
 
 #include "BenchCanvas.h"
 #include "imaging/mdlEffect.h"
-#include "platform/RasterPool.h"
+#include "platform/raster/RasterPool.h"
 
 #include "pinxel/PictureSurface.h"
 

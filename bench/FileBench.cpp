@@ -5,8 +5,8 @@
 // save as users get it, which waits until the file is on disk before it
 // replaces the old one. A copy of the file's bytes in memory is the floor.
 
-#include "platform/BmpFile.h"
-#include "platform/PictureFiles.h"
+#include "platform/files/BmpFile.h"
+#include "platform/files/PictureFiles.h"
 
 #include "BenchCanvas.h"
 

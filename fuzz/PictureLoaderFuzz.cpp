@@ -3,7 +3,7 @@
 
 #include "pinxel/Error.h"
 #include "pinxel/HostServices.h"
-#include "platform/PictureFiles.h"
+#include "platform/files/PictureFiles.h"
 
 #include <QGuiApplication>
 #include <QImage>

@@ -3,7 +3,7 @@
 // Each pointer is 32 x 32: black outlines on white, so it shows on any picture.
 
 #include "pinxel/Error.h"
-#include "platform/CursorFile.h"
+#include "platform/files/CursorFile.h"
 
 #include <QDir>
 #include <QGuiApplication>

@@ -1,12 +1,12 @@
 #include "HostWindow.h"
 
 #include "FormArea.h"
-#include "platform/PropertyDialog.h"
+#include "platform/component/PropertyDialog.h"
 
 #include "pinxel/ComponentRuntime.h"
 #include "pinxel/Dabbler.h"
 #include "pinxel/Error.h"
-#include "platform/IniDocument.h"
+#include "platform/files/IniDocument.h"
 
 #include <QAction>
 #include <QApplication>

@@ -6,7 +6,7 @@
 // raises.
 
 #include "pinxel/Container.h"
-#include "platform/ContainerForm.h"
+#include "platform/component/ContainerForm.h"
 
 #include <QMainWindow>
 

@@ -7,48 +7,32 @@
 #include "Command.h"
 #include "PictureCommand.h"
 
+#include "imaging/FilterTable.h"
 #include "imaging/mdlFilter.h"
 
-#include <array>
 #include <cstdio>
 #include <optional>
 
 namespace pinxel::cli {
 namespace {
 
-struct FilterName {
-    const char *name;
-    int number;
-};
-
-constexpr std::array<FilterName, 13> FilterNames = {{
-    {"black-white", FilterBlackWhite},
-    {"blur", FilterBlur},
-    {"brightness", FilterBrightness},
-    {"crease", FilterCrease},
-    {"darkness", FilterDarkness},
-    {"diffuse", FilterDiffuse},
-    {"emboss", FilterEmboss},
-    {"gray-black-white", FilterGrayBlackWhite},
-    {"grayscale", FilterGrayscale},
-    {"replace-colors", FilterReplaceColors},
-    {"sharpen", FilterSharpen},
-    {"snow", FilterSnow},
-    {"wave", FilterWave},
-}};
-
 void printUsage(std::FILE *out)
 {
-    std::fprintf(out, "usage: pinxel filter FILTER INPUT OUTPUT [--region L T R B] [--from R,G,B --to R,G,B]\n"
-                      "\n"
-                      "Runs one filter once on the picture INPUT (any format the library reads) and\n"
-                      "writes OUTPUT, as PNG when its name ends in .png, else as BMP.\n"
-                      "\n"
-                      "FILTER is an engine number 0..13 or one of these names:\n");
-    for (const FilterName &f : FilterNames)
-        std::fprintf(out, "  %2d  %s\n", f.number, f.name);
-    std::fprintf(out, "   9  (no name: the engine does nothing for it)\n"
-                      "\n"
+    std::fprintf(out,
+                 "usage: pinxel filter FILTER INPUT OUTPUT [--region L T R B] [--from R,G,B --to R,G,B]\n"
+                 "\n"
+                 "Runs one filter once on the picture INPUT (any format the library reads) and\n"
+                 "writes OUTPUT, as PNG when its name ends in .png, else as BMP.\n"
+                 "\n"
+                 "FILTER is an engine number 0..%d or one of these names:\n",
+                 FilterCount - 1);
+    for (const FilterRow &row : FilterTable)
+        if (row.commandName)
+            std::fprintf(out, "  %2d  %s\n", row.number, row.commandName);
+    for (const FilterRow &row : FilterTable)
+        if (!row.commandName)
+            std::fprintf(out, "  %2d  (no name: the engine does nothing for it)\n", row.number);
+    std::fprintf(out, "\n"
                       "--region L T R B   the inclusive bounds in pixels; all four -1, or no --region,\n"
                       "                   filter the whole picture; any other region is clipped to it\n"
                       "--from R,G,B       the colour replace-colors looks for (default 0,0,0)\n"
@@ -60,10 +44,9 @@ std::optional<int> filterNumber(const QString &text)
     bool isNumber = false;
     const int number = text.toInt(&isNumber);
     if (isNumber)
-        return number >= 0 && number <= 13 ? std::optional<int>(number) : std::nullopt;
-    for (const FilterName &f : FilterNames)
-        if (text == QLatin1String(f.name))
-            return f.number;
+        return filterRow(number) ? std::optional<int>(number) : std::nullopt;
+    if (const FilterRow *row = filterNamed(text))
+        return row->number;
     return std::nullopt;
 }
 

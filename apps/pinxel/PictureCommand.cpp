@@ -2,7 +2,7 @@
 
 #include "pinxel/Error.h"
 #include "pinxel/HostServices.h"
-#include "platform/PictureFiles.h"
+#include "platform/files/PictureFiles.h"
 
 #include <cstdio>
 

@@ -8,7 +8,7 @@
 #include "pinxel/ComponentRuntime.h"
 #include "pinxel/Dabbler.h"
 #include "pinxel/Error.h"
-#include "platform/ComponentRegistry.h"
+#include "platform/component/ComponentRegistry.h"
 
 #include <QFileInfo>
 

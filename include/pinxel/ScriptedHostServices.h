@@ -121,14 +121,6 @@ public:
     // from it); once these run out it reads the machine's clock.
     void answerClock(std::uint32_t reading) { m_clock.push_back(reading); }
 
-    // Queues one answer written as a line of a script:
-    //   msgbox 6 | open PATH | open cancel | save PATH | save cancel |
-    //   color 255 | color cancel | printer 2 | printer cancel |
-    //   popup 1 | popup dismiss | font cancel |
-    //   font NAME;SIZE[;bold][;italic][;underline][;strikethru][;color=N]
-    // Raises ErrInvalidProcedureCall (5) for a line it cannot read.
-    void queueAnswer(const QString &line);
-
     // Answers not used yet.
     int pendingAnswers() const { return int(m_answers.size()); }
     // Forgets the answers not used yet, what was shown and what was printed:

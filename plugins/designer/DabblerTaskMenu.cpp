@@ -3,7 +3,7 @@
 #include "control/EditProperties.h"
 #include "pinxel/DabblerWidget.h"
 #include "pinxel/Error.h"
-#include "platform/PropertyDialog.h"
+#include "platform/component/PropertyDialog.h"
 
 #include <QAction>
 #include <QMessageBox>

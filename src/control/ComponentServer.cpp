@@ -6,7 +6,7 @@
 #include "pinxel/ComponentRuntime.h"
 #include "pinxel/DabblerWidget.h"
 #include "pinxel/Error.h"
-#include "platform/ComponentRegistry.h"
+#include "platform/component/ComponentRegistry.h"
 
 #include <QApplication>
 #include <QFileInfo>

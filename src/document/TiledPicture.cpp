@@ -1,6 +1,6 @@
 #include "document/TiledPicture.h"
 
-#include "platform/RowBands.h"
+#include "platform/raster/RowBands.h"
 
 #include <atomic>
 #include <cstring>

@@ -1,7 +1,7 @@
 #include "document/UndoRing.h"
 
 #include "document/mdlGeneral.h"
-#include "platform/RasterPool.h"
+#include "platform/raster/RasterPool.h"
 
 #include <new>
 

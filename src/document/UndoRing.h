@@ -41,7 +41,6 @@ public:
     // zoomed) as the newest step and marks the picture changed. Only the
     // edit path calls it, so no change records twice or forgets to.
     void SetImageBuffer(const PictureSurface &picture);
-    void SetImageBuffer() { SetImageBuffer(m_canvas); }
 
     // One step back or forward, the canvas taking that snapshot's pixels and size.
     void stepBack();

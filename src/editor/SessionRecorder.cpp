@@ -4,7 +4,7 @@
 #include "editor/StateLine.h"
 #include "editor/frmPaint.h"
 #include "pinxel/Error.h"
-#include "platform/FileWrites.h"
+#include "platform/files/FileWrites.h"
 
 #include <QDir>
 #include <QFileInfo>

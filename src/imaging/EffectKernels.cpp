@@ -1,7 +1,7 @@
 #include "imaging/EffectKernels.h"
 
-#include "platform/RasterPool.h"
-#include "platform/RowBands.h"
+#include "platform/raster/RasterPool.h"
+#include "platform/raster/RowBands.h"
 
 #include <QPoint>
 

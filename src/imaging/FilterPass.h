@@ -109,11 +109,21 @@ private:
     RepaintPacer m_pacer;
 };
 
-// The passes of the filters that read a copy of the region or their neighbours.
+// What the filter table runs for each filter: the point filters (in
+// mdlFilter.cpp) and the filters that read a copy of the region or their
+// neighbours (in FilterPasses.cpp).
+void blackWhitePass(Pass &pass);
+void brightnessPass(Pass &pass);
+void darknessPass(Pass &pass);
+void grayBlackWhitePass(Pass &pass);
+void grayscalePass(Pass &pass);
+void replaceColorsPass(Pass &pass);
 void blurPass(Pass &pass);
 void embossPass(Pass &pass);
-void sharpenPass(Pass &pass, bool snow);
+void sharpenPass(Pass &pass);
+void snowPass(Pass &pass);
 void diffusePass(Pass &pass);
-void shiftPass(Pass &pass, double amplitude);  // Crease 512, Wave 4
+void creasePass(Pass &pass);
+void wavePass(Pass &pass);
 
 }  // namespace pinxel::filters

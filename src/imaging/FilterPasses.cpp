@@ -135,7 +135,9 @@ void embossPass(Pass &pass)
     });
 }
 
-void sharpenPass(Pass &pass, bool snow)
+namespace {
+
+void sharpenOrSnow(Pass &pass, bool snow)
 {
     // In place, each strip from the bottom row up, so that the row above is
     // still the original; the column left of a strip was written by the strip
@@ -169,6 +171,11 @@ void sharpenPass(Pass &pass, bool snow)
         std::swap(s.edge, s.nextEdge);
     });
 }
+
+}  // namespace
+
+void sharpenPass(Pass &pass) { sharpenOrSnow(pass, false); }
+void snowPass(Pass &pass) { sharpenOrSnow(pass, true); }
 
 // ---------------------------------------------------------------- Diffuse
 
@@ -311,6 +318,8 @@ void diffusePass(Pass &pass)
 
 // ---------------------------------------------------------------- Crease and Wave
 
+namespace {
+
 void shiftPass(Pass &pass, double amplitude)
 {
     // Each pixel moves within its column by nearest(y + amplitude sin x) - y.
@@ -383,5 +392,10 @@ void shiftPass(Pass &pass, double amplitude)
         },
         TileColumns);
 }
+
+}  // namespace
+
+void creasePass(Pass &pass) { shiftPass(pass, 512.0); }
+void wavePass(Pass &pass) { shiftPass(pass, 4.0); }
 
 }  // namespace pinxel::filters

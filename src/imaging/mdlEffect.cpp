@@ -5,7 +5,7 @@
 #include "imaging/RepaintPacer.h"
 #include "pinxel/Error.h"
 #include "pinxel/PictureSurface.h"
-#include "platform/RasterPool.h"
+#include "platform/raster/RasterPool.h"
 
 #include <algorithm>
 #include <cmath>

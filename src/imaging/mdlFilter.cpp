@@ -85,14 +85,6 @@ Color ColorArray::color(int x, int y) const
     return fromQRgb(*at(x, y));
 }
 
-void ColorArray::release()
-{
-    m_store.reset();
-    m_capacity = 0;
-    m_region = QRect();
-    m_stride = 0;
-}
-
 void RetrieveColorInfo(const PictureSurface &target, ColorArray &colors, int left, int top, int right, int bottom)
 {
     const QImage &raster = target.Image();
@@ -134,89 +126,47 @@ void Pass::columnsDone(int a, int b, int top, int bottom)
 
 namespace {
 
-void pointPass(Pass &pass, int filter)
+// Runs kernel(row, count) over the region's pixels inside the picture.
+template <typename Kernel> void pointPass(Pass &pass, Kernel &&kernel)
 {
     const Region &rg = pass.region;
     const QRect area = clippedRect(rg.left, rg.top, rg.right, rg.bottom, pass.width, pass.height);
     if (area.isEmpty())
         return;  // reads outside give -1 and writes there vanish: nothing to do
-    const Kernels &k = kernels();
     const int y0 = area.top(), y1 = area.bottom();
-    auto eachRow = [&](auto &&kernel) {
-        pass.sweep(area.left(), area.right(), y0, y1, [&](int a, int b) {
-            for (int y = y0; y <= y1; ++y)
-                kernel(pass.row(y) + a, b - a + 1);
-        });
-    };
-    switch (filter) {
-    case FilterBlackWhite:
-        eachRow(k.blackWhite);
-        break;
-    case FilterBrightness:
-    case FilterDarkness: {
-        const int step = (pass.smallRegion ? 2 : 32) * (filter == FilterDarkness ? -1 : 1);
-        eachRow([&](QRgb *row, int n) { k.brighten(row, n, step); });
-        break;
-    }
-    case FilterGrayBlackWhite:
-        eachRow(k.grayBlackWhite);
-        break;
-    case FilterGrayscale:
-        eachRow(k.grayscale);
-        break;
-    case FilterReplaceColors: {
-        // Only a 24-bit colour can equal a pixel of the picture.
-        const Color from = ReplaceColorFrom;
-        if (from < 0 || from > 0xFFFFFF)
-            return;
-        const QRgb fromPixel = toQRgb(from) & 0xFFFFFFu;
-        const QRgb toPixel = toQRgb(ReplaceColorTo);
-        eachRow([&](QRgb *row, int n) { k.replaceColor(row, n, fromPixel, toPixel); });
-        break;
-    }
-    default:
-        break;
-    }
+    pass.sweep(area.left(), area.right(), y0, y1, [&](int a, int b) {
+        for (int y = y0; y <= y1; ++y)
+            kernel(pass.row(y) + a, b - a + 1);
+    });
 }
 
-void runPass(Pass &pass, int filter)
+void brighten(Pass &pass, int sign)
 {
-    switch (filter) {
-    case FilterBlackWhite:
-    case FilterBrightness:
-    case FilterDarkness:
-    case FilterGrayBlackWhite:
-    case FilterGrayscale:
-    case FilterReplaceColors:
-        pointPass(pass, filter);
-        break;
-    case FilterBlur:
-        blurPass(pass);
-        break;
-    case FilterCrease:
-        shiftPass(pass, 512.0);
-        break;
-    case FilterDiffuse:
-        diffusePass(pass);
-        break;
-    case FilterEmboss:
-        embossPass(pass);
-        break;
-    case FilterSharpen:
-        sharpenPass(pass, false);
-        break;
-    case FilterSnow:
-        sharpenPass(pass, true);
-        break;
-    case FilterWave:
-        shiftPass(pass, 4.0);
-        break;
-    default:
-        break;  // 9 and every unknown number: nothing
-    }
+    const int step = (pass.smallRegion ? 2 : 32) * sign;
+    const Kernels &k = kernels();
+    pointPass(pass, [&](QRgb *row, int n) { k.brighten(row, n, step); });
 }
 
 }  // namespace
+
+void blackWhitePass(Pass &pass) { pointPass(pass, kernels().blackWhite); }
+void brightnessPass(Pass &pass) { brighten(pass, 1); }
+void darknessPass(Pass &pass) { brighten(pass, -1); }
+void grayBlackWhitePass(Pass &pass) { pointPass(pass, kernels().grayBlackWhite); }
+void grayscalePass(Pass &pass) { pointPass(pass, kernels().grayscale); }
+
+void replaceColorsPass(Pass &pass)
+{
+    // Only a 24-bit colour can equal a pixel of the picture.
+    const Color from = ReplaceColorFrom;
+    if (from < 0 || from > 0xFFFFFF)
+        return;
+    const QRgb fromPixel = toQRgb(from) & 0xFFFFFFu;
+    const QRgb toPixel = toQRgb(ReplaceColorTo);
+    const Kernels &k = kernels();
+    pointPass(pass, [&](QRgb *row, int n) { k.replaceColor(row, n, fromPixel, toPixel); });
+}
+
 }  // namespace filters
 
 // ---------------------------------------------------------------- the frame
@@ -254,7 +204,8 @@ void FilterPicture(int filter, PictureSurface &target, int &left, int &top, int 
         target.DrawMode = DrawModeCopyPen;
         if (region.left <= region.right && region.top <= region.bottom) {  // else it covers no pixel
             filters::Pass pass(target, region, smallRegion, random);
-            filters::runPass(pass, filter);
+            if (const FilterRow *row = filterRow(filter); row && row->run)
+                row->run(pass);  // 9 and every unknown number: nothing
         }
         target.DrawMode = drawMode;
         target.Refresh();

@@ -3,6 +3,8 @@
 // region of a picture surface by one of fourteen filter numbers, and the two
 // helpers it is built on.
 //
+// The filters and their numbers are the rows of imaging/FilterTable.h.
+//
 // The region is four inclusive bounds in pixels. All four at -1 mean the
 // whole picture, which then reaches one column and one row past the last
 // pixel: reads there give -1 (red -1, green 0, blue 0) and writes there
@@ -10,6 +12,7 @@
 // Any other region is clipped to the picture, for every filter alike, and
 // never fails for lying partly outside.
 
+#include "imaging/FilterTable.h"
 #include "pinxel/HostServices.h"
 #include "pinxel/Numeric.h"
 #include "pinxel/PictureSurface.h"
@@ -22,24 +25,6 @@
 #include <memory>
 
 namespace pinxel {
-
-// The engine's filter numbers. Any number outside 0..13 does what 9 does: nothing.
-enum FilterNumber : int {
-    FilterBlackWhite = 0,
-    FilterBlur = 1,
-    FilterBrightness = 2,
-    FilterCrease = 3,
-    FilterDarkness = 4,
-    FilterDiffuse = 5,
-    FilterEmboss = 6,
-    FilterGrayBlackWhite = 7,
-    FilterGrayscale = 8,
-    FilterInvertColors = 9,
-    FilterReplaceColors = 10,
-    FilterSharpen = 11,
-    FilterSnow = 12,
-    FilterWave = 13,
-};
 
 // The colours Replace Colors (10) looks for and writes; the filter commands
 // set them before every run. The engine only reads them.
@@ -82,8 +67,6 @@ public:
 
     // Copies the region of the raster (clipped to it) into the array.
     void fill(const QImage &raster, const QRect &region);
-    // Gives the storage back.
-    void release();
 
 private:
     void reserve(std::size_t pixels);

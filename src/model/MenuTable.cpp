@@ -3,8 +3,8 @@
 
 #include "model/MenuTable.h"
 
+#include "imaging/FilterTable.h"
 #include "imaging/mdlEffect.h"
-#include "imaging/mdlFilter.h"
 
 namespace pinxel {
 
@@ -106,30 +106,6 @@ const Entry RotateItems[] = {
     {"mnuRotateAntiClockwise", "&Anti-Clockwise", "", rotation(false)},
 };
 
-const Entry FilterItems[] = {
-    {"mnuBlacknWhite", "&Black && White", "", filter(FilterBlackWhite)},
-    {"mnuBlur", "B&lur", "", filter(FilterBlur)},
-    {"mnuBrightness", "B&rightness", "", filter(FilterBrightness)},
-    {"mnuCrease", "&Crease", "", filter(FilterCrease)},
-    {"mnuDarkness", "&Darkness", "", filter(FilterDarkness)},
-    {"mnuDiffuse", "Di&ffuse", "", filter(FilterDiffuse)},
-    {"mnuEmboss", "&Emboss", "", filter(FilterEmboss)},
-    {"mnuGrayBlacknWhite", "Gra&y Black && White", "", filter(FilterGrayBlackWhite)},
-    {"mnuGrayscale", "&Grayscale", "", filter(FilterGrayscale)},
-    {"mnuInvertColors", "&Invert Colors", "", effect(EffectInvertColors)},  // the effect, not the engine
-    {"mnuReplaceColors", "&Replace Colors", "", filter(FilterReplaceColors)},
-    {"mnuSharpen", "&Sharpen", "", filter(FilterSharpen)},
-    {"mnuSnow", "S&now", "", filter(FilterSnow)},
-    {"mnuWave", "&Wave", "", filter(FilterWave)},
-};
-
-// The filter brush's pop-up: index = engine filter number; seven are hidden.
-const char *const FilterToolCaptions[] = {
-    "&Black && White",      "B&lur",      "&Light",         "&Crease",        "&Dirty",   "Di&ffuse", "&Emboss",
-    "Gra&y Black && White", "&Grayscale", "&Invert Colors", "&Replace Color", "&Sharpen", "S&now",    "&Wave"};
-const bool FilterToolShown[] = {true, false, true,  false, true,  true,  false,
-                                true, true,  false, false, false, false, true};
-
 QString indexed(const char *array, int index) { return QStringLiteral("%1(%2)").arg(QLatin1String(array)).arg(index); }
 
 class Rows {
@@ -209,20 +185,25 @@ std::vector<MenuRow> makeRows()
                             || row.name == QLatin1String("mnuRotateClockwise");
     }
 
+    // The Filter menu and the filter brush's pop-up: one row of the filter table each.
     r.menu("mnuFilter", bar, "&Filte&r", clearStatus);
-    r.items("mnuFilter", FilterItems);
+    for (const FilterRow &filterRow : FilterTable)
+        r.item(QString::fromLatin1(filterRow.menuItem), QStringLiteral("mnuFilter"),
+               QString::fromUtf8(filterRow.menuCaption), "",
+               filterRow.menuEffect ? effect(*filterRow.menuEffect) : filter(filterRow.number));
 
     // The filter brush's pop-up is a menu of its own that never shows in the bar.
     MenuRow &popup = r.menu("mnuTFilter", bar, "&TFilter");
     popup.kind = MenuRow::Popup;
     popup.state.visible = false;
-    for (int i = 0; i < 14; ++i) {
+    for (const FilterRow &filterRow : FilterTable) {
+        const int i = filterRow.number;
         MenuRow &row =
             r.item(indexed("mnuFilterTools", i), QStringLiteral("mnuTFilter"),
-                   QString::fromLatin1(FilterToolCaptions[i]), "", [i](EditorModel &m) { m.chooseBrushFilter(i); });
+                   QString::fromLatin1(filterRow.popupCaption), "", [i](EditorModel &m) { m.chooseBrushFilter(i); });
         row.checkable = true;
-        row.state.checked = i == 2;  // the filter brush starts with the light filter
-        row.state.visible = FilterToolShown[i];
+        row.state.checked = i == FilterBrightness;  // the filter brush starts with the light filter
+        row.state.visible = filterRow.popupShown;
     }
     return r.rows;
 }

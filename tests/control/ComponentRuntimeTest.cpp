@@ -6,8 +6,8 @@
 #include "pinxel/Dabbler.h"
 #include "pinxel/Error.h"
 #include "pinxel/PropertyPage.h"
-#include "platform/ComponentRegistry.h"
-#include "platform/IniDocument.h"
+#include "platform/component/ComponentRegistry.h"
+#include "platform/files/IniDocument.h"
 
 #include <QDir>
 #include <QFile>

@@ -6,7 +6,7 @@
 #include "control/FileMenuShown.h"
 #include "control/ImageElement.h"
 #include "control/VariantConversion.h"
-#include "platform/MemoryPropertyBag.h"
+#include "platform/component/MemoryPropertyBag.h"
 
 #include <QMetaClassInfo>
 #include <QMetaProperty>

@@ -5,9 +5,9 @@
 
 #include "control/EditProperties.h"
 #include "control/ImageElement.h"
-#include "platform/ContainerForm.h"
-#include "platform/FilePropertyBag.h"
-#include "platform/IniDocument.h"
+#include "platform/component/ContainerForm.h"
+#include "platform/component/FilePropertyBag.h"
+#include "platform/files/IniDocument.h"
 
 #include <QFile>
 #include <QLineEdit>

@@ -3,7 +3,7 @@
 #include "support/EditorFixture.h"
 
 #include "imaging/mdlEffect.h"
-#include "platform/CursorFile.h"
+#include "platform/files/CursorFile.h"
 
 #include <QDir>
 #include <QMenu>

@@ -4,7 +4,7 @@
 
 #include "support/EditorFixture.h"
 
-#include "platform/CursorFile.h"
+#include "platform/files/CursorFile.h"
 #include "view/StatusBar.h"
 #include "view/TwipsPlacement.h"
 

@@ -3,8 +3,8 @@
 #include "pinxel/Error.h"
 #include "pinxel/QtHostServices.h"
 #include "pinxel/Screen.h"
-#include "platform/CursorFile.h"
-#include "platform/PictureFiles.h"
+#include "platform/files/CursorFile.h"
+#include "platform/files/PictureFiles.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
-#include "platform/IniDocument.h"
+#include "platform/files/IniDocument.h"
 
 #include "pinxel/Error.h"
-#include "platform/FileWrites.h"
+#include "platform/files/FileWrites.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,7 +2,7 @@
 
 #include "pinxel/Error.h"
 #include "pinxel/Screen.h"
-#include "platform/PrintPlacement.h"
+#include "platform/host/PrintPlacement.h"
 
 #include <QApplication>
 #include <QClipboard>

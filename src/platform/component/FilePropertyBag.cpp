@@ -1,4 +1,4 @@
-#include "platform/FilePropertyBag.h"
+#include "platform/component/FilePropertyBag.h"
 
 #include <utility>
 

@@ -5,8 +5,8 @@
 #include "pinxel/QtHostServices.h"
 #include "pinxel/Screen.h"
 #include "pinxel/ScriptedHostServices.h"
-#include "platform/CursorFile.h"
-#include "platform/PrintPlacement.h"
+#include "platform/files/CursorFile.h"
+#include "platform/host/PrintPlacement.h"
 #include "support/TestSupport.h"
 
 #include <QDir>

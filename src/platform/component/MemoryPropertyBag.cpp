@@ -1,4 +1,4 @@
-#include "platform/MemoryPropertyBag.h"
+#include "platform/component/MemoryPropertyBag.h"
 
 namespace pinxel {
 

@@ -1,7 +1,7 @@
 #include "pinxel/ComponentRuntime.h"
 
 #include "pinxel/Error.h"
-#include "platform/ComponentRegistry.h"
+#include "platform/component/ComponentRegistry.h"
 
 #include <QFileInfo>
 #include <QHash>

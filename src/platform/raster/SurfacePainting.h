@@ -1,6 +1,6 @@
 #pragma once
 // The painter of one figure on a picture surface, in copy or XOR mode: what
-// SurfaceFigures.cpp draws every figure with. Private to the platform folder.
+// SurfaceFigures.cpp draws every figure with. Private to the raster folder.
 
 #include "pinxel/PictureSurface.h"
 

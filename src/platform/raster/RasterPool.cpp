@@ -1,4 +1,4 @@
-#include "platform/RasterPool.h"
+#include "platform/raster/RasterPool.h"
 
 #include <cstdlib>
 #include <mutex>

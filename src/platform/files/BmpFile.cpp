@@ -1,10 +1,10 @@
-#include "platform/BmpFile.h"
+#include "platform/files/BmpFile.h"
 
 #include "pinxel/Error.h"
 #include "pinxel/HostServices.h"
-#include "platform/PictureFileChecks.h"
-#include "platform/RasterPool.h"
-#include "platform/RowBands.h"
+#include "platform/files/PictureFileChecks.h"
+#include "platform/raster/RasterPool.h"
+#include "platform/raster/RowBands.h"
 
 #include <QFileDevice>
 #include <QIODevice>

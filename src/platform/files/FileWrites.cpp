@@ -1,4 +1,4 @@
-#include "platform/FileWrites.h"
+#include "platform/files/FileWrites.h"
 
 #include "pinxel/Error.h"
 

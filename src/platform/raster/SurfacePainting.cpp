@@ -1,4 +1,4 @@
-#include "platform/SurfacePainting.h"
+#include "platform/raster/SurfacePainting.h"
 
 #include <algorithm>
 #include <cmath>

@@ -17,7 +17,7 @@
 // fill overlap, and drawing it a second time restores every pixel.
 
 #include "pinxel/PictureSurface.h"
-#include "platform/SurfacePainting.h"
+#include "platform/raster/SurfacePainting.h"
 
 #include "pinxel/Screen.h"
 

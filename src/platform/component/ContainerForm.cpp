@@ -1,4 +1,4 @@
-#include "platform/ContainerForm.h"
+#include "platform/component/ContainerForm.h"
 
 #include "pinxel/Dabbler.h"
 #include "pinxel/Error.h"

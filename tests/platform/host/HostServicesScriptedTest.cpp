@@ -184,34 +184,6 @@ TEST(ScriptedHostTest, AMissingOrMismatchedAnswerIsUnansweredAndNotAPinxelError)
     static_assert(std::is_base_of_v<std::runtime_error, UnansweredDialog>);
 }
 
-TEST(ScriptedHostTest, ScriptLinesQueueTheSameAnswers)
-{
-    ScriptedHostServices host;
-    for (const char *line : {"msgbox 7", "open /a b/c.png", "save cancel", "color 65280", "printer 2", "popup dismiss",
-                             "font DejaVu Serif; 12.5; italic; underline; color=255"})
-        host.queueAnswer(QString::fromLatin1(line));
-    CommonDialog dialog;
-    EXPECT_EQ(host.MsgBox(QStringLiteral("?"), 36), AnswerNo);
-    host.ShowOpen(dialog);
-    EXPECT_EQ(dialog.FileName, QStringLiteral("/a b/c.png"));
-    EXPECT_EQ(errorOf([&] { host.ShowSave(dialog); }), ErrCancel);
-    host.ShowColor(dialog);
-    EXPECT_EQ(dialog.Color, 65280);
-    host.ShowPrinter(dialog);
-    EXPECT_EQ(dialog.Copies, 2);
-    EXPECT_EQ(host.PopupMenu({QStringLiteral("x")}), -1);
-    host.ShowFont(dialog);
-    EXPECT_EQ(dialog.FontName, QStringLiteral("DejaVu Serif"));
-    EXPECT_EQ(dialog.FontSize, 12.5);
-    EXPECT_TRUE(dialog.FontItalic && dialog.FontUnderline && !dialog.FontBold);
-    EXPECT_EQ(dialog.Color, 255);
-
-    for (const char *bad :
-         {"", "msgbox", "msgbox yes", "wizard 1", "font Serif", "font Serif;big", "font Serif;9;shiny"})
-        EXPECT_EQ(errorOf([&] { host.queueAnswer(QString::fromLatin1(bad)); }), ErrInvalidProcedureCall) << bad;
-    EXPECT_EQ(host.pendingAnswers(), 0);
-}
-
 // A queued answer that is no button of the box would test what a user
 // cannot do: it fails like an unanswered box.
 TEST(ScriptedHostTest, AMessageBoxAnswerMustBeOneOfItsButtons)
@@ -233,12 +205,16 @@ TEST(ScriptedHostTest, AFontAnswerWithoutAColourKeepsTheDialogsColour)
     ScriptedHostServices host;
     CommonDialog fonts;
     fonts.Color = 0x123456;
-    host.queueAnswer(QStringLiteral("font Serif;12;bold"));
+    FontAnswer font;
+    font.name = QStringLiteral("Serif");
+    font.bold = true;
+    host.answerFont(font);
     host.ShowFont(fonts);
     EXPECT_EQ(fonts.FontName, QStringLiteral("Serif"));
     EXPECT_TRUE(fonts.FontBold);
     EXPECT_EQ(fonts.Color, 0x123456);
-    host.queueAnswer(QStringLiteral("font Serif;12;color=255"));
+    font.color = 255;
+    host.answerFont(font);
     host.ShowFont(fonts);
     EXPECT_EQ(fonts.Color, 255);
 }

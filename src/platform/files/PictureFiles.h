@@ -6,7 +6,7 @@
 #include <QImage>
 #include <QString>
 
-#include "platform/FileWrites.h"
+#include "platform/files/FileWrites.h"
 
 #include <functional>
 

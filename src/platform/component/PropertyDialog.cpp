@@ -1,4 +1,4 @@
-#include "platform/PropertyDialog.h"
+#include "platform/component/PropertyDialog.h"
 
 #include "pinxel/ComponentRuntime.h"
 #include "pinxel/Error.h"

@@ -1,6 +1,6 @@
-#include "platform/JpegFile.h"
+#include "platform/files/JpegFile.h"
 
-#include "platform/PictureFileChecks.h"
+#include "platform/files/PictureFileChecks.h"
 
 #include <algorithm>
 #include <csetjmp>

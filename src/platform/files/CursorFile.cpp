@@ -1,7 +1,7 @@
-#include "platform/CursorFile.h"
+#include "platform/files/CursorFile.h"
 
 #include "pinxel/Error.h"
-#include "platform/PictureFiles.h"
+#include "platform/files/PictureFiles.h"
 
 #include <QFile>
 #include <QFileInfo>

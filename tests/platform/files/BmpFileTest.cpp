@@ -2,7 +2,7 @@
 // layout it takes, it gives what Qt's reader gives (pixels, alpha and
 // format), and the layouts it leaves to Qt still load.
 
-#include "platform/PictureFiles.h"
+#include "platform/files/PictureFiles.h"
 #include "support/TestSupport.h"
 
 #include <QtEndian>

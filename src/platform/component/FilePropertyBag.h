@@ -5,7 +5,7 @@
 // replaces the file atomically. Other sections and keys of the file survive.
 
 #include "pinxel/PropertyBag.h"
-#include "platform/IniDocument.h"
+#include "platform/files/IniDocument.h"
 
 namespace pinxel {
 

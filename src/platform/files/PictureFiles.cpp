@@ -1,11 +1,11 @@
-#include "platform/PictureFiles.h"
+#include "platform/files/PictureFiles.h"
 
 #include "pinxel/Error.h"
 #include "pinxel/HostServices.h"
-#include "platform/BmpFile.h"
-#include "platform/CursorFile.h"
-#include "platform/JpegFile.h"
-#include "platform/PictureFileChecks.h"
+#include "platform/files/BmpFile.h"
+#include "platform/files/CursorFile.h"
+#include "platform/files/JpegFile.h"
+#include "platform/files/PictureFileChecks.h"
 
 #include <QBuffer>
 #include <QFile>

@@ -1,7 +1,7 @@
-#include "platform/ComponentRegistry.h"
+#include "platform/component/ComponentRegistry.h"
 
 #include "pinxel/Error.h"
-#include "platform/FileWrites.h"
+#include "platform/files/FileWrites.h"
 
 #include <QDir>
 #include <QFile>

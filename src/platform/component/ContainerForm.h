@@ -9,7 +9,7 @@
 //
 // Compiled into the library and into hosts that do not link it.
 
-#include "platform/FilePropertyBag.h"
+#include "platform/component/FilePropertyBag.h"
 
 #include <memory>
 

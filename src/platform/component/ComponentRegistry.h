@@ -11,7 +11,7 @@
 // other's classes. Sections the registry does not know are kept.
 
 #include "pinxel/ComponentRuntime.h"
-#include "platform/IniDocument.h"
+#include "platform/files/IniDocument.h"
 
 #include <functional>
 #include <optional>

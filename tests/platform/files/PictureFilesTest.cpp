@@ -2,10 +2,10 @@
 // formats, and bad input (corrupt, truncated, oversized, unwritable) that
 // must end in a clear error and lose nothing.
 
-#include "platform/PictureFiles.h"
+#include "platform/files/PictureFiles.h"
 #include "pinxel/Error.h"
 #include "pinxel/ScriptedHostServices.h"
-#include "platform/CursorFile.h"
+#include "platform/files/CursorFile.h"
 #include "support/TestSupport.h"
 
 #include <QDir>
