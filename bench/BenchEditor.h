@@ -37,11 +37,7 @@ public:
     void fillUndoRing()
     {
         for (int i = 0; i < 11; ++i)
-<<<<<<< HEAD
-            window().model().undoRing().SetImageBuffer();
-=======
             model().undoRing().SetImageBuffer(model().picPaint);
->>>>>>> helper-platform
     }
 
 private:

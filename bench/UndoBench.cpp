@@ -89,15 +89,9 @@ void BM_WholePictureStep(benchmark::State &state)
         PictureSurface scratch;
         ApplyPictureEffect(EffectInvertColors, w.model().picPaint, scratch);
         if (undo)
-<<<<<<< HEAD
-            w.model().undoRing().SetImageBuffer();
-        state.ResumeTiming();
-        undo ? w.mnuUndo_Click() : w.model().undoRing().SetImageBuffer();
-=======
             w.model().undoRing().SetImageBuffer(w.model().picPaint);
         state.ResumeTiming();
         undo ? w.mnuUndo_Click() : w.model().undoRing().SetImageBuffer(w.model().picPaint);
->>>>>>> helper-platform
     }
     state.SetBytesProcessed(state.iterations() * int64_t(CanvasWidth) * CanvasHeight * 4);
 }

@@ -5,6 +5,7 @@
 
 #include "editor/EditorScript.h"
 #include "editor/frmPaint.h"
+#include "model/EditorModel.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -13,6 +14,7 @@
 #include <QTextStream>
 
 #include <cstdio>
+#include <memory>
 
 namespace pinxel::cli {
 namespace {
@@ -20,6 +22,7 @@ namespace {
 struct ScriptOptions {
     bool fileMenu = true;
     bool show = false;
+    bool headless = false;  // the editor model alone, no window
     QString path;
     QString record;
     QString on;
@@ -51,7 +54,11 @@ int runOnce(const ScriptOptions &options, const QString &onPicture, const QStrin
     };
     int lineNumber = 0;
     try {
-        EditorScript script(services, options.fileMenu, print);
+        EditorModel model;
+        std::unique_ptr<EditorScript> running =
+            options.headless ? std::make_unique<EditorScript>(services, model, options.fileMenu, print)
+                             : std::make_unique<EditorScript>(services, options.fileMenu, print);
+        EditorScript &script = *running;
         if (options.path != QLatin1String("-"))
             script.setFolder(QFileInfo(options.path).absolutePath());
         if (!options.record.isEmpty())
@@ -103,11 +110,15 @@ QStringList picturesOn(const QString &on)
 int runScript(const QStringList &arguments)
 {
     if (arguments.contains(QLatin1String("--help")) || arguments.isEmpty()) {
-        std::printf("usage: pinxel script [--no-file-menu] [--show] [--record OUT] [--on PICTURE|'DIR/*.bmp' [--save "
-                    "OUT]] FILE|-\n"
-                    "Opens the editor as the control does (headless unless --show and a display) and runs\n"
-                    "the script's lines: ELEMENT.EVENT ARGS, answer DIALOG ..., load, canvas, save, state.\n"
-                    "A recording ends with its state and checksum, which a replay compares.\n"
+        std::printf(
+            "usage: pinxel script [--no-file-menu] [--show|--headless] [--record OUT] [--on PICTURE|'DIR/*.bmp' "
+            "[--save OUT]] FILE|-\n"
+            "Opens the editor as the control does (headless unless --show and a display) and runs\n"
+            "the script's lines:\n%s"
+            "  --headless     runs the editor model alone, with no window (no frame, screenshot or\n"
+            "                 window events, no recording)\n",
+            qPrintable(EditorScript::lineHelp()));
+        std::printf("A recording ends with its state and checksum, which a replay compares.\n"
                     "  --record OUT   records this run as a script that replays it\n"
                     "  --on PICTURE   replays on another picture (its load line replaced); a quoted pattern\n"
                     "                 replays on every picture it matches, each in a fresh editor\n"
@@ -133,6 +144,8 @@ int runScript(const QStringList &arguments)
             options.fileMenu = false;
         } else if (argument == QLatin1String("--show")) {
             options.show = true;
+        } else if (argument == QLatin1String("--headless")) {
+            options.headless = true;
         } else {
             options.path = argument;
         }

@@ -8,12 +8,7 @@
 #include "control/FileMenuShown.h"
 #include "editor/frmPaint.h"
 #include "pinxel/Screen.h"
-<<<<<<< HEAD
 #include "platform/files/PictureFiles.h"
-=======
-#include "platform/files/PictureFiles.h"
-#include "view/CanvasTextBox.h"
->>>>>>> helper-platform
 
 #include <QDir>
 #include <QFileInfo>
