@@ -6,6 +6,7 @@
 #include "document/EditorState.h"
 #include "pinxel/PictureSurface.h"
 #include "tools/ShapeTools.h"
+#include "tools/ToolTable.h"
 
 #include "BenchCanvas.h"
 

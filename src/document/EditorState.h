@@ -28,7 +28,7 @@ struct EditorState {
     std::int32_t EndY = 0;
     std::vector<QPoint> PolygonPoints = std::vector<QPoint>(1);  // lower bound 0
     std::int32_t FilterBrushFilter = 2;
-    std::int32_t CurrentTool = 4;
+    std::int32_t CurrentTool = 4;  // the Pencil
     std::int32_t BrushIndex = 0;
     std::int16_t UndoCurrent = 0;
     std::int16_t UndoNewest = 0;
@@ -39,28 +39,6 @@ struct EditorState {
     std::int16_t ShapeFillStyle = 0;
     float ZoomFactor = 1.0f;
     QString CurrentFileName;
-};
-
-// Tool indices.
-enum ToolIndex : std::int32_t {
-    ToolSelectArea = 0,
-    ToolPickColor = 1,
-    ToolEraser = 2,
-    ToolFill = 3,
-    ToolPencil = 4,
-    ToolLine = 5,
-    ToolRectangle = 6,
-    ToolEllipse = 7,
-    ToolText = 8,
-    ToolArrow = 9,
-    ToolAirBrush = 10,
-    ToolRoundedRectangle = 11,
-    ToolPolygon = 12,
-    ToolCurve = 13,
-    ToolFilterBrush = 14,
-    ToolZoom = 15,
-    ToolBrush = 16,
-    ToolHand = 17,
 };
 
 }  // namespace pinxel

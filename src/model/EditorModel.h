@@ -189,7 +189,7 @@ public:
     void chooseRotation(bool clockwise);
     // The filter brush's pop-up at the pointer: the visible items of
     // mnuTFilter; the chosen one runs as a click on it, a dismissal changes nothing.
-    void showFilterMenu();
+    void showFilterMenu() override;
 
     // --- Colours and styles (ModelColors.cpp).
     Color foregroundColor() const override { return m_foreColor; }
@@ -277,7 +277,7 @@ private:
     int m_pressedTool = ToolPencil;
     unsigned m_shownPanels = PanelWidth;
     bool m_fileMenuShown = false;
-    bool m_filterMenuShownByPress = false;  // one pop-up per click of the Filter Brush button
+    bool m_chosenByPress = false;  // what choosing a tool does ran at its press, not again at its click
     ResizeAxis m_resizeAxis = ResizeAxis::Both;
     bool m_rotateClockwise = true;
     UndoRing m_undoRing{*this, picPaint};

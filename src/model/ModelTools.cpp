@@ -14,20 +14,24 @@
 
 #include <QFontInfo>
 
+#include <utility>
+
 namespace pinxel {
 
 // ---------------------------------------------------------------- the palette
 
 void EditorModel::pressTool(int index, int button)
 {
-    m_filterMenuShownByPress = false;
+    m_chosenByPress = false;
     if (button != 1)
         return;
     canvasDblClick();  // finish what the old tool left pending
     CurrentTool = index;
-    if (CurrentTool == ToolFilterBrush) {
-        m_filterMenuShownByPress = true;  // the selection of the same click shows no second menu
-        showFilterMenu();
+    // The Filter Brush asks for its filter at the press: the click of the same
+    // press asks no second time.
+    if (const ToolRow &row = toolRow(index); row.whenChosen && row.chosenAtPress) {
+        m_chosenByPress = true;
+        row.whenChosen(*this);
     }
 }
 
@@ -38,12 +42,8 @@ void EditorModel::chooseTool()
         m_pressedTool = CurrentTool;
     m_shownPanels = row.panels;
     emit paletteChanged();
-    const bool shownByPress = m_filterMenuShownByPress;
-    m_filterMenuShownByPress = false;
-    if (CurrentTool == ToolFilterBrush && !shownByPress)
-        showFilterMenu();
-    if (CurrentTool == ToolZoom && ZoomFactor == 1.0f)
-        fillZoomStore(picZoom, picPaint);
+    if (!std::exchange(m_chosenByPress, false) && row.whenChosen)
+        row.whenChosen(*this);
     if (CurrentTool != ToolSelectArea)
         DropSelection();
     if (!row.keepsZoomView)

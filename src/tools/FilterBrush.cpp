@@ -29,4 +29,6 @@ std::unique_ptr<Tool> makeFilterBrush(ToolContext &context, int index)
     return std::make_unique<FilterBrush>(context, index);
 }
 
+void askForBrushFilter(ToolContext &context) { context.showFilterMenu(); }
+
 }  // namespace pinxel

@@ -1,5 +1,7 @@
 #include "tools/ShapeTools.h"
 
+#include "tools/ToolTable.h"
+
 #include "document/mdlGeneral.h"
 #include "pinxel/PictureSurface.h"
 #include "tools/ConstrainEnd.h"

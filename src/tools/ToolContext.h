@@ -66,6 +66,8 @@ public:
     virtual TextBox &textBox() = 0;
     // Gives the keyboard focus back to the canvas.
     virtual void focusCanvas() = 0;
+    // The filter brush's pop-up: the chosen filter becomes FilterBrushFilter.
+    virtual void showFilterMenu() = 0;
 };
 
 }  // namespace pinxel

@@ -1,16 +1,22 @@
 #pragma once
-// What each of the eighteen tools is, one row per tool, indexed by CurrentTool.
-// To add a tool: write its file (a Tool subclass and its make function,
-// declared in tools/Tools.h) and fill in its row here.
+// What each tool is, one row per tool; a tool's number is its row's place,
+// CurrentTool names it. To add a tool: write its file (a Tool subclass, its
+// make function and its icon's painter, declared in tools/Tools.h) and add
+// its row here. The button, icon, panels, pointer, hint, dispatch, undo step
+// and the tool's number follow from the row.
 
+#include "tools/Tools.h"
+
+#include <iterator>
 #include <memory>
+#include <string_view>
+
+class QPainter;
 
 namespace pinxel {
 
 class Tool;
 class ToolContext;
-
-constexpr int ToolCount = 18;
 
 // The option panels below the tool buttons.
 enum ToolPanel : unsigned {
@@ -29,7 +35,7 @@ enum class PreviewPen {
 };
 
 struct ToolRow {
-    const char *tooltip;
+    const char *tooltip;     // also the tool's name
     int row, column;         // the button's cell: nine rows, column 0 left, 1 right
     const char *cursorFile;  // in the "Cursors" folder beside the library; "" for the arrow
     unsigned panels;         // ToolPanel bits
@@ -40,9 +46,100 @@ struct ToolRow {
     const char *hint;        // the status bar hint
     const char *busyHint;    // while the tool is busy (drawing, an open figure); null: none
     std::unique_ptr<Tool> (*make)(ToolContext &context, int index);  // null: no behaviour of its own
+    void (*paintIcon)(QPainter &painter);                            // the button's icon
+    void (*whenChosen)(ToolContext &context);                        // null: nothing more
+    bool chosenAtPress;  // whenChosen runs at the button's press, not again at its click
 };
 
-// The row of a tool index 0..17; any other index has a row that shows and
+namespace tooltable {
+inline constexpr unsigned Width = PanelWidth, WidthFill = PanelWidth | PanelFill, WidthBrush = PanelWidth | PanelBrush;
+inline constexpr PreviewPen NoPen = PreviewPen::None, Outline = PreviewPen::Outline, Shape = PreviewPen::Shape;
+
+// clang-format off
+inline constexpr ToolRow ToolRows[] = {
+    // tooltip, cell, pointer, panels, preview pen, snapshot at release, keeps zoom, drag size, hint, busy hint,
+    // make, icon, what choosing it does, whether that runs at the press
+    {"Select Area", 0, 0, "", PanelNone, Outline, false, false, true,
+     "Selects a rectangular part of the picture to move or delete",
+     "Press and hold down SHIFT to select a square part", makeSelectArea, paintSelectAreaIcon, nullptr, false},
+    {"Pick Color", 1, 0, "pick.cur", PanelNone, NoPen, true, true, false,
+     "Picks up a foreground color (click) or background color (right-click) from the picture for drawing",
+     nullptr, makePickColor, paintPickColorIcon, nullptr, false},
+    {"Eraser", 2, 1, "eraser.cur", Width, NoPen, true, false, false,
+     "Erases a partion of the picture using the selected eraser width", nullptr, makeEraser, paintEraserIcon, nullptr, false},
+    {"Fill", 1, 1, "fill.cur", PanelNone, NoPen, true, false, false, "Fills an area", nullptr, makeFill, paintFillIcon, nullptr, false},
+    {"Pencil", 2, 0, "pencil.cur", Width, NoPen, true, false, false,
+     "Draws using a pencil with the selected dot size", nullptr, makePencil, paintPencilIcon, nullptr, false},
+    {"Line", 4, 0, "cross.cur", Width, Outline, true, false, true,
+     "Draws a straight line with the selected line width",
+     "Press and hold down CTRL to draw a horizontal or vertical line; SHIFT to draw a 45-degree line", makeShapeTool, paintLineIcon, nullptr, false},
+    {"Rectangle", 5, 0, "cross.cur", WidthFill, Shape, true, false, true,
+     "Draws a rectangle with the selected outline width and fill style",
+     "Press and hold down SHIFT to draw a square", makeShapeTool, paintRectangleIcon, nullptr, false},
+    {"Ellipse", 6, 0, "cross.cur", WidthFill, Shape, true, false, true,
+     "Draws an ellips with the selected outline width and fill style",
+     "Press and hold down SHIFT to draw a circle", makeShapeTool, paintEllipseIcon, nullptr, false},
+    {"Text", 7, 0, "text.cur", PanelNone, NoPen, false, false, false,
+     "Insert text into the picture", "Press ENTER or double-click to finish inserting the text", makeText, paintTextIcon, nullptr, false},
+    {"Arrow", 4, 1, "cross.cur", Width, Outline, true, false, true,
+     "Draws an arrow with the selected arrow width",
+     "Press and hold down CTRL to draw a horizontal or vertical arrow; SHIFT to draw a 45-degree arrow",
+     makeShapeTool, paintArrowIcon, nullptr, false},
+    {"Air Brush", 3, 0, "airbrush.cur", Width, NoPen, true, false, false,
+     "Draws using an airbrush with the selected airbrush size", nullptr, makeAirBrush, paintAirBrushIcon, nullptr, false},
+    {"Rounded Rectangle", 5, 1, "cross.cur", WidthFill, Shape, true, false, true,
+     "Draws a rounded rectangle with the selected outline width and fill style",
+     "Press and hold down SHIFT to draw a rounded-square", makeShapeTool, paintRoundedRectangleIcon, nullptr, false},
+    {"Polygon", 6, 1, "cross.cur", WidthFill, NoPen, false, false, false,
+     "Draws a polygon with the selected outline width and fill area",
+     "Press ENTER or double-click to finish drawing the polygon", makePolygon, paintPolygonIcon, nullptr, false},
+    {"Curve", 7, 1, "", Width, NoPen, false, false, false,
+     "Draws a bezier curve with the selected curve width",
+     "Press ENTER or double-click to finish drawing the curve", makeCurve, paintCurveIcon, nullptr, false},
+    {"Filter Brush", 3, 1, "filter.cur", Width, NoPen, true, false, false,
+     "Apply the selected filter to the image", nullptr, makeFilterBrush, paintFilterBrushIcon, askForBrushFilter, true},
+    {"Zoom", 0, 1, "zoom.cur", PanelNone, Shape, false, false, false,
+     "Zoom in or zoom out the image 1.25x (press and hold down CTRL to zoom out)", nullptr, makeZoom, paintZoomIcon, keepPictureAtActualSize, false},
+    {"Brush", 8, 0, "brush.cur", WidthBrush, NoPen, true, false, false,
+     "Draws using a brush with the selected shape", nullptr, makeBrush, paintBrushIcon, nullptr, false},
+    {"Hand", 8, 1, "handflat.cur", PanelNone, NoPen, true, true, false,
+     "Pan to see other part of the picture", nullptr, makeHand, paintHandIcon, nullptr, false},
+};
+// clang-format on
+}  // namespace tooltable
+
+inline constexpr int ToolCount = int(std::size(tooltable::ToolRows));
+
+// The number of the tool of that name (its tooltip), at compile time.
+constexpr int toolNumber(std::string_view name)
+{
+    for (int i = 0; i < ToolCount; ++i)
+        if (name == tooltable::ToolRows[i].tooltip)
+            return i;
+    throw "no tool of that name";  // a compile-time error where a constant asks for it
+}
+
+// The tools the editor's own code names.
+inline constexpr int ToolSelectArea = toolNumber("Select Area");
+inline constexpr int ToolPickColor = toolNumber("Pick Color");
+inline constexpr int ToolEraser = toolNumber("Eraser");
+inline constexpr int ToolFill = toolNumber("Fill");
+inline constexpr int ToolPencil = toolNumber("Pencil");
+inline constexpr int ToolLine = toolNumber("Line");
+inline constexpr int ToolRectangle = toolNumber("Rectangle");
+inline constexpr int ToolEllipse = toolNumber("Ellipse");
+inline constexpr int ToolText = toolNumber("Text");
+inline constexpr int ToolArrow = toolNumber("Arrow");
+inline constexpr int ToolAirBrush = toolNumber("Air Brush");
+inline constexpr int ToolRoundedRectangle = toolNumber("Rounded Rectangle");
+inline constexpr int ToolPolygon = toolNumber("Polygon");
+inline constexpr int ToolCurve = toolNumber("Curve");
+inline constexpr int ToolFilterBrush = toolNumber("Filter Brush");
+inline constexpr int ToolZoom = toolNumber("Zoom");
+inline constexpr int ToolBrush = toolNumber("Brush");
+inline constexpr int ToolHand = toolNumber("Hand");
+
+// The row of a tool number; any other number has a row that shows and
 // records nothing.
 const ToolRow &toolRow(int index);
 

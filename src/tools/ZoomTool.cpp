@@ -21,6 +21,12 @@ void fillZoomStore(PictureSurface &store, const PictureSurface &canvas)
         store.copyPicture(canvas.Image());
 }
 
+void keepPictureAtActualSize(ToolContext &context)
+{
+    if (context.state().ZoomFactor == 1.0f)
+        fillZoomStore(context.zoomStore(), context.canvas());
+}
+
 std::optional<QPoint> ZoomTool::step(bool out, double x, double y)
 {
     EditorState &s = ctx.state();
