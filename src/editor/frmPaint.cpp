@@ -65,7 +65,12 @@ frmPaint::frmPaint() : QWidget(nullptr)
 
 frmPaint::~frmPaint()
 {
-    m_model.setView(nullptr);  // the elements go with the window
+    // The elements go before the model they show: none of their last
+    // signals may reach it while it is destroyed.
+    m_model.setView(nullptr);
+    m_model.disconnect(this);
+    delete client;
+    delete menuBar;
     if (g_window == this)
         g_window = nullptr;
 }
