@@ -55,6 +55,7 @@ EditorModel::EditorModel(EditorView *view) : m_view(view ? view : &m_headless)
         if (size != m_canvasSize) {
             m_canvasSize = size;
             CanvasResized = FlagTrue;
+            emit canvasSizeChanged(size);
         }
     });
     m_undoRing.availabilityChanged = [this](UndoRing::Availability available) {
@@ -66,6 +67,7 @@ EditorModel::EditorModel(EditorView *view) : m_view(view ? view : &m_headless)
     m_selection.commandsEnabled = [this](bool enabled) {
         for (const char *name : {"mnuCut", "mnuCopy", "mnuDelete", "mnuCrop"})
             setItemEnabled(QString::fromLatin1(name), enabled);
+        emit selectionChanged(enabled);  // its commands are enabled while it shows
     };
 }
 

@@ -257,6 +257,9 @@ signals:
     void paletteChanged();
     void undoAvailable(bool available);
     void redoAvailable(bool available);
+    // The canvas's picture changed size; a floating selection appeared or went.
+    void canvasSizeChanged(QSize pixels);
+    void selectionChanged(bool shown);
 
 private:
     void registerEvents();

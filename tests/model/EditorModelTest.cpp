@@ -101,6 +101,11 @@ TEST(EditorModelTest, TwoEditorsInOneProcessKeepTheirOwnPictureHistorySelectionA
     first->Form_Load();
     second->Form_Load();
     EditorModel &a = first->model(), &b = second->model();
+    int secondSignals = 0;
+    QObject::connect(&b, &EditorModel::selectionChanged, [&] { ++secondSignals; });
+    QObject::connect(&b, &EditorModel::colorsChanged, [&] { ++secondSignals; });
+    int firstSelections = 0;
+    QObject::connect(&a, &EditorModel::selectionChanged, [&](bool shown) { firstSelections += shown; });
     const auto raise = [](EditorModel &m, const char *name, ElementEvents::Args args = {}) {
         m.events().raise(QString::fromLatin1(name), args);
     };
@@ -125,8 +130,10 @@ TEST(EditorModelTest, TwoEditorsInOneProcessKeepTheirOwnPictureHistorySelectionA
     raise(a, "mnuCopy.Click");
     raise(a, "mnuPaste.Click");
     ASSERT_TRUE(a.selection().shown());
+    EXPECT_GT(firstSelections, 0);
     ASSERT_TRUE(a.item(QStringLiteral("mnuPaste")).enabled);
 
+    EXPECT_EQ(secondSignals, 0);  // the second editor heard nothing of the first's work
     EXPECT_TRUE(sameImage(b.picPaint.Image(), secondPicture));
     EXPECT_EQ(b.UndoCurrent, secondHistory);
     EXPECT_TRUE(b.item(QStringLiteral("mnuUndo")).enabled);
