@@ -54,10 +54,11 @@ int runOnce(const ScriptOptions &options, const QString &onPicture, const QStrin
     };
     int lineNumber = 0;
     try {
-        EditorModel model;
+        // A headless run has a model of its own; otherwise the control's window holds one.
+        std::unique_ptr<EditorModel> model = options.headless ? std::make_unique<EditorModel>() : nullptr;
         std::unique_ptr<EditorScript> running =
-            options.headless ? std::make_unique<EditorScript>(services, model, options.fileMenu, print)
-                             : std::make_unique<EditorScript>(services, options.fileMenu, print);
+            model ? std::make_unique<EditorScript>(services, *model, options.fileMenu, print)
+                  : std::make_unique<EditorScript>(services, options.fileMenu, print);
         EditorScript &script = *running;
         if (options.path != QLatin1String("-"))
             script.setFolder(QFileInfo(options.path).absolutePath());
