@@ -159,19 +159,21 @@ const std::vector<EditorScript::LineKind> &EditorScript::lineKinds()
          "answer DIALOG ANSWER      msgbox yes|no|cancel|ok, open|save PATH|cancel, print COPIES|cancel,\n"
          "                          color R G B|cancel, font NAME SIZE [bold] [italic] [underline]\n"
          "                          [strikethrough] R G B|cancel, popup INDEX|dismiss, clock READING",
-         false, &EditorScript::runAnswer},
-        {"load", "load PATH                 the picture the editor opens on", false, &EditorScript::runLoad},
-        {"canvas", "canvas W H                a white canvas of that size", true, &EditorScript::runCanvas},
-        {"caption", "caption TEXT              the window's caption", true, &EditorScript::runCaption},
-        {"filemenu", "filemenu shown|hidden     the File menu", true, &EditorScript::runFileMenu},
-        {"twips", "twips TWIPS-PER-PIXEL     the screen's twips a pixel", true, &EditorScript::runTwips},
-        {"frame", "frame DX DY               what the recorded window's frame added to its size", true,
+         false, false, &EditorScript::runAnswer},
+        {"load", "load PATH                 the picture the editor opens on", false, false, &EditorScript::runLoad},
+        {"canvas", "canvas W H                a white canvas of that size", true, false, &EditorScript::runCanvas},
+        {"caption", "caption TEXT              the window's caption", true, false, &EditorScript::runCaption},
+        {"filemenu", "filemenu shown|hidden     the File menu", true, false, &EditorScript::runFileMenu},
+        {"twips", "twips TWIPS-PER-PIXEL     the screen's twips a pixel", true, false, &EditorScript::runTwips},
+        {"frame", "frame DX DY               what the recorded window's frame added to its size", true, false,
          &EditorScript::runFrame},
-        {"save", "save PATH                 saves the picture as the user would get it", false, &EditorScript::runSave},
-        {"screenshot", "screenshot PATH.png       the window as a user sees it", false, &EditorScript::runScreenshot},
-        {"state", "state [JSON]              prints the state line, or compares it with the recorded one", false,
+        {"save", "save PATH                 saves the picture as the user would get it", false, false,
+         &EditorScript::runSave},
+        {"screenshot", "screenshot PATH.png       the window as a user sees it", false, false,
+         &EditorScript::runScreenshot},
+        {"state", "state [JSON]              prints the state line, or compares it with the recorded one", false, true,
          &EditorScript::runState},
-        {"checksum", "checksum [SHA1]           prints the picture's checksum, or compares it", false,
+        {"checksum", "checksum [SHA1]           prints the picture's checksum, or compares it", false, true,
          &EditorScript::runChecksum},
     };
     return kinds;
@@ -202,6 +204,8 @@ void EditorScript::run(const QString &rawLine)
     for (const LineKind &kind : lineKinds()) {
         if (head != QLatin1String(kind.word))
             continue;
+        if (!kind.afterClose)
+            model();  // the window again, if a line closed it
         (this->*kind.run)(words, rest, line);
         // The lines that set the editor up go into a recording as they are.
         if (m_recorder && kind.setup)
@@ -241,7 +245,6 @@ void EditorScript::runChecksum(const QStringList &words, const QString &rest, co
 
 void EditorScript::runAnswer(const QStringList &given, const QString &, const QString &)
 {
-    model();  // the window, if it closed
     QStringList words = given;
     const QString target = words.mid(1).join(QLatin1Char(' '));
     if ((words.value(0) == QLatin1String("open") || words.value(0) == QLatin1String("save")) && !target.isEmpty()
@@ -275,7 +278,6 @@ void EditorScript::runFrame(const QStringList &words, const QString &, const QSt
 
 void EditorScript::runTwips(const QStringList &words, const QString &, const QString &line)
 {
-    model();
     expectArgs(words, 1, line);
     const double twips = number(words, 0, line);  // 12.5 at 115.2 dots an inch
     if (twips < 1 || twips > 1440)
@@ -298,7 +300,6 @@ void EditorScript::runCanvas(const QStringList &words, const QString &, const QS
 
 void EditorScript::runSave(const QStringList &words, const QString &rest, const QString &)
 {
-    model();
     if (words.isEmpty())
         throw ScriptError("save: a path is needed");
     savePicture(resolve(rest));

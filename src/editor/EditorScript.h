@@ -65,12 +65,14 @@ public:
     EditorScript(ScriptedHostServices &services, EditorModel &model, bool fileMenu, Sink sink);
     ~EditorScript();
 
-    // One kind of line: its first word, its usage for the help text, and
-    // whether a recording writes it as it is (a line that sets the editor up).
+    // One kind of line: its first word, its usage for the help text,
+    // whether a recording writes it as it is (a line that sets the editor up),
+    // and whether it runs on what a closed window left (else it opens the window again).
     struct LineKind {
         const char *word;
         const char *usage;
         bool setup;
+        bool afterClose;
         void (EditorScript::*run)(const QStringList &words, const QString &rest, const QString &line);
     };
     static const std::vector<LineKind> &lineKinds();

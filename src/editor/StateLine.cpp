@@ -152,7 +152,7 @@ const StateField StateFields[] = {
      [](const EditorModel &w) {
          QJsonArray handles;
          for (int i = 0; i < 4; ++i) {
-             const CanvasElement &handle = const_cast<EditorModel &>(w).curveHandle(i);
+             const CanvasElement &handle = w.curveHandle(i);
              handles.append(QJsonObject{{QStringLiteral("visible"), handle.isShown()},
                                         {QStringLiteral("left"), handle.place().left()},
                                         {QStringLiteral("top"), handle.place().top()}});

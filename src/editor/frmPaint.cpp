@@ -5,9 +5,7 @@
 
 #include "control/FileMenuShown.h"
 #include "document/mdlGeneral.h"
-#include "imaging/mdlEffect.h"
 #include "pinxel/Screen.h"
-#include "tools/ToolTable.h"
 #include "view/CanvasTextBox.h"
 #include "view/CanvasViewport.h"
 #include "view/CurveHandle.h"
@@ -15,7 +13,6 @@
 #include "view/StatusBar.h"
 #include "view/TwipsPlacement.h"
 
-#include <QAction>
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QFrame>
@@ -23,7 +20,6 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QScrollBar>
-#include <QToolButton>
 
 namespace pinxel {
 

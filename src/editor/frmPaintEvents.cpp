@@ -28,7 +28,7 @@ void frmPaint::wireEvents()
 {
     ElementEvents &e = m_model.events();
     const auto indexed = [](const char *array, size_t index, const char *event) {
-        return ElementEvents::indexed(QString::fromLatin1(array), int(index)) + QLatin1Char('.') + QLatin1String(event);
+        return ElementEvents::indexed(array, int(index), event);
     };
     const auto keys = [&e](const QString &name) {
         return [&e, name](int keyCode, int shift) { e.raise(name, {double(keyCode), double(shift)}); };

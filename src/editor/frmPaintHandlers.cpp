@@ -9,11 +9,6 @@ namespace pinxel {
 
 namespace {
 
-QString indexed(const char *array, int index, const char *event)
-{
-    return ElementEvents::indexed(QString::fromLatin1(array), index) + QLatin1Char('.') + QLatin1String(event);
-}
-
 ElementEvents::Args mouse(int Button, int Shift, double X, double Y) { return {double(Button), double(Shift), X, Y}; }
 
 }  // namespace
@@ -44,9 +39,12 @@ PINXEL_CLICK(mnuFont)
 #undef PINXEL_CLICK
 
 void frmPaint::mnuExit_Click() { close(); }
-void frmPaint::mnuFilterTools_Click(int Index) { m_model.events().raise(indexed("mnuFilterTools", Index, "Click")); }
-void frmPaint::mnuBS_Click(int Index) { m_model.events().raise(indexed("mnuBS", Index, "Click")); }
-void frmPaint::mnuFS_Click(int Index) { m_model.events().raise(indexed("mnuFS", Index, "Click")); }
+void frmPaint::mnuFilterTools_Click(int Index)
+{
+    m_model.events().raise(ElementEvents::indexed("mnuFilterTools", Index, "Click"));
+}
+void frmPaint::mnuBS_Click(int Index) { m_model.events().raise(ElementEvents::indexed("mnuBS", Index, "Click")); }
+void frmPaint::mnuFS_Click(int Index) { m_model.events().raise(ElementEvents::indexed("mnuFS", Index, "Click")); }
 void frmPaint::picPaint_Resize() { m_model.CanvasResized = FlagTrue; }
 
 #define PINXEL_MOUSE(element, event)                                                                                   \
@@ -57,7 +55,7 @@ void frmPaint::picPaint_Resize() { m_model.CanvasResized = FlagTrue; }
 #define PINXEL_MOUSE_AT(element, event)                                                                                \
     void frmPaint::element##_##event(int Index, int Button, int Shift, double X, double Y)                             \
     {                                                                                                                  \
-        m_model.events().raise(indexed(#element, Index, #event), mouse(Button, Shift, X, Y));                          \
+        m_model.events().raise(ElementEvents::indexed(#element, Index, #event), mouse(Button, Shift, X, Y));           \
     }
 PINXEL_MOUSE_AT(picPaintResize, MouseDown)
 PINXEL_MOUSE_AT(picPaintResize, MouseMove)
@@ -82,7 +80,7 @@ PINXEL_MOUSE(lblFillColor, MouseMove)
 #undef PINXEL_MOUSE
 #undef PINXEL_MOUSE_AT
 
-void frmPaint::optTools_Click(int Index) { m_model.events().raise(indexed("optTools", Index, "Click")); }
+void frmPaint::optTools_Click(int Index) { m_model.events().raise(ElementEvents::indexed("optTools", Index, "Click")); }
 void frmPaint::picPaint_DblClick() { m_model.events().raise(QStringLiteral("picPaint.DblClick")); }
 void frmPaint::picPaint_KeyUp(int KeyCode, int Shift)
 {

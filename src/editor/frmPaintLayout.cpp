@@ -7,7 +7,6 @@
 #include "editor/frmPaint.h"
 
 #include "document/mdlGeneral.h"
-#include "imaging/mdlEffect.h"
 #include "pinxel/Screen.h"
 #include "tools/ToolTable.h"
 #include "tools/ZoomTool.h"

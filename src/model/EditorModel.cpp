@@ -222,14 +222,7 @@ bool EditorModel::reachable(const QString &name) const
 
 // ---------------------------------------------------------------- status bar
 
-void EditorModel::setStatus(int panel, const QString &text)
-{
-    QString &shown = m_status.at(size_t(panel - 1));
-    if (shown == text)
-        return;
-    shown = text;
-    emit statusChanged();
-}
+void EditorModel::setStatus(int panel, const QString &text) { m_status.at(size_t(panel - 1)) = text; }
 
 // The hint of the current tool in its present state.
 QString EditorModel::toolHint() { return toolBox.current().hint(); }
@@ -237,6 +230,17 @@ QString EditorModel::toolHint() { return toolBox.current().hint(); }
 void EditorModel::UpdateStatusBar(int intInfo, double X, double Y, int intPercentage, Flag blnClear)
 {
     Q_UNUSED(intPercentage);  // every caller passes 0 and no panel shows it
+    // The panels change together: the view hears of it once, if at all.
+    const std::array<QString, 3> before = m_status;
+    struct Notify {
+        EditorModel &model;
+        const std::array<QString, 3> &before;
+        ~Notify()
+        {
+            if (model.m_status != before)
+                emit model.statusChanged();
+        }
+    } notify{*this, before};
     if (isSet(blnClear)) {
         for (int panel = 1; panel <= 3; ++panel)
             setStatus(panel, QString());

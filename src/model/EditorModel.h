@@ -231,6 +231,7 @@ public:
     void recordStep() override { editPath.record(); }
     HostServices &host() override;
     CanvasElement &curveHandle(int index) override { return m_view->curveHandle(index); }
+    const CanvasElement &curveHandle(int index) const { return m_view->curveHandle(index); }
     TextBox &textBox() override { return m_view->textBox(); }
     const TextBox &textBox() const { return m_view->textBox(); }
     // Gives the keyboard focus to the canvas; an open text box loses it, as
@@ -245,7 +246,6 @@ public:
     void setCanvasPointer(const QString &file) override;
     void finishAction() override { canvasDblClick(); }
     void layOut() override { m_view->layOut(); }
-    EditorView &view() { return *m_view; }
 
 signals:
     void colorsChanged();

@@ -58,6 +58,11 @@ QString ElementEvents::indexed(const QString &array, int index)
     return QStringLiteral("%1(%2)").arg(array).arg(index);
 }
 
+QString ElementEvents::indexed(const char *array, int index, const char *event)
+{
+    return indexed(QString::fromLatin1(array), index) + QLatin1Char('.') + QLatin1String(event);
+}
+
 QString ElementEvents::line(const QString &name, const Args &args)
 {
     QString text = name;

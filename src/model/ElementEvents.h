@@ -70,6 +70,8 @@ public:
 
     // "lblColor(3)" for an element of an indexed array.
     static QString indexed(const QString &array, int index);
+    // "optTools(5).Click": an event of an element of an indexed array.
+    static QString indexed(const char *array, int index, const char *event);
     // The script line that raises an event: "picPaint.MouseDown 1 0 10 12.5".
     static QString line(const QString &name, const Args &args);
 

@@ -6,6 +6,8 @@
 #include "imaging/FilterTable.h"
 #include "imaging/mdlEffect.h"
 
+#include <algorithm>
+
 namespace pinxel {
 
 namespace {
@@ -106,8 +108,6 @@ const Entry RotateItems[] = {
     {"mnuRotateAntiClockwise", "&Anti-Clockwise", "", rotation(false)},
 };
 
-QString indexed(const char *array, int index) { return QStringLiteral("%1(%2)").arg(QLatin1String(array)).arg(index); }
-
 class Rows {
 public:
     std::vector<MenuRow> rows;
@@ -125,6 +125,11 @@ public:
         rows.push_back({separator ? MenuRow::Separator : MenuRow::Item, name, parent, caption,
                         QString::fromLatin1(shortcut), std::move(click), false, ItemState{}});
         return rows.back();
+    }
+    MenuRow &find(const char *name)
+    {
+        return *std::find_if(rows.begin(), rows.end(),
+                             [&](const MenuRow &row) { return row.name == QLatin1String(name); });
     }
     template <typename Entries> void items(const char *parent, const Entries &entries)
     {
@@ -151,16 +156,16 @@ std::vector<MenuRow> makeRows()
     r.menu("mnuBorderStyle", QStringLiteral("mnuFormat"), "&Border Style");
     for (int i = 0; i < 5; ++i) {
         MenuRow &row =
-            r.item(indexed("mnuBS", i), QStringLiteral("mnuBorderStyle"), QString::fromLatin1(BorderStyleCaptions[i]),
-                   "", [i](EditorModel &m) { m.chooseBorderStyle(i); });
+            r.item(ElementEvents::indexed(QStringLiteral("mnuBS"), i), QStringLiteral("mnuBorderStyle"),
+                   QString::fromLatin1(BorderStyleCaptions[i]), "", [i](EditorModel &m) { m.chooseBorderStyle(i); });
         row.checkable = true;
         row.state.checked = i == 0;
     }
     r.menu("mnuFillStyle", QStringLiteral("mnuFormat"), "Fi&ll Style");
     for (int i = 0; i < 8; ++i) {
         MenuRow &row =
-            r.item(indexed("mnuFS", i), QStringLiteral("mnuFillStyle"), QString::fromLatin1(FillStyleCaptions[i]), "",
-                   [i](EditorModel &m) { m.chooseFillStyle(i); });
+            r.item(ElementEvents::indexed(QStringLiteral("mnuFS"), i), QStringLiteral("mnuFillStyle"),
+                   QString::fromLatin1(FillStyleCaptions[i]), "", [i](EditorModel &m) { m.chooseFillStyle(i); });
         row.checkable = true;
         row.state.checked = i == 0;
         row.state.visible = i != 1;  // transparent shapes come from the fill panel
@@ -176,14 +181,11 @@ std::vector<MenuRow> makeRows()
     r.items("mnuRotate", RotateItems);
     r.item(QStringLiteral("mnuSep8"), QStringLiteral("mnuEffect"), QStringLiteral("-"));
     r.item(QStringLiteral("mnuClear"), QStringLiteral("mnuEffect"), QStringLiteral("&Clear"), "", &EditorModel::clear);
-    for (MenuRow &row : r.rows) {
-        for (const char *choice :
-             {"mnuResizeBoth", "mnuResizeWidth", "mnuResizeHeight", "mnuRotateClockwise", "mnuRotateAntiClockwise"})
-            if (row.name == QLatin1String(choice))
-                row.checkable = true;
-        row.state.checked = row.state.checked || row.name == QLatin1String("mnuResizeBoth")
-                            || row.name == QLatin1String("mnuRotateClockwise");
-    }
+    for (const char *choice :
+         {"mnuResizeBoth", "mnuResizeWidth", "mnuResizeHeight", "mnuRotateClockwise", "mnuRotateAntiClockwise"})
+        r.find(choice).checkable = true;
+    r.find("mnuResizeBoth").state.checked = true;  // the choices as the editor opens
+    r.find("mnuRotateClockwise").state.checked = true;
 
     // The Filter menu and the filter brush's pop-up: one row of the filter table each.
     r.menu("mnuFilter", bar, "&Filte&r", clearStatus);
@@ -199,7 +201,7 @@ std::vector<MenuRow> makeRows()
     for (const FilterRow &filterRow : FilterTable) {
         const int i = filterRow.number;
         MenuRow &row =
-            r.item(indexed("mnuFilterTools", i), QStringLiteral("mnuTFilter"),
+            r.item(ElementEvents::indexed(QStringLiteral("mnuFilterTools"), i), QStringLiteral("mnuTFilter"),
                    QString::fromLatin1(filterRow.popupCaption), "", [i](EditorModel &m) { m.chooseBrushFilter(i); });
         row.checkable = true;
         row.state.checked = i == FilterBrightness;  // the filter brush starts with the light filter

@@ -14,7 +14,7 @@ void EditorModel::registerEvents()
     ElementEvents &e = m_events;
     using Args = ElementEvents::Args;
     const auto indexed = [](const char *array, int index, const char *event) {
-        return ElementEvents::indexed(QString::fromLatin1(array), index) + QLatin1Char('.') + QLatin1String(event);
+        return ElementEvents::indexed(array, index, event);
     };
 
     // The menus and items: a click runs the row's command.

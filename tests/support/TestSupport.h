@@ -1,6 +1,7 @@
 #pragma once
 // Helpers shared by the test programs.
 
+#include "pinxel/Error.h"
 #include "pinxel/Numeric.h"
 
 #include <QImage>
@@ -30,5 +31,18 @@ int countDifferences(const QImage &a, const QImage &b);
 QString knownFontFamily();
 // The source tree's resources folder.
 QString resourcesDir();
+
+// The number of the Error the call raises (0 when none), and its description when asked.
+template <typename F> int errorOf(F &&f, QString *description = nullptr)
+{
+    try {
+        f();
+    } catch (const Error &error) {
+        if (description)
+            *description = error.description();
+        return error.number();
+    }
+    return 0;
+}
 
 }  // namespace pinxel::test

@@ -37,18 +37,7 @@ void writeAll(const QString &path, const QByteArray &bytes)
 }
 
 // Runs f and returns the number of the pinxel::Error it raised, 0 when none.
-template <typename F> int errorOf(F &&f, QString *description = nullptr)
-{
-    try {
-        f();
-    } catch (const Error &error) {
-        if (description)
-            *description = error.description();
-        return error.number();
-    }
-    return 0;
-}
-
+using test::errorOf;
 void setMode(const QString &path, mode_t mode) { ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), mode), 0); }
 
 // A GIF of a 4-colour picture (pixel = (x / 8 + y / 8) % 4 of red, green,

@@ -13,15 +13,7 @@
 namespace pinxel {
 namespace {
 
-template <typename F> int errorOf(F &&f)
-{
-    try {
-        f();
-    } catch (const Error &error) {
-        return error.number();
-    }
-    return 0;
-}
+using test::errorOf;
 
 template <typename F> std::string unansweredOf(F &&f)
 {

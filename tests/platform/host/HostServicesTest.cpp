@@ -21,15 +21,7 @@
 namespace pinxel {
 namespace {
 
-template <typename F> int errorOf(F &&f)
-{
-    try {
-        f();
-    } catch (const Error &error) {
-        return error.number();
-    }
-    return 0;
-}
+using test::errorOf;
 
 mode_t modeOf(const QString &path)
 {
