@@ -80,10 +80,29 @@ TiledPicture::TiledPicture(const QImage &picture) : m_size(picture.size()), m_co
     });
 }
 
+TiledPicture TiledPicture::sharing(const QImage &picture)
+{
+    TiledPicture shared;
+    shared.m_size = picture.size();
+    shared.m_columns = tileColumns(shared.m_size);
+    shared.m_whole = picture;
+    return shared;
+}
+
+void TiledPicture::cut() const
+{
+    if (m_whole.isNull())
+        return;
+    TiledPicture tiled(m_whole);
+    m_tiles = std::move(tiled.m_tiles);
+    m_whole = QImage();
+}
+
 TiledPicture::TiledPicture(const QImage &picture, const TiledPicture &earlier, const TileStamps *stamps,
                            std::uint64_t since)
     : m_size(picture.size()), m_columns(tileColumns(m_size))
 {
+    earlier.cut();
     if (earlier.m_size != m_size) {
         *this = TiledPicture(picture);
         return;
@@ -118,6 +137,8 @@ QRect TiledPicture::writeOver(QImage &raster, const TiledPicture &shown, const T
         writeAll(raster);
         return raster.rect();
     }
+    cut();
+    shown.cut();
     const auto differs = [&](int column, int row) {
         const std::size_t i = index(column, row);
         return m_tiles[i] != shown.m_tiles[i] || stamps.changedSince(column, row, since);
@@ -143,6 +164,10 @@ QRect TiledPicture::writeOver(QImage &raster, const TiledPicture &shown, const T
 
 void TiledPicture::writeAll(QImage &raster) const
 {
+    if (!m_whole.isNull()) {
+        raster = m_whole;  // shared until one side draws
+        return;
+    }
     raster.bits();  // detached here, before the bands write
     forTileRows(std::int64_t(m_tiles.size()), [&](int row) {
         for (int column = 0; column < m_columns; ++column)
@@ -154,6 +179,8 @@ bool TiledPicture::samePixels(const QImage &raster) const
 {
     if (raster.size() != m_size || raster.format() != QImage::Format_RGB32)
         return false;
+    if (!m_whole.isNull())
+        return m_whole.constBits() == raster.constBits() || m_whole == raster;
     for (int row = 0; row < tileRows(m_size); ++row)
         for (int column = 0; column < m_columns; ++column)
             if (!tileEquals(m_tiles[index(column, row)], raster, tileRect(column, row)))
@@ -168,6 +195,11 @@ std::size_t TiledPicture::heldBytes(const std::vector<const TiledPicture *> &pic
     for (const TiledPicture *picture : pictures) {
         if (!picture)
             continue;
+        if (!picture->m_whole.isNull()) {
+            if (counted.insert(reinterpret_cast<const QRgb *>(picture->m_whole.constBits())).second)
+                bytes += std::size_t(picture->m_size.width()) * std::size_t(picture->m_size.height()) * sizeof(QRgb);
+            continue;
+        }
         for (int row = 0; row < tileRows(picture->m_size); ++row)
             for (int column = 0; column < picture->m_columns; ++column) {
                 if (!counted.insert(picture->m_tiles[picture->index(column, row)].get()).second)

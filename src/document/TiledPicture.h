@@ -21,9 +21,13 @@ public:
     // show no change or the pixels are the same. Without a likeness (or of
     // another size) every tile is compared, so equal tiles are still shared.
     TiledPicture(const QImage &picture, const TiledPicture &earlier, const TileStamps *stamps, std::uint64_t since);
+    // The picture shared, not copied: it is cut into tiles when a later
+    // step or a restore first needs them. A new history (a picture handed
+    // in, opened or made new) then costs nothing until the user changes it.
+    static TiledPicture sharing(const QImage &picture);
 
     QSize size() const { return m_size; }
-    bool isNull() const { return m_tiles.empty(); }
+    bool isNull() const { return m_tiles.empty() && m_whole.isNull(); }
 
     // Writes the picture into a raster of its size that holds `shown`
     // except where the stamps show changes after since; only the tiles that
@@ -48,10 +52,13 @@ private:
     Tile copyTile(const QImage &picture, const QRect &area) const;
     static bool tileEquals(const Tile &tile, const QImage &picture, const QRect &area);
     void writeTile(QImage &raster, int column, int row) const;
+    // Cuts a shared picture into its tiles (see sharing()).
+    void cut() const;
 
     QSize m_size;
     int m_columns = 0;
-    std::vector<Tile> m_tiles;  // row by row
+    mutable std::vector<Tile> m_tiles;  // row by row
+    mutable QImage m_whole;             // a shared picture not cut yet
 };
 
 }  // namespace pinxel

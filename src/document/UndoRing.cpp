@@ -58,7 +58,7 @@ void UndoRing::record(Snapshot &slot, const PictureSurface &picture, const Snaps
     m_matches = nullptr;  // until the slot holds the picture
     orOutOfMemory([&] {
         if (!base || base->picture.isNull())
-            slot.picture = TiledPicture(picture.Image());
+            slot.picture = TiledPicture::sharing(picture.Image());
         else
             slot.picture =
                 TiledPicture(picture.Image(), base->picture, tracked ? &picture.tileStamps() : nullptr, m_matchesSince);
