@@ -14,6 +14,7 @@
 
 #include <QCursor>
 #include <QImage>
+#include <QObject>
 #include <QString>
 #include <QStringList>
 
@@ -122,9 +123,21 @@ public:
     // checkedItem (none when -1) carries the check mark. Services without
     // menus dismiss it.
     virtual int PopupMenu(const QStringList &items, int checkedItem = -1);
-    // Puts a picture on the desktop's clipboard, for other programs to
-    // paste. Services without a desktop keep it to themselves.
+    // --- The desktop's clipboard.
+    // Puts a picture on it, for other programs to paste. Services without a
+    // desktop keep it to themselves.
     virtual void SetClipboardPicture(const QImage &picture);
+    // Whether it holds a picture (PNG, bitmap or an image of Qt's), without reading it.
+    virtual bool ClipboardHasPicture();
+    // The picture it holds, as the program that put it there gave it
+    // (transparency kept); null when it holds none or none that can be read.
+    virtual QImage ClipboardPicture();
+    // Counts the clipboard's changes in this process, its own copies
+    // included, whichever services saw them: an editor pastes the desktop's
+    // picture when the clipboard changed after the editor's own copy.
+    static std::uint64_t ClipboardChanges();
+    // Calls changed after every change of the clipboard, while context lives.
+    static void watchClipboard(QObject *context, std::function<void()> changed);
 
     // --- Picture files.
     // An empty path gives an empty picture; a missing file raises 53, an
@@ -150,6 +163,10 @@ public:
     virtual double TwipsPerPixelX();
     virtual double TwipsPerPixelY();
     RandomSource &random() { return m_random; }
+
+protected:
+    // Services tell the watchers of every change of the clipboard here.
+    static void clipboardChanged();
 
 private:
     RandomSource m_random;

@@ -29,6 +29,8 @@ public:
     Printer &printer() override;
     int PopupMenu(const QStringList &items, int checkedItem = -1) override;
     void SetClipboardPicture(const QImage &picture) override;
+    bool ClipboardHasPicture() override;
+    QImage ClipboardPicture() override;
 
     // Sends every print job to this PDF file without showing the printer
     // dialog; an empty path returns to the system's printers.
@@ -44,6 +46,7 @@ private:
     std::unique_ptr<QtPrinter> m_printer;
     QString m_pdfPath;
     QWidget *m_parent = nullptr;
+    QMetaObject::Connection m_clipboardWatch;
 };
 
 // "Text files|*.txt;*.log|All|*.*" in Qt's name filter form, one per entry:

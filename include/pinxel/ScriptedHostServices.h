@@ -148,7 +148,15 @@ public:
     void ShowPrinter(CommonDialog &dialog) override;
     ScriptedPrinter &printer() override { return m_printer; }
     int PopupMenu(const QStringList &items, int checkedItem = -1) override;
-    void SetClipboardPicture(const QImage &picture) override { m_clipboard = picture; }
+    // The desktop's clipboard of these services: what the editor copies, or
+    // what a test or script puts there as another program would.
+    void SetClipboardPicture(const QImage &picture) override
+    {
+        m_clipboard = picture;
+        clipboardChanged();
+    }
+    bool ClipboardHasPicture() override { return !m_clipboard.isNull(); }
+    QImage ClipboardPicture() override { return m_clipboard; }
     // The picture last put on the desktop's clipboard.
     const QImage &clipboardPicture() const { return m_clipboard; }
 

@@ -129,13 +129,25 @@ void queueScriptAnswer(ScriptedHostServices &services, const QStringList &words)
 
 // --- Recording.
 
+QImage RecordingHostServices::ClipboardPicture()
+{
+    const QImage picture = m_inner.ClipboardPicture();
+    if (!picture.isNull() && m_keep) {
+        const QString kept = m_keep(picture);
+        if (!kept.isEmpty())
+            m_note(QStringLiteral("clipboard ") + kept);
+    }
+    return picture;
+}
+
 namespace {
 
 QString rgbWords(Color c) { return QStringLiteral("%1 %2 %3").arg(colorRed(c)).arg(colorGreen(c)).arg(colorBlue(c)); }
 
 }  // namespace
 
-RecordingHostServices::RecordingHostServices(HostServices &inner, Note note) : m_inner(inner), m_note(std::move(note))
+RecordingHostServices::RecordingHostServices(HostServices &inner, Note note, Keep keep)
+    : m_inner(inner), m_note(std::move(note)), m_keep(std::move(keep))
 {
     random().setClock([this] {
         const std::uint32_t reading = m_inner.random().readClock() & 0xFFFFFF;

@@ -26,7 +26,10 @@ void queueScriptAnswer(ScriptedHostServices &services, const QStringList &words)
 class RecordingHostServices : public HostServices {
 public:
     using Note = std::function<void(const QString &line)>;
-    RecordingHostServices(HostServices &inner, Note note);
+    // Keeps a picture beside the recording; returns the path a script line
+    // names it by, or an empty string when it could not be kept.
+    using Keep = std::function<QString(const QImage &picture)>;
+    RecordingHostServices(HostServices &inner, Note note, Keep keep = nullptr);
 
     int MsgBox(const QString &text, int style) override;
     void ShowOpen(CommonDialog &dialog) override;
@@ -37,6 +40,10 @@ public:
     Printer &printer() override { return m_inner.printer(); }
     int PopupMenu(const QStringList &items, int checkedItem = -1) override;
     void SetClipboardPicture(const QImage &picture) override { m_inner.SetClipboardPicture(picture); }
+    bool ClipboardHasPicture() override { return m_inner.ClipboardHasPicture(); }
+    // The desktop's picture a paste takes is kept beside the recording, and
+    // its clipboard line written before the paste's event.
+    QImage ClipboardPicture() override;
     QImage LoadPicture(const QString &path) override { return m_inner.LoadPicture(path); }
     void SavePicture(const QImage &picture, const QString &path) override { m_inner.SavePicture(picture, path); }
     bool FileExists(const QString &path) override { return m_inner.FileExists(path); }
@@ -55,6 +62,7 @@ private:
 
     HostServices &m_inner;
     Note m_note;
+    Keep m_keep;
 };
 
 }  // namespace pinxel

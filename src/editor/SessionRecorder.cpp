@@ -63,9 +63,19 @@ void SessionRecorder::attach(frmPaint &window)
     });
     if (!m_services) {
         m_previous = &HostServices::current();
-        m_services = std::make_unique<RecordingHostServices>(*m_previous, [this](const QString &line) { note(line); });
+        m_services = std::make_unique<RecordingHostServices>(
+            *m_previous, [this](const QString &line) { note(line); },
+            [this](const QImage &picture) { return keepPicture(picture); });
         HostServices::setCurrent(m_services.get());
     }
+}
+
+QString SessionRecorder::keepPicture(const QImage &picture)
+{
+    // Beside the recording, named after it: the replay finds it in its own folder.
+    const QFileInfo recording(m_file.fileName());
+    const QString name = QStringLiteral("%1.clipboard-%2.png").arg(recording.completeBaseName()).arg(++m_kept);
+    return picture.save(recording.dir().filePath(name), "PNG") ? name : QString();
 }
 
 void SessionRecorder::finish()

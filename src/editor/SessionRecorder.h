@@ -59,6 +59,8 @@ private:
     void write(const QString &lines);
     void fail();
     void detach();
+    // A picture pasted from the desktop's clipboard, kept beside the recording.
+    QString keepPicture(const QImage &picture);
 
     QFile m_file;
     qint64 m_pendingAt = -1;  // where the line of the event being handled starts
@@ -71,6 +73,7 @@ private:
     QSize m_frame{0, 0};      // the frame the recording gave the window so far
     bool m_expected = false;  // the last lines written are the expectations
     bool m_failed = false;
+    int m_kept = 0;  // pictures kept beside the recording
 };
 
 }  // namespace pinxel

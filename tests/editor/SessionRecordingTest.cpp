@@ -203,8 +203,10 @@ protected:
         stroke(3, 3, 9, 9);
         host.cancelSave();  // the user cancels a second Save As
         menuItem("mnuSaveAs");
-        menuItem("mnuSave");  // into the file the first one named
-        stroke(9, 3, 3, 9);   // the close will ask
+        menuItem("mnuSave");                                // into the file the first one named
+        host.SetClipboardPicture(filledImage(6, 4, 0xFF));  // another program copies
+        menuItem("mnuPaste");
+        stroke(9, 3, 3, 9);  // the close will ask
         EXPECT_EQ(host.pendingAnswers(), 0);
     }
 
@@ -251,7 +253,7 @@ TEST_F(SessionRecording, ASessionDrivenThroughTheWindowReplaysToTheSameStateAndP
          {"caption Limnery", "load ", "frmPaint.Resize ", "optTools(10).Click", "answer clock ", "txtText.KeyPress 120",
           "txtText.KeyDown 37 0", "imgBezier(1).MouseDown", "picSelect.MouseMove", "hscPaint.Change",
           "picPaint.MouseWheel", "mnuRotate90.Click", "answer popup 2", "answer print 2", "answer save cancel",
-          "answer msgbox no\nfrmPaint.Unload"})
+          "answer msgbox no\nfrmPaint.Unload", "clipboard session.clipboard-1.png\nmnuPaste.Click"})
         EXPECT_TRUE(text.contains(QString::fromLatin1(line))) << line;
     EXPECT_TRUE(text.contains(QStringLiteral("state ") + stateAtClose)) << "the state before the close";
 

@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPixmap>
+#include <QPointer>
 
 #include <chrono>
 #include <memory>
@@ -69,6 +70,40 @@ void HostServices::setCurrent(HostServices *services) { g_current = services; }
 
 int HostServices::PopupMenu(const QStringList &, int) { return -1; }
 void HostServices::SetClipboardPicture(const QImage &) {}
+bool HostServices::ClipboardHasPicture() { return false; }
+QImage HostServices::ClipboardPicture() { return QImage(); }
+
+namespace {
+struct ClipboardWatch {
+    QPointer<QObject> context;
+    std::function<void()> changed;
+};
+std::uint64_t g_clipboardChanges = 0;
+std::vector<ClipboardWatch> &clipboardWatchers()
+{
+    static std::vector<ClipboardWatch> watchers;
+    return watchers;
+}
+}  // namespace
+
+std::uint64_t HostServices::ClipboardChanges() { return g_clipboardChanges; }
+
+void HostServices::watchClipboard(QObject *context, std::function<void()> changed)
+{
+    auto &watchers = clipboardWatchers();
+    std::erase_if(watchers, [](const ClipboardWatch &watch) { return watch.context.isNull(); });
+    watchers.push_back({context, std::move(changed)});
+}
+
+void HostServices::clipboardChanged()
+{
+    ++g_clipboardChanges;
+    // A watcher may add another (an editor made on a change): call a copy.
+    const std::vector<ClipboardWatch> now = clipboardWatchers();
+    for (const ClipboardWatch &watch : now)
+        if (watch.context)
+            watch.changed();
+}
 
 // --- Picture files.
 

@@ -16,6 +16,7 @@
 #include <QFontInfo>
 #include <QMenu>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPainter>
 #include <QPixmap>
 #include <QPointer>
@@ -168,9 +169,12 @@ QStringList toQtNameFilters(const QString &filter)
 QtHostServices::QtHostServices() : m_printer(std::make_unique<QtPrinter>())
 {
     setPrintToPdf(qEnvironmentVariable("PINXEL_PRINT_PDF"));
+    if (QClipboard *clipboard =
+            qobject_cast<QGuiApplication *>(QCoreApplication::instance()) ? QGuiApplication::clipboard() : nullptr)
+        m_clipboardWatch = QObject::connect(clipboard, &QClipboard::dataChanged, clipboard, [] { clipboardChanged(); });
 }
 
-QtHostServices::~QtHostServices() = default;
+QtHostServices::~QtHostServices() { QObject::disconnect(m_clipboardWatch); }
 
 QWidget *QtHostServices::dialogParent() const { return m_parent ? m_parent : QApplication::activeWindow(); }
 
@@ -373,6 +377,19 @@ void QtHostServices::SetClipboardPicture(const QImage &picture)
 {
     if (QClipboard *clipboard = QGuiApplication::clipboard())
         clipboard->setImage(picture);
+}
+
+bool QtHostServices::ClipboardHasPicture()
+{
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    const QMimeData *data = clipboard ? clipboard->mimeData() : nullptr;
+    return data && data->hasImage();
+}
+
+QImage QtHostServices::ClipboardPicture()
+{
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    return clipboard ? clipboard->image() : QImage();
 }
 
 int QtHostServices::PopupMenu(const QStringList &items, int checkedItem)
