@@ -171,6 +171,10 @@ const std::vector<EditorScript::LineKind> &EditorScript::lineKinds()
          &EditorScript::runSave},
         {"screenshot", "screenshot PATH.png       the window as a user sees it", false, false,
          &EditorScript::runScreenshot},
+        {"clipboard", "clipboard PATH            another program puts the picture on the desktop's clipboard", false,
+         false, &EditorScript::runClipboard},
+        {"drop", "drop file|picture PATH    a picture file, or another program's picture data, dropped on the editor",
+         false, false, &EditorScript::runDrop},
         {"state", "state [JSON]              prints the state line, or compares it with the recorded one", false, true,
          &EditorScript::runState},
         {"checksum", "checksum [SHA1]           prints the picture's checksum, or compares it", false, true,
@@ -258,6 +262,32 @@ void EditorScript::runLoad(const QStringList &words, const QString &rest, const 
     if (words.isEmpty())
         throw ScriptError("load: a path is needed");
     loadPicture(m_onPicture.isEmpty() ? resolve(rest) : m_onPicture);
+}
+
+void EditorScript::runClipboard(const QStringList &words, const QString &rest, const QString &)
+{
+    if (words.isEmpty())
+        throw ScriptError("clipboard: a path is needed");
+    m_services.SetClipboardPicture(m_services.LoadPicture(resolve(rest)));
+}
+
+void EditorScript::runDrop(const QStringList &words, const QString &rest, const QString &line)
+{
+    const bool file = !words.isEmpty() && words[0] == QLatin1String("file");
+    if (words.size() < 2 || (!file && words[0] != QLatin1String("picture")))
+        throw ScriptError(QStringLiteral("'%1': drop file PATH or drop picture PATH").arg(line).toStdString());
+    const QString path = resolve(rest.section(QLatin1Char(' '), 1).trimmed());
+    if (file) {
+        model().openDroppedFile(path);
+        return;
+    }
+    QImage picture;
+    try {
+        picture = m_services.LoadPicture(path);
+    } catch (const Error &) {
+        // Data that holds no picture is dropped as such: the editor says so.
+    }
+    model().pasteDroppedPicture(picture);
 }
 
 void EditorScript::runCaption(const QStringList &, const QString &rest, const QString &) { model().setCaption(rest); }

@@ -128,6 +128,8 @@ private:
     void runCanvas(const QStringList &words, const QString &rest, const QString &line);
     void runSave(const QStringList &words, const QString &rest, const QString &line);
     void runScreenshot(const QStringList &words, const QString &rest, const QString &line);
+    void runClipboard(const QStringList &words, const QString &rest, const QString &line);
+    void runDrop(const QStringList &words, const QString &rest, const QString &line);
     void setUp(bool fileMenu);
     void layOut();
     void flushMessages();

@@ -110,9 +110,12 @@ const StateField StateFields[] = {
      [](const EditorModel &w) {
          QJsonObject menus;
          for (const auto &[name, state] : w.items())
-             menus[name] = QJsonObject{{QStringLiteral("enabled"), state.enabled},
-                                       {QStringLiteral("checked"), state.checked},
-                                       {QStringLiteral("visible"), state.visible}};
+             // Paste as the session made it: what other programs put on the
+             // desktop's clipboard meanwhile is no part of a replay.
+             menus[name] = QJsonObject{
+                 {QStringLiteral("enabled"), name == QLatin1String("mnuPaste") ? w.holdsOwnCopy() : state.enabled},
+                 {QStringLiteral("checked"), state.checked},
+                 {QStringLiteral("visible"), state.visible}};
          return QJsonValue(menus);
      }},
     {"status",
@@ -133,7 +136,7 @@ const StateField StateFields[] = {
          const PictureSurface &c = w.picClipboard;
          return QJsonValue(QJsonObject{{QStringLiteral("width"), c.pixelWidth()},
                                        {QStringLiteral("height"), c.pixelHeight()},
-                                       {QStringLiteral("holdsPicture"), w.item(QStringLiteral("mnuPaste")).enabled}});
+                                       {QStringLiteral("holdsPicture"), w.holdsOwnCopy()}});
      }},
     // The elements on the canvas, in canvas pixels, and the canvas font the text is stamped in.
     {"txtText",

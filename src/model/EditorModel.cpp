@@ -63,12 +63,19 @@ EditorModel::EditorModel(EditorView *view) : m_view(view ? view : &m_headless)
         setItemEnabled(QStringLiteral("mnuRedo"), available.redo);
         emit undoAvailable(available.undo);
         emit redoAvailable(available.redo);
+        tellModified();
+        emit pictureChanged();  // the ring hears of every recorded, undone or redone change
     };
     m_selection.commandsEnabled = [this](bool enabled) {
         for (const char *name : {"mnuCut", "mnuCopy", "mnuDelete", "mnuCrop"})
             setItemEnabled(QString::fromLatin1(name), enabled);
         emit selectionChanged(enabled);  // its commands are enabled while it shows
+        // A paste shows a new picture floating; a discard changes the picture only if one floated.
+        if (enabled || m_selectionFloated)
+            emit pictureChanged();
+        m_selectionFloated = enabled;
     };
+    HostServices::watchClipboard(this, [this] { updatePasteItem(); });
 }
 
 EditorModel::~EditorModel()
@@ -113,6 +120,7 @@ void EditorModel::load()
         layOut();
         UpdateStatusBar(0, 0, 0, 0, FlagFalse);
         SetToolCursor();
+        updatePasteItem();
     } catch (const Error &error) {
         // Called by the window's creation, not through an element event.
         ReportError(ReportDescription, error.description());
@@ -153,6 +161,8 @@ void EditorModel::setFileMenuShown(bool shown)
 
 void EditorModel::showPicture(const QImage &picture)
 {
+    if (ZoomFactor != 1.0f)
+        SetZoomView(0, 0, FlagTrue);  // the picture replaces the one at actual size
     picPaint.setPicture(picture);
     toolBox.forgetAll();
     m_selection.discard();

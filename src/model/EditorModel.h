@@ -18,6 +18,7 @@
 //   ModelTools.cpp         the tool palette, the option panels, pointer input, text, the font
 //   ModelColors.cpp        the palette, the two colours, the border and fill styles
 //   ModelView.cpp          the zoom view and the canvas's resize drag
+//   ModelHost.cpp          pictures a host hands in, modified, drops, notices
 
 #include "document/EditPath.h"
 #include "document/EditorState.h"
@@ -25,6 +26,7 @@
 #include "model/EditorView.h"
 #include "model/ElementEvents.h"
 #include "model/HeadlessView.h"
+#include "pinxel/FileHandler.h"
 #include "pinxel/HostServices.h"
 #include "pinxel/PictureSurface.h"
 #include "selection/FloatingSelection.h"
@@ -35,6 +37,7 @@
 
 #include <array>
 #include <map>
+#include <optional>
 
 namespace pinxel {
 
@@ -112,8 +115,29 @@ public:
     // until the control opens it.
     void setAsksToSave(bool asks) { m_fileMenuShown = asks; }
     // A picture handed in as the control's load does: the canvas shows it,
-    // nothing pending or floating, a fresh history.
+    // at actual size, nothing pending or floating, a fresh history.
     void showPicture(const QImage &picture);
+
+    // --- What a host that embeds the editor uses (ModelHost.cpp).
+    // Refuses (481) a null or empty picture and one beyond the editor's
+    // limits (MaxPictureSide, MaxPicturePixels), before anything is allocated.
+    static void checkHandedPicture(const QImage &picture);
+    // Changes since created, opened, handed in or saved (IsDirty).
+    bool isModified() const { return isSet(IsDirty); }
+    void setModified(bool modified);
+    // With a handler the File menu shows and Open, Save and Save As ask it;
+    // nullptr gives the files back.
+    void setFileHandler(FileHandler *handler);
+    FileHandler *fileHandler() const { return m_fileHandler; }
+    // A picture file dropped on the editor whose File menu shows: read
+    // first, so that one that cannot be read changes nothing (the status bar
+    // says so), then opened as File > Open does, the save question before.
+    void openDroppedFile(const QString &path);
+    // Picture data dropped from another program: pasted as a floating
+    // selection; a null picture changes nothing and the status bar says so.
+    void pasteDroppedPicture(const QImage &picture);
+    // A short notice in the status bar's first panel.
+    void showNotice(const QString &text);
 
     // --- Status bar (EditorModel.cpp): panels 1 to 3.
     void UpdateStatusBar(int intInfo, double X, double Y, int intPercentage, Flag blnClear);
@@ -170,7 +194,12 @@ public:
     // --- Edit commands and the undo ring (ModelEdit.cpp).
     void cut();
     void copy();
+    // The picture the desktop's clipboard holds when another program (or
+    // another editor) put it there after this editor's own copy, else the
+    // own copy; transparency is laid over the canvas's background colour.
     void paste();
+    // Whether this editor copied or cut (its own clipboard holds a picture).
+    bool holdsOwnCopy() const { return m_ownCopy.has_value(); }
     void deleteSelection();
     void crop();
     void clear();
@@ -260,12 +289,25 @@ signals:
     // The canvas's picture changed size; a floating selection appeared or went.
     void canvasSizeChanged(QSize pixels);
     void selectionChanged(bool shown);
+    // The picture as composedPicture() gives it changed: a stroke or a
+    // command recorded, Undo, Redo, a new history, a selection pasted,
+    // dropped, moved or removed.
+    void pictureChanged();
+    void modifiedChanged(bool modified);
 
 private:
     void registerEvents();
     void createItems();
     void setStatus(int panel, const QString &text);
     void useEffectSettings() const;
+    // Enables Paste while the own clipboard or the desktop's holds a picture.
+    void updatePasteItem();
+    // Tells modifiedChanged when IsDirty changed since it was last told.
+    void tellModified();
+    // Shows a picture opened (from a file, the host or a drop) as File > Open does.
+    void showOpened(const QImage &picture, const QString &name);
+    bool askToSaveChanges();
+    void pasteFloating(const QImage &picture);
 
     HeadlessView m_headless;
     EditorView *m_view;
@@ -283,6 +325,10 @@ private:
     bool m_chosenByPress = false;  // what choosing a tool does ran at its press, not again at its click
     ResizeAxis m_resizeAxis = ResizeAxis::Both;
     bool m_rotateClockwise = true;
+    FileHandler *m_fileHandler = nullptr;
+    bool m_toldModified = false;
+    bool m_selectionFloated = false;
+    std::optional<std::uint64_t> m_ownCopy;  // the clipboard's change count at the own copy
     UndoRing m_undoRing{*this, picPaint};
     FloatingSelection m_selection{picPaint, picSelect, *this};
 

@@ -3,11 +3,14 @@
 // internal clipboard picClipboard, the Effect menu's Clear, and Undo and
 // Redo: the ring itself is the document's (document/UndoRing); these finish
 // or drop what is pending and lay the view out afterwards. Copy and Cut also
-// put the picture on the desktop's clipboard; Paste takes the internal one.
+// put the picture on the desktop's clipboard; Paste takes the internal one,
+// or the desktop's when another program put a picture there since.
 
 #include "model/EditorModel.h"
 
 #include "document/mdlGeneral.h"
+
+#include <QPainter>
 
 namespace pinxel {
 
@@ -46,16 +49,42 @@ void EditorModel::selectionMouseDown(int Button, int Shift, double X, double Y)
 }
 
 void EditorModel::selectionMouseMove(int Button, double X, double Y) { m_selection.move(Button, X, Y); }
-void EditorModel::selectionMouseUp(int Button) { m_selection.release(Button); }
+void EditorModel::selectionMouseUp(int Button)
+{
+    m_selection.release(Button);
+    if (m_selection.shown())
+        emit pictureChanged();  // it may have moved
+}
 
 // ---------------------------------------------------------------- edit commands
 
 void EditorModel::copy()
 {
     picClipboard.setPicture(picSelect.Image());
-    setItemEnabled(QStringLiteral("mnuPaste"), true);
     host().SetClipboardPicture(picClipboard.Image());
+    m_ownCopy = HostServices::ClipboardChanges();  // the desktop's change that this copy made counts as its own
+    updatePasteItem();
 }
+
+void EditorModel::updatePasteItem()
+{
+    setItemEnabled(QStringLiteral("mnuPaste"), m_ownCopy.has_value() || host().ClipboardHasPicture());
+}
+
+namespace {
+// A picture from another program as the canvas takes it: RGB32, its
+// transparency laid over the background colour.
+QImage overBackground(const QImage &picture, Color background)
+{
+    if (!picture.hasAlphaChannel())
+        return picture.convertToFormat(QImage::Format_RGB32);
+    QImage laid(picture.size(), QImage::Format_RGB32);
+    laid.fill(toQRgb(background));
+    QPainter painter(&laid);
+    painter.drawImage(0, 0, picture);
+    return laid;
+}
+}  // namespace
 
 void EditorModel::deleteSelection()
 {
@@ -72,11 +101,31 @@ void EditorModel::cut()
 
 void EditorModel::paste()
 {
+    HostServices &services = host();
+    if (!m_ownCopy || HostServices::ClipboardChanges() > *m_ownCopy) {
+        if (services.ClipboardHasPicture()) {
+            const QImage desktop = services.ClipboardPicture();
+            try {
+                checkHandedPicture(desktop);
+            } catch (const Error &) {
+                showNotice(QStringLiteral("The clipboard holds no picture the editor can read."));
+                return;
+            }
+            pasteFloating(desktop);
+            return;
+        }
+    }
+    if (m_ownCopy)
+        pasteFloating(picClipboard.Image());
+}
+
+void EditorModel::pasteFloating(const QImage &picture)
+{
     SetZoomView(0, 0, FlagTrue);  // the pasted picture lands on the picture, not on a view of it
     finishAction();               // drops a selection while Select Area is current
     if (!isSet(SelectionUnmoved))
         DropSelection();
-    m_selection.paste(picClipboard.Image());
+    m_selection.paste(overBackground(picture, picPaint.BackColor));
     if (CurrentTool != ToolSelectArea) {
         CurrentTool = ToolSelectArea;
         chooseTool();

@@ -7,7 +7,9 @@
 #include "tools/ToolTable.h"
 
 #include <QFileInfo>
+
 #include <QTemporaryDir>
+#include <optional>
 
 namespace pinxel {
 
@@ -19,29 +21,57 @@ const char *const OpenFilter =
     "Files (*.*)|*.*";
 const char *const SaveFilter = "Bitmap Files (*.bmp) |*.bmp";
 
-// Asks whether to save the changes before New or Open. True to go on: after
-// No, or after Yes when the save succeeded. A cancelled or failed save stops
-// the command, so the unsaved picture is never thrown away.
-bool askToSaveChanges(EditorModel &model)
-{
-    const int answer =
-        model.host().MsgBox(QStringLiteral("Do you want to save the changes?"), MsgExclamationYesNoCancel);
-    if (answer == AnswerCancel)
-        return false;
-    if (answer == AnswerYes) {
-        model.save();
-        return model.IsDirty == FlagFalse;
-    }
-    return true;
-}
-
 // Writes the picture to CurrentFileName; failures go to the caller.
 void saveCanvas(EditorModel &model)
 {
     model.SetZoomView(0, 0, FlagTrue);
     model.host().SavePicture(model.composedPicture(), model.CurrentFileName);
-    model.IsDirty = FlagFalse;
+    model.setModified(false);
     model.UpdateCaption();
+}
+
+// Save and Save As with a host's file handler: true when the host stored the
+// picture. Whatever the host throws is a failed save: the picture stays modified.
+bool saveToHost(EditorModel &model, bool saveAs)
+{
+    model.SetZoomView(0, 0, FlagTrue);
+    bool stored = false;
+    // The host's own reason is shown: the disk message of a file write would mislead.
+    const auto failed = [](const QString &why) {
+        ReportError(ReportDescription, QStringLiteral("The picture could not be saved: %1").arg(why));
+    };
+    try {
+        stored = model.fileHandler()->save(model.composedPicture(), saveAs);
+    } catch (const Error &error) {
+        failed(error.description());
+    } catch (const std::exception &error) {
+        failed(QString::fromLocal8Bit(error.what()));
+    } catch (...) {
+        failed(QStringLiteral("the host gave no reason"));
+    }
+    if (stored) {
+        model.setModified(false);
+        model.UpdateCaption();
+    }
+    return stored;
+}
+
+// The picture the host's handler opens; nothing when the user cancelled.
+std::optional<QImage> openFromHost(FileHandler &handler)
+{
+    std::optional<QImage> picture;
+    try {
+        picture = handler.open();
+    } catch (const Error &) {
+        throw;
+    } catch (const std::exception &error) {
+        throw Error(ErrInvalidPicture, QString::fromLocal8Bit(error.what()));
+    } catch (...) {
+        throw Error(ErrInvalidPicture, QStringLiteral("The picture could not be opened."));
+    }
+    if (picture)
+        EditorModel::checkHandedPicture(*picture);
+    return picture;
 }
 
 // Save with a name: true when the file was written; a failure is shown as a write error.
@@ -58,11 +88,26 @@ bool saveNamed(EditorModel &model)
 
 }  // namespace
 
+// Asks whether to save the changes before New or Open. True to go on: after
+// No, or after Yes when the save succeeded. A cancelled or failed save stops
+// the command, so the unsaved picture is never thrown away.
+bool EditorModel::askToSaveChanges()
+{
+    const int answer = host().MsgBox(QStringLiteral("Do you want to save the changes?"), MsgExclamationYesNoCancel);
+    if (answer == AnswerCancel)
+        return false;
+    if (answer == AnswerYes) {
+        save();
+        return IsDirty == FlagFalse;
+    }
+    return true;
+}
+
 void EditorModel::newPicture()
 {
     if (!m_fileMenuShown)
         IsDirty = FlagFalse;
-    if (IsDirty == FlagTrue && !askToSaveChanges(*this))
+    if (IsDirty == FlagTrue && !askToSaveChanges())
         return;
     picZoom.Move(0, 0, picPaint.Width(), picPaint.Height());
     picZoom.setPicture(QImage());
@@ -76,6 +121,7 @@ void EditorModel::newPicture()
     m_view->placeResizeHandles();
     ClearImageBuffer();
     m_selection.discard();
+    tellModified();
 }
 
 void EditorModel::openPicture()
@@ -83,23 +129,25 @@ void EditorModel::openPicture()
     // Failures are open errors; a cancelled dialog is none. The view is laid
     // out again in every case.
     try {
-        if (isSet(IsDirty) && !askToSaveChanges(*this)) {
+        if (isSet(IsDirty) && !askToSaveChanges()) {
             layOut();
             return;
         }
-        cdlOpen.Filter = QString::fromLatin1(OpenFilter);
-        cdlOpen.FileName.clear();
-        host().ShowOpen(cdlOpen);
-        const QString path = cdlOpen.FileName;
-        if (!path.isEmpty()) {
-            IsDirty = FlagFalse;
-            newPicture();
-            picPaint.setPicture(host().LoadPicture(path));
-            CurrentFileName = path;
-            UpdateCaption();
-            ClearImageBuffer();
-            pressTool(ToolZoom, 1);
-            chooseTool();
+        if (m_fileHandler) {
+            if (const std::optional<QImage> picture = openFromHost(*m_fileHandler))
+                showOpened(*picture, QString());
+        } else {
+            cdlOpen.Filter = QString::fromLatin1(OpenFilter);
+            cdlOpen.FileName.clear();
+            host().ShowOpen(cdlOpen);
+            const QString path = cdlOpen.FileName;
+            if (!path.isEmpty()) {
+                // The new picture comes first, as documented: a file that
+                // does not load leaves it blank and untitled.
+                IsDirty = FlagFalse;
+                newPicture();
+                showOpened(host().LoadPicture(path), path);
+            }
         }
     } catch (const Error &error) {
         if (error.number() != ErrCancel)
@@ -108,8 +156,47 @@ void EditorModel::openPicture()
     layOut();
 }
 
+void EditorModel::showOpened(const QImage &picture, const QString &name)
+{
+    IsDirty = FlagFalse;
+    newPicture();
+    picPaint.setPicture(picture);
+    CurrentFileName = name;
+    UpdateCaption();
+    ClearImageBuffer();
+    pressTool(ToolZoom, 1);
+    chooseTool();
+}
+
+void EditorModel::openDroppedFile(const QString &path)
+{
+    if (!m_fileMenuShown) {
+        // The host keeps the files to itself (the window takes no such drop).
+        showNotice(QStringLiteral("Files do not open here: the File menu is hidden."));
+        return;
+    }
+    QImage picture;
+    try {
+        picture = host().LoadPicture(path);
+    } catch (const Error &error) {
+        showNotice(QStringLiteral("%1 holds no picture the editor can read: %2")
+                       .arg(QFileInfo(path).fileName(), error.description()));
+        return;
+    }
+    if (isSet(IsDirty) && !askToSaveChanges()) {
+        layOut();
+        return;
+    }
+    showOpened(picture, path);
+    layOut();
+}
+
 void EditorModel::save()
 {
+    if (m_fileHandler) {
+        saveToHost(*this, false);
+        return;
+    }
     if (CurrentFileName.isEmpty()) {
         saveAs();
         return;
@@ -121,6 +208,10 @@ void EditorModel::saveAs()
 {
     // A write that does not happen leaves the picture's name as it was, so
     // that the name always matches the caption and the file last written.
+    if (m_fileHandler) {
+        saveToHost(*this, true);
+        return;
+    }
     const QString previousName = CurrentFileName;
     bool written = false;
     try {
