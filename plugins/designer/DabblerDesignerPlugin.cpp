@@ -3,11 +3,49 @@
 #include "DabblerTaskMenu.h"
 #include "DesignContainer.h"
 #include "pinxel/DabblerWidget.h"
+#include "pinxel/EditorWidget.h"
 
 #include <QIcon>
 #include <QMetaClassInfo>
 #include <QtDesigner/QDesignerFormEditorInterface>
 #include <QtDesigner/QExtensionManager>
+
+PinxelDesignerPlugins::PinxelDesignerPlugins(QObject *parent) : QObject(parent)
+{
+    m_widgets = {new DabblerDesignerPlugin(this), new EditorWidgetDesignerPlugin(this)};
+}
+
+// ---------------------------------------------------------------- EditorWidget
+
+QString EditorWidgetDesignerPlugin::toolTip() const
+{
+    return QStringLiteral("EditorWidget: the whole paint editor inside your window");
+}
+
+QString EditorWidgetDesignerPlugin::whatsThis() const
+{
+    return QStringLiteral("A non-modal paint editor with its menus, tools, palette and canvas. The host hands it "
+                          "pictures with setPicture(), takes them with picture(), hears pictureChanged() and "
+                          "modifiedChanged(), and can own Open and Save with setFileHandler().");
+}
+
+QIcon EditorWidgetDesignerPlugin::icon() const { return QIcon(QStringLiteral(":/pinxel/dabbler.png")); }
+
+QWidget *EditorWidgetDesignerPlugin::createWidget(QWidget *parent) { return new pinxel::EditorWidget(parent); }
+
+QString EditorWidgetDesignerPlugin::domXml() const
+{
+    return QStringLiteral(R"(<ui language="c++" displayname="EditorWidget">
+ <widget class="pinxel::EditorWidget" name="editorWidget">
+  <property name="geometry">
+   <rect><x>0</x><y>0</y><width>640</width><height>480</height></rect>
+  </property>
+ </widget>
+</ui>
+)");
+}
+
+// ---------------------------------------------------------------- Dabbler
 
 DabblerDesignerPlugin::DabblerDesignerPlugin(QObject *parent) : QObject(parent) {}
 

@@ -40,9 +40,11 @@ frmPaint &frmPaint::instance()
 
 bool frmPaint::exists() { return !g_window.isNull(); }
 
-frmPaint::frmPaint() : QWidget(nullptr)
+frmPaint::frmPaint(QWidget *embedIn) : QWidget(embedIn)
 {
-    setAttribute(Qt::WA_DeleteOnClose);
+    if (!embedIn)
+        setAttribute(Qt::WA_DeleteOnClose);
+    setAcceptDrops(true);
     setWindowTitle(m_model.caption());
     createElements();
     createToolPanels();
@@ -265,10 +267,19 @@ void frmPaint::resizeEvent(QResizeEvent *event)
         m_model.events().raise(QStringLiteral("frmPaint.Resize"), {double(Width()), double(Height())});
 }
 
+void frmPaint::setMenuBarVisible(bool visible)
+{
+    menuBar->setHidden(!visible);
+    placeClient();
+    Form_Resize();
+}
+
+bool frmPaint::isMenuBarVisible() const { return !menuBar->isHidden(); }
+
 void frmPaint::placeClient()
 {
     const int hfw = menuBar->heightForWidth(width());
-    const int barHeight = hfw > 0 ? hfw : menuBar->sizeHint().height();
+    const int barHeight = menuBar->isHidden() ? 0 : hfw > 0 ? hfw : menuBar->sizeHint().height();
     menuBar->setGeometry(0, 0, width(), barHeight);
     client->setGeometry(0, barHeight, width(), std::max(0, height() - barHeight));
 }

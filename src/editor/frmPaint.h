@@ -40,6 +40,9 @@ class QMenuBar;
 class QScrollBar;
 class QEventLoop;
 class QCloseEvent;
+class QDragEnterEvent;
+class QDropEvent;
+class QMimeData;
 
 namespace pinxel {
 
@@ -56,7 +59,9 @@ public:
     static bool exists();
 
     // A window of its own with its own model; Form_Load initialises it.
-    frmPaint();
+    // With a parent it is no window but a part of the parent (EditorWidget):
+    // closing it does not delete it, and Exit closes the parent's window.
+    explicit frmPaint(QWidget *embedIn = nullptr);
     ~frmPaint() override;
 
     // What the window shows.
@@ -77,6 +82,9 @@ public:
 
     // Shows the window modally; returns when it closes.
     void showModal(QWidget *owner);
+    // The menu bar shows or not (a host with menus of its own hides it).
+    void setMenuBarVisible(bool visible);
+    bool isMenuBarVisible() const;
 
     // --- Elements.
     SurfaceView *picPaintView = nullptr;
@@ -198,6 +206,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     // What the model asks of its view (EditorView).
@@ -224,6 +234,8 @@ private:
     void zoomAbout(bool out, double X, double Y);
     void placeClient();
     void pressOnBackground();
+    // The local picture file a drop brings, where the File menu shows; else empty.
+    QString droppedFile(const QMimeData &data) const;
 
     EditorModel m_model;
     std::map<QString, QMenu *> m_menus;

@@ -1,12 +1,13 @@
 // The window's elements raise the model's element events (registered by the
 // model, model/ModelEvents.cpp), and the window registers the events that
 // are its own: its size, activation and close, the scroll bars, the wheel
-// over the canvas and the Exit command. The model's signals set what the
-// widgets show. Whatever Qt reports goes through the registry's raise(),
+// over the canvas and the Exit command; drops go to the model. The model's
+// signals set what the widgets show. Whatever Qt reports goes through the registry's raise(),
 // also when it is not a plain signal, so a recording hears it.
 
 #include "editor/frmPaint.h"
 
+#include "document/mdlGeneral.h"
 #include "tools/ToolTable.h"
 #include "view/CanvasTextBox.h"
 #include "view/CanvasViewport.h"
@@ -17,8 +18,12 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QLabel>
+#include <QMimeData>
 #include <QScrollBar>
+#include <QUrl>
 
 #include <memory>
 
@@ -163,6 +168,43 @@ void frmPaint::wireEvents()
     connect(&m_model, &EditorModel::paletteChanged, this, &frmPaint::showPalette);
     connect(&m_model, &EditorModel::statusChanged, this, &frmPaint::showStatus);
     connect(&m_model, &EditorModel::captionChanged, this, &QWidget::setWindowTitle);
+}
+
+// ---------------------------------------------------------------- drops
+
+QString frmPaint::droppedFile(const QMimeData &data) const
+{
+    if (!m_model.fileMenuShown() || !data.hasUrls())
+        return QString();
+    for (const QUrl &url : data.urls())
+        if (url.isLocalFile())
+            return url.toLocalFile();
+    return QString();
+}
+
+void frmPaint::dragEnterEvent(QDragEnterEvent *event)
+{
+    const QMimeData *data = event->mimeData();
+    if (data && (data->hasImage() || !droppedFile(*data).isEmpty()))
+        event->acceptProposedAction();
+}
+
+void frmPaint::dropEvent(QDropEvent *event)
+{
+    const QMimeData *data = event->mimeData();
+    if (!data)
+        return;
+    event->acceptProposedAction();
+    // No failure may leave through Qt's event code: it is reported as a handler's would be.
+    try {
+        const QString file = droppedFile(*data);
+        if (!file.isEmpty())
+            m_model.openDroppedFile(file);
+        else
+            m_model.pasteDroppedPicture(qvariant_cast<QImage>(data->imageData()));
+    } catch (const Error &error) {
+        ReportError(ReportDescription, error.description());
+    }
 }
 
 void frmPaint::showStatus()

@@ -38,7 +38,9 @@ PINXEL_CLICK(mnuFillColor)
 PINXEL_CLICK(mnuFont)
 #undef PINXEL_CLICK
 
-void frmPaint::mnuExit_Click() { close(); }
+// A window closes itself; an editor inside a host's window closes that
+// window, which asks each editor in it whether to save.
+void frmPaint::mnuExit_Click() { isWindow() ? close() : window()->close(); }
 void frmPaint::mnuFilterTools_Click(int Index)
 {
     m_model.events().raise(ElementEvents::indexed("mnuFilterTools", Index, "Click"));

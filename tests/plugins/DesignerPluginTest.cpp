@@ -3,6 +3,7 @@
 
 #include "control/EditProperties.h"
 #include "pinxel/DabblerWidget.h"
+#include "pinxel/EditorWidget.h"
 #include "support/TestSupport.h"
 
 #include <QApplication>
@@ -19,6 +20,7 @@
 #include <QtUiPlugin/QDesignerCustomWidgetInterface>
 #include <gtest/gtest.h>
 
+#include <map>
 #include <memory>
 
 namespace pinxel::test {
@@ -42,8 +44,12 @@ protected:
     void SetUp() override
     {
         loader.setFileName(QStringLiteral(PINXEL_BINARY_DIR "/plugins/designer/libpinxel_designer.so"));
-        plugin = qobject_cast<QDesignerCustomWidgetInterface *>(loader.instance());
-        ASSERT_TRUE(plugin) << qPrintable(loader.errorString());
+        auto *collection = qobject_cast<QDesignerCustomWidgetCollectionInterface *>(loader.instance());
+        ASSERT_TRUE(collection) << qPrintable(loader.errorString());
+        for (QDesignerCustomWidgetInterface *widget : collection->customWidgets())
+            widgets[widget->name()] = widget;
+        plugin = widgets[QStringLiteral("pinxel::Dabbler")];
+        ASSERT_TRUE(plugin);
         plugin->initialize(&core());
         control.reset(qobject_cast<Dabbler *>(plugin->createWidget(nullptr)));
         ASSERT_TRUE(control);
@@ -51,6 +57,7 @@ protected:
 
     QPluginLoader loader;
     QDesignerCustomWidgetInterface *plugin = nullptr;
+    std::map<QString, QDesignerCustomWidgetInterface *> widgets;
     std::unique_ptr<Dabbler> control;
 };
 
@@ -79,6 +86,22 @@ TEST_F(DesignerPlugin, OffersTheControlInItsGroupWithTheHostDescriptions)
         EXPECT_EQ(tip.attribute(QStringLiteral("value")),
                   QString::fromLatin1(Dabbler::staticMetaObject.classInfo(index).value()));
     }
+}
+
+TEST_F(DesignerPlugin, OffersTheEditorWidgetBesideTheControl)
+{
+    QDesignerCustomWidgetInterface *editor = widgets[QStringLiteral("pinxel::EditorWidget")];
+    ASSERT_TRUE(editor);
+    EXPECT_EQ(editor->group(), QStringLiteral("Pinxel"));
+    EXPECT_EQ(editor->includeFile(), QStringLiteral("pinxel/EditorWidget.h"));
+    QDomDocument dom;
+    ASSERT_TRUE(dom.setContent(editor->domXml()));
+    EXPECT_EQ(dom.elementsByTagName(QStringLiteral("widget")).at(0).toElement().attribute(QStringLiteral("class")),
+              editor->name());
+    editor->initialize(&core());
+    std::unique_ptr<QWidget> made(editor->createWidget(nullptr));
+    ASSERT_TRUE(qobject_cast<EditorWidget *>(made.get()));
+    EXPECT_TRUE(made->property("menuBarVisible").toBool());
 }
 
 TEST_F(DesignerPlugin, TheControlIsInDesignModeSoDabblerOpensNothing)

@@ -1,0 +1,90 @@
+#pragma once
+// EditorWidget: the whole paint editor (menus, tool palette, option panels,
+// colour palette, status bar, canvas) as an ordinary widget that a host puts
+// in any layout, tab or dock. It is not modal, and any number can live at
+// once, each with its own picture, history, selection, clipboard, tool and
+// options. The control Dabbler and its modal editor are unchanged by it.
+//
+// The host feeds and takes pictures in memory, hears every change, can drive
+// the editor from toolbars and menus of its own (trigger), and can own the
+// storage of the pictures (setFileHandler). Without a handler the File menu
+// is hidden and the host alone decides what becomes of the picture; with one,
+// the File menu shows, Open and Save ask the handler, and closing the window
+// the editor is in asks whether to save the changes.
+//
+// Everything runs on the GUI thread. Failures are pinxel::Error (Error.h).
+
+#include <QImage>
+#include <QPointer>
+#include <QWidget>
+
+namespace pinxel {
+
+class FileHandler;
+class frmPaint;
+
+class EditorWidget : public QWidget {
+    Q_OBJECT
+    Q_PROPERTY(bool modified READ isModified WRITE setModified NOTIFY modifiedChanged)
+    Q_PROPERTY(bool menuBarVisible READ isMenuBarVisible WRITE setMenuBarVisible)
+public:
+    explicit EditorWidget(QWidget *parent = nullptr);
+    ~EditorWidget() override;
+
+    // Shows the picture and starts a new history, as the control's load does:
+    // nothing floating or pending, not modified. An RGB32 picture is shared,
+    // not copied, until one side draws; other formats are converted, their
+    // transparency laid over white. A null or empty picture, or one beyond
+    // 32768 pixels a side or 100 million in all, is refused with error 481
+    // before anything changes or is allocated.
+    void setPicture(const QImage &picture);
+    // The picture as the user will get it: a floating selection painted at
+    // its place, no previews or marquee. Shares the canvas's pixels when
+    // nothing floats or previews.
+    QImage picture() const;
+
+    // Changed since the picture was handed in, opened, made new or saved.
+    bool isModified() const;
+    void setModified(bool modified);
+
+    // Runs a menu item or a tool button as a user's click would:
+    // "mnuBlur", "mnuUndo", "mnuBS(2)", "optTools(6)". False, and nothing
+    // happens, when a user could not reach it now (a disabled or hidden
+    // item, an unknown name, a disabled editor).
+    bool trigger(const QString &element);
+
+    // The editor's own menu bar; a host with menus of its own hides it and
+    // drives the editor through trigger().
+    void setMenuBarVisible(bool visible);
+    bool isMenuBarVisible() const;
+
+    // The host's storage for File > New, Open, Save and Save As (FileHandler.h).
+    // The handler stays the host's and must outlive the editor or be unset
+    // (nullptr hides the File menu again).
+    void setFileHandler(FileHandler *handler);
+    FileHandler *fileHandler() const;
+
+    QSize sizeHint() const override;
+
+signals:
+    // After every change of the picture: a stroke, a command, Undo, Redo, a
+    // paste or a drop, a new or opened picture.
+    void pictureChanged();
+    void modifiedChanged(bool modified);
+    void undoAvailable(bool available);
+    void redoAvailable(bool available);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    bool event(QEvent *event) override;
+
+private:
+    // Hears the close of the window the editor is in now.
+    void watchWindow();
+
+    frmPaint *m_editor;
+    QPointer<QWidget> m_watchedWindow;
+};
+
+}  // namespace pinxel
