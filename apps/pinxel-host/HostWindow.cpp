@@ -19,6 +19,7 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QToolBar>
@@ -185,6 +186,8 @@ bool HostWindow::createControl()
     }
     m_controlWidget->setObjectName(ControlName);
     m_control->setContainer(this);
+    // By name: the host knows the control only through its interface.
+    connect(m_controlWidget, SIGNAL(editorClosed(bool)), this, SLOT(keepEditedPicture(bool)));
     m_form->setControl(m_controlWidget);
     m_form->setDesignMode(m_design);
     updateActions();
@@ -277,13 +280,53 @@ void HostWindow::savePictureAs()
     const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save picture as"),
                                                       QDir::homePath() + QStringLiteral("/picture.bmp"),
                                                       QStringLiteral("Bitmap files (*.bmp);;All files (*)"));
-    if (path.isEmpty())
-        return;
+    if (!path.isEmpty())
+        writePicture(path);
+}
+
+bool HostWindow::writePicture(const QString &path)
+{
     try {
         m_control->SaveAs(path);
         log(QStringLiteral("Saved the picture to %1").arg(path));
+        return true;
     } catch (const Error &error) {
         showMessage(error.description());
+        return false;
+    }
+}
+
+void HostWindow::keepEditedPicture(bool changed)
+{
+    if (!m_control || !changed || m_control->EditMenuFile() || m_control->picture().isNull())
+        return;
+    if (m_options.headless) {
+        log(QStringLiteral("The editor closed with changes that were not saved"));
+        return;
+    }
+    const QString file = m_controlWidget->property("picturefilename").toString();
+    QMessageBox question(QMessageBox::Question, QStringLiteral("Pinxel Host"),
+                         file.isEmpty() ? QStringLiteral("The picture was changed in the editor. Save it?")
+                                        : QStringLiteral("The picture was changed in the editor. Save the changes "
+                                                         "to %1?\n\nThe editor opens on the file again next time.")
+                                              .arg(QFileInfo(file).fileName()),
+                         QMessageBox::NoButton, this);
+    QPushButton *save = file.isEmpty() ? nullptr : question.addButton(QMessageBox::Save);
+    QPushButton *saveAs = question.addButton(QStringLiteral("Save &As..."), QMessageBox::AcceptRole);
+    question.addButton(QMessageBox::Discard);
+    question.setDefaultButton(save ? save : saveAs);
+    // A failed write asks again, so the edits are not lost to a full disk or a read-only file.
+    for (;;) {
+        question.exec();
+        if (save && question.clickedButton() == save) {
+            if (writePicture(file))
+                return;
+        } else if (question.clickedButton() == saveAs) {
+            savePictureAs();
+            return;
+        } else {
+            return;
+        }
     }
 }
 

@@ -52,6 +52,10 @@ public slots:
     void editPicture();
     void savePictureAs();
     void printPicture();
+    // The editor closed: with changes it did not save (its File menu hidden),
+    // asks whether to save the edited picture to its file or elsewhere, as
+    // the editor opens on the file again next time.
+    void keepEditedPicture(bool changed);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -65,6 +69,7 @@ private:
     void updateActions();
     void log(const QString &line, bool replaceMove = false);
     void showMessage(const QString &text);
+    bool writePicture(const QString &path);
 
     Options m_options;
     bool m_design;

@@ -9,12 +9,14 @@
 // which reports its own.
 //
 // The events MouseDown, MouseMove, MouseUp, Click and DblClick arrive both as
-// Qt signals of the widget and through Container::raiseEvent.
+// Qt signals of the widget and through Container::raiseEvent; the signals
+// pictureEdited() and editorClosed(bool changed) only as Qt signals.
 //
 // The descriptions a property browser shows are the widget's class info
 // "Description:NAME" (Appearance, BorderStyle, Stretch and the four raised
 // events; the other members carry none).
 
+#include <QImage>
 #include <QString>
 #include <QtPlugin>
 
@@ -79,6 +81,15 @@ public:
     virtual void setEditMenuFile(bool shown) = 0;
     // Prints the control's picture; reports its own failures and returns normally.
     virtual void PicturePrint() = 0;
+
+    // --- The picture in memory.
+    // The picture Image1 shows: the file's, the one handed in, or the
+    // editor's last copy of its canvas.
+    virtual QImage picture() const = 0;
+    // Image1 shows the picture; picturefilename and its reloads stay as
+    // they are, so the editor still opens on the file. A null or oversized
+    // picture is refused with 481 and Image1 keeps its own.
+    virtual void setPicture(const QImage &picture) = 0;
 
 protected:
     virtual QString openEditor() = 0;

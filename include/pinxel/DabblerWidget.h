@@ -92,6 +92,8 @@ public:
     bool EditMenuFile() const override { return isSet(m_editMenuFile); }
     void setEditMenuFile(bool shown) override;
     void PicturePrint() override;
+    QImage picture() const override;
+    void setPicture(const QImage &picture) override;
 
     // The picture file name as stored, without the getter's reload.
     QString storedPictureFilename() const { return m_pictureFilename; }
@@ -111,6 +113,13 @@ signals:
     void Click();
     // Declared for hosts; the control never raises it.
     void DblClick();
+    // A copy of the open editor's canvas changed Image1 (the once-a-second
+    // mirror, and the last copy as the editor closes).
+    void pictureEdited();
+    // The modal editor closed; changed: the picture had changes the editor
+    // did not save. The editor opens on the file each time, so a host that
+    // keeps those changes takes picture() here and saves it.
+    void editorClosed(bool changed);
 
 protected:
     QString openEditor() override;

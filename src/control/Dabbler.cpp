@@ -9,6 +9,7 @@
 #include "pinxel/Container.h"
 #include "pinxel/HostServices.h"
 #include "pinxel/Screen.h"
+#include "platform/files/PictureFileChecks.h"
 
 namespace pinxel {
 
@@ -101,6 +102,16 @@ QString Dabbler::openEditor()
 void Dabbler::SaveAs(const QString &picturefilename)
 {
     HostServices::current().SavePicture(m_image->Picture(), picturefilename);
+}
+
+QImage Dabbler::picture() const { return m_image->Picture(); }
+
+void Dabbler::setPicture(const QImage &picture)
+{
+    checkPictureSize(picture.width(), picture.height(), QString());
+    m_image->setPicture(picture);
+    m_image->update();
+    update();
 }
 
 void Dabbler::PicturePrint()

@@ -54,24 +54,38 @@ public:
             recordOpening(*recorder, w, name, control.EditMenuFile());
 
         // Timer1: the host sees the picture as it is being edited.
-        const QMetaObject::Connection tick = QObject::connect(control.Timer1(), &QTimer::timeout, &w, [&control, &w] {
-            control.Image1()->setPicture(w.model().composedPicture());
-        });
+        const QMetaObject::Connection tick = QObject::connect(
+            control.Timer1(), &QTimer::timeout, &w, [&control, &w] { mirror(control, w.model().composedPicture()); });
         // A last copy as the editor closes, so the host keeps the final picture.
-        const QMetaObject::Connection last = QObject::connect(&w, &frmPaint::closed, &control, [&control, &w] {
-            control.Image1()->setPicture(w.model().composedPicture());
-        });
+        bool changed = false;
+        const QMetaObject::Connection last =
+            QObject::connect(&w, &frmPaint::closed, &control, [&control, &w, &changed] {
+                mirror(control, w.model().composedPicture());
+                changed = w.model().isModified();
+            });
         control.Timer1()->start();
         m.ClearImageBuffer();
+        m.setModified(false);  // whatever the last session left: this one starts on the file
         w.showModal(&control);
         if (recorder)
             recorder->finish();
         control.Timer1()->stop();
         QObject::disconnect(tick);
         QObject::disconnect(last);
+        emit control.editorClosed(changed);
     }
 
 private:
+    // A copy of the canvas into Image1, told to the host when it changed Image1.
+    static void mirror(Dabbler &control, const QImage &canvas)
+    {
+        const QImage &shown = control.Image1()->Picture();
+        const bool same = canvas.cacheKey() == shown.cacheKey() || canvas == shown;
+        control.Image1()->setPicture(canvas);
+        if (!same)
+            emit control.pictureEdited();
+    }
+
     // The lines that open the editor as this session did, before its events.
     static void recordOpening(SessionRecorder &recorder, frmPaint &w, const QString &picture, bool fileMenu)
     {

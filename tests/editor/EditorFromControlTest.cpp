@@ -41,6 +41,10 @@ TEST_F(EditorFromControl, DabblerShowsTheEditorModallyAndKeepsTheFinalPicture)
     EXPECT_FALSE(control.Timer1()->isActive());
     EXPECT_EQ(control.Timer1()->interval(), 1000);
 
+    std::vector<bool> closings;
+    int edits = 0;
+    QObject::connect(&control, &Dabbler::editorClosed, [&](bool changed) { closings.push_back(changed); });
+    QObject::connect(&control, &Dabbler::pictureEdited, [&] { ++edits; });
     bool ranInside = false;
     QTimer::singleShot(0, [&] {
         ranInside = true;
@@ -62,6 +66,9 @@ TEST_F(EditorFromControl, DabblerShowsTheEditorModallyAndKeepsTheFinalPicture)
     settle();
 
     EXPECT_TRUE(ranInside);
+    EXPECT_EQ(closings, std::vector<bool>{true});  // closed with a change it did not save
+    EXPECT_EQ(edits, 1);                           // the last copy changed Image1
+    EXPECT_TRUE(sameImage(control.Image1()->Picture(), control.picture()));
     EXPECT_FALSE(control.Timer1()->isActive());
     EXPECT_EQ(control.EditWidth(), 10000);  // 0 became the default
     // Closed less than a second after the dot: only the last copy shows it.
@@ -71,6 +78,21 @@ TEST_F(EditorFromControl, DabblerShowsTheEditorModallyAndKeepsTheFinalPicture)
     EXPECT_EQ(shown.pixel(20, 20), picture.pixel(20, 20));
     // Nothing was written: the file keeps the picture it had.
     EXPECT_TRUE(sameImage(picture, host.LoadPicture(control.picturefilename())));
+}
+
+TEST_F(EditorFromControl, AHostHandsTheControlAPictureInMemoryAndTheFileStaysItsOwn)
+{
+    const QImage onFile = randomImage(20, 10, 3), inMemory = randomImage(30, 12, 4);
+    Dabbler control;
+    control.setPicturefilename(pictureFile(QStringLiteral("picture.bmp"), onFile));
+    control.setPicture(inMemory);
+    EXPECT_TRUE(sameImage(inMemory, control.picture()));
+    EXPECT_EQ(control.storedPictureFilename(), path(QStringLiteral("picture.bmp")));
+    EXPECT_EQ(errorOf([&] { control.setPicture(QImage()); }), ErrInvalidPicture);
+    EXPECT_TRUE(sameImage(inMemory, control.picture()));  // a refused picture changes nothing
+    // The documented read of the property reloads the file.
+    control.picturefilename();
+    EXPECT_TRUE(sameImage(onFile, control.picture()));
 }
 
 }  // namespace
