@@ -1,5 +1,6 @@
-# Installs the build into a fresh prefix, builds examples/embed against it
-# with nothing but find_package(Pinxel), and runs it offscreen.
+# Installs the build into a fresh prefix, builds examples/embed and
+# examples/inline against it with nothing but find_package(Pinxel), and runs
+# them offscreen.
 #   cmake -DBUILD_DIR=... -DSOURCE_DIR=... -DWORK_DIR=... -DQT_PLUGIN_DIR=... -P InstallAndEmbed.cmake
 include(${CMAKE_CURRENT_LIST_DIR}/Check.cmake)
 
@@ -8,6 +9,7 @@ set(prefix ${WORK_DIR}/prefix)
 run("install" ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefix})
 expect_files(${prefix}
   lib/libpinxel.so include/pinxel/DabblerWidget.h include/pinxel/Dabbler.h
+  include/pinxel/EditorWidget.h include/pinxel/FileHandler.h
   lib/Cursors/cross.cur lib/Cursors/handgrab.cur
   bin/pinxel bin/pinxel-host share/pinxel/sample.bmp
   lib/cmake/Pinxel/PinxelConfig.cmake lib/cmake/Pinxel/PinxelTargets.cmake
@@ -31,3 +33,14 @@ expect_match("${run_output}"
   "WindowCaption=Embedded picture EditWidth=12000 EditHeight=9000 EditMenuFile=1 BorderStyle=0 Stretch=1"
   "the example's properties")
 expect_files(${WORK_DIR} saved.bmp)
+
+# Two editors inline: pictures in memory, the toolbar's commands, the title's
+# mark, and a save into the host's own storage.
+run("configure the inline example" ${CMAKE_COMMAND} -S ${SOURCE_DIR}/examples/inline -B ${WORK_DIR}/inline
+    -DCMAKE_PREFIX_PATH=${prefix} -DCMAKE_BUILD_TYPE=Release -DCMAKE_FIND_USE_PACKAGE_REGISTRY=OFF)
+run("build the inline example" ${CMAKE_COMMAND} --build ${WORK_DIR}/inline)
+run("run the inline example" ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen
+    ${WORK_DIR}/inline/pinxel-inline --check)
+expect_match("${run_output}"
+  "ran=1 changes=3 title-marked=1 saved=1 stored=320x240 gray=1 second-modified=0"
+  "the inline example's editing")
