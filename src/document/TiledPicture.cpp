@@ -30,14 +30,14 @@ TiledPicture::Tile TiledPicture::copyTile(const QImage &picture, const QRect &ar
     for (int y = 0; y < area.height(); ++y)
         std::memcpy(tile.get() + std::size_t(y) * std::size_t(area.width()),
                     pixelAt(picture, area.left(), area.top() + y), rowBytes);
-    return tile;
+    return Tile{std::move(tile), area.width()};
 }
 
 bool TiledPicture::tileEquals(const Tile &tile, const QImage &picture, const QRect &area)
 {
     const std::size_t rowBytes = std::size_t(area.width()) * sizeof(QRgb);
     for (int y = 0; y < area.height(); ++y)
-        if (std::memcmp(tile.get() + std::size_t(y) * std::size_t(area.width()),
+        if (std::memcmp(tile.pixels.get() + std::size_t(y) * std::size_t(tile.stride),
                         pixelAt(picture, area.left(), area.top() + y), rowBytes)
             != 0)
             return false;
@@ -47,11 +47,11 @@ bool TiledPicture::tileEquals(const Tile &tile, const QImage &picture, const QRe
 void TiledPicture::writeTile(QImage &raster, int column, int row) const
 {
     const QRect area = tileRect(column, row);
-    const QRgb *tile = m_tiles[index(column, row)].get();
+    const Tile &tile = m_tiles[index(column, row)];
     const std::size_t rowBytes = std::size_t(area.width()) * sizeof(QRgb);
     for (int y = 0; y < area.height(); ++y)
         std::memcpy(reinterpret_cast<QRgb *>(raster.scanLine(area.top() + y)) + area.left(),
-                    tile + std::size_t(y) * std::size_t(area.width()), rowBytes);
+                    tile.pixels.get() + std::size_t(y) * std::size_t(tile.stride), rowBytes);
 }
 
 // Runs row(r) for every tile row, in bands on the cores when tiles is large
@@ -93,8 +93,18 @@ void TiledPicture::cut() const
 {
     if (m_whole.isNull())
         return;
-    TiledPicture tiled(m_whole);
-    m_tiles = std::move(tiled.m_tiles);
+    // The views keep the picture alive; nobody writes into it: it is read
+    // through a const handle only, and the canvas that shared it copies
+    // before drawing, as any QImage does.
+    const auto picture = std::make_shared<const QImage>(m_whole);
+    const int stride = int(picture->bytesPerLine() / qsizetype(sizeof(QRgb)));
+    m_tiles.resize(std::size_t(m_columns) * std::size_t(tileRows(m_size)));
+    for (int row = 0; row < tileRows(m_size); ++row)
+        for (int column = 0; column < m_columns; ++column) {
+            const QRect area = tileRect(column, row);
+            m_tiles[index(column, row)] =
+                Tile{std::shared_ptr<const QRgb[]>(picture, pixelAt(*picture, area.left(), area.top())), stride};
+        }
     m_whole = QImage();
 }
 
@@ -202,7 +212,7 @@ std::size_t TiledPicture::heldBytes(const std::vector<const TiledPicture *> &pic
         }
         for (int row = 0; row < tileRows(picture->m_size); ++row)
             for (int column = 0; column < picture->m_columns; ++column) {
-                if (!counted.insert(picture->m_tiles[picture->index(column, row)].get()).second)
+                if (!counted.insert(picture->m_tiles[picture->index(column, row)].pixels.get()).second)
                     continue;
                 const QRect area = picture->tileRect(column, row);
                 bytes += std::size_t(area.width()) * std::size_t(area.height()) * sizeof(QRgb);

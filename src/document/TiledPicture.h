@@ -21,9 +21,11 @@ public:
     // show no change or the pixels are the same. Without a likeness (or of
     // another size) every tile is compared, so equal tiles are still shared.
     TiledPicture(const QImage &picture, const TiledPicture &earlier, const TileStamps *stamps, std::uint64_t since);
-    // The picture shared, not copied: it is cut into tiles when a later
-    // step or a restore first needs them. A new history (a picture handed
-    // in, opened or made new) then costs nothing until the user changes it.
+    // The picture shared, not copied: its tiles are views into its pixels,
+    // made when a later step or a restore first needs them, and the picture
+    // lives as long as one of them does. A picture a host hands in then
+    // costs neither a copy nor memory of its own while the host holds it;
+    // whoever draws on a picture that shares its pixels copies it first.
     static TiledPicture sharing(const QImage &picture);
 
     QSize size() const { return m_size; }
@@ -42,7 +44,13 @@ public:
     static std::size_t heldBytes(const std::vector<const TiledPicture *> &pictures);
 
 private:
-    using Tile = std::shared_ptr<const QRgb[]>;
+    // A tile's pixels, row after row stride pixels apart: its own (stride
+    // is its width) or a view into a shared picture (stride is the picture's).
+    struct Tile {
+        std::shared_ptr<const QRgb[]> pixels;
+        int stride = 0;
+        bool operator==(const Tile &other) const { return pixels == other.pixels; }
+    };
     QRect tileRect(int column, int row) const;
     std::size_t index(int column, int row) const
     {
@@ -52,7 +60,7 @@ private:
     Tile copyTile(const QImage &picture, const QRect &area) const;
     static bool tileEquals(const Tile &tile, const QImage &picture, const QRect &area);
     void writeTile(QImage &raster, int column, int row) const;
-    // Cuts a shared picture into its tiles (see sharing()).
+    // Makes the tiles of a shared picture, views into it (see sharing()).
     void cut() const;
 
     QSize m_size;

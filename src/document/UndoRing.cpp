@@ -52,13 +52,13 @@ void UndoRing::tell(Availability availability)
 // The slot takes the picture and its outer size. Tiles are shared
 // with the base slot (the picture before the change) wherever the picture's
 // stamps show no change since the ring last saw it, or the pixels are equal.
-void UndoRing::record(Snapshot &slot, const PictureSurface &picture, const Snapshot *base)
+void UndoRing::record(Snapshot &slot, const PictureSurface &picture, const Snapshot *base, bool share)
 {
     const bool tracked = m_matches == &picture;
     m_matches = nullptr;  // until the slot holds the picture
     orOutOfMemory([&] {
         if (!base || base->picture.isNull())
-            slot.picture = TiledPicture::sharing(picture.Image());
+            slot.picture = share ? TiledPicture::sharing(picture.Image()) : TiledPicture(picture.Image());
         else
             slot.picture =
                 TiledPicture(picture.Image(), base->picture, tracked ? &picture.tileStamps() : nullptr, m_matchesSince);
@@ -114,7 +114,7 @@ std::size_t UndoRing::heldBytes() const
     return TiledPicture::heldBytes(pictures);
 }
 
-void UndoRing::ClearImageBuffer()
+void UndoRing::ClearImageBuffer(HistoryStart start)
 {
     try {
         m_state.UndoCurrent = 0;
@@ -122,7 +122,7 @@ void UndoRing::ClearImageBuffer()
         m_state.UndoNewest = 0;
         for (size_t i = 1; i < picBuffer.size(); ++i)
             picBuffer[i].reset();
-        record(*picBuffer[0], m_canvas, nullptr);
+        record(*picBuffer[0], m_canvas, nullptr, start == HistoryStart::SharesPicture);
         tell({false, false});
     } catch (const Error &error) {
         ReportError(ReportDescription, error.description());

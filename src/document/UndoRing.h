@@ -35,8 +35,16 @@ public:
     // the history is cleared.
     std::array<std::unique_ptr<Snapshot>, 11> picBuffer;
 
+    // How a new history holds the canvas's picture: a copy of its own (the
+    // canvas alone holds its pixels, so its strokes copy nothing), or the
+    // picture shared (a host holds it too, so the canvas's first stroke
+    // copies it anyway: the history then costs nothing).
+    enum class HistoryStart {
+        CopiesPicture,
+        SharesPicture
+    };
     // A new history holding only the canvas as it is.
-    void ClearImageBuffer();
+    void ClearImageBuffer(HistoryStart start = HistoryStart::CopiesPicture);
     // Records the picture (the canvas, or the zoom store while the view is
     // zoomed) as the newest step and marks the picture changed. Only the
     // edit path calls it, so no change records twice or forgets to.
@@ -63,7 +71,7 @@ public:
 
 private:
     void tell(Availability availability);
-    void record(Snapshot &slot, const PictureSurface &picture, const Snapshot *base);
+    void record(Snapshot &slot, const PictureSurface &picture, const Snapshot *base, bool share = false);
     void restore(const Snapshot &slot, const Snapshot &shown);
     // Drops the pictures of the slots no Undo or Redo can reach any more.
     void dropUnreachable();

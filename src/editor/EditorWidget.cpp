@@ -33,7 +33,7 @@ void EditorWidget::setPicture(const QImage &picture)
 {
     EditorModel::checkHandedPicture(picture);
     EditorModel &model = m_editor->model();
-    model.showPicture(picture);
+    model.showPicture(picture, UndoRing::HistoryStart::SharesPicture);
     model.CurrentFileName.clear();
     model.UpdateCaption();
     model.setModified(false);

@@ -159,14 +159,14 @@ void EditorModel::setFileMenuShown(bool shown)
     setItemVisible(QStringLiteral("mnuFile"), shown);
 }
 
-void EditorModel::showPicture(const QImage &picture)
+void EditorModel::showPicture(const QImage &picture, UndoRing::HistoryStart start)
 {
     if (ZoomFactor != 1.0f)
         SetZoomView(0, 0, FlagTrue);  // the picture replaces the one at actual size
     picPaint.setPicture(picture);
     toolBox.forgetAll();
     m_selection.discard();
-    ClearImageBuffer();
+    m_undoRing.ClearImageBuffer(start);
     layOut();
 }
 

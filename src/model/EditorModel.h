@@ -115,8 +115,9 @@ public:
     // until the control opens it.
     void setAsksToSave(bool asks) { m_fileMenuShown = asks; }
     // A picture handed in as the control's load does: the canvas shows it,
-    // at actual size, nothing pending or floating, a fresh history.
-    void showPicture(const QImage &picture);
+    // at actual size, nothing pending or floating, a fresh history. A host
+    // that keeps the picture has the history share it (SharesPicture).
+    void showPicture(const QImage &picture, UndoRing::HistoryStart start = UndoRing::HistoryStart::CopiesPicture);
 
     // --- What a host that embeds the editor uses (ModelHost.cpp).
     // Refuses (481) a null or empty picture and one beyond the editor's

@@ -180,5 +180,27 @@ TEST_F(UndoRingTest, StepsHoldOnlyTheTilesTheyChanged)
     EXPECT_TRUE(sameImage(back, canvas()));
 }
 
+TEST_F(UndoRingTest, AHistoryThatSharesAHandedPictureCopiesNothingAndLeavesItAlone)
+{
+    open(true);
+    const QImage handed = randomImage(640, 480, 11);
+    const QImage kept = handed.copy();
+    w().model().showPicture(handed, UndoRing::HistoryStart::SharesPicture);
+    const std::size_t picture = 640 * 480 * 4, tile = TileSide * TileSide * 4;
+    const UndoRing &ring = w().model().undoRing();
+    EXPECT_EQ(w().model().picPaint.Image().constBits(), handed.constBits());
+    EXPECT_EQ(ring.heldBytes(), picture);  // the host's pixels, not a copy
+
+    for (int i = 0; i < 3; ++i)
+        click(10 + 64 * i, 10 + 40 * i);
+    EXPECT_EQ(ring.heldBytes(), picture + 3 * tile);  // its tiles are views into the handed picture
+    EXPECT_TRUE(sameImage(kept, handed)) << "the strokes went to the canvas's own copy";
+    for (int i = 0; i < 3; ++i)
+        w().mnuUndo_Click();
+    EXPECT_TRUE(sameImage(kept, canvas()));
+    w().mnuRedo_Click();
+    EXPECT_EQ(countDifferences(kept, canvas()), 1);
+}
+
 }  // namespace
 }  // namespace pinxel::test
