@@ -270,6 +270,7 @@ void frmPaint::resizeEvent(QResizeEvent *event)
 void frmPaint::setMenuBarVisible(bool visible)
 {
     menuBar->setHidden(!visible);
+    offerShortcuts(visible);  // a host that hides the bar has keys of its own
     placeClient();
     Form_Resize();
 }

@@ -225,6 +225,8 @@ private:
     void createToolPanels();
     void createPalette();
     void createMenus();
+    // The items' keys of an embedded editor, offered or taken back with its menu bar.
+    void offerShortcuts(bool offered);
     void wireEvents();
     // The model's state shown in the widgets: each runs at its model's signal.
     void showItem(const QString &name);
@@ -240,6 +242,7 @@ private:
     EditorModel m_model;
     std::map<QString, QMenu *> m_menus;
     std::map<QString, QAction *> m_actions;
+    std::vector<QAction *> m_shortcutActions;  // an embedded editor's items that have keys
     QPointer<QEventLoop> m_modalLoop;
     QCloseEvent *m_closing = nullptr;                       // the user's or host's close being decided
     QSize m_assumedFrame;                                   // invalid: none assumed

@@ -1,7 +1,8 @@
 // The window's menu bar, built from the model's menu rows: each menu and
 // item with its caption and shortcut, showing the state the model gives it.
 // A click raises the item's element event; dropping a menu down raises the
-// menu's.
+// menu's. An editor inside a host's window offers its items' keys only while
+// the focus is in it, and none while the host hides its menu bar.
 
 #include "editor/frmPaint.h"
 
@@ -42,16 +43,36 @@ void frmPaint::createMenus()
         if (!row.shortcut.isEmpty()) {
             action->setShortcut(QKeySequence(row.shortcut));
             action->setShortcutContext(Qt::WindowShortcut);
+            if (!isWindow())
+                m_shortcutActions.push_back(action);
         }
         action->setCheckable(row.checkable);
         m_actions[row.name] = action;
         connect(action, &QAction::triggered, this, [this, name = row.name] {
+            // An embedded editor's shortcut reaches its items also in a
+            // closed or hidden menu: only what a user could click runs.
+            if (!isWindow() && !m_model.reachable(name))
+                return;
             m_model.events().raise(name + QStringLiteral(".Click"));
             showItem(name);  // Qt toggled a check mark the model may have kept
         });
         showItem(row.name);
     }
     connect(&m_model, &EditorModel::itemChanged, this, &frmPaint::showItem);
+    offerShortcuts(true);
+}
+
+void frmPaint::offerShortcuts(bool offered)
+{
+    // Inside a host's window, where other editors or the host's own actions
+    // may take the same keys, the keys work while the focus is in this editor.
+    for (QAction *shortcut : m_shortcutActions) {
+        shortcut->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        if (offered)
+            addAction(shortcut);
+        else
+            removeAction(shortcut);
+    }
 }
 
 void frmPaint::showItem(const QString &name)

@@ -13,6 +13,7 @@
 #include <QDropEvent>
 #include <QMimeData>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QUrl>
 #include <QVBoxLayout>
 #include <gtest/gtest.h>
@@ -176,6 +177,36 @@ TEST_F(EditorWidgetTest, TriggerRunsWhatAUserCouldReachAndNothingElse)
     EXPECT_TRUE(editor->trigger(QStringLiteral("optTools(0)")));
     editor->setEnabled(false);
     EXPECT_FALSE(editor->trigger(QStringLiteral("optTools(1)")));
+}
+
+TEST_F(EditorWidgetTest, TwoEditorsInOneWindowEachTakeTheirKeysWhileTheyHaveTheFocus)
+{
+    QWidget hostWindow;
+    auto *layout = new QHBoxLayout(&hostWindow);
+    auto *other = new EditorWidget;
+    layout->addWidget(editor.get());
+    layout->addWidget(other);
+    hostWindow.show();
+    QApplication::setActiveWindow(&hostWindow);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&hostWindow));
+    for (EditorWidget *each : {editor.get(), other})
+        each->setPicture(filledImage(40, 30, 0xFFFFFF));
+    stroke(4, 4);
+    frmPaint &second = *other->findChild<frmPaint *>();
+    second.model().events().raise(QStringLiteral("picPaint.MouseDown"), {1, 0, 6, 6});
+    second.model().events().raise(QStringLiteral("picPaint.MouseUp"), {1, 0, 6, 6});
+
+    window().picPaintView->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_FALSE(model().item(QStringLiteral("mnuUndo")).enabled) << "the focused editor undid its stroke";
+    EXPECT_TRUE(second.model().item(QStringLiteral("mnuUndo")).enabled) << "the other kept its own";
+    // With its menu bar hidden the editor leaves the keys to the host.
+    other->setMenuBarVisible(false);
+    second.picPaintView->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_TRUE(second.model().item(QStringLiteral("mnuUndo")).enabled);
+    layout->removeWidget(editor.get());
+    editor->setParent(nullptr);
 }
 
 TEST_F(EditorWidgetTest, AFileHandlerOwnsOpenAndSaveAndTheSaveQuestion)
