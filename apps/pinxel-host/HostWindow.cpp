@@ -273,15 +273,16 @@ void HostWindow::editPicture()
     }
 }
 
-void HostWindow::savePictureAs()
+void HostWindow::savePictureAs() { askAndSavePicture(); }
+
+bool HostWindow::askAndSavePicture()
 {
     if (!m_control)
-        return;
+        return false;
     const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save picture as"),
                                                       QDir::homePath() + QStringLiteral("/picture.bmp"),
                                                       QStringLiteral("Bitmap files (*.bmp);;All files (*)"));
-    if (!path.isEmpty())
-        writePicture(path);
+    return !path.isEmpty() && writePicture(path);
 }
 
 bool HostWindow::writePicture(const QString &path)
@@ -315,15 +316,16 @@ void HostWindow::keepEditedPicture(bool changed)
     QPushButton *saveAs = question.addButton(QStringLiteral("Save &As..."), QMessageBox::AcceptRole);
     question.addButton(QMessageBox::Discard);
     question.setDefaultButton(save ? save : saveAs);
-    // A failed write asks again, so the edits are not lost to a full disk or a read-only file.
+    // A failed write or a cancelled Save As asks again, so the edits are
+    // not lost to a full disk, a read-only file or a slip of the hand.
     for (;;) {
         question.exec();
         if (save && question.clickedButton() == save) {
             if (writePicture(file))
                 return;
         } else if (question.clickedButton() == saveAs) {
-            savePictureAs();
-            return;
+            if (askAndSavePicture())
+                return;
         } else {
             return;
         }

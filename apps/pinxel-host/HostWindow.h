@@ -70,6 +70,8 @@ private:
     void log(const QString &line, bool replaceMove = false);
     void showMessage(const QString &text);
     bool writePicture(const QString &path);
+    // The save dialog, then the write; false when cancelled or failed.
+    bool askAndSavePicture();
 
     Options m_options;
     bool m_design;
