@@ -173,7 +173,8 @@ const std::vector<EditorScript::LineKind> &EditorScript::lineKinds()
          &EditorScript::runScreenshot},
         {"clipboard", "clipboard PATH            another program puts the picture on the desktop's clipboard", false,
          false, &EditorScript::runClipboard},
-        {"drop", "drop file|picture PATH    a picture file, or another program's picture data, dropped on the editor",
+        {"drop",
+         "drop file|picture PATH    a picture file, or another program's picture data (none: unreadable), dropped",
          false, false, &EditorScript::runDrop},
         {"state", "state [JSON]              prints the state line, or compares it with the recorded one", false, true,
          &EditorScript::runState},
@@ -275,19 +276,19 @@ void EditorScript::runDrop(const QStringList &words, const QString &rest, const 
 {
     const bool file = !words.isEmpty() && words[0] == QLatin1String("file");
     if (words.size() < 2 || (!file && words[0] != QLatin1String("picture")))
-        throw ScriptError(QStringLiteral("'%1': drop file PATH or drop picture PATH").arg(line).toStdString());
-    const QString path = resolve(rest.section(QLatin1Char(' '), 1).trimmed());
+        throw ScriptError(
+            QStringLiteral("'%1': drop file PATH, drop picture PATH or drop picture none").arg(line).toStdString());
+    const QString named = rest.section(QLatin1Char(' '), 1).trimmed();
+    EditorModel &m = model();
     if (file) {
-        model().openDroppedFile(path);
+        const QString path = resolve(named);
+        m.events().perform(QStringLiteral("drop file ") + path, QImage(), [&] { m.openDroppedFile(path); });
         return;
     }
-    QImage picture;
-    try {
-        picture = m_services.LoadPicture(path);
-    } catch (const Error &) {
-        // Data that holds no picture is dropped as such: the editor says so.
-    }
-    model().pasteDroppedPicture(picture);
+    // "none": data that holds no picture the editor can read.
+    const QImage picture = named == QLatin1String("none") ? QImage() : m_services.LoadPicture(resolve(named));
+    m.events().perform(picture.isNull() ? QStringLiteral("drop picture none") : QStringLiteral("drop picture"), picture,
+                       [&] { m.pasteDroppedPicture(picture); });
 }
 
 void EditorScript::runCaption(const QStringList &, const QString &rest, const QString &) { model().setCaption(rest); }

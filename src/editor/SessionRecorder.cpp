@@ -65,17 +65,22 @@ void SessionRecorder::attach(frmPaint &window)
         m_previous = &HostServices::current();
         m_services = std::make_unique<RecordingHostServices>(
             *m_previous, [this](const QString &line) { note(line); },
-            [this](const QImage &picture) { return keepPicture(picture); });
+            [this](const QImage &picture) { return keepPicture(picture, QStringLiteral("clipboard")); });
         HostServices::setCurrent(m_services.get());
     }
 }
 
-QString SessionRecorder::keepPicture(const QImage &picture)
+QString SessionRecorder::keepPicture(const QImage &picture, const QString &kind)
 {
     // Beside the recording, named after it: the replay finds it in its own folder.
     const QFileInfo recording(m_file.fileName());
-    const QString name = QStringLiteral("%1.clipboard-%2.png").arg(recording.completeBaseName()).arg(++m_kept);
-    return picture.save(recording.dir().filePath(name), "PNG") ? name : QString();
+    const QString name = QStringLiteral("%1.%2-%3.png").arg(recording.completeBaseName(), kind).arg(++m_kept);
+    try {
+        saveFileAtomically(recording.dir().filePath(name), [&](QIODevice &file) { return picture.save(&file, "PNG"); });
+    } catch (const Error &) {
+        return QString();  // the replay then pastes nothing, and ends unlike the recording
+    }
+    return name;
 }
 
 void SessionRecorder::finish()
@@ -112,10 +117,25 @@ QString SessionRecorder::frameLine()
 
 void SessionRecorder::eventStarting(const QString &name, const ElementEvents::Args &args)
 {
+    startLine(ElementEvents::line(name, args));
+}
+
+void SessionRecorder::actionStarting(const QString &line, const QImage &picture)
+{
+    if (picture.isNull()) {
+        startLine(line);
+        return;
+    }
+    const QString kept = keepPicture(picture, QStringLiteral("dropped"));
+    startLine(line + QLatin1Char(' ') + (kept.isEmpty() ? QStringLiteral("none") : kept));
+}
+
+void SessionRecorder::startLine(const QString &line)
+{
     if (const QString frame = frameLine(); !frame.isEmpty())
         write(frame + QLatin1Char('\n'));
     m_pendingAt = m_file.pos();
-    m_pendingLine = ElementEvents::line(name, args) + QLatin1Char('\n');
+    m_pendingLine = line + QLatin1Char('\n');
     write(m_pendingLine);
     m_expected = false;
 }

@@ -47,6 +47,7 @@ public:
     static QString sessionPath(const QString &path, int session);
 
     void eventStarting(const QString &name, const ElementEvents::Args &args) override;
+    void actionStarting(const QString &line, const QImage &picture) override;
     void eventEnded() override;
 
 private:
@@ -59,8 +60,11 @@ private:
     void write(const QString &lines);
     void fail();
     void detach();
-    // A picture pasted from the desktop's clipboard, kept beside the recording.
-    QString keepPicture(const QImage &picture);
+    // A picture pasted from the desktop's clipboard or dropped, kept beside
+    // the recording as NAME.KIND-N.png; returns the file's name, empty on failure.
+    QString keepPicture(const QImage &picture, const QString &kind);
+    // The line of an event or action, its answers to come before it.
+    void startLine(const QString &line);
 
     QFile m_file;
     qint64 m_pendingAt = -1;  // where the line of the event being handled starts

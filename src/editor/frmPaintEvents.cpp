@@ -7,7 +7,6 @@
 
 #include "editor/frmPaint.h"
 
-#include "document/mdlGeneral.h"
 #include "tools/ToolTable.h"
 #include "view/CanvasTextBox.h"
 #include "view/CanvasViewport.h"
@@ -20,6 +19,7 @@
 #include <QApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMimeData>
 #include <QScrollBar>
@@ -195,16 +195,22 @@ void frmPaint::dropEvent(QDropEvent *event)
     if (!data)
         return;
     event->acceptProposedAction();
-    // No failure may leave through Qt's event code: it is reported as a handler's would be.
-    try {
-        const QString file = droppedFile(*data);
-        if (!file.isEmpty())
-            m_model.openDroppedFile(file);
-        else
-            m_model.pasteDroppedPicture(qvariant_cast<QImage>(data->imageData()));
-    } catch (const Error &error) {
-        ReportError(ReportDescription, error.description());
-    }
+    const QString file = droppedFile(*data);
+    const QImage picture = file.isEmpty() ? qvariant_cast<QImage>(data->imageData()) : QImage();
+    // After the drop has returned: the save question must not hold up the
+    // program the drag came from. Through the registry, so a recording has it.
+    QMetaObject::invokeMethod(
+        this,
+        [this, file, picture] {
+            ElementEvents &events = m_model.events();
+            if (!file.isEmpty())
+                events.perform(QStringLiteral("drop file ") + QFileInfo(file).absoluteFilePath(), QImage(),
+                               [&] { m_model.openDroppedFile(file); });
+            else
+                events.perform(picture.isNull() ? QStringLiteral("drop picture none") : QStringLiteral("drop picture"),
+                               picture, [&] { m_model.pasteDroppedPicture(picture); });
+        },
+        Qt::QueuedConnection);
 }
 
 void frmPaint::showStatus()

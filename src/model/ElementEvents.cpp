@@ -28,6 +28,19 @@ void ElementEvents::raise(const QString &name, const Args &args)
     Listener *const listener = m_depth == 0 ? m_listener : nullptr;
     if (listener)
         listener->eventStarting(name, args);
+    dispatch(listener, [&] { event->run(args); });
+}
+
+void ElementEvents::perform(const QString &line, const QImage &picture, const std::function<void()> &run)
+{
+    Listener *const listener = m_depth == 0 ? m_listener : nullptr;
+    if (listener)
+        listener->actionStarting(line, picture);
+    dispatch(listener, run);
+}
+
+void ElementEvents::dispatch(Listener *listener, const std::function<void()> &run)
+{
     // Also when the handler throws (a script's unanswered dialog).
     struct Depth {
         ElementEvents &events;
@@ -37,11 +50,13 @@ void ElementEvents::raise(const QString &name, const Args &args)
             --events.m_depth;
             if (listener)
                 listener->eventEnded();
+            if (events.m_depth == 0 && events.m_afterEach)
+                events.m_afterEach();
         }
     } depth{*this, listener};
     ++m_depth;
     try {
-        event->run(args);
+        run();
     } catch (const Error &error) {
         ReportError(ReportDescription, error.description());
     }

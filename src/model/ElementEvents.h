@@ -8,6 +8,7 @@
 // raise(): the one place a recording hears of an event, and the one place
 // that reports what a handler did not trap.
 
+#include <QImage>
 #include <QObject>
 #include <QString>
 
@@ -32,6 +33,11 @@ public:
     public:
         virtual ~Listener() = default;
         virtual void eventStarting(const QString &name, const Args &args) = 0;
+        // Something a user did that is no element event (a drop), as the
+        // script line that does it again; picture: data the user brought
+        // in, which the line names by a file the listener keeps it in
+        // (empty when it is none). eventEnded follows.
+        virtual void actionStarting(const QString &line, const QImage &picture) = 0;
         virtual void eventEnded() = 0;
     };
 
@@ -59,6 +65,12 @@ public:
     // handler did not trap is reported here (ReportError with the
     // description), as every handler of the editor would report it.
     void raise(const QString &name, const Args &args = {});
+    // Runs what a user did that is no element event, told to the listener
+    // as its script line (see Listener::actionStarting), as raise() runs a handler.
+    void perform(const QString &line, const QImage &picture, const std::function<void()> &run);
+    // Called whenever an outermost event or action has ended (the model
+    // tells its changes once per event there).
+    void setAfterEach(std::function<void()> afterEach) { m_afterEach = std::move(afterEach); }
     // Whether a handler is running: what it sets off belongs to it.
     bool dispatching() const { return m_depth > 0; }
 
@@ -76,8 +88,11 @@ public:
     static QString line(const QString &name, const Args &args);
 
 private:
+    void dispatch(Listener *listener, const std::function<void()> &run);
+
     std::map<QString, Event> m_events;
     Listener *m_listener = nullptr;
+    std::function<void()> m_afterEach;
     int m_depth = 0;
 };
 

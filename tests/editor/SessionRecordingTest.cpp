@@ -15,9 +15,11 @@
 #include "support/EditorFixture.h"
 
 #include <QAbstractButton>
+#include <QDropEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QProcess>
 #include <QScrollBar>
 #include <QTest>
@@ -206,6 +208,12 @@ protected:
         menuItem("mnuSave");                                // into the file the first one named
         host.SetClipboardPicture(filledImage(6, 4, 0xFF));  // another program copies
         menuItem("mnuPaste");
+        auto *dragged = new QMimeData;  // and another drags a picture in
+        dragged->setImageData(filledImage(5, 3, 0xFF00));
+        QDropEvent drop(QPointF(30, 30), Qt::CopyAction, dragged, Qt::LeftButton, Qt::NoModifier);
+        static_cast<QObject &>(w()).event(&drop);
+        QCoreApplication::processEvents();
+        delete dragged;
         stroke(9, 3, 3, 9);  // the close will ask
         EXPECT_EQ(host.pendingAnswers(), 0);
     }
@@ -253,7 +261,8 @@ TEST_F(SessionRecording, ASessionDrivenThroughTheWindowReplaysToTheSameStateAndP
          {"caption Limnery", "load ", "frmPaint.Resize ", "optTools(10).Click", "answer clock ", "txtText.KeyPress 120",
           "txtText.KeyDown 37 0", "imgBezier(1).MouseDown", "picSelect.MouseMove", "hscPaint.Change",
           "picPaint.MouseWheel", "mnuRotate90.Click", "answer popup 2", "answer print 2", "answer save cancel",
-          "answer msgbox no\nfrmPaint.Unload", "clipboard session.clipboard-1.png\nmnuPaste.Click"})
+          "answer msgbox no\nfrmPaint.Unload", "clipboard session.clipboard-1.png\nmnuPaste.Click",
+          "drop picture session.dropped-2.png"})
         EXPECT_TRUE(text.contains(QString::fromLatin1(line))) << line;
     EXPECT_TRUE(text.contains(QStringLiteral("state ") + stateAtClose)) << "the state before the close";
 
