@@ -36,7 +36,10 @@ public:
     // not copied, until one side draws; other formats are converted, their
     // transparency laid over white. A null or empty picture, or one beyond
     // 32768 pixels a side or 100 million in all, is refused with error 481
-    // before anything changes or is allocated.
+    // before anything changes or is allocated. The undo history shares the
+    // picture too: one made on a buffer of the host's (QImage(uchar *, ...))
+    // must stay unchanged and alive while the editor may hold it, so hand
+    // in a copy of such a picture.
     void setPicture(const QImage &picture);
     // The picture as the user will get it: a floating selection painted at
     // its place, no previews or marquee. Shares the canvas's pixels when

@@ -93,9 +93,9 @@ void TiledPicture::cut() const
 {
     if (m_whole.isNull())
         return;
-    // The views keep the picture alive; nobody writes into it: it is read
-    // through a const handle only, and the canvas that shared it copies
-    // before drawing, as any QImage does.
+    // The views keep the picture alive and read it through a const handle;
+    // the canvas that shared it copies before drawing, as any QImage does.
+    // A picture made on a buffer of the host's is the host's to keep.
     const auto picture = std::make_shared<const QImage>(m_whole);
     const int stride = int(picture->bytesPerLine() / qsizetype(sizeof(QRgb)));
     m_tiles.resize(std::size_t(m_columns) * std::size_t(tileRows(m_size)));

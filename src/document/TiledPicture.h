@@ -29,6 +29,8 @@ public:
     static TiledPicture sharing(const QImage &picture);
 
     QSize size() const { return m_size; }
+    // The shared picture while no tile was made of it, else null.
+    const QImage &sharedPicture() const { return m_whole; }
     bool isNull() const { return m_tiles.empty() && m_whole.isNull(); }
 
     // Writes the picture into a raster of its size that holds `shown`

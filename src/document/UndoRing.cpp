@@ -82,6 +82,8 @@ void UndoRing::restore(const Snapshot &slot, const Snapshot &shown)
             const QRect written =
                 slot.picture.writeOver(m_canvas.raster(), shown.picture, m_canvas.tileStamps(), m_matchesSince);
             m_canvas.markChanged(written);
+        } else if (!slot.picture.sharedPicture().isNull()) {
+            m_canvas.setPicture(slot.picture.sharedPicture());
         } else {
             QImage picture = newRaster(slot.picture.size().width(), slot.picture.size().height());
             if (picture.isNull())

@@ -4,6 +4,7 @@
 
 #include "pinxel/EditorWidget.h"
 
+#include "document/mdlGeneral.h"
 #include "editor/frmPaint.h"
 #include "tools/ToolTable.h"
 
@@ -98,8 +99,11 @@ bool EditorWidget::event(QEvent *event)
 void EditorWidget::watchWindow()
 {
     // The window the editor is in, wherever the host put it by now: its
-    // close asks the editor's save question.
+    // close asks the editor's save question. A floating dock or tool window
+    // only hides; the host's own window above it is the one that closes.
     QWidget *shownIn = window();
+    while (shownIn->parentWidget())
+        shownIn = shownIn->parentWidget()->window();
     if (shownIn == m_watchedWindow)
         return;
     if (m_watchedWindow)
@@ -111,8 +115,15 @@ void EditorWidget::watchWindow()
 bool EditorWidget::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_watchedWindow && event->type() == QEvent::Close && event->isAccepted()) {
-        // Yes that saves, or No, lets the window close; Cancel or a failed save keeps it open.
-        if (m_editor->model().queryUnload()) {
+        // Yes that saves, or No, lets the window close; Cancel or a failed
+        // save keeps it open, as does a failure of the question itself.
+        bool keepOpen = true;
+        try {
+            keepOpen = m_editor->model().queryUnload();
+        } catch (const Error &error) {
+            ReportError(ReportDescription, error.description());
+        }
+        if (keepOpen) {
             event->ignore();
             return true;
         }

@@ -61,8 +61,12 @@ void frmPaint::Form_Resize()
     const double tx = twipsPerPixelX(), ty = twipsPerPixelY();
     // Up to whole pixels: a height rounded down would stay below the
     // minimum and lay the window out again without end.
-    if (Height() < MinimumHeight)
-        setHeight(std::ceil(MinimumHeight / ty) * ty);
+    if (Height() < MinimumHeight) {
+        if (isWindow())
+            setHeight(std::ceil(MinimumHeight / ty) * ty);
+        else
+            setMinimumHeight(int(std::ceil(MinimumHeight / ty)));  // the host's layout gives the height
+    }
     const double scaleHeight = ScaleHeight();
     const double width = Width(), height = Height();
 

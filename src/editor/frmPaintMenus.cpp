@@ -2,7 +2,8 @@
 // item with its caption and shortcut, showing the state the model gives it.
 // A click raises the item's element event; dropping a menu down raises the
 // menu's. An editor inside a host's window offers its items' keys only while
-// the focus is in it, and none while the host hides its menu bar.
+// the focus is in it, and none while the host hides its menu bar; its menu
+// bar has no Alt keys.
 
 #include "editor/frmPaint.h"
 
@@ -13,6 +14,16 @@
 
 namespace pinxel {
 
+namespace {
+// "&File" as "File"; "&&" stays an ampersand.
+QString withoutMnemonic(QString caption)
+{
+    caption.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
+    caption.remove(QLatin1Char('&'));
+    return caption.replace(QLatin1Char('\x01'), QLatin1Char('&'));
+}
+}  // namespace
+
 void frmPaint::createMenus()
 {
     for (const MenuRow &row : menuRows()) {
@@ -22,7 +33,10 @@ void frmPaint::createMenus()
             QWidget *holder = row.kind == MenuRow::Popup ? static_cast<QWidget *>(this)
                               : parent                   ? static_cast<QWidget *>(parent)
                                                          : static_cast<QWidget *>(menuBar);
-            QMenu *created = new QMenu(row.caption, holder);
+            // The menu bar's Alt keys hold for a whole window: inside a host's
+            // window they would clash with the host's and other editors' own.
+            const bool barMenu = row.kind == MenuRow::Menu && !parent;
+            QMenu *created = new QMenu(barMenu && !isWindow() ? withoutMnemonic(row.caption) : row.caption, holder);
             created->setObjectName(row.name);
             created->menuAction()->setObjectName(row.name);
             if (row.kind == MenuRow::Menu && parent)

@@ -61,10 +61,12 @@ EditorModel::EditorModel(EditorView *view) : m_view(view ? view : &m_headless)
     m_undoRing.availabilityChanged = [this](UndoRing::Availability available) {
         setItemEnabled(QStringLiteral("mnuUndo"), available.undo);
         setItemEnabled(QStringLiteral("mnuRedo"), available.redo);
-        emit undoAvailable(available.undo);
-        emit redoAvailable(available.redo);
+        if (available.undo != m_undoAvailable)
+            emit undoAvailable(m_undoAvailable = available.undo);
+        if (available.redo != m_redoAvailable)
+            emit redoAvailable(m_redoAvailable = available.redo);
         tellModified();
-        emit pictureChanged();  // the ring hears of every recorded, undone or redone change
+        notePictureChanged();  // the ring hears of every recorded, undone or redone change
     };
     m_selection.commandsEnabled = [this](bool enabled) {
         for (const char *name : {"mnuCut", "mnuCopy", "mnuDelete", "mnuCrop"})
@@ -72,9 +74,11 @@ EditorModel::EditorModel(EditorView *view) : m_view(view ? view : &m_headless)
         emit selectionChanged(enabled);  // its commands are enabled while it shows
         // A paste shows a new picture floating; a discard changes the picture only if one floated.
         if (enabled || m_selectionFloated)
-            emit pictureChanged();
+            notePictureChanged();
         m_selectionFloated = enabled;
     };
+    // The host hears of a picture's change once for each event, however many steps it took.
+    m_events.setAfterEach([this] { tellPictureChanged(); });
     HostServices::watchClipboard(this, [this] { updatePasteItem(); });
 }
 
@@ -159,8 +163,33 @@ void EditorModel::setFileMenuShown(bool shown)
     setItemVisible(QStringLiteral("mnuFile"), shown);
 }
 
+void EditorModel::notePictureChanged()
+{
+    m_pictureChangePending = true;
+    if (!m_events.dispatching() && m_holdPictureChanges == 0)
+        tellPictureChanged();
+}
+
+void EditorModel::tellPictureChanged()
+{
+    if (!m_pictureChangePending)
+        return;
+    m_pictureChangePending = false;
+    emit pictureChanged();
+}
+
 void EditorModel::showPicture(const QImage &picture, UndoRing::HistoryStart start)
 {
+    // Its steps (a selection discarded, a new history) are one change.
+    ++m_holdPictureChanges;
+    struct Release {
+        EditorModel &model;
+        ~Release()
+        {
+            if (--model.m_holdPictureChanges == 0 && !model.m_events.dispatching())
+                model.tellPictureChanged();
+        }
+    } release{*this};
     if (ZoomFactor != 1.0f)
         SetZoomView(0, 0, FlagTrue);  // the picture replaces the one at actual size
     picPaint.setPicture(picture);

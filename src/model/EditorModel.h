@@ -34,6 +34,7 @@
 #include "tools/ToolContext.h"
 
 #include <QObject>
+#include <QPointF>
 
 #include <array>
 #include <map>
@@ -305,6 +306,9 @@ private:
     void updatePasteItem();
     // Tells modifiedChanged when IsDirty changed since it was last told.
     void tellModified();
+    // pictureChanged, once an event (or a host's call) has ended.
+    void notePictureChanged();
+    void tellPictureChanged();
     // Shows a picture opened (from a file, the host or a drop) as File > Open does.
     void showOpened(const QImage &picture, const QString &name);
     bool askToSaveChanges();
@@ -329,7 +333,11 @@ private:
     FileHandler *m_fileHandler = nullptr;
     bool m_toldModified = false;
     bool m_selectionFloated = false;
-    std::optional<std::uint64_t> m_ownCopy;  // the clipboard's change count at the own copy
+    bool m_pictureChangePending = false;
+    int m_holdPictureChanges = 0;
+    bool m_undoAvailable = false, m_redoAvailable = false;  // as last told
+    QPointF m_selectionPressedAt;                           // where the selection lay at the press
+    std::optional<std::uint64_t> m_ownCopy;                 // the clipboard's change count at the own copy
     UndoRing m_undoRing{*this, picPaint};
     FloatingSelection m_selection{picPaint, picSelect, *this};
 

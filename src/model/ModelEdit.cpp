@@ -10,8 +10,6 @@
 
 #include "document/mdlGeneral.h"
 
-#include <QPainter>
-
 namespace pinxel {
 
 // ---------------------------------------------------------------- the floating selection
@@ -45,6 +43,7 @@ QImage EditorModel::composedPicture() const
 void EditorModel::selectionMouseDown(int Button, int Shift, double X, double Y)
 {
     UpdateStatusBar(0, 0, 0, 0, FlagFalse);
+    m_selectionPressedAt = QPointF(picSelect.Left(), picSelect.Top());
     m_selection.press(Button, Shift, X, Y);
 }
 
@@ -52,8 +51,8 @@ void EditorModel::selectionMouseMove(int Button, double X, double Y) { m_selecti
 void EditorModel::selectionMouseUp(int Button)
 {
     m_selection.release(Button);
-    if (m_selection.shown())
-        emit pictureChanged();  // it may have moved
+    if (m_selection.shown() && QPointF(picSelect.Left(), picSelect.Top()) != m_selectionPressedAt)
+        notePictureChanged();  // it moved
 }
 
 // ---------------------------------------------------------------- edit commands
@@ -70,21 +69,6 @@ void EditorModel::updatePasteItem()
 {
     setItemEnabled(QStringLiteral("mnuPaste"), m_ownCopy.has_value() || host().ClipboardHasPicture());
 }
-
-namespace {
-// A picture from another program as the canvas takes it: RGB32, its
-// transparency laid over the background colour.
-QImage overBackground(const QImage &picture, Color background)
-{
-    if (!picture.hasAlphaChannel())
-        return picture.convertToFormat(QImage::Format_RGB32);
-    QImage laid(picture.size(), QImage::Format_RGB32);
-    laid.fill(toQRgb(background));
-    QPainter painter(&laid);
-    painter.drawImage(0, 0, picture);
-    return laid;
-}
-}  // namespace
 
 void EditorModel::deleteSelection()
 {
@@ -125,7 +109,8 @@ void EditorModel::pasteFloating(const QImage &picture)
     finishAction();               // drops a selection while Select Area is current
     if (!isSet(SelectionUnmoved))
         DropSelection();
-    m_selection.paste(overBackground(picture, picPaint.BackColor));
+    picSelect.BackColor = picPaint.BackColor;  // another program's transparency lies over the canvas's background
+    m_selection.paste(picture);
     if (CurrentTool != ToolSelectArea) {
         CurrentTool = ToolSelectArea;
         chooseTool();

@@ -187,7 +187,7 @@ void EditorModel::openDroppedFile(const QString &path)
         layOut();
         return;
     }
-    showOpened(picture, path);
+    showOpened(picture, m_fileHandler ? QString() : path);  // with a handler, the host names the pictures
     layOut();
 }
 

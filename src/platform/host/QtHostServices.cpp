@@ -375,8 +375,10 @@ Printer &QtHostServices::printer() { return *m_printer; }
 
 void QtHostServices::SetClipboardPicture(const QImage &picture)
 {
-    if (QClipboard *clipboard = QGuiApplication::clipboard())
+    if (QClipboard *clipboard = QGuiApplication::clipboard()) {
         clipboard->setImage(picture);
+        clipboardChanged();
+    }
 }
 
 bool QtHostServices::ClipboardHasPicture()
