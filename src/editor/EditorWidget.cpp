@@ -28,7 +28,12 @@ EditorWidget::EditorWidget(QWidget *parent) : QWidget(parent), m_editor(new frmP
     connect(&model, &EditorModel::redoAvailable, this, &EditorWidget::redoAvailable);
 }
 
-EditorWidget::~EditorWidget() = default;
+EditorWidget::~EditorWidget()
+{
+    // Nothing the editor does as it goes may reach this half-destroyed widget's signals.
+    m_editor->model().disconnect(this);
+    delete m_editor;
+}
 
 void EditorWidget::setPicture(const QImage &picture)
 {
