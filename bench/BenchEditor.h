@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QPaintEvent>
+#include <benchmark/benchmark.h>
 
 #include <memory>
 
@@ -50,6 +51,21 @@ inline void chooseTool(frmPaint &w, int tool)
 {
     w.optTools_MouseDown(tool, 1, 0, 0, 0);
     w.optTools_Click(tool);
+}
+
+// One pencil stroke of one move a benchmark iteration, raised through the
+// event registry as the mouse raises it, back and forth across the canvas.
+inline void timePencilMoves(benchmark::State &state, ElementEvents &events)
+{
+    int x = 100, step = 20;
+    events.raise(QStringLiteral("picPaint.MouseDown"), {1, 0, double(x), 100});
+    for (auto _ : state) {
+        x += step;
+        if (x > CanvasWidth - 100 || x < 100)
+            step = -step;
+        events.raise(QStringLiteral("picPaint.MouseMove"), {1, 0, double(x), x % 40 == 0 ? 100.0 : 107.0});
+    }
+    events.raise(QStringLiteral("picPaint.MouseUp"), {1, 0, double(x), 100});
 }
 
 // Gathers what the canvas's and the selection's views repaint, in the canvas view's pixels.

@@ -93,16 +93,7 @@ void BM_RecordedPencilMove(benchmark::State &state)
         recorder = std::make_unique<SessionRecorder>(folder.filePath(QStringLiteral("moves.pxs")));
         recorder->attach(w);
     }
-    ElementEvents &events = w.model().events();
-    int x = 100, step = 20;
-    events.raise(QStringLiteral("picPaint.MouseDown"), {1, 0, double(x), 100});
-    for (auto _ : state) {
-        x += step;
-        if (x > CanvasWidth - 100 || x < 100)
-            step = -step;
-        events.raise(QStringLiteral("picPaint.MouseMove"), {1, 0, double(x), x % 40 == 0 ? 100.0 : 107.0});
-    }
-    events.raise(QStringLiteral("picPaint.MouseUp"), {1, 0, double(x), 100});
+    timePencilMoves(state, w.model().events());
     if (recorder) {
         recorder->finish();
         state.counters["file_bytes_per_move"] =

@@ -24,65 +24,62 @@ QImage photo(QRgb colour)
     return picture;
 }
 
+// An editor widget over scripted services, as a host embeds it.
+struct HostedEditor {
+    HostedEditor() { HostServices::setCurrent(&services); }
+    ~HostedEditor()
+    {
+        editor.reset();
+        HostServices::setCurrent(nullptr);
+    }
+    ElementEvents &events() { return editor->findChild<frmPaint *>()->model().events(); }
+
+    ScriptedHostServices services;
+    std::unique_ptr<EditorWidget> editor = std::make_unique<EditorWidget>();
+};
+
 // A host hands in one of two pictures in turn: each starts a new history.
 void BM_SetPicture(benchmark::State &state)
 {
-    ScriptedHostServices services;
-    HostServices::setCurrent(&services);
-    {
-        EditorWidget editor;
-        const QImage pictures[] = {photo(qRgb(200, 10, 10)), photo(qRgb(10, 200, 10))};
-        int turn = 0;
-        for (auto _ : state)
-            editor.setPicture(pictures[turn++ % 2]);
-        if (editor.picture().constBits() != pictures[(turn - 1) % 2].constBits())
-            state.SkipWithError("the picture was copied");
-    }
-    HostServices::setCurrent(nullptr);
+    HostedEditor hosted;
+    const QImage pictures[] = {photo(qRgb(200, 10, 10)), photo(qRgb(10, 200, 10))};
+    int turn = 0;
+    for (auto _ : state)
+        hosted.editor->setPicture(pictures[turn++ % 2]);
+    if (hosted.editor->picture().constBits() != pictures[(turn - 1) % 2].constBits())
+        state.SkipWithError("the picture was copied");
 }
 BENCHMARK(BM_SetPicture)->Unit(benchmark::kMillisecond);
 
 // The host takes the picture it handed in, nothing changed since.
 void BM_TakePicture(benchmark::State &state)
 {
-    ScriptedHostServices services;
-    HostServices::setCurrent(&services);
-    {
-        EditorWidget editor;
-        const QImage handed = photo(qRgb(10, 10, 200));
-        editor.setPicture(handed);
-        bool shared = true;
-        for (auto _ : state) {
-            const QImage taken = editor.picture();
-            shared = shared && taken.constBits() == handed.constBits();
-        }
-        if (!shared)
-            state.SkipWithError("the picture was copied");
-    }
-    HostServices::setCurrent(nullptr);
+    HostedEditor hosted;
+    const QImage handed = photo(qRgb(10, 10, 200));
+    hosted.editor->setPicture(handed);
+    bool shared = true;
+    for (auto _ : state)
+        shared = shared && hosted.editor->picture().constBits() == handed.constBits();
+    if (!shared)
+        state.SkipWithError("the picture was copied");
 }
 BENCHMARK(BM_TakePicture)->Unit(benchmark::kMillisecond);
 
 // The first pencil click after setPicture, the host holding its picture.
 void BM_FirstStrokeOnAHandedPicture(benchmark::State &state)
 {
-    ScriptedHostServices services;
-    HostServices::setCurrent(&services);
-    {
-        EditorWidget editor;
-        const QImage handed = photo(qRgb(255, 255, 255));
-        ElementEvents &events = editor.findChild<frmPaint *>()->model().events();
-        for (auto _ : state) {
-            state.PauseTiming();
-            editor.setPicture(handed);
-            state.ResumeTiming();
-            events.raise(QStringLiteral("picPaint.MouseDown"), {1, 0, 50, 50});
-            events.raise(QStringLiteral("picPaint.MouseUp"), {1, 0, 50, 50});
-        }
-        if (handed.pixel(50, 50) != qRgb(255, 255, 255))
-            state.SkipWithError("the host's picture changed");
+    HostedEditor hosted;
+    const QImage handed = photo(qRgb(255, 255, 255));
+    ElementEvents &events = hosted.events();
+    for (auto _ : state) {
+        state.PauseTiming();
+        hosted.editor->setPicture(handed);
+        state.ResumeTiming();
+        events.raise(QStringLiteral("picPaint.MouseDown"), {1, 0, 50, 50});
+        events.raise(QStringLiteral("picPaint.MouseUp"), {1, 0, 50, 50});
     }
-    HostServices::setCurrent(nullptr);
+    if (handed.pixel(50, 50) != qRgb(255, 255, 255))
+        state.SkipWithError("the host's picture changed");
 }
 BENCHMARK(BM_FirstStrokeOnAHandedPicture)->Unit(benchmark::kMillisecond);
 
@@ -90,30 +87,17 @@ BENCHMARK(BM_FirstStrokeOnAHandedPicture)->Unit(benchmark::kMillisecond);
 // host that hears pictureChanged and takes the picture each time.
 void BM_PencilMoveHeardByHost(benchmark::State &state)
 {
-    ScriptedHostServices services;
-    HostServices::setCurrent(&services);
-    {
-        EditorWidget editor;
-        editor.setPicture(photo(qRgb(255, 255, 255)));
-        int heard = 0;
-        if (state.range(0) == 1)
-            QObject::connect(&editor, &EditorWidget::pictureChanged, [&] {
-                ++heard;
-                benchmark::DoNotOptimize(editor.picture());
-            });
-        ElementEvents &events = editor.findChild<frmPaint *>()->model().events();
-        int x = 100, step = 20;
-        events.raise(QStringLiteral("picPaint.MouseDown"), {1, 0, double(x), 100});
-        for (auto _ : state) {
-            x += step;
-            if (x > CanvasWidth - 100 || x < 100)
-                step = -step;
-            events.raise(QStringLiteral("picPaint.MouseMove"), {1, 0, double(x), x % 40 == 0 ? 100.0 : 107.0});
-        }
-        events.raise(QStringLiteral("picPaint.MouseUp"), {1, 0, double(x), 100});
-        state.counters["heard_per_move"] = double(heard) / double(state.iterations());
-    }
-    HostServices::setCurrent(nullptr);
+    HostedEditor hosted;
+    EditorWidget &editor = *hosted.editor;
+    editor.setPicture(photo(qRgb(255, 255, 255)));
+    int heard = 0;
+    if (state.range(0) == 1)
+        QObject::connect(&editor, &EditorWidget::pictureChanged, [&] {
+            ++heard;
+            benchmark::DoNotOptimize(editor.picture());
+        });
+    timePencilMoves(state, hosted.events());
+    state.counters["heard_per_move"] = double(heard) / double(state.iterations());
 }
 BENCHMARK(BM_PencilMoveHeardByHost)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
