@@ -58,8 +58,9 @@ bool EditorWidget::trigger(const QString &element)
     ElementEvents &events = model.events();
     static const QRegularExpression toolButton(QStringLiteral("^optTools\\((\\d+)\\)$"));
     if (const QRegularExpressionMatch tool = toolButton.match(element); tool.hasMatch()) {
-        const int index = tool.captured(1).toInt();
-        if (index >= ToolCount)
+        bool converted = false;
+        const int index = tool.captured(1).toInt(&converted);
+        if (!converted || index >= ToolCount)
             return false;
         // A user's click on a tool button: the press, then the click.
         events.raise(ElementEvents::indexed("optTools", index, "MouseDown"), {1, 0, 0, 0});

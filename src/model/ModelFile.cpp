@@ -7,8 +7,8 @@
 #include "tools/ToolTable.h"
 
 #include <QFileInfo>
-
 #include <QTemporaryDir>
+
 #include <optional>
 
 namespace pinxel {
