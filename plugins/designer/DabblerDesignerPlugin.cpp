@@ -7,8 +7,29 @@
 
 #include <QIcon>
 #include <QMetaClassInfo>
+#include <QSize>
 #include <QtDesigner/QDesignerFormEditorInterface>
 #include <QtDesigner/QExtensionManager>
+
+namespace {
+// The widget box's entry for a widget: its class at a size, and what a form
+// file says of the class beside (Designer's <customwidgets> part).
+QString widgetBoxXml(const QString &className, const QString &objectName, QSize size, const QString &customWidgets)
+{
+    return QStringLiteral(R"(<ui language="c++" displayname="%1">
+ <widget class="%2" name="%3">
+  <property name="geometry">
+   <rect><x>0</x><y>0</y><width>%4</width><height>%5</height></rect>
+  </property>
+ </widget>
+%6</ui>
+)")
+        .arg(className.section(QStringLiteral("::"), -1), className, objectName)
+        .arg(size.width())
+        .arg(size.height())
+        .arg(customWidgets);
+}
+}  // namespace
 
 PinxelDesignerPlugins::PinxelDesignerPlugins(QObject *parent) : QObject(parent)
 {
@@ -35,14 +56,7 @@ QWidget *EditorWidgetDesignerPlugin::createWidget(QWidget *parent) { return new 
 
 QString EditorWidgetDesignerPlugin::domXml() const
 {
-    return QStringLiteral(R"(<ui language="c++" displayname="EditorWidget">
- <widget class="pinxel::EditorWidget" name="editorWidget">
-  <property name="geometry">
-   <rect><x>0</x><y>0</y><width>640</width><height>480</height></rect>
-  </property>
- </widget>
-</ui>
-)");
+    return widgetBoxXml(name(), QStringLiteral("editorWidget"), QSize(640, 480), QString());
 }
 
 // ---------------------------------------------------------------- Dabbler
@@ -97,13 +111,8 @@ QString DabblerDesignerPlugin::domXml() const
             tooltips += QStringLiteral("    <tooltip name=\"%1\" value=\"%2\"/>\n")
                             .arg(property, QString::fromUtf8(meta.classInfo(i).value()).toHtmlEscaped());
     }
-    return QStringLiteral(R"(<ui language="c++" displayname="Dabbler">
- <widget class="pinxel::Dabbler" name="dabbler">
-  <property name="geometry">
-   <rect><x>0</x><y>0</y><width>160</width><height>120</height></rect>
-  </property>
- </widget>
- <customwidgets>
+    return widgetBoxXml(name(), QStringLiteral("dabbler"), QSize(160, 120),
+                        QStringLiteral(R"( <customwidgets>
   <customwidget>
    <class>pinxel::Dabbler</class>
    <propertyspecifications>
@@ -111,7 +120,6 @@ QString DabblerDesignerPlugin::domXml() const
    </propertyspecifications>
   </customwidget>
  </customwidgets>
-</ui>
 )")
-        .arg(tooltips);
+                            .arg(tooltips));
 }
