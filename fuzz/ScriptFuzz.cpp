@@ -40,6 +40,10 @@ struct Session {
     Session()
     {
         qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
+        // Whatever a line names, nothing is written outside the scratch folder.
+        ScriptWrites writes;
+        writes.allowScriptFolder(scratch.path());
+        script.confineWrites(writes);
     }
 
     // The line with any path replaced by a name in the scratch folder.
@@ -48,7 +52,11 @@ struct Session {
         static const QRegularExpression withPath(
             QStringLiteral("^\\s*(load|save|screenshot|answer\\s+open|answer\\s+save)\\s+(.*)$"));
         const QRegularExpressionMatch match = withPath.match(line);
-        if (!match.hasMatch() || match.captured(2).trimmed() == QLatin1String("cancel"))
+        if (!match.hasMatch())
+            return line;
+        // Only a dialog's answer can be "cancel"; for any other line it is a file's name.
+        if (match.captured(1).startsWith(QLatin1String("answer"))
+            && match.captured(2).trimmed() == QLatin1String("cancel"))
             return line;
         QString name = match.captured(2).section(QLatin1Char('/'), -1);
         name.remove(QRegularExpression(QStringLiteral("[^A-Za-z0-9._-]")));
@@ -65,6 +73,7 @@ struct Session {
         } catch (const ScriptError &) {
         } catch (const UnansweredDialog &) {
         } catch (const Error &) {
+        } catch (const WriteRefused &) {
         }
     }
 };

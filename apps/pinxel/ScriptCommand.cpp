@@ -27,11 +27,29 @@ struct ScriptOptions {
     QString record;
     QString on;
     QString save;
+    QString journal;
+    QStringList allowWrites;
 };
+
+// What the run may write: see ScriptWrites.
+ScriptWrites allowedWrites(const ScriptOptions &options, const QString &onPicture, const QString &saveTo)
+{
+    ScriptWrites writes;
+    writes.allowScriptFolder(options.path == QLatin1String("-") ? QDir::currentPath()
+                                                                : QFileInfo(options.path).absolutePath());
+    if (!saveTo.isEmpty())
+        writes.allowFile(saveTo);
+    if (!options.record.isEmpty())
+        writes.allowFileAndKept(options.record);
+    for (const QString &folder : options.allowWrites)
+        writes.allowFolder(folder);
+    writes.skipRecordedSaves(!onPicture.isEmpty());
+    return writes;
+}
 
 // Exit codes: 0 every line ran (and matched its recording), 1 the editor
 // failed, 2 a line it cannot read, 3 a dialog nobody answered, 4 a replay
-// that differs from its recording.
+// that differs from its recording, 5 a write the script was not allowed.
 int runOnce(const ScriptOptions &options, const QString &onPicture, const QString &saveTo)
 {
     QFile file;
@@ -62,8 +80,11 @@ int runOnce(const ScriptOptions &options, const QString &onPicture, const QStrin
         EditorScript &script = *running;
         if (options.path != QLatin1String("-"))
             script.setFolder(QFileInfo(options.path).absolutePath());
+        script.confineWrites(allowedWrites(options, onPicture, saveTo));
         if (!options.record.isEmpty())
             script.recordInto(options.record);
+        if (!options.journal.isEmpty())
+            script.journalInto(options.journal);
         if (!onPicture.isEmpty())
             script.replayOn(onPicture);
         if (options.show)
@@ -86,6 +107,12 @@ int runOnce(const ScriptOptions &options, const QString &onPicture, const QStrin
     } catch (const UnansweredDialog &error) {
         std::fprintf(stderr, "pinxel script: line %d: %s\n", lineNumber, error.what());
         return 3;
+    } catch (const WriteRefused &error) {
+        if (lineNumber > 0)
+            std::fprintf(stderr, "pinxel script: line %d: %s\n", lineNumber, error.what());
+        else
+            std::fprintf(stderr, "pinxel script: %s\n", error.what());
+        return 5;
     } catch (const Error &error) {
         if (lineNumber > 0)
             std::fprintf(stderr, "pinxel script: line %d: %s\n", lineNumber, qPrintable(error.description()));
@@ -111,30 +138,40 @@ QStringList picturesOn(const QString &on)
 int runScript(const QStringList &arguments)
 {
     if (arguments.contains(QLatin1String("--help")) || arguments.isEmpty()) {
-        std::printf(
-            "usage: pinxel script [--no-file-menu] [--show|--headless] [--record OUT] [--on PICTURE|'DIR/*.bmp' "
-            "[--save OUT]] FILE|-\n"
-            "Opens the editor as the control does (headless unless --show and a display) and runs\n"
-            "the script's lines:\n%s"
-            "  --headless     runs the editor model alone, with no window (no frame, screenshot or\n"
-            "                 window events, no recording)\n",
-            qPrintable(EditorScript::lineHelp()));
+        std::printf("usage: pinxel script [--no-file-menu] [--show|--headless] [--record OUT] [--journal DIR]\n"
+                    "                     [--on PICTURE|'DIR/*.bmp' [--save OUT]] [--allow-writes DIR]... FILE|-\n"
+                    "Opens the editor as the control does (headless unless --show and a display) and runs\n"
+                    "the script's lines:\n%s"
+                    "  --headless     runs the editor model alone, with no window (no frame, screenshot or\n"
+                    "                 window events, no recording)\n",
+                    qPrintable(EditorScript::lineHelp()));
         std::printf("A recording ends with its state and checksum, which a replay compares.\n"
                     "  --record OUT   records this run as a script that replays it\n"
                     "  --on PICTURE   replays on another picture (its load line replaced); a quoted pattern\n"
                     "                 replays on every picture it matches, each in a fresh editor\n"
                     "  --save OUT     saves the final picture: a file, or with a pattern a folder ending in /\n"
+                    "  --journal DIR  keeps a recovery journal of the run in DIR (pinxel recover restores it)\n"
+                    "A script writes files (save and screenshot lines, Save and Save As answered by it) only\n"
+                    "inside its own folder (standard input: the current folder), at its --save target and\n"
+                    "into its --record file; a replay with --on skips its recording's Save and Save As.\n"
+                    "  --allow-writes DIR  allows writes (and a replay's saves) inside DIR too\n"
                     "Exit 0 when every line ran, 1 when the editor failed, 2 for a line it cannot read,\n"
-                    "3 for a dialog nobody answered, 4 for a replay that differs from its recording.\n");
+                    "3 for a dialog nobody answered, 4 for a replay that differs from its recording,\n"
+                    "5 for a write the script was not allowed.\n");
         return arguments.isEmpty() ? 2 : 0;
     }
     ScriptOptions options;
     for (int i = 0; i < arguments.size(); ++i) {
         const QString &argument = arguments[i];
-        QString *value = argument == QLatin1String("--record") ? &options.record
-                         : argument == QLatin1String("--on")   ? &options.on
-                         : argument == QLatin1String("--save") ? &options.save
-                                                               : nullptr;
+        QString *value = argument == QLatin1String("--record")    ? &options.record
+                         : argument == QLatin1String("--on")      ? &options.on
+                         : argument == QLatin1String("--save")    ? &options.save
+                         : argument == QLatin1String("--journal") ? &options.journal
+                                                                  : nullptr;
+        if (argument == QLatin1String("--allow-writes")) {
+            options.allowWrites << QString();
+            value = &options.allowWrites.back();
+        }
         if (value) {
             if (i + 1 >= arguments.size()) {
                 std::fprintf(stderr, "pinxel script: %s needs a value\n", qPrintable(argument));

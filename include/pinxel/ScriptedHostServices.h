@@ -15,6 +15,7 @@
 #include <QStringList>
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <stdexcept>
 #include <vector>
@@ -160,6 +161,15 @@ public:
     // The picture last put on the desktop's clipboard.
     const QImage &clipboardPicture() const { return m_clipboard; }
 
+    // --- Files. A check, when set, is asked before the editor writes,
+    // changes or removes a file through these services: it returns false to
+    // skip the write (as if it was done) or throws to refuse it.
+    using WriteCheck = std::function<bool(const QString &path)>;
+    void setWriteCheck(WriteCheck check) { m_writeCheck = std::move(check); }
+    void SavePicture(const QImage &picture, const QString &path) override;
+    void SetAttr(const QString &path, int attributes) override;
+    void Kill(const QString &path) override;
+
 private:
     struct Answer {
         DialogKind kind;
@@ -178,6 +188,7 @@ private:
     std::vector<ShownDialog> m_shown;
     ScriptedPrinter m_printer;
     QImage m_clipboard;
+    WriteCheck m_writeCheck;
 };
 
 }  // namespace pinxel

@@ -4,10 +4,10 @@
 #include "model/EditorModel.h"
 
 #include "document/mdlGeneral.h"
+#include "platform/files/PrivateScratch.h"
 #include "tools/ToolTable.h"
 
 #include <QFileInfo>
-#include <QTemporaryDir>
 
 #include <optional>
 
@@ -266,9 +266,7 @@ void EditorModel::print()
         // The picture as the user sees it reaches the printer through a
         // file private to this run, so no file of the user's can be touched;
         // the canvas and a floating selection stay as they are.
-        QTemporaryDir scratch;
-        if (!scratch.isValid())
-            throw Error(ErrPathNotFound, QStringLiteral("Cannot create a temporary folder for printing."));
+        PrivateScratch scratch;
         const QString temp = scratch.filePath(QStringLiteral("print.bmp"));
         services.SavePicture(composedPicture(), temp);
         const QImage printed = services.LoadPicture(temp);

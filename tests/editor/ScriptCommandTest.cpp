@@ -400,5 +400,88 @@ TEST_F(ScriptCommandTest, ARecordedRunReplaysExactlyAndOnOtherPictures)
     EXPECT_TRUE(refused.err.contains(QStringLiteral("no/such"))) << refused.err.toStdString();
 }
 
+// A script is data people send each other: it writes only inside its own
+// folder, at its --save target and into its recording, unless
+// --allow-writes names a folder; anything else ends the run with 5 and
+// leaves the file as it was.
+TEST_F(ScriptCommandTest, AScriptWritesOnlyWhereItWasAllowed)
+{
+    QTemporaryDir elsewhere;
+    ASSERT_TRUE(elsewhere.isValid());
+    const QString victim = elsewhere.filePath(QStringLiteral("victim.txt"));
+    const QString away = elsewhere.filePath(QStringLiteral("new.bmp"));
+    const auto writeVictim = [&] {
+        QFile file(victim);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write("keep me\n");
+    };
+    const QString link = m_dir.filePath(QStringLiteral("link.bmp"));
+    ASSERT_TRUE(QFile::link(victim, link));
+    const QStringList allow{QStringLiteral("--allow-writes"), elsewhere.path()};
+    struct Case {
+        const char *what;
+        QString script;
+        QStringList options;
+        int exitCode;
+        QString written;  // a file the run must have made, or empty
+    };
+    const Case cases[] = {
+        {"Save As answered outside",
+         QStringLiteral("canvas 8 8\nanswer save %1\nmnuSaveAs.Click\n").arg(victim),
+         {},
+         5,
+         {}},
+        {"a save line outside", QStringLiteral("canvas 8 8\nsave %1\n").arg(away), {}, 5, {}},
+        {"a save line up and out",
+         QStringLiteral("canvas 8 8\nsave ../%1/new.bmp\n").arg(QFileInfo(elsewhere.path()).fileName()),
+         {},
+         5,
+         {}},
+        {"a screenshot outside", QStringLiteral("canvas 8 8\nscreenshot %1.png\n").arg(away), {}, 5, {}},
+        {"a link out of the folder", QStringLiteral("canvas 8 8\nsave link.bmp\n"), {}, 5, {}},
+        {"inside the script's folder",
+         QStringLiteral("canvas 8 8\nsave in.bmp\nanswer save in2.bmp\nmnuSaveAs.Click\n"),
+         {},
+         0,
+         m_dir.filePath(QStringLiteral("in2.bmp"))},
+        {"the --save target", QStringLiteral("canvas 8 8\n"), {QStringLiteral("--save"), away}, 0, away},
+        {"allowed by --allow-writes", QStringLiteral("canvas 8 8\nsave %1\n").arg(away), allow, 0, away},
+    };
+    for (const Case &c : cases) {
+        writeVictim();
+        QFile::remove(away);
+        const ToolRun r = run(c.script, c.options);
+        EXPECT_EQ(r.exitCode, c.exitCode) << c.what << ": " << r.err.toStdString();
+        QFile file(victim);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll(), QByteArray("keep me\n")) << c.what;
+        const bool told =
+            r.err.contains(QLatin1String("refused to write")) && r.err.contains(QLatin1String("--allow-writes"));
+        EXPECT_EQ(told, c.exitCode == 5) << c.what << ": " << r.err.toStdString();
+        EXPECT_EQ(QFileInfo::exists(away), c.written == away) << c.what;
+        EXPECT_TRUE(c.written.isEmpty() || QFileInfo::exists(c.written)) << c.what;
+    }
+
+    // A replay on another picture skips the recording's own Save, and says so.
+    const QString mine = m_dir.filePath(QStringLiteral("mine.bmp"));
+    const QString other = elsewhere.filePath(QStringLiteral("other.bmp"));
+    ASSERT_TRUE(filledImage(20, 10, qRgb(0, 0, 255)).save(mine, "BMP"));
+    const QString recording = m_dir.filePath(QStringLiteral("saves.pxs"));
+    const ToolRun recorded =
+        run(QStringLiteral("load mine.bmp\nmnuInvertColors.Click\nanswer save %1\nmnuSaveAs.Click\n").arg(other),
+            QStringList{QStringLiteral("--record"), recording} + allow);
+    ASSERT_EQ(recorded.exitCode, 0) << recorded.err.toStdString();
+    for (const bool allowed : {false, true}) {
+        ASSERT_TRUE(filledImage(20, 10, qRgb(0, 255, 0)).save(other, "BMP"));
+        const ToolRun replayed =
+            runFile(recording, QStringList{QStringLiteral("--on"), other} + (allowed ? allow : QStringList()));
+        EXPECT_EQ(replayed.exitCode, 0) << replayed.err.toStdString();
+        EXPECT_EQ(replayed.out.join(QLatin1Char('\n')).contains(QLatin1String("skipped the recording's save to")),
+                  !allowed)
+            << replayed.out.join(QLatin1Char('\n')).toStdString();
+        EXPECT_EQ(QImage(other).pixel(3, 3), allowed ? qRgb(255, 0, 255) : qRgb(0, 255, 0)) << allowed;
+    }
+}
+
 }  // namespace
 }  // namespace pinxel::test

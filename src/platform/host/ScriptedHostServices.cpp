@@ -258,4 +258,22 @@ int ScriptedHostServices::PopupMenu(const QStringList &items, int checkedItem)
     return answer.value;
 }
 
+void ScriptedHostServices::SavePicture(const QImage &picture, const QString &path)
+{
+    if (!m_writeCheck || m_writeCheck(path))
+        HostServices::SavePicture(picture, path);
+}
+
+void ScriptedHostServices::SetAttr(const QString &path, int attributes)
+{
+    if (!m_writeCheck || m_writeCheck(path))
+        HostServices::SetAttr(path, attributes);
+}
+
+void ScriptedHostServices::Kill(const QString &path)
+{
+    if (!m_writeCheck || m_writeCheck(path))
+        HostServices::Kill(path);
+}
+
 }  // namespace pinxel
