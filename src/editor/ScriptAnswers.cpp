@@ -131,7 +131,7 @@ void queueScriptAnswer(ScriptedHostServices &services, const QStringList &words)
 
 QImage RecordingHostServices::ClipboardPicture()
 {
-    const QImage picture = m_inner.ClipboardPicture();
+    const QImage picture = m_inner->ClipboardPicture();
     if (!picture.isNull() && m_keep) {
         const QString kept = m_keep(picture);
         if (!kept.isEmpty())
@@ -146,11 +146,11 @@ QString rgbWords(Color c) { return QStringLiteral("%1 %2 %3").arg(colorRed(c)).a
 
 }  // namespace
 
-RecordingHostServices::RecordingHostServices(HostServices &inner, Note note, Keep keep)
-    : m_inner(inner), m_note(std::move(note)), m_keep(std::move(keep))
+RecordingHostServices::RecordingHostServices(HostServices &inner, Note note, Keep keep, BeforeSave beforeSave)
+    : m_inner(&inner), m_note(std::move(note)), m_keep(std::move(keep)), m_beforeSave(std::move(beforeSave))
 {
     random().setClock([this] {
-        const std::uint32_t reading = m_inner.random().readClock() & 0xFFFFFF;
+        const std::uint32_t reading = m_inner->random().readClock() & 0xFFFFFF;
         m_note(QStringLiteral("answer clock %1").arg(reading));
         return reading;
     });
@@ -158,7 +158,7 @@ RecordingHostServices::RecordingHostServices(HostServices &inner, Note note, Kee
 
 int RecordingHostServices::MsgBox(const QString &text, int style)
 {
-    const int answer = m_inner.MsgBox(text, style);
+    const int answer = m_inner->MsgBox(text, style);
     for (const auto &[word, value] : msgBoxAnswers())
         if (value == answer)
             m_note(QStringLiteral("answer msgbox ") + word);
@@ -170,7 +170,7 @@ void RecordingHostServices::fileDialog(const QString &kind, CommonDialog &dialog
                                        const std::function<QString()> &answer)
 {
     try {
-        (m_inner.*show)(dialog);
+        (m_inner->*show)(dialog);
     } catch (const Error &error) {
         if (error.number() == ErrCancel)
             m_note(QStringLiteral("answer %1 cancel").arg(kind));
@@ -200,7 +200,7 @@ void RecordingHostServices::ShowPrinter(CommonDialog &dialog)
 void RecordingHostServices::ShowColor(CommonDialog &dialog)
 {
     const Color before = dialog.Color;
-    m_inner.ShowColor(dialog);
+    m_inner->ShowColor(dialog);
     m_note(dialog.Color == before ? QStringLiteral("answer color cancel")
                                   : QStringLiteral("answer color ") + rgbWords(dialog.Color));
 }
@@ -208,7 +208,7 @@ void RecordingHostServices::ShowColor(CommonDialog &dialog)
 void RecordingHostServices::ShowFont(CommonDialog &dialog)
 {
     const CommonDialog before = dialog;
-    m_inner.ShowFont(dialog);
+    m_inner->ShowFont(dialog);
     bool changed =
         dialog.FontName != before.FontName || dialog.FontSize != before.FontSize || dialog.Color != before.Color;
     QString line = QStringLiteral("answer font %1 %2").arg(dialog.FontName, QString::number(dialog.FontSize, 'g', 17));
@@ -226,7 +226,7 @@ void RecordingHostServices::ShowFont(CommonDialog &dialog)
 
 int RecordingHostServices::PopupMenu(const QStringList &items, int checkedItem)
 {
-    const int chosen = m_inner.PopupMenu(items, checkedItem);
+    const int chosen = m_inner->PopupMenu(items, checkedItem);
     m_note(chosen < 0 ? QStringLiteral("answer popup dismiss") : QStringLiteral("answer popup %1").arg(chosen));
     return chosen;
 }

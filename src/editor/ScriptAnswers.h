@@ -29,7 +29,9 @@ public:
     // Keeps a picture beside the recording; returns the path a script line
     // names it by, or an empty string when it could not be kept.
     using Keep = std::function<QString(const QImage &picture)>;
-    RecordingHostServices(HostServices &inner, Note note, Keep keep = nullptr);
+    // Told the path before the editor writes a picture file.
+    using BeforeSave = std::function<void(const QString &path)>;
+    RecordingHostServices(HostServices &inner, Note note, Keep keep = nullptr, BeforeSave beforeSave = nullptr);
 
     int MsgBox(const QString &text, int style) override;
     void ShowOpen(CommonDialog &dialog) override;
@@ -37,32 +39,40 @@ public:
     void ShowColor(CommonDialog &dialog) override;
     void ShowFont(CommonDialog &dialog) override;
     void ShowPrinter(CommonDialog &dialog) override;
-    Printer &printer() override { return m_inner.printer(); }
+    Printer &printer() override { return m_inner->printer(); }
+    // The services the requests go to from now on.
+    void setInner(HostServices &inner) { m_inner = &inner; }
     int PopupMenu(const QStringList &items, int checkedItem = -1) override;
-    void SetClipboardPicture(const QImage &picture) override { m_inner.SetClipboardPicture(picture); }
-    bool ClipboardHasPicture() override { return m_inner.ClipboardHasPicture(); }
+    void SetClipboardPicture(const QImage &picture) override { m_inner->SetClipboardPicture(picture); }
+    bool ClipboardHasPicture() override { return m_inner->ClipboardHasPicture(); }
     // The desktop's picture a paste takes is kept beside the recording, and
     // its clipboard line written before the paste's event.
     QImage ClipboardPicture() override;
-    QImage LoadPicture(const QString &path) override { return m_inner.LoadPicture(path); }
-    void SavePicture(const QImage &picture, const QString &path) override { m_inner.SavePicture(picture, path); }
-    bool FileExists(const QString &path) override { return m_inner.FileExists(path); }
-    int GetAttr(const QString &path) override { return m_inner.GetAttr(path); }
-    void SetAttr(const QString &path, int attributes) override { m_inner.SetAttr(path, attributes); }
-    void Kill(const QString &path) override { m_inner.Kill(path); }
-    QString AppPath() override { return m_inner.AppPath(); }
-    QCursor LoadCursor(const QString &path) override { return m_inner.LoadCursor(path); }
-    double TwipsPerPixelX() override { return m_inner.TwipsPerPixelX(); }
-    double TwipsPerPixelY() override { return m_inner.TwipsPerPixelY(); }
+    QImage LoadPicture(const QString &path) override { return m_inner->LoadPicture(path); }
+    void SavePicture(const QImage &picture, const QString &path) override
+    {
+        if (m_beforeSave)
+            m_beforeSave(path);
+        m_inner->SavePicture(picture, path);
+    }
+    bool FileExists(const QString &path) override { return m_inner->FileExists(path); }
+    int GetAttr(const QString &path) override { return m_inner->GetAttr(path); }
+    void SetAttr(const QString &path, int attributes) override { m_inner->SetAttr(path, attributes); }
+    void Kill(const QString &path) override { m_inner->Kill(path); }
+    QString AppPath() override { return m_inner->AppPath(); }
+    QCursor LoadCursor(const QString &path) override { return m_inner->LoadCursor(path); }
+    double TwipsPerPixelX() override { return m_inner->TwipsPerPixelX(); }
+    double TwipsPerPixelY() override { return m_inner->TwipsPerPixelY(); }
 
 private:
     // Runs a file or printer dialog; a cancel (error 32755) is noted and goes on.
     void fileDialog(const QString &kind, CommonDialog &dialog, void (HostServices::*show)(CommonDialog &),
                     const std::function<QString()> &answer);
 
-    HostServices &m_inner;
+    HostServices *m_inner;
     Note m_note;
     Keep m_keep;
+    BeforeSave m_beforeSave;
 };
 
 }  // namespace pinxel

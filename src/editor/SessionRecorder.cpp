@@ -13,17 +13,29 @@
 
 namespace pinxel {
 
-SessionRecorder::SessionRecorder(const QString &path)
+SessionRecorder::SessionRecorder(const QString &path, Start start)
 {
     checkWritableTarget(path);
     m_file.setFileName(path);
-    if (!m_file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
+    const QIODevice::OpenMode mode =
+        QIODevice::ReadWrite | QIODevice::Text | (start == Start::Create ? QIODevice::Truncate : QIODevice::NotOpen);
+    if (!m_file.open(mode))
         throw Error(ErrPermissionDenied, QStringLiteral("Cannot record into %1: %2").arg(path, m_file.errorString()));
-    write(QStringLiteral("# A Pinxel editing session: replay it with pinxel script %1\n")
-              .arg(QFileInfo(path).fileName()));
+    if (start == Start::Create) {
+        write(QStringLiteral("# A Pinxel editing session: replay it with pinxel script %1\n")
+                  .arg(QFileInfo(path).fileName()));
+        return;
+    }
+    // A line cut short by a crash is dropped: what follows starts a line of its own.
+    const QByteArray held = m_file.readAll();
+    const qint64 whole = held.lastIndexOf('\n') + 1;
+    if (!m_file.resize(whole) || !m_file.seek(whole))
+        fail();
 }
 
 SessionRecorder::~SessionRecorder() { finish(); }
+
+frmPaint *SessionRecorder::window() const { return m_window; }
 
 QString SessionRecorder::sessionPath(const QString &path, int session)
 {
@@ -46,7 +58,7 @@ void SessionRecorder::attach(frmPaint &window)
         return;
     detach();
     m_window = &window;
-    window.model().events().setListener(this);
+    window.model().events().addListener(this);
     // The state and picture as the window closes, for the replay to compare
     // once the event that closed it is written; its last stirrings (its
     // hiding) are not the user's.
@@ -56,18 +68,11 @@ void SessionRecorder::attach(frmPaint &window)
         if (m_pendingAt >= 0)
             if (const QString frame = frameLine(); !frame.isEmpty())
                 note(frame);
-        window.model().events().setListener(nullptr);
+        window.model().events().removeListener(this);
         m_atClose = expectations(window);
         if (m_pendingAt < 0)
             writeClosingExpectations();
     });
-    if (!m_services) {
-        m_previous = &HostServices::current();
-        m_services = std::make_unique<RecordingHostServices>(
-            *m_previous, [this](const QString &line) { note(line); },
-            [this](const QImage &picture) { return keepPicture(picture, QStringLiteral("clipboard")); });
-        HostServices::setCurrent(m_services.get());
-    }
 }
 
 QString SessionRecorder::keepPicture(const QImage &picture, const QString &kind)
@@ -88,19 +93,55 @@ void SessionRecorder::finish()
     if (m_window && !m_expected)
         writeExpectations();
     detach();
-    if (m_services) {
-        HostServices::setCurrent(m_previous);
-        m_services.reset();
-    }
     m_file.close();
+}
+
+void SessionRecorder::finishAndRemove()
+{
+    detach();
+    m_file.close();
+    if (m_onDisk)
+        QFile::remove(m_file.fileName());
+    m_onDisk = false;
+}
+
+void SessionRecorder::takeOffDisk()
+{
+    // The open file keeps what it holds after its name is gone.
+    if (m_onDisk && !m_failed && m_pendingAt < 0)
+        m_onDisk = !QFile::remove(m_file.fileName());
+}
+
+void SessionRecorder::putBackOnDisk()
+{
+    if (m_onDisk || m_failed)
+        return;
+    m_onDisk = true;
+    const qint64 at = m_file.pos();
+    if (!m_file.seek(0)) {
+        fail();
+        return;
+    }
+    const QByteArray held = m_file.readAll();
+    m_file.close();
+    QFile back(m_file.fileName());
+    if (!back.open(QIODevice::WriteOnly | QIODevice::Truncate) || back.write(held) != held.size() || !back.flush()) {
+        fail();
+        return;
+    }
+    back.close();
+    if (!m_file.open(QIODevice::ReadWrite | QIODevice::Text) || !m_file.seek(at))
+        fail();
 }
 
 void SessionRecorder::detach()
 {
     // The window may outlive the recorder: nothing of it may call back.
+    if (m_services && &HostServices::current() == m_services.get())
+        HostServices::setCurrent(m_previous);
     QObject::disconnect(m_closed);
     if (m_window)
-        m_window->model().events().setListener(nullptr);
+        m_window->model().events().removeListener(this);
     m_window.clear();
 }
 
@@ -132,6 +173,19 @@ void SessionRecorder::actionStarting(const QString &line, const QImage &picture)
 
 void SessionRecorder::startLine(const QString &line)
 {
+    // The answers this event gets are this recording's. The services live as
+    // long as the recording: they hold the random source the events draw from.
+    m_previous = &HostServices::current();
+    if (!m_services)
+        m_services = std::make_unique<RecordingHostServices>(
+            *m_previous, [this](const QString &answer) { note(answer); },
+            [this](const QImage &picture) { return keepPicture(picture, QStringLiteral("clipboard")); },
+            [this](const QString &path) { beforeSave(path); });
+    if (m_previous != m_services.get()) {
+        m_services->setInner(*m_previous);
+        HostServices::setCurrent(m_services.get());
+    }
+
     if (const QString frame = frameLine(); !frame.isEmpty())
         write(frame + QLatin1Char('\n'));
     m_pendingAt = m_file.pos();
@@ -142,6 +196,8 @@ void SessionRecorder::startLine(const QString &line)
 
 void SessionRecorder::eventEnded()
 {
+    if (m_services && &HostServices::current() == m_services.get())
+        HostServices::setCurrent(m_previous);
     m_pendingAt = -1;
     writeClosingExpectations();
 }

@@ -26,15 +26,20 @@ class RecordingHostServices;
 
 class SessionRecorder : public ElementEvents::Listener {
 public:
-    // Creates or empties the file; raises 76 or 70 when it cannot be written.
-    explicit SessionRecorder(const QString &path);
+    enum class Start {
+        Create,   // creates or empties the file and writes the heading
+        Continue  // writes on after the last whole line of a recording
+    };
+    // Raises 76 or 70 when the file cannot be written.
+    explicit SessionRecorder(const QString &path, Start start = Start::Create);
     // Finishes, if that was not done.
     ~SessionRecorder() override;
 
     // Writes a line that sets the session up (caption, load, canvas, ...).
-    void setupLine(const QString &line);
-    // Hears the window's events and puts recording services in front of the
-    // current ones until it finishes.
+    virtual void setupLine(const QString &line);
+    // Hears the window's events; while each of them runs, recording services
+    // stand in front of the current ones (so that editors recorded side by
+    // side each note only their own answers).
     void attach(frmPaint &window);
     // Ends with the state and checksum of the window, if it is still open,
     // and gives the services back.
@@ -50,6 +55,20 @@ public:
     void actionStarting(const QString &line, const QImage &picture) override;
     void eventEnded() override;
 
+protected:
+    // Just before the editor writes a picture file through the services.
+    virtual void beforeSave(const QString &path) { Q_UNUSED(path); }
+    // Takes the file off the disk, keeping what it holds and what is
+    // written on; putBackOnDisk() puts it all back.
+    void takeOffDisk();
+    void putBackOnDisk();
+    bool onDisk() const { return m_onDisk; }
+    // Ends as finish() does and removes the file.
+    void finishAndRemove();
+    frmPaint *window() const;
+    // Writes lines as they are (each ending in a newline).
+    void write(const QString &lines);
+
 private:
     void note(const QString &answer);
     // The frame line when the window's frame changed since the last one, else empty.
@@ -57,7 +76,6 @@ private:
     void writeExpectations();
     void writeClosingExpectations();
     static QString expectations(const frmPaint &window);
-    void write(const QString &lines);
     void fail();
     void detach();
     // A picture pasted from the desktop's clipboard or dropped, kept beside
@@ -69,14 +87,15 @@ private:
     QFile m_file;
     qint64 m_pendingAt = -1;  // where the line of the event being handled starts
     QString m_pendingLine;
-    QString m_atClose;  // the expectations taken as the window closed, not yet written
-    std::unique_ptr<RecordingHostServices> m_services;
+    QString m_atClose;                                  // the expectations taken as the window closed, not yet written
+    std::unique_ptr<RecordingHostServices> m_services;  // in front while an event runs
     HostServices *m_previous = nullptr;
     QPointer<frmPaint> m_window;
     QMetaObject::Connection m_closed;
     QSize m_frame{0, 0};      // the frame the recording gave the window so far
     bool m_expected = false;  // the last lines written are the expectations
     bool m_failed = false;
+    bool m_onDisk = true;
     int m_kept = 0;  // pictures kept beside the recording
 };
 

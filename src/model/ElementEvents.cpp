@@ -3,6 +3,8 @@
 #include "document/mdlGeneral.h"
 #include "pinxel/Error.h"
 
+#include <algorithm>
+
 namespace pinxel {
 
 void ElementEvents::add(const QString &name, int argCount, std::function<void(const Args &)> run)
@@ -20,40 +22,58 @@ void ElementEvents::addMouse(const QString &name, Mouse handler)
     add(name, 4, [handler = std::move(handler)](const Args &a) { handler(int(a[0]), int(a[1]), a[2], a[3]); });
 }
 
+void ElementEvents::addListener(Listener *listener)
+{
+    if (std::find(m_listeners.begin(), m_listeners.end(), listener) == m_listeners.end())
+        m_listeners.push_back(listener);
+}
+
+void ElementEvents::removeListener(Listener *listener)
+{
+    m_listeners.erase(std::remove(m_listeners.begin(), m_listeners.end(), listener), m_listeners.end());
+}
+
+std::vector<ElementEvents::Listener *> ElementEvents::hearing() const
+{
+    return m_depth == 0 ? m_listeners : std::vector<Listener *>();
+}
+
 void ElementEvents::raise(const QString &name, const Args &args)
 {
     const Event *event = find(name);
     if (!event)
         return;
-    Listener *const listener = m_depth == 0 ? m_listener : nullptr;
-    if (listener)
+    // Those who heard the start hear the end, also when one of them stops listening meanwhile.
+    const std::vector<Listener *> listeners = hearing();
+    for (Listener *listener : listeners)
         listener->eventStarting(name, args);
-    dispatch(listener, [&] { event->run(args); });
+    dispatch(listeners, [&] { event->run(args); });
 }
 
 void ElementEvents::perform(const QString &line, const QImage &picture, const std::function<void()> &run)
 {
-    Listener *const listener = m_depth == 0 ? m_listener : nullptr;
-    if (listener)
+    const std::vector<Listener *> listeners = hearing();
+    for (Listener *listener : listeners)
         listener->actionStarting(line, picture);
-    dispatch(listener, run);
+    dispatch(listeners, run);
 }
 
-void ElementEvents::dispatch(Listener *listener, const std::function<void()> &run)
+void ElementEvents::dispatch(const std::vector<Listener *> &listeners, const std::function<void()> &run)
 {
     // Also when the handler throws (a script's unanswered dialog).
     struct Depth {
         ElementEvents &events;
-        Listener *listener;
+        const std::vector<Listener *> &listeners;
         ~Depth()
         {
             --events.m_depth;
-            if (listener)
-                listener->eventEnded();
+            // In reverse: each listener undoes what it set up as the event started.
+            for (auto listener = listeners.rbegin(); listener != listeners.rend(); ++listener)
+                (*listener)->eventEnded();
             if (events.m_depth == 0 && events.m_afterEach)
                 events.m_afterEach();
         }
-    } depth{*this, listener};
+    } depth{*this, listeners};
     ++m_depth;
     try {
         run();

@@ -77,8 +77,9 @@ public:
     // The event of that name, or nullptr.
     const Event *find(const QString &name) const;
 
-    void setListener(Listener *listener) { m_listener = listener; }
-    Listener *listener() const { return m_listener; }
+    // Every listener hears every outermost event, in the order they were added.
+    void addListener(Listener *listener);
+    void removeListener(Listener *listener);
 
     // "lblColor(3)" for an element of an indexed array.
     static QString indexed(const QString &array, int index);
@@ -88,10 +89,12 @@ public:
     static QString line(const QString &name, const Args &args);
 
 private:
-    void dispatch(Listener *listener, const std::function<void()> &run);
+    // The listeners that hear this event: none for one a handler raised.
+    std::vector<Listener *> hearing() const;
+    void dispatch(const std::vector<Listener *> &listeners, const std::function<void()> &run);
 
     std::map<QString, Event> m_events;
-    Listener *m_listener = nullptr;
+    std::vector<Listener *> m_listeners;
     std::function<void()> m_afterEach;
     int m_depth = 0;
 };
