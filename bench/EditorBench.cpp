@@ -6,9 +6,11 @@
 
 #include "BenchEditor.h"
 
+#include "editor/RecoveryJournal.h"
 #include "editor/SessionRecorder.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -81,8 +83,9 @@ void makeSelection(frmPaint &w)
 }
 
 // One pencil move raised through the window's event registry, as the real
-// mouse raises it: without a recording (0), and with one (1), which writes
-// and flushes the move's line before the handler runs.
+// mouse raises it: without a recording (0), with one (1), which writes and
+// flushes the move's line before the handler runs, and with a recovery
+// journal (2), which does the same into the journal's folder.
 void BM_RecordedPencilMove(benchmark::State &state)
 {
     Editor editor;
@@ -92,15 +95,61 @@ void BM_RecordedPencilMove(benchmark::State &state)
     if (state.range(0) == 1) {
         recorder = std::make_unique<SessionRecorder>(folder.filePath(QStringLiteral("moves.pxs")));
         recorder->attach(w);
+    } else if (state.range(0) == 2) {
+        RecoveryJournal::Opening opening;
+        opening.editor = QStringLiteral("bench");
+        opening.picture = w.model().composedPicture();
+        recorder = std::make_unique<RecoveryJournal>(folder.path(), w, opening);
     }
     timePencilMoves(state, w.model().events());
     if (recorder) {
-        recorder->finish();
-        state.counters["file_bytes_per_move"] =
-            double(QFileInfo(folder.filePath(QStringLiteral("moves.pxs"))).size()) / double(state.iterations());
+        qint64 bytes = 0;
+        for (const QFileInfo &file : QDir(folder.path()).entryInfoList({QStringLiteral("*.pxs")}, QDir::Files))
+            bytes += file.size();
+        state.counters["file_bytes_per_move"] = double(bytes) / double(state.iterations());
+        recorder.reset();
     }
 }
-BENCHMARK(BM_RecordedPencilMove)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RecordedPencilMove)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
+
+// Restoring a journal of 10,000 events (pencil strokes of 100 moves across
+// the canvas, and a filter every 2,000 events) into a fresh editor, as
+// `pinxel recover` does.
+void BM_RestoreJournal(benchmark::State &state)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("long.pxs"));
+    {
+        QFile journal(path);
+        journal.open(QIODevice::WriteOnly);
+        QString text = QStringLiteral("# journal editor bench\n# journal size %1 %2\ncanvas %1 %2\n"
+                                      "optTools(4).MouseDown 1 0 0 0\noptTools(4).Click\n")
+                           .arg(CanvasWidth)
+                           .arg(CanvasHeight);
+        int events = 2;
+        for (int stroke = 0; events < 10000; ++stroke) {
+            const int y = 50 + (stroke * 37) % (CanvasHeight - 100);
+            text += QStringLiteral("picPaint.MouseDown 1 0 50 %1\n").arg(y);
+            for (int i = 1; i <= 98; ++i)
+                text += QStringLiteral("picPaint.MouseMove 1 0 %1 %2\n").arg(50 + i * 39).arg(y + (i % 7));
+            text += QStringLiteral("picPaint.MouseUp 1 0 %1 %2\n").arg(50 + 98 * 39).arg(y);
+            events += 100;
+            if (events % 2000 < 100)
+                text += QStringLiteral("mnuBlur.Click\n"), ++events;
+        }
+        journal.write(text.toUtf8());
+    }
+    const std::optional<RecoveryJournal::Info> info = RecoveryJournal::read(path);
+    int restored = 0;
+    for (auto _ : state) {
+        ScriptedHostServices services;
+        EditorScript script(services, true, [](const QString &) {});
+        restored = RecoveryJournal::replay(script, *info, false).events;
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    state.counters["events"] = restored;
+}
+BENCHMARK(BM_RestoreJournal)->Iterations(1)->Unit(benchmark::kSecond);
 
 // One pointer move while the selection is dragged: the handler, then the
 // repaint the move asks for, in the window shown offscreen.

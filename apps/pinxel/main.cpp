@@ -46,7 +46,8 @@ int main(int argc, char **argv)
     bool show = false;
     for (int i = 1; i < argc; ++i)
         show = show || std::strcmp(argv[i], "--show") == 0;
-    if (argc > 1 && std::strcmp(argv[1], "script") == 0 && !show)
+    // Restoring a journal replays it in an editor nobody sees.
+    if (argc > 1 && ((std::strcmp(argv[1], "script") == 0 && !show) || std::strcmp(argv[1], "recover") == 0))
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     else if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY"))
         setenv("QT_QPA_PLATFORM", "offscreen", 0);

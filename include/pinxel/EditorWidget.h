@@ -18,10 +18,13 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <memory>
+
 namespace pinxel {
 
 class FileHandler;
 class frmPaint;
+class RecoveryJournal;
 
 class EditorWidget : public QWidget {
     Q_OBJECT
@@ -85,9 +88,13 @@ protected:
 private:
     // Hears the close of the window the editor is in now.
     void watchWindow();
+    // Journals the session on the picture the editor has now, after
+    // offering a journal a crashed session left on the same picture.
+    void startJournal();
 
     frmPaint *m_editor;
     QPointer<QWidget> m_watchedWindow;
+    std::unique_ptr<RecoveryJournal> m_journal;
 };
 
 }  // namespace pinxel

@@ -28,6 +28,7 @@ namespace pinxel {
 enum MsgBoxStyle : int {
     MsgCritical = 16,               // error sign, OK
     MsgQuestionYesNo = 36,          // question sign, Yes and No
+    MsgInformation = 64,            // information sign, OK
     MsgExclamationYesNoCancel = 51  // warning sign, Yes, No and Cancel
 };
 enum MsgBoxAnswer : int {

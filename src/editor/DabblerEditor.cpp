@@ -6,12 +6,13 @@
 
 #include "control/EditorLauncher.h"
 #include "control/ImageElement.h"
+#include "editor/RecoveryJournal.h"
 #include "editor/SessionRecorder.h"
 #include "editor/frmPaint.h"
 #include "pinxel/DabblerWidget.h"
+#include "platform/files/PrivateScratch.h"
 
 #include <QFileInfo>
-#include <QTemporaryDir>
 
 #include <memory>
 
@@ -66,7 +67,11 @@ public:
         control.Timer1()->start();
         m.ClearImageBuffer();
         m.setModified(false);  // whatever the last session left: this one starts on the file
+        // After a crash, the work of that session comes back first.
+        std::unique_ptr<RecoveryJournal> journal =
+            RecoveryJournal::openSession(w, journalOpening(w, name, control.EditMenuFile()));
         w.showModal(&control);
+        journal.reset();  // before the recording, whose services it stood in front of
         if (recorder)
             recorder->finish();
         control.Timer1()->stop();
@@ -89,15 +94,35 @@ private:
     // The lines that open the editor as this session did, before its events.
     static void recordOpening(SessionRecorder &recorder, frmPaint &w, const QString &picture, bool fileMenu)
     {
-        recorder.setupLine(QStringLiteral("caption ") + w.model().caption());
-        if (!fileMenu)
-            recorder.setupLine(QStringLiteral("filemenu hidden"));
-        const double twips = HostServices::current().TwipsPerPixelX();
-        if (twips != 15.0)
-            recorder.setupLine(QStringLiteral("twips %1").arg(twips, 0, 'g', 17));
+        for (const QString &line : openingLines(w, fileMenu))
+            recorder.setupLine(line);
         if (!picture.isEmpty())
             recorder.setupLine(QStringLiteral("load ") + QFileInfo(picture).absoluteFilePath());
         recorder.attach(w);
+    }
+
+    // What the journal of this session starts with: the picture as it opened and the lines that set the editor up.
+    static RecoveryJournal::Opening journalOpening(frmPaint &w, const QString &picture, bool fileMenu)
+    {
+        RecoveryJournal::Opening opening;
+        opening.editor = QStringLiteral("control");
+        opening.file = picture;
+        opening.name = picture.isEmpty() ? w.model().caption() : QFileInfo(picture).fileName();
+        opening.picture = w.model().composedPicture();
+        opening.setup = openingLines(w, fileMenu);
+        return opening;
+    }
+
+    // The lines that set the editor up as the control opened it.
+    static QStringList openingLines(frmPaint &w, bool fileMenu)
+    {
+        QStringList lines{QStringLiteral("caption ") + w.model().caption()};
+        if (!fileMenu)
+            lines << QStringLiteral("filemenu hidden");
+        const double twips = HostServices::current().TwipsPerPixelX();
+        if (twips != 15.0)
+            lines << QStringLiteral("twips %1").arg(twips, 0, 'g', 17);
+        return lines;
     }
 
     QString m_recordInto;  // the sessions are counted for each file
@@ -112,9 +137,7 @@ public:
         host.printer().Copies = m.cdlPrint.Copies;
         // The picture reaches the printer by way of the editor's canvas,
         // through a private file that cannot collide with one of the user's.
-        QTemporaryDir scratch;
-        if (!scratch.isValid())
-            throw Error(ErrPathNotFound, QStringLiteral("Cannot create a temporary folder for printing."));
+        PrivateScratch scratch;
         const QString temp = scratch.filePath(QStringLiteral("print.bmp"));
         host.SavePicture(control.Image1()->Picture(), temp);
         m.picPaint.setPicture(host.LoadPicture(temp));

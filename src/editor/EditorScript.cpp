@@ -1,5 +1,6 @@
 #include "editor/EditorScript.h"
 
+#include "editor/RecoveryJournal.h"
 #include "editor/ScriptAnswers.h"
 #include "editor/ScriptWords.h"
 #include "editor/SessionRecorder.h"
@@ -31,6 +32,20 @@ EditorScript::EditorScript(ScriptedHostServices &services, EditorModel &model, b
     setUp(fileMenu);
 }
 
+EditorScript::EditorScript(ScriptedHostServices &services, frmPaint &window, Sink sink)
+    : m_services(services), m_sink(std::move(sink)), m_attached(&window), m_previous(&HostServices::current())
+{
+    HostServices::setCurrent(&m_services);
+    m_reported = m_services.shown().size();
+}
+
+frmPaint *EditorScript::openWindow() const
+{
+    if (m_attached)
+        return m_attached;
+    return frmPaint::exists() ? &frmPaint::instance() : nullptr;
+}
+
 void EditorScript::setUp(bool fileMenu)
 {
     HostServices::setCurrent(&m_services);
@@ -53,8 +68,15 @@ void EditorScript::setUp(bool fileMenu)
 
 EditorScript::~EditorScript()
 {
+    QObject::disconnect(m_watch);  // an attached window lives on
+    m_journal.reset();             // the run ended as it meant to; before the recording it stands in front of
     if (m_recorder)
         m_recorder->finish();  // before the script's own close below
+    m_services.setWriteCheck(nullptr);
+    if (m_previous) {
+        HostServices::setCurrent(m_previous);  // the attached window goes on as it was
+        return;
+    }
     if (headless()) {
         m_headless->IsDirty = FlagFalse;
     } else if (frmPaint::exists()) {
@@ -70,16 +92,22 @@ frmPaint &EditorScript::window() const
 {
     if (headless())
         throw ScriptError("this line needs the editor's window; the script runs headless");
-    frmPaint &w = frmPaint::instance();  // touching a closed window creates it anew
+    if (m_previous && !m_attached)
+        throw ScriptError("the editor's window has closed");
+    // Touching a closed window of the control creates it anew.
+    frmPaint &w = m_attached ? *m_attached : frmPaint::instance();
     if (m_watched != &w) {
         // What the window hands the host as it closes, as the control keeps it.
         m_watched = &w;
-        QObject::connect(&w, &frmPaint::closed, &w, [this, &w] {
+        QObject::disconnect(m_watch);
+        m_watch = QObject::connect(&w, &frmPaint::closed, &w, [this, &w] {
             m_handedBack = w.model().composedPicture();
             m_stateAtClose = editorStateJson(w);
         });
         if (m_recorder)
             m_recorder->attach(w);
+        if (m_journal)
+            m_journal->attach(w);
     }
     return w;
 }
@@ -96,7 +124,7 @@ QImage EditorScript::finalPicture() const
 {
     if (headless())
         return m_headless->composedPicture();
-    return frmPaint::exists() ? frmPaint::instance().model().composedPicture() : m_handedBack;
+    return openWindow() ? openWindow()->model().composedPicture() : m_handedBack;
 }
 
 void EditorScript::recordInto(const QString &path)
@@ -110,6 +138,41 @@ void EditorScript::recordInto(const QString &path)
     window();
 }
 
+void EditorScript::journalInto(const QString &folder)
+{
+    if (headless())
+        throw ScriptError("a headless script cannot keep a journal: the journal replays in a window");
+    RecoveryJournal::Opening opening;
+    opening.editor = QStringLiteral("script");
+    opening.name = QStringLiteral("a script's picture");
+    opening.picture = model().composedPicture();
+    if (!isSet(FileMenuShown))
+        opening.setup << QStringLiteral("filemenu hidden");
+    m_journal = std::make_unique<RecoveryJournal>(folder, window(), opening);
+}
+
+void EditorScript::tellSetup(const QString &line)
+{
+    if (m_recorder)
+        m_recorder->setupLine(line);
+    if (m_journal)
+        m_journal->setupLine(line);
+}
+
+void EditorScript::confineWrites(const ScriptWrites &writes)
+{
+    m_writes = writes;
+    m_services.setWriteCheck([this](const QString &path) {
+        if (m_ownWrite)
+            return true;
+        QString skipped;
+        if (m_writes.checkEditorWrite(path, skipped))
+            return true;
+        m_sink(skipped);
+        return false;
+    });
+}
+
 QString EditorScript::resolve(const QString &path) const
 {
     return m_folder.isEmpty() || QDir::isAbsolutePath(path) ? path : QDir(m_folder).filePath(path);
@@ -119,8 +182,7 @@ void EditorScript::loadPicture(const QString &path)
 {
     model().showPicture(HostServices::current().LoadPicture(path));
     m_onPicture.clear();
-    if (m_recorder)
-        m_recorder->setupLine(QStringLiteral("load ") + QFileInfo(path).absoluteFilePath());
+    tellSetup(QStringLiteral("load ") + QFileInfo(path).absoluteFilePath());
 }
 
 void EditorScript::expect(const QString &what, const QString &recorded, const QString &replayed)
@@ -213,8 +275,8 @@ void EditorScript::run(const QString &rawLine)
             model();  // the window again, if a line closed it
         (this->*kind.run)(words, rest, line);
         // The lines that set the editor up go into a recording as they are.
-        if (m_recorder && kind.setup)
-            m_recorder->setupLine(line);
+        if (kind.setup)
+            tellSetup(line);
         return;
     }
     static const QRegularExpression event(QStringLiteral("^([A-Za-z][A-Za-z0-9]*)(?:\\((\\d+)\\))?\\.([A-Za-z]+)$"));
@@ -236,7 +298,7 @@ void EditorScript::runState(const QStringList &words, const QString &rest, const
         m_sink(stateJson());
     else
         expect(QStringLiteral("state"), rest,
-               headless() || frmPaint::exists() || m_stateAtClose.isEmpty() ? stateJson() : m_stateAtClose);
+               headless() || openWindow() || m_stateAtClose.isEmpty() ? stateJson() : m_stateAtClose);
 }
 
 void EditorScript::runChecksum(const QStringList &words, const QString &rest, const QString &)
@@ -343,6 +405,7 @@ void EditorScript::runScreenshot(const QStringList &words, const QString &rest, 
     if (words.isEmpty())
         throw ScriptError("screenshot: a path is needed");
     const QString path = resolve(rest);
+    m_writes.check(path);
     w.setAttribute(Qt::WA_DontShowOnScreen, !w.isVisible());
     w.show();
     const QByteArray format = QFileInfo(path).suffix().toLower().toLatin1();
@@ -351,7 +414,13 @@ void EditorScript::runScreenshot(const QStringList &words, const QString &rest, 
 
 void EditorScript::savePicture(const QString &path) const
 {
+    m_writes.check(path);
     const QImage picture = finalPicture();
+    m_ownWrite = true;
+    const struct Done {
+        bool &own;
+        ~Done() { own = false; }
+    } done{m_ownWrite};
     if (path.endsWith(QLatin1String(".png"), Qt::CaseInsensitive))
         saveImageFile(picture, path, "png");
     else
@@ -401,7 +470,7 @@ QString EditorScript::stateJson() const
 {
     if (headless())
         return editorStateJson(*m_headless, nullptr);
-    return frmPaint::exists() ? editorStateJson(frmPaint::instance()) : QStringLiteral("{\"closed\":true}");
+    return openWindow() ? editorStateJson(*openWindow()) : QStringLiteral("{\"closed\":true}");
 }
 
 }  // namespace pinxel

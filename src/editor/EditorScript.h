@@ -28,6 +28,7 @@
 // (headless): then the lines that need a window (frame, screenshot, the
 // window's own events) are errors.
 
+#include "editor/ScriptWrites.h"
 #include "pinxel/ScriptedHostServices.h"
 
 #include <QImage>
@@ -44,6 +45,7 @@ namespace pinxel {
 
 class EditorModel;
 class frmPaint;
+class RecoveryJournal;
 class SessionRecorder;
 
 // A line that cannot be parsed or names an unknown element or event.
@@ -63,6 +65,10 @@ public:
     EditorScript(ScriptedHostServices &services, bool fileMenu, Sink sink);
     // Drives the model alone, with no window, as a new editor.
     EditorScript(ScriptedHostServices &services, EditorModel &model, bool fileMenu, Sink sink);
+    // Drives a window that is open already (a journal replayed into an
+    // editor), as it is: nothing set up, and the window stays open after.
+    // The services are the current ones while the script lives.
+    EditorScript(ScriptedHostServices &services, frmPaint &window, Sink sink);
     ~EditorScript();
 
     // One kind of line: its first word, its usage for the help text,
@@ -93,9 +99,16 @@ public:
 
     // Relative paths in lines are read from this folder.
     void setFolder(const QString &folder) { m_folder = folder; }
+    // From now on the script writes only where writes allows: its save and
+    // screenshot lines and the editor's own saves throw WriteRefused
+    // elsewhere, and the editor's saves it skips are told to the sink.
+    void confineWrites(const ScriptWrites &writes);
     // Records the run into a script that replays it (SessionRecorder);
     // raises 76 or 70 when the file cannot be written.
     void recordInto(const QString &path);
+    // Keeps a recovery journal of the run in folder (RecoveryJournal); raises
+    // 76 or 70 when it cannot be written.
+    void journalInto(const QString &folder);
     // Replays on another picture: it is loaded in place of the first load
     // line, or before the first event when there is none. The recording's
     // state and checksum are then not compared.
@@ -145,8 +158,18 @@ private:
     Comparing m_comparing = Comparing::Compare;
     int m_differences = 0;
     std::unique_ptr<SessionRecorder> m_recorder;
+    std::unique_ptr<RecoveryJournal> m_journal;
+    // The recording and the journal, each told the lines that set the editor up.
+    void tellSetup(const QString &line);
+    ScriptWrites m_writes;
+    mutable bool m_ownWrite = false;  // the script's own save, checked already
     EditorModel *m_headless = nullptr;
+    QPointer<frmPaint> m_attached;
+    HostServices *m_previous = nullptr;  // the current services before an attached script
+    // The window while it is open: the attached one, or the control's.
+    frmPaint *openWindow() const;
     mutable QPointer<frmPaint> m_watched;  // the window whose close is watched
+    mutable QMetaObject::Connection m_watch;
     mutable QImage m_handedBack;
     mutable QString m_stateAtClose;
 };

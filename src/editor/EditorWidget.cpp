@@ -5,6 +5,7 @@
 #include "pinxel/EditorWidget.h"
 
 #include "document/mdlGeneral.h"
+#include "editor/RecoveryJournal.h"
 #include "editor/frmPaint.h"
 #include "tools/ToolTable.h"
 
@@ -26,13 +27,26 @@ EditorWidget::EditorWidget(QWidget *parent) : QWidget(parent), m_editor(new frmP
     connect(&model, &EditorModel::modifiedChanged, this, &EditorWidget::modifiedChanged);
     connect(&model, &EditorModel::undoAvailable, this, &EditorWidget::undoAvailable);
     connect(&model, &EditorModel::redoAvailable, this, &EditorWidget::redoAvailable);
+    startJournal();
 }
 
 EditorWidget::~EditorWidget()
 {
+    m_journal.reset();  // it hears the editor
     // Nothing the editor does as it goes may reach this half-destroyed widget's signals.
     m_editor->model().disconnect(this);
     delete m_editor;
+}
+
+void EditorWidget::startJournal()
+{
+    m_journal.reset();
+    RecoveryJournal::Opening opening;
+    opening.editor = QStringLiteral("widget");
+    // A crashed session's journal is offered when the host hands the same picture in again.
+    opening.picture = picture();
+    opening.name = !objectName().isEmpty() ? objectName() : QStringLiteral("the picture");
+    m_journal = RecoveryJournal::openSession(*m_editor, opening);
 }
 
 void EditorWidget::setPicture(const QImage &picture)
@@ -43,6 +57,7 @@ void EditorWidget::setPicture(const QImage &picture)
     model.CurrentFileName.clear();
     model.UpdateCaption();
     model.setModified(false);
+    startJournal();
 }
 
 QImage EditorWidget::picture() const { return m_editor->model().composedPicture(); }

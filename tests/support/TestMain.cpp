@@ -12,6 +12,8 @@ int main(int argc, char **argv)
 {
     if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY"))
         setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    // No test leaves journals in the user's folder; those that test them name their own.
+    setenv("PINXEL_RECOVERY_DIR", "off", 1);
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     pinxel::UndoRing::setMismatchCheck([](const QString &what) { ADD_FAILURE() << what.toStdString(); });
