@@ -49,9 +49,14 @@ void EditorModel::resizeDrag(int Index, double X, double Y)
     if (!isSet(IsDragging))
         return;
     const double dx = X - DragOriginX, dy = Y - DragOriginY;
-    if ((Index == 0 || Index == 2) && picPaint.Width() + dx > 0)
+    // The outer size counts the border: the picture keeps at least one
+    // pixel inside it, where an empty one would have nothing to undo to.
+    const int border = 2 * picPaint.borderPixels();
+    const double unitsX = picPaint.Width() / (picPaint.pixelWidth() + border);
+    const double unitsY = picPaint.Height() / (picPaint.pixelHeight() + border);
+    if ((Index == 0 || Index == 2) && picPaint.Width() + dx >= (border + 1) * unitsX)
         picPaint.setWidth(picPaint.Width() + dx);
-    if ((Index == 1 || Index == 2) && picPaint.Height() + dy > 0)
+    if ((Index == 1 || Index == 2) && picPaint.Height() + dy >= (border + 1) * unitsY)
         picPaint.setHeight(picPaint.Height() + dy);
     layOut();
 }

@@ -216,13 +216,19 @@ TEST_F(ResizeDragTest, TheRightHandleNeverChangesTheHeightNorTheBottomOneTheWidt
     EXPECT_EQ(size(), QSize(110, 50));
 }
 
-TEST_F(ResizeDragTest, ADragToZeroWidthKeepsTheWidthWhileTheHeightFollows)
+TEST_F(ResizeDragTest, ADragToZeroWidthOrBelowAPixelKeepsTheWidthWhileTheHeightFollows)
 {
     const double width = w().model().picPaint.Width();
     dragHandle(2, {{-width, 45}});
     EXPECT_EQ(size(), QSize(100, 63));
     dragHandle(0, {{-width - 1000, 0}});
     EXPECT_EQ(size(), QSize(100, 63));
+    // The outer size counts the border: the picture keeps a pixel inside it.
+    const int border = w().model().picPaint.borderPixels();
+    dragHandle(0, {{-w().model().picPaint.Width() + 2 * border * 15, 0}});
+    EXPECT_EQ(size(), QSize(100, 63));
+    dragHandle(0, {{-w().model().picPaint.Width() + (2 * border + 1) * 15, 0}});
+    EXPECT_EQ(size(), QSize(1, 63));
 }
 
 TEST_F(ResizeDragTest, PressAndReleaseWithoutAMoveRecordNoUndoStep)
