@@ -148,6 +148,14 @@ std::vector<RecoveryJournal::Info> RecoveryJournal::list(const QString &folder)
 {
     std::vector<Info> journals;
     const QDir dir(folder);
+    // What a dead session kept while its journal was off the disk (nothing
+    // unsaved) belongs to no journal: its lock and starting picture go.
+    for (const QString &lock : dir.entryList({QStringLiteral("*.pxs.lock")}, QDir::Files)) {
+        const QString journal = dir.filePath(lock.chopped(5));
+        if (!QFileInfo::exists(journal) && !heldByLiveProcess(journal))
+            for (const QString &file : filesOf(journal))
+                QFile::remove(file);
+    }
     for (const QString &name : dir.entryList({QStringLiteral("*.pxs")}, QDir::Files))
         if (std::optional<Info> info = read(dir.filePath(name)))
             journals.push_back(*info);

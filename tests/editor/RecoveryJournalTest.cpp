@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSysInfo>
 #include <QTimer>
 
 namespace pinxel::test {
@@ -264,6 +265,14 @@ TEST_F(RecoveryJournalTest, DamagedJournalsGiveBackWhatTheyCan)
         EXPECT_EQ(QFileInfo::exists(file), !before.isNull()) << c.what;
         host.forgetAll();
     }
+    // What a dead session kept while nothing was unsaved goes with the next look.
+    for (const char *name : {"gone.start.bmp", "gone.pxs.lock"}) {
+        QFile kept(QDir(journals).filePath(QLatin1String(name)));
+        ASSERT_TRUE(kept.open(QIODevice::WriteOnly));
+        kept.write("999999999\npinxel\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+    }
+    RecoveryJournal::list(journals);
+    EXPECT_EQ(QDir(journals).entryList({QStringLiteral("gone.*")}, QDir::Files), QStringList());
     // Not a journal at all.
     EXPECT_FALSE(RecoveryJournal::read(writeJournal(QStringLiteral("noise"), QStringLiteral("\x7f\x45LF\n"))));
     EXPECT_FALSE(RecoveryJournal::read(path(QStringLiteral("missing.pxs"))));
