@@ -69,16 +69,11 @@ QString RecoveryJournal::fileChecksum(const QString &path)
 RecoveryJournal::RecoveryJournal(const QString &folder, frmPaint &window, const Opening &opening)
     : SessionRecorder(newJournalPath(folder)), m_lock(lockPath(path()))
 {
-    m_lock.setStaleLockTime(0);  // held as long as the session lives
-    if (!m_lock.tryLock(0))
-        throw Error(ErrPermissionDenied, QStringLiteral("Cannot lock the journal %1").arg(path()));
     if (opening.file.isEmpty())
         m_pending = opening;
     else
         writeHeading(opening);
-    attach(window);
-    m_modified = QObject::connect(&window.model(), &EditorModel::modifiedChanged, &window,
-                                  [this](bool modified) { heardModified(modified); });
+    hold(window);
     if (!window.model().isModified())
         takeOffDisk();  // nothing to restore yet
 }
@@ -86,12 +81,17 @@ RecoveryJournal::RecoveryJournal(const QString &folder, frmPaint &window, const 
 RecoveryJournal::RecoveryJournal(const Info &journal, frmPaint &window)
     : SessionRecorder(journal.path, Start::Continue), m_lock(lockPath(journal.path))
 {
-    m_lock.setStaleLockTime(0);
     m_lock.removeStaleLockFile();
-    if (!m_lock.tryLock(0))
-        throw Error(ErrPermissionDenied, QStringLiteral("Cannot lock the journal %1").arg(path()));
     m_file = journal.file;
     m_startKept = !journal.keptStart().isEmpty();
+    hold(window);
+}
+
+void RecoveryJournal::hold(frmPaint &window)
+{
+    m_lock.setStaleLockTime(0);  // held as long as the session lives
+    if (!m_lock.tryLock(0))
+        throw Error(ErrPermissionDenied, QStringLiteral("Cannot lock the journal %1").arg(path()));
     attach(window);
     m_modified = QObject::connect(&window.model(), &EditorModel::modifiedChanged, &window,
                                   [this](bool modified) { heardModified(modified); });
@@ -101,12 +101,10 @@ RecoveryJournal::~RecoveryJournal()
 {
     QObject::disconnect(m_modified);
     finishAndRemove();
-    const QFileInfo journal(path());
-    const QDir folder = journal.dir();
-    for (const QString &kept : folder.entryList({journal.completeBaseName() + QStringLiteral(".*")}, QDir::Files))
-        if (kept != journal.fileName() + QStringLiteral(".lock"))
-            QFile::remove(folder.filePath(kept));
     m_lock.unlock();
+    Info self;
+    self.path = path();
+    remove(self);  // what it kept beside itself
 }
 
 void RecoveryJournal::writeHeading(const Opening &opening)

@@ -132,6 +132,8 @@ protected:
     void eventEnded() override;
 
 private:
+    // Takes the lock and hears the window's events and its modified flag.
+    void hold(frmPaint &window);
     void writeHeading(const Opening &opening);
     // A session with no file writes its heading and keeps its starting
     // picture as the first change comes: handing a picture in stays cheap.

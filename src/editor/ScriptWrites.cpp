@@ -33,13 +33,11 @@ void ScriptWrites::allowScriptFolder(const QString &folder)
 {
     m_confined = true;
     m_scriptFolder = folderOf(folder);
-    m_folders << m_scriptFolder;
 }
 
 void ScriptWrites::allowFolder(const QString &folder)
 {
     m_confined = true;
-    m_folders << folderOf(folder);
     m_allowed << folderOf(folder);
 }
 
@@ -79,8 +77,8 @@ void ScriptWrites::check(const QString &path) const
     if (!m_confined)
         return;
     const QString written = target(path);
-    if (m_files.contains(written) || inside(written, m_folders) || inside(written, m_keptBeside)
-        || PrivateScratch::holds(written))
+    if (m_files.contains(written) || (!m_scriptFolder.isEmpty() && written.startsWith(m_scriptFolder))
+        || inside(written, m_allowed) || inside(written, m_keptBeside) || PrivateScratch::holds(written))
         return;
     throw refused(written);
 }

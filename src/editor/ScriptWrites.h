@@ -52,7 +52,6 @@ private:
     bool m_confined = false;
     bool m_skipRecordedSaves = false;
     QString m_scriptFolder;
-    QStringList m_folders;  // the script's folder and --allow-writes folders
     QStringList m_allowed;  // folders --allow-writes names
     QStringList m_files;
     QStringList m_keptBeside;  // NAME. prefixes of files beside a recording
