@@ -6,6 +6,7 @@
 #include "platform/files/CursorFile.h"
 #include "platform/files/JpegFile.h"
 #include "platform/files/PictureFileChecks.h"
+#include "platform/files/PngFile.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -111,22 +112,6 @@ void validateGif(const QByteArray &data, const QString &name)
     checkDataCanFill(std::max(screen, largestFrame), fillable, size, name);
 }
 
-// Deflate writes at most 1032 bytes for one it was given, so the compressed
-// rows of a picture take at least their size over 1032.
-void validatePng(const QByteArray &data, const QString &name)
-{
-    const auto *d = reinterpret_cast<const uchar *>(data.constData());
-    if (data.size() < 33 || std::memcmp(d + 12, "IHDR", 4) != 0)
-        truncated(name);
-    const qint64 width = qFromBigEndian<quint32>(d + 16), height = qFromBigEndian<quint32>(d + 20);
-    checkPictureSize(width, height, name);
-    static const int channels[] = {1, 0, 3, 1, 2, 0, 4};
-    const int colorType = d[25];
-    const int bits = d[24] * (colorType < 7 ? std::max(channels[colorType], 1) : 1);
-    const qint64 rowBytes = 1 + (width * bits + 7) / 8;
-    checkDataCanFill(width * height, data.size() * 1032 / rowBytes * width, data.size(), name);
-}
-
 // Libjpeg fills a cut-off picture with grey and only warns, so the markers
 // are walked first: the scans must run on to the end-of-image marker.
 void validateJpeg(const QByteArray &data, const QString &name)
@@ -229,9 +214,11 @@ QImage decodeDevice(QIODevice &device, qint64 size, const QString &name)
         validateJpeg(buffer.data(), name);
         return readJpeg(buffer.data(), name);
     }
-    gif ? validateGif(buffer.data(), name) : validatePng(buffer.data(), name);
+    if (png)
+        return readPng(buffer.data(), name);
+    validateGif(buffer.data(), name);
     buffer.open(QIODevice::ReadOnly);
-    return normalized(readThroughQt(buffer, gif ? "gif" : "png", name));
+    return normalized(readThroughQt(buffer, "gif", name));
 }
 
 }  // namespace
