@@ -102,7 +102,7 @@ int runDemo(const QStringList &arguments)
     return 0;
 }
 
-const Command demo("demo", "draw a sampler of figures on a picture and save it", runDemo);
+const Command demo("demo", runDemo);
 
 }  // namespace
 }  // namespace pinxel::cli

@@ -156,7 +156,7 @@ int runEffect(const QStringList &arguments)
     return command.save(request->output);
 }
 
-const Command effectCommand("effect", "run one effect on a picture file (pinxel effect --help)", runEffect);
+const Command effectCommand("effect", runEffect);
 
 }  // namespace
 }  // namespace pinxel::cli

@@ -125,7 +125,7 @@ int runFilter(const QStringList &arguments)
     return command.save(output);
 }
 
-const Command filterCommand("filter", "run one filter on a picture file (pinxel filter --help)", runFilter);
+const Command filterCommand("filter", runFilter);
 
 }  // namespace
 }  // namespace pinxel::cli

@@ -91,7 +91,7 @@ int runRecover(const QStringList &arguments)
     return 2;
 }
 
-const Command recover("recover", "list the recovery journals or restore one into a picture file", runRecover);
+const Command recover("recover", runRecover);
 
 }  // namespace
 }  // namespace pinxel::cli

@@ -69,8 +69,8 @@ int run(const QStringList &arguments, bool registering)
 int runRegister(const QStringList &arguments) { return run(arguments, true); }
 int runUnregister(const QStringList &arguments) { return run(arguments, false); }
 
-const Command registerCommand("register", "record the control in the per-user component registry", runRegister);
-const Command unregisterCommand("unregister", "remove the control from the component registry", runUnregister);
+const Command registerCommand("register", runRegister);
+const Command unregisterCommand("unregister", runUnregister);
 
 }  // namespace
 }  // namespace pinxel::cli

@@ -227,7 +227,7 @@ int runScript(const QStringList &arguments)
     return worst;
 }
 
-const Command script("script", "drive the editor with a script, record a session or replay one", runScript);
+const Command script("script", runScript);
 
 }  // namespace
 }  // namespace pinxel::cli

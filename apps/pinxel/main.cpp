@@ -1,68 +1,71 @@
 // pinxel: the command line tool. `pinxel COMMAND ARGS...`; `pinxel --help` lists the commands.
+//
+// This launcher links neither Qt nor the library: listing the commands costs
+// nothing but the program's start. A command loads the module that holds
+// its code from lib/pinxel beside the launcher's folder, as built and as
+// installed: the picture commands' module with Qt's core and GUI classes
+// only, the editor commands' module with the library and Qt's widgets.
 
-#include "Command.h"
+#include "CommandTable.h"
 
-#include <QApplication>
+#include <dlfcn.h>
+#include <unistd.h>
 
+#include <climits>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
-
-namespace pinxel::cli {
-
-namespace {
-std::vector<const Command *> &registry()
-{
-    static std::vector<const Command *> commands;
-    return commands;
-}
-}  // namespace
-
-Command::Command(const char *name, const char *summary, Run run) : name(name), summary(summary), run(run)
-{
-    registry().push_back(this);
-}
-
-const std::vector<const Command *> &Command::all() { return registry(); }
-
-}  // namespace pinxel::cli
+#include <string>
 
 namespace {
+
+using pinxel::cli::CommandTable;
 
 void printUsage(std::FILE *out)
 {
     std::fprintf(out, "usage: pinxel COMMAND [ARGS...]\n\ncommands:\n");
-    for (const pinxel::cli::Command *command : pinxel::cli::Command::all())
-        std::fprintf(out, "  %-12s %s\n", command->name, command->summary);
+    for (const pinxel::cli::CommandRow &row : CommandTable)
+        std::fprintf(out, "  %-12s %s\n", row.name, row.summary);
     std::fprintf(out, "\n'pinxel COMMAND --help' tells more of one command.\n");
+}
+
+// lib/pinxel/FILE beside the folder of the launcher's real file.
+std::string modulePath(const char *file)
+{
+    char self[PATH_MAX];
+    const ssize_t length = readlink("/proc/self/exe", self, sizeof self - 1);
+    if (length <= 0)
+        return file;
+    std::string path(self, std::size_t(length));
+    path.erase(path.find_last_of('/'));
+    path.erase(path.find_last_of('/') + 1);
+    return path + "lib/pinxel/" + file;
 }
 
 }  // namespace
 
 int main(int argc, char **argv)
 {
-    // Headless unless a display is there; a script runs headless anyway
-    // unless it asks to be shown with --show.
-    bool show = false;
-    for (int i = 1; i < argc; ++i)
-        show = show || std::strcmp(argv[i], "--show") == 0;
-    // Restoring a journal replays it in an editor nobody sees.
-    if (argc > 1 && ((std::strcmp(argv[1], "script") == 0 && !show) || std::strcmp(argv[1], "recover") == 0))
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    else if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY"))
-        setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    QStringList arguments = app.arguments().mid(1);
-    if (arguments.isEmpty() || arguments.front() == QLatin1String("--help")
-        || arguments.front() == QLatin1String("-h")) {
-        printUsage(arguments.isEmpty() ? stderr : stdout);
-        return arguments.isEmpty() ? 2 : 0;
+    if (argc < 2 || std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {
+        printUsage(argc < 2 ? stderr : stdout);
+        return argc < 2 ? 2 : 0;
     }
-    const QString name = arguments.takeFirst();
-    for (const pinxel::cli::Command *command : pinxel::cli::Command::all())
-        if (name == QLatin1String(command->name))
-            return command->run(arguments);
-    std::fprintf(stderr, "pinxel: unknown command '%s'\n\n", qPrintable(name));
-    printUsage(stderr);
-    return 2;
+    const pinxel::cli::CommandRow *row = pinxel::cli::commandRow(argv[1]);
+    if (!row) {
+        std::fprintf(stderr, "pinxel: unknown command '%s'\n\n", argv[1]);
+        printUsage(stderr);
+        return 2;
+    }
+    const std::string path = modulePath(pinxel::cli::moduleFile(row->needs));
+    void *module = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (!module) {
+        std::fprintf(stderr, "pinxel: cannot load its commands: %s\n", dlerror());
+        return 1;
+    }
+    using Run = int (*)(int, char **);
+    const auto run = reinterpret_cast<Run>(dlsym(module, "pinxel_run_command"));
+    if (!run) {
+        std::fprintf(stderr, "pinxel: %s holds no commands: %s\n", path.c_str(), dlerror());
+        return 1;
+    }
+    return run(argc, argv);
 }

@@ -11,7 +11,8 @@ expect_files(${prefix}
   lib/libpinxel.so include/pinxel/DabblerWidget.h include/pinxel/Dabbler.h
   include/pinxel/EditorWidget.h include/pinxel/FileHandler.h
   lib/Cursors/cross.cur lib/Cursors/handgrab.cur
-  bin/pinxel bin/pinxel-host share/pinxel/sample.bmp
+  bin/pinxel lib/pinxel/pinxel-commands.so lib/pinxel/pinxel-picture-commands.so
+  bin/pinxel-host share/pinxel/sample.bmp
   lib/cmake/Pinxel/PinxelConfig.cmake lib/cmake/Pinxel/PinxelTargets.cmake
   ${QT_PLUGIN_DIR}/designer/libpinxel_designer.so)
 

@@ -1,10 +1,11 @@
 #include "pinxel/HostServices.h"
 
 #include "pinxel/Error.h"
-#include "pinxel/QtHostServices.h"
 #include "pinxel/Screen.h"
+#include "pinxel/ScriptedHostServices.h"
 #include "platform/files/CursorFile.h"
 #include "platform/files/PictureFiles.h"
+#include "platform/host/DefaultHostServices.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -45,7 +46,10 @@ float RandomSource::Rnd()
 namespace {
 HostServices *g_current = nullptr;
 std::unique_ptr<HostServices> g_default;
+DefaultServicesMaker g_makeDefault = nullptr;
 }  // namespace
+
+void setDefaultServicesMaker(DefaultServicesMaker maker) { g_makeDefault = maker; }
 
 HostServices::~HostServices()
 {
@@ -58,7 +62,7 @@ HostServices &HostServices::current()
     if (g_current)
         return *g_current;
     if (!g_default) {
-        g_default = std::make_unique<QtHostServices>();
+        g_default = g_makeDefault ? g_makeDefault() : std::make_unique<ScriptedHostServices>();
         // Its printer and dialogs belong to the application: they go with it.
         if (QCoreApplication::instance())
             qAddPostRoutine([] { g_default.reset(); });

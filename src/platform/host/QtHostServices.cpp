@@ -2,6 +2,7 @@
 
 #include "pinxel/Error.h"
 #include "pinxel/Screen.h"
+#include "platform/host/DefaultHostServices.h"
 #include "platform/host/PrintPlacement.h"
 
 #include <QApplication>
@@ -27,6 +28,14 @@
 #include <QVBoxLayout>
 
 namespace pinxel {
+
+namespace {
+// Wherever the library is loaded, its dialogs are the default services.
+const bool qtServicesAreTheDefault = [] {
+    setDefaultServicesMaker([]() -> std::unique_ptr<HostServices> { return std::make_unique<QtHostServices>(); });
+    return true;
+}();
+}  // namespace
 
 // A printer job on a QPrinter: the first picture opens the document, EndDoc
 // closes and sends it. The QPrinter is made on first use, since making one
