@@ -137,11 +137,19 @@ void validateJpeg(const QByteArray &data, const QString &name)
         pos += (qint64(d[pos]) << 8) | d[pos + 1];
         if (marker != 0xDA)
             continue;
-        // Entropy-coded data: 0xFF is followed by a stuffed 0 or a restart marker.
+        // Entropy-coded data: 0xFF is followed by a stuffed 0 or a restart
+        // marker. The scan runs through most of the file, so it leaps from
+        // one 0xFF to the next.
         for (;;) {
+            if (pos >= size)
+                truncated(name);
+            const auto *ff = static_cast<const uchar *>(std::memchr(d + pos, 0xFF, std::size_t(size - pos)));
+            if (!ff)
+                truncated(name);
+            pos = ff - d;
             if (pos + 1 >= size)
                 truncated(name);
-            if (d[pos] == 0xFF && d[pos + 1] != 0 && !(d[pos + 1] >= 0xD0 && d[pos + 1] <= 0xD7))
+            if (d[pos + 1] != 0 && !(d[pos + 1] >= 0xD0 && d[pos + 1] <= 0xD7))
                 break;
             ++pos;
         }
