@@ -4,7 +4,7 @@
 PINXEL_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 PINXEL_PACKAGES=(
   build-essential cmake pkg-config
-  qt6-base-dev qt6-base-dev-tools libgl-dev libjpeg-dev libspng-dev
+  qt6-base-dev qt6-base-dev-tools libgl-dev libjpeg-dev libspng-dev zlib1g-dev
   qt6-tools-dev libqt6opengl6-dev dpkg-dev clang-format
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core xvfb xauth

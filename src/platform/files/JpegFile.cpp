@@ -1,10 +1,12 @@
 #include "platform/files/JpegFile.h"
 
 #include "platform/files/PictureFileChecks.h"
+#include "platform/raster/RasterPool.h"
 
 #include <algorithm>
 #include <csetjmp>
 #include <cstdio>
+#include <optional>
 #include <vector>
 
 #include <jerror.h>
@@ -73,6 +75,7 @@ QImage readJpeg(const QByteArray &data, const QString &name)
         ~Release() { jpeg_destroy_decompress(info); }
     } release{&info};
     QImage picture;
+    std::optional<PagesMappedAside> mapped;
     std::vector<JSAMPROW> rows;
     if (setjmp(trap.escape))
         invalidPicture(name, QStringLiteral("the file is damaged (%1)").arg(QString::fromLatin1(trap.message)));
@@ -88,10 +91,11 @@ QImage readJpeg(const QByteArray &data, const QString &name)
     const bool cmyk = info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK;
     info.out_color_space = cmyk ? JCS_CMYK : JCS_EXT_BGRX;
     jpeg_start_decompress(&info);
-    picture = QImage(int(info.output_width), int(info.output_height), QImage::Format_RGB32);
+    picture = newRaster(int(info.output_width), int(info.output_height));
     if (picture.isNull())
         invalidPicture(
             name, QStringLiteral("out of memory for %1 x %2 pixels").arg(info.output_width).arg(info.output_height));
+    mapped.emplace(picture.bits(), std::size_t(picture.sizeInBytes()));
     rows.resize(info.rec_outbuf_height);
     while (info.output_scanline < info.output_height) {
         const int first = int(info.output_scanline);

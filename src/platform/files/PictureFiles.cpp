@@ -8,6 +8,7 @@
 #include "platform/files/JpegFile.h"
 #include "platform/files/PictureFileChecks.h"
 #include "platform/files/PngFile.h"
+#include "platform/raster/RasterPool.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -17,7 +18,9 @@
 #include <QtEndian>
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
+#include <memory>
 
 namespace pinxel {
 
@@ -217,8 +220,21 @@ QImage decodeDevice(QIODevice &device, qint64 size, const QString &name)
     const bool png = head.startsWith("\x89PNG\r\n\x1A\n");
     if (!gif && !jpeg && !png)
         invalidPicture(name, QStringLiteral("not a picture file of a known format"));
+    // A buffer's bytes are read where they are; a file's go into memory of
+    // large pages, which the system maps in a few steps instead of thousands.
     QBuffer buffer;
-    buffer.setData(device.readAll());
+    std::unique_ptr<char, decltype(&std::free)> fileBytes(nullptr, std::free);
+    if (auto *memory = qobject_cast<QBuffer *>(&device)) {
+        buffer.setData(memory->data());
+    } else {
+        fileBytes.reset(static_cast<char *>(std::malloc(std::size_t(size))));
+        if (!fileBytes)
+            throw Error(ErrOutOfMemory);
+        preferLargePages(fileBytes.get(), std::size_t(size));
+        if (device.read(fileBytes.get(), size) != size)
+            invalidPicture(name, QStringLiteral("the file could not be read to its end"));
+        buffer.setData(QByteArray::fromRawData(fileBytes.get(), size));
+    }
     if (jpeg) {
         validateJpeg(buffer.data(), name);
         return readJpeg(buffer.data(), name);

@@ -1,5 +1,7 @@
 #include "platform/raster/RasterPool.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 #include <mutex>
 #include <vector>
@@ -64,19 +66,6 @@ Block takeKept(std::size_t bytes)
     return block;
 }
 
-// Asks for 2 MB pages where the block holds whole ones: the kernel then maps
-// and clears a picture in a few dozen steps instead of thousands, which
-// halves the first write of fresh memory. Only a hint; nothing changes
-// where the system does not take it.
-void preferLargePages(void *data, std::size_t bytes)
-{
-    constexpr std::uintptr_t LargePage = std::uintptr_t(2) << 20;
-    const auto first = (reinterpret_cast<std::uintptr_t>(data) + LargePage - 1) & ~(LargePage - 1);
-    const auto end = (reinterpret_cast<std::uintptr_t>(data) + bytes) & ~(LargePage - 1);
-    if (end > first)
-        ::madvise(reinterpret_cast<void *>(first), end - first, MADV_HUGEPAGE);
-}
-
 }  // namespace
 
 QImage newRaster(int width, int height)
@@ -96,6 +85,44 @@ QImage newRaster(int width, int height)
     }
     return QImage(static_cast<uchar *>(block.data), width, height, qsizetype(width) * 4, QImage::Format_RGB32, keep,
                   new Block(block));
+}
+
+void preferLargePages(void *data, std::size_t bytes)
+{
+    constexpr std::uintptr_t LargePage = std::uintptr_t(2) << 20;
+    const auto first = (reinterpret_cast<std::uintptr_t>(data) + LargePage - 1) & ~(LargePage - 1);
+    const auto end = (reinterpret_cast<std::uintptr_t>(data) + bytes) & ~(LargePage - 1);
+    if (end > first)
+        ::madvise(reinterpret_cast<void *>(first), end - first, MADV_HUGEPAGE);
+}
+
+PagesMappedAside::PagesMappedAside(void *data, std::size_t bytes)
+{
+#ifdef MADV_POPULATE_WRITE
+    constexpr std::size_t PageSize = 4096;
+    if (bytes < SmallestKept || std::thread::hardware_concurrency() < 2)
+        return;
+    const auto first = (reinterpret_cast<std::uintptr_t>(data) + PageSize - 1) & ~(PageSize - 1);
+    const auto end = (reinterpret_cast<std::uintptr_t>(data) + bytes) & ~(PageSize - 1);
+    m_thread = std::thread([first, end] {
+        // In steps from the top, as the decoder goes; a system without the
+        // call refuses it at once, and the decoder maps the pages itself.
+        constexpr std::uintptr_t Step = std::uintptr_t(2) << 20;
+        for (std::uintptr_t at = first; at < end; at += Step)
+            if (::madvise(reinterpret_cast<void *>(at), std::min<std::uintptr_t>(Step, end - at), MADV_POPULATE_WRITE)
+                != 0)
+                return;
+    });
+#else
+    (void)data;
+    (void)bytes;
+#endif
+}
+
+PagesMappedAside::~PagesMappedAside()
+{
+    if (m_thread.joinable())
+        m_thread.join();
 }
 
 void releaseKeptRasters()

@@ -204,12 +204,22 @@ TEST(PngFileTest, DamageOrACutAnywhereRefusesTheFile)
     QByteArray badCrc = good, badData = good;
     badCrc[data - 6] = char(badCrc[data - 6] ^ 1);  // IHDR's last byte: its checksum fails
     badData[data + 20] = char(badData[data + 20] ^ 0x55);
-    std::vector<std::pair<std::string, QByteArray>> cases = {{"header checksum", badCrc}, {"image data", badData}};
+    // A picture over a megabyte has its data's checksums checked beside the decoding.
+    const QByteArray large = randomPng({6, 8, false, false}, 700, 500, 8);
+    ASSERT_GT(large.size(), 1 << 20);
+    QByteArray badLargeData = large;
+    badLargeData[large.size() - 5000] = char(badLargeData[large.size() - 5000] ^ 0x10);
+    std::vector<std::pair<std::string, QByteArray>> cases = {
+        {"header checksum", badCrc}, {"image data", badData}, {"a large picture's data", badLargeData}};
     for (qsizetype cut = 40; cut < good.size(); cut += 97)
         cases.emplace_back("cut at " + std::to_string(cut), good.left(cut));
     cases.emplace_back("no end marker", good.left(good.size() - 12));
     for (const auto &[what, bytes] : cases)
         EXPECT_EQ(test::errorOf([&] { decodePicture(bytes, QStringLiteral("p.png")); }), ErrInvalidPicture) << what;
+    // A damaged text chunk is dropped, as Qt drops it, in a large picture too.
+    QByteArray text = chunk("tEXt", QByteArray("Comment\0hello", 13));
+    text[text.size() - 1] = char(text[text.size() - 1] ^ 1);
+    expectSameAsQt(large.left(33) + text + large.mid(33), "a damaged text chunk");
 }
 
 }  // namespace
