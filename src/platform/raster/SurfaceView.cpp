@@ -54,11 +54,17 @@ void SurfaceView::paintEvent(QPaintEvent *event)
     QPainter painter(this);
     const int border = m_surface->borderPixels();
     const QImage &image = m_surface->Image();
+    // Each rectangle is clipped to itself: under the event's many-rectangle
+    // clip Qt copies the pixels span by span, on helper threads that cost
+    // more to wake than the copy.
     for (const QRect &rect : event->region()) {
         const QRect source = rect.translated(-border, -border) & image.rect();
-        if (!source.isEmpty())
-            painter.drawImage(source.topLeft() + QPoint(border, border), image, source);
+        if (source.isEmpty())
+            continue;
+        painter.setClipRect(rect);
+        painter.drawImage(source.topLeft() + QPoint(border, border), image, source);
     }
+    painter.setClipping(false);
     if (border > 0) {
         // A sunken frame: dark on the top and left, light on the bottom and
         // right. Filled rectangles, not lines: at a fractional scale factor a

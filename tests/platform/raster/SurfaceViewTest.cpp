@@ -2,6 +2,7 @@
 
 #include "pinxel/SurfaceView.h"
 #include "pinxel/Screen.h"
+#include "support/TestSupport.h"
 
 #include <QPaintEvent>
 #include <QSignalSpy>
@@ -48,6 +49,40 @@ TEST(SurfaceView, RefreshRepaintsOnlyWhatChanged)
     EXPECT_TRUE(recorder.painted.contains(QPoint(100, 100)));
     EXPECT_FALSE(recorder.painted.contains(QPoint(400, 300)));  // not the inside of the box
     EXPECT_FALSE(recorder.painted.contains(QPoint(750, 550)));
+}
+
+// A repaint of many rectangles, some of them tall, shows the surface's own
+// pixels in each of them inside the sunken frame.
+TEST(SurfaceView, ARepaintOfManyRectanglesShowsTheSurfacesPixels)
+{
+    PictureSurface surface;
+    surface.setScaleMode(ScalePixels);
+    surface.ContainerScaleMode = ScalePixels;
+    surface.setBorderStyle(1);
+    surface.setAppearance(1);
+    test::holdPicture(surface, test::randomImage(300, 200, 5));
+    SurfaceView view(&surface);
+    const int border = surface.borderPixels();
+    ASSERT_EQ(view.size(), QSize(300 + 2 * border, 200 + 2 * border));
+    QRegion region(QRect(0, 0, 7, 150));
+    for (int i = 0; i < 40; ++i)
+        region += QRect((i * 37) % 290, (i * 23) % 190, 3 + i % 11, 2 + i % 5);
+    constexpr QRgb Unpainted = 0xFF123456;
+    QImage shown(view.size(), QImage::Format_RGB32);
+    shown.fill(Unpainted);
+    view.render(&shown, QPoint(), region);
+    for (const QRect &rect : region)
+        for (int y = rect.top(); y <= rect.bottom(); ++y)
+            for (int x = rect.left(); x <= rect.right(); ++x) {
+                const QPoint pixel(x - border, y - border);
+                if (surface.Image().rect().contains(pixel))
+                    ASSERT_EQ(shown.pixel(x, y), surface.Image().pixel(pixel)) << x << "," << y;
+                else
+                    ASSERT_NE(shown.pixel(x, y), Unpainted) << "the frame at " << x << "," << y;
+            }
+    const QPoint corner(view.width() - 1, view.height() - 1);
+    ASSERT_FALSE(region.contains(corner));
+    EXPECT_EQ(shown.pixel(corner), Unpainted) << "outside the region";
 }
 
 TEST(SurfaceView, FollowsTheSurfacesPlaceInTwipsAndReportsScaleUnits)
