@@ -2,7 +2,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace pinxel {
 
@@ -11,19 +16,76 @@ using figures::qColor;
 
 namespace {
 
-// Calls run(first, end) for each run of consecutive marked tiles in a row of marks.
+// Calls run(first, end) for each run of consecutive marked tiles in a row of
+// marks. Most of a row is unmarked: it is skipped eight marks at a time.
 template <typename Run> void forEachMarkedRun(const unsigned char *marks, int count, Run run)
 {
-    for (int t = 0; t < count;) {
-        if (!marks[t]) {
-            ++t;
-            continue;
+    int t = 0;
+    while (t < count) {
+        for (std::uint64_t word; t + 8 <= count; t += 8) {
+            std::memcpy(&word, marks + t, 8);
+            if (word)
+                break;
         }
+        while (t < count && !marks[t])
+            ++t;
+        if (t == count)
+            return;
         const int first = t;
         while (t < count && marks[t])
             ++t;
         run(first, t);
     }
+}
+
+// XORs sixteen overlay pixels, a row of a tile, onto the raster and clears
+// them; false when they held nothing.
+bool xorSixteen(QRgb *__restrict d, QRgb *__restrict o)
+{
+#if defined(__SSE2__)
+    const auto in = [](const QRgb *p, int i) { return _mm_loadu_si128(reinterpret_cast<const __m128i *>(p) + i); };
+    const auto out = [](QRgb *p, int i, __m128i v) { _mm_storeu_si128(reinterpret_cast<__m128i *>(p) + i, v); };
+    const __m128i p0 = in(o, 0), p1 = in(o, 1), p2 = in(o, 2), p3 = in(o, 3);
+    const __m128i any = _mm_or_si128(_mm_or_si128(p0, p1), _mm_or_si128(p2, p3));
+    if (_mm_movemask_epi8(_mm_cmpeq_epi32(any, _mm_setzero_si128())) == 0xFFFF)
+        return false;
+    const __m128i colour = _mm_set1_epi32(0xFFFFFF);
+    out(d, 0, _mm_xor_si128(in(d, 0), _mm_and_si128(p0, colour)));
+    out(d, 1, _mm_xor_si128(in(d, 1), _mm_and_si128(p1, colour)));
+    out(d, 2, _mm_xor_si128(in(d, 2), _mm_and_si128(p2, colour)));
+    out(d, 3, _mm_xor_si128(in(d, 3), _mm_and_si128(p3, colour)));
+    for (int i = 0; i < 4; ++i)
+        out(o, i, _mm_setzero_si128());
+    return true;
+#else
+    QRgb any = 0;
+    for (int x = 0; x < 16; ++x)
+        any |= o[x];
+    if (!any)
+        return false;
+    for (int x = 0; x < 16; ++x) {
+        d[x] ^= o[x] & 0xFFFFFF;
+        o[x] = 0;
+    }
+    return true;
+#endif
+}
+
+// The same for count pixels, where a hatch marker may be: it shows the
+// pattern, which starts at the first pixel and repeats every eight.
+bool xorPixels(QRgb *__restrict d, QRgb *__restrict o, int count, const QRgb *pattern, QRgb hatchMarker)
+{
+    QRgb any = 0;
+    for (int x = 0; x < count; ++x)
+        any |= o[x];
+    if (!any)
+        return false;
+    for (int x = 0; x < count; ++x) {
+        const QRgb v = o[x];
+        d[x] ^= pattern && v == hatchMarker ? pattern[x & 7] : (v & 0xFFFFFF);
+        o[x] = 0;
+    }
+    return true;
 }
 
 }  // namespace
@@ -233,18 +295,24 @@ void PictureSurface::Painting::markRect(const QRect &rect)
 {
     if (!m_xor)
         return;
-    const QRect r = rect.normalized().translated(-m_bounds.topLeft()) & QRect(QPoint(0, 0), m_bounds.size());
-    if (r.isEmpty())
+    // Called for every sample along a figure's edges: plain arithmetic, in
+    // overlay pixels.
+    const QRect r = rect.normalized();
+    const int left = std::max(r.left() - m_bounds.x(), 0);
+    const int right = std::min(r.right() - m_bounds.x(), m_bounds.width() - 1);
+    const int top = std::max(r.top() - m_bounds.y(), 0);
+    const int bottom = std::min(r.bottom() - m_bounds.y(), m_bounds.height() - 1);
+    if (left > right || top > bottom)
         return;
-    for (int ty = r.top() / Tile; ty <= r.bottom() / Tile; ++ty) {
-        const int top = std::max(r.top(), ty * Tile) - ty * Tile;
-        const int bottom = std::min(r.bottom(), ty * Tile + Tile - 1) - ty * Tile;
-        const auto rows = RowMask(((1u << (bottom - top + 1)) - 1) << top);
-        const size_t first = size_t(ty) * size_t(m_tilesWide) + size_t(r.left() / Tile);
-        const size_t count = size_t(r.right() / Tile - r.left() / Tile + 1);
-        std::fill_n(m_tiles.begin() + ptrdiff_t(first), count, 1);
-        for (size_t i = first; i < first + count; ++i)
-            m_rows[i] |= rows;
+    const int firstTile = left / Tile, endTile = right / Tile + 1;
+    for (int ty = top / Tile; ty <= bottom / Tile; ++ty) {
+        const int from = std::max(top, ty * Tile) - ty * Tile, to = std::min(bottom, ty * Tile + Tile - 1) - ty * Tile;
+        const auto rows = RowMask(((1u << (to - from + 1)) - 1) << from);
+        const size_t first = size_t(ty) * size_t(m_tilesWide);
+        for (int tx = firstTile; tx < endTile; ++tx) {
+            m_tiles[first + size_t(tx)] = 1;
+            m_rows[first + size_t(tx)] |= rows;
+        }
     }
 }
 
@@ -428,107 +496,60 @@ void PictureSurface::Painting::xorPattern(QRgb *__restrict d, int left, int righ
         d[x] ^= pattern[size_t(x & 7)];
 }
 
-bool PictureSurface::Painting::xorBlock8(QRgb *__restrict d, QRgb *__restrict o)
-{
-    QRgb any = 0;
-    for (int x = 0; x < 8; ++x)
-        any |= o[x];
-    if (!any)
-        return false;
-    for (int x = 0; x < 8; ++x) {
-        d[x] ^= o[x] & 0xFFFFFF;
-        o[x] = 0;
-    }
-    return true;
-}
-
-bool PictureSurface::Painting::xorBlock(QRgb *__restrict d, QRgb *__restrict o, int count)
-{
-    QRgb any = 0;
-    for (int x = 0; x < count; ++x)
-        any |= o[x];
-    if (!any)
-        return false;
-    for (int x = 0; x < count; ++x) {
-        d[x] ^= o[x] & 0xFFFFFF;
-        o[x] = 0;
-    }
-    return true;
-}
-
-bool PictureSurface::Painting::xorHatchedBlock(QRgb *__restrict d, QRgb *__restrict o, int count,
-                                               const std::array<QRgb, 8> &pattern)
-{
-    QRgb any = 0;
-    if (count == 8) {
-        for (int x = 0; x < 8; ++x)
-            any |= o[x];
-    } else {
-        for (int x = 0; x < count; ++x)
-            any |= o[x];
-    }
-    if (!any)
-        return false;
-    for (int x = 0; x < count; ++x) {
-        const QRgb v = o[x];
-        d[x] ^= v == HatchMarker ? pattern[size_t(x)] : (v & 0xFFFFFF);
-        o[x] = 0;
-    }
-    return true;
-}
-
 void PictureSurface::Painting::xorOverlay()
 {
-    constexpr int Block = 8;
+    static_assert(Tile == 16, "xorSixteen takes a row of a tile");
     const int w = m_bounds.width(), h = m_bounds.height();
     QRgb *overlay = m_surface.m_overlayStore.data();
     uchar *rasterBits = m_surface.m_raster.bits();  // detaches once, not per row
     const size_t stride = size_t(m_surface.m_raster.bytesPerLine());
     std::vector<unsigned char> touched(static_cast<size_t>(m_tilesWide));
-    std::vector<std::pair<int, int>> runs;  // marked tiles of a band, as [first, end)
     std::vector<QRect> rects;
+    std::vector<int> tiles;  // the marked tiles of a band
+    // The hatch of each row of a band, starting at the overlay's left edge,
+    // where every tile starts on a multiple of eight pixels.
+    std::array<std::array<QRgb, 8>, Tile> patterns{};
     for (int band = 0, tileRow = 0; band < h; band += Tile, ++tileRow) {
         const unsigned char *marks = m_tiles.data() + size_t(tileRow) * size_t(m_tilesWide);
         const RowMask *rowMasks = m_rows.data() + size_t(tileRow) * size_t(m_tilesWide);
         const unsigned char *direct =
             m_direct.empty() ? nullptr : m_direct.data() + size_t(tileRow) * size_t(m_tilesWide);
         // Most bands of a thin figure hold nothing at all.
-        if (!std::memchr(marks, 1, size_t(m_tilesWide)) && !(direct && std::memchr(direct, 1, size_t(m_tilesWide))))
+        const bool marked = std::memchr(marks, 1, size_t(m_tilesWide)) != nullptr;
+        if (!marked && !(direct && std::memchr(direct, 1, size_t(m_tilesWide))))
             continue;
-        runs.clear();
-        forEachMarkedRun(marks, m_tilesWide, [&](int first, int end) { runs.emplace_back(first, end); });
         if (direct)
             std::copy_n(direct, m_tilesWide, touched.begin());
         else
             std::fill(touched.begin(), touched.end(), 0);
         const int bandEnd = std::min(h, band + Tile);
-        for (int y = band; y < bandEnd && !runs.empty(); ++y) {
-            QRgb *o = overlay + size_t(y) * w;
-            QRgb *d = reinterpret_cast<QRgb *>(rasterBits + size_t(m_bounds.y() + y) * stride) + m_bounds.x();
-            // The row's hatch, starting at the overlay's left edge: blocks
-            // start every eight pixels from there.
-            std::array<QRgb, 8> pattern{};
-            if (m_hatched) {
+        if (m_hatched) {
+            for (int y = band; y < bandEnd; ++y) {
                 const std::array<QRgb, 8> surfacePattern = fillPattern(m_bounds.y() + y);
                 for (int k = 0; k < 8; ++k)
-                    pattern[size_t(k)] = surfacePattern[size_t((m_bounds.x() + k) & 7)];
+                    patterns[size_t(y - band)][size_t(k)] = surfacePattern[size_t((m_bounds.x() + k) & 7)];
             }
-            const RowMask row = RowMask(1u << (y - band));
-            for (const auto &[firstTile, endTile] : runs) {
-                for (int tile = firstTile; tile < endTile; ++tile) {
-                    if (!(rowMasks[tile] & row))  // nothing was drawn in this row of the tile
-                        continue;
-                    const int tileEnd = std::min(w, (tile + 1) * Tile);
-                    // Most of a thin figure's tiles are empty: skip them eight pixels at a time.
-                    for (int block = tile * Tile; block < tileEnd; block += Block) {
-                        const int count = std::min(Block, tileEnd - block);
-                        const bool drawn = m_hatched ? xorHatchedBlock(d + block, o + block, count, pattern)
-                                                     : (count == Block ? xorBlock8(d + block, o + block)
-                                                                       : xorBlock(d + block, o + block, count));
-                        if (drawn)
-                            touched[size_t(tile)] = 1;
-                    }
-                }
+        }
+        tiles.clear();
+        forEachMarkedRun(marks, marked ? m_tilesWide : 0, [&](int first, int end) {
+            for (int tile = first; tile < end; ++tile)
+                tiles.push_back(tile);
+        });
+        // Row by row, as the pixels lie in memory.
+        for (int row = 0; row < bandEnd - band; ++row) {
+            const RowMask bit = RowMask(1u << row);
+            QRgb *o = overlay + size_t(band + row) * size_t(w);
+            QRgb *d = reinterpret_cast<QRgb *>(rasterBits + size_t(m_bounds.y() + band + row) * stride) + m_bounds.x();
+            for (const int tile : tiles) {
+                if (!(rowMasks[tile] & bit))  // nothing was drawn in this row of the tile
+                    continue;
+                const int left = tile * Tile, count = std::min(Tile, w - left);
+                const bool drawn = count == Tile && !m_hatched
+                                       ? xorSixteen(d + left, o + left)
+                                       : xorPixels(d + left, o + left, count,
+                                                   m_hatched ? patterns[size_t(row)].data() : nullptr, HatchMarker);
+                if (drawn)
+                    touched[size_t(tile)] = 1;
             }
         }
         forEachMarkedRun(touched.data(), m_tilesWide, [&](int first, int end) {

@@ -142,15 +142,6 @@ private:
     // every 8 pixels of the surface; whole groups of 8 at a time.
     static void xorPattern(QRgb *__restrict d, int left, int right, const std::array<QRgb, 8> pattern);
 
-    // XORs a block of overlay pixels onto the raster and clears them; false
-    // when the block held nothing. The fixed length lets the compiler use
-    // vector instructions.
-    static bool xorBlock8(QRgb *__restrict d, QRgb *__restrict o);
-    static bool xorBlock(QRgb *__restrict d, QRgb *__restrict o, int count);
-    // The same where a hatch marker may be: it shows the fill's pattern.
-    // The pattern starts at the block's first pixel.
-    static bool xorHatchedBlock(QRgb *__restrict d, QRgb *__restrict o, int count, const std::array<QRgb, 8> &pattern);
-
     // XORs the overlay's drawn pixels in the marked tiles onto the raster,
     // clears them for the next figure, and records as changed the tiles that
     // held any, with the fill's inside tiles. An overlay pixel is zero where

@@ -7,7 +7,11 @@
 
 #include <QFontMetrics>
 
+#include <algorithm>
 #include <functional>
+#include <memory>
+#include <random>
+#include <span>
 
 namespace pinxel {
 namespace {
@@ -408,6 +412,73 @@ TEST(SurfaceXor, TwiceRestoresAndOnceMatchesCopyMode)
                     draw(xored);
                     ASSERT_TRUE(sameImage(content, xored.Image()));
                 }
+}
+
+// The same on random surfaces of many tiles, their edges mid-tile, with
+// random figures reaching past them: XOR shows what copy mode paints, the
+// changed region holds every changed pixel, and a second drawing restores.
+TEST(SurfaceXor, RandomFiguresOnManyTilesMatchCopyModeAndRestore)
+{
+    std::mt19937 random(20240611);
+    const auto any = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(random); };
+    const std::vector<std::function<void(PictureSurface &, const std::vector<QPoint> &)>> figures = {
+        [](PictureSurface &s, const std::vector<QPoint> &p) { s.Line(p[0].x(), p[0].y(), p[1].x(), p[1].y()); },
+        [](PictureSurface &s, const std::vector<QPoint> &p) {
+            s.Line(p[0].x(), p[0].y(), p[1].x(), p[1].y(), std::nullopt, LineForm::Box);
+        },
+        [](PictureSurface &s, const std::vector<QPoint> &p) { s.Circle(p[0].x(), p[0].y(), p[1].x() / 2.0, {}, 0.7); },
+        [](PictureSurface &s, const std::vector<QPoint> &p) { s.Polygon(p); },
+        [](PictureSurface &s, const std::vector<QPoint> &p) { s.PolyBezier(std::span(p).first(4)); },
+        [](PictureSurface &s, const std::vector<QPoint> &p) {
+            s.RoundRect(p[0].x(), p[0].y(), p[1].x(), p[1].y(), p[2].x() / 4, p[2].y() / 4);
+        },
+    };
+    for (int round = 0; round < 60; ++round) {
+        const int width = any(17, 333), height = any(17, 222);
+        const QImage content = test::randomImage(width, height, std::uint32_t(round));
+        std::vector<QPoint> points(size_t(any(4, 7)));
+        for (QPoint &point : points)
+            point = QPoint(any(-40, width + 40), any(-40, height + 40));
+        const auto &draw = figures[size_t(round) % figures.size()];
+        const int drawWidth = any(1, 13), style = any(StyleSolid, StyleDashDotDot);
+        const int fillStyle = any(FillSolid, FillDiagonalCross);
+        const Color pen = Color(random() & 0xFFFFFF), fill = Color(random() & 0xFFFFFF);
+        const auto drawn = [&](int mode) {
+            auto surface = std::make_unique<PictureSurface>();
+            test::holdPicture(*surface, content);
+            surface->Refresh();  // forget the picture's own change
+            surface->DrawWidth = drawWidth;
+            surface->DrawStyle = style;
+            surface->FillStyle = fillStyle;
+            surface->ForeColor = pen;
+            surface->FillColor = fill;
+            surface->DrawMode = mode;
+            draw(*surface, points);
+            return surface;
+        };
+        SCOPED_TRACE(::testing::Message()
+                     << "round " << round << " width " << drawWidth << " style " << style << " fill " << fillStyle);
+        const auto copy = drawn(DrawModeCopyPen);
+        const auto xored = drawn(DrawModeXorPen);
+        QImage changed(width, height, QImage::Format_Grayscale8);
+        changed.fill(0);
+        for (const QRect &rect : xored->pendingChanges())
+            for (int y = rect.top(); y <= rect.bottom(); ++y)
+                std::fill_n(changed.scanLine(y) + rect.left(), rect.width(), 1);
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x) {
+                const QRgb before = content.pixel(x, y) & 0xFFFFFF;
+                const QRgb painted = copy->Image().pixel(x, y) & 0xFFFFFF;
+                const QRgb shown = xored->Image().pixel(x, y) & 0xFFFFFF;
+                if (painted == before)  // not painted, or painted in the colour it had
+                    ASSERT_TRUE(shown == before || shown == 0) << x << "," << y;
+                else
+                    ASSERT_EQ(shown, before ^ painted) << x << "," << y;
+                ASSERT_TRUE(shown == before || changed.constScanLine(y)[x]) << x << "," << y;
+            }
+        draw(*xored, points);
+        ASSERT_TRUE(sameImage(content, xored->Image()));
+    }
 }
 
 TEST(SurfaceXor, ThinFigureMarksOnlyItsEdges)
