@@ -1,13 +1,17 @@
 #pragma once
 // What one run of FilterPicture works with: the raster's scan lines, the
-// region, the scratch storage kept between runs, and the sweep that repaints
-// the columns done at most once per displayed frame. Internal to the engine.
+// region, the scratch storage kept between runs, the sweep that repaints
+// the columns done at most once per displayed frame, and the bands of rows
+// a large region's strips are split into across the cores. Internal to the
+// engine.
 
 #include "imaging/RepaintPacer.h"
 #include "imaging/mdlFilter.h"
+#include "platform/raster/RowBands.h"
 
 #include <QImage>
 
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <new>
@@ -49,11 +53,14 @@ private:
 };
 
 // Scratch storage kept between runs, so that a run on a large picture does not
-// pay for fresh pages every time.
+// pay for fresh pages every time. One per thread: a band's own rows (ring,
+// states) come from its thread's; what the bands share (tiles, boundary,
+// edge) is the calling thread's.
 struct Scratch {
     ColorArray colors;
     ScratchBuffer<QRgb> tiles;
     ScratchBuffer<QRgb> ring;
+    ScratchBuffer<QRgb> boundary;
     std::vector<std::uint32_t> states;
     std::vector<int> shifts;
     std::vector<QRgb> edge;
@@ -101,12 +108,63 @@ public:
     // strip's rows stay few enough pages apart.
     static constexpr int StripColumns = 512;
 
+    // Rows top..bottom of a strip in bands: one per core for a large region,
+    // the same for every strip of the pass; one band for a small region.
+    RowSplit split(int top, int bottom) const
+    {
+        const int rows = std::max(bottom - top + 1, 0);
+        return {top, rows, std::max(1, std::min(m_bands, rows))};
+    }
+    // Calls band(i, first, last) for every band i of split, on this thread
+    // and the pass's helper threads at once, and returns when all are done.
+    template <typename Band> void inBands(const RowSplit &split, const Band &band)
+    {
+        if (split.count == 1) {
+            if (split.rows > 0)
+                band(0, split.first, split.first + split.rows - 1);
+            return;
+        }
+        if (!m_team)
+            m_team = std::make_unique<RowBandTeam>(m_bands);
+        m_team->run([&](int i) {
+            if (i < split.count)
+                band(i, split.start(i), split.start(i + 1) - 1);
+        });
+    }
+
 private:
     void columnsDone(int a, int b, int top, int bottom);
 
     uchar *m_bits;
     std::ptrdiff_t m_bytesPerLine;
     RepaintPacer m_pacer;
+    int m_bands;
+    std::unique_ptr<RowBandTeam> m_team;  // started by the first split strip
+};
+
+// Rows that a strip's bands read across their boundaries, kept before any
+// band writes them: each copy holds columns a - margin .. b + margin of its
+// row (those in the picture), and at(slot) points at its column a.
+class BoundaryRows {
+public:
+    BoundaryRows(Pass &pass, int a, int b, int margin, int rows)
+        : m_pass(pass), m_a(a), m_b(b), m_margin(margin), m_stride(std::size_t(b - a + 1 + 2 * margin)),
+          m_rows(scratch().boundary.get(std::size_t(rows) * m_stride))
+    {}
+
+    void keep(int slot, int y)
+    {
+        const int from = std::max(0, m_a - m_margin), to = std::min(m_pass.width - 1, m_b + m_margin);
+        const QRgb *line = m_pass.row(y);
+        std::copy(line + from, line + to + 1, at(slot) + (from - m_a));
+    }
+    QRgb *at(int slot) const { return m_rows + std::size_t(slot) * m_stride + std::size_t(m_margin); }
+
+private:
+    Pass &m_pass;
+    const int m_a, m_b, m_margin;
+    const std::size_t m_stride;
+    QRgb *const m_rows;
 };
 
 // What the filter table runs for each filter: the point filters (in

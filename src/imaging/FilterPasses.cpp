@@ -5,6 +5,11 @@
 // or the strip it reads aside just before writing them. No pass copies the
 // whole picture.
 //
+// A large region's strips run in bands of rows, one per core. A band reads
+// the few rows beyond its ends from copies kept before any band starts, and
+// only the band that owns a row saves its last columns for the next strip, so
+// the bands give the one thread's results whatever their number.
+//
 // Only a whole-picture region reaches past the picture (one column and one
 // row). The few pixels whose neighbours lie there are computed one by one
 // from colours with the outside read as -1; all others take the fast loops.
@@ -52,7 +57,9 @@ void blurPass(Pass &pass)
     // In place, each strip from the top row down. The three source rows of a
     // result row are kept aside before they are written, in a ring of three
     // row copies; their first column, left of the strip and written by the
-    // strip before, comes from that strip's saved last column.
+    // strip before, comes from that strip's saved last column. A band keeps
+    // the rows just outside it from the boundary copies, and saves the last
+    // columns of its own rows only.
     const Region &rg = pass.region;
     const int w = pass.width, h = pass.height;
     const int xa = rg.left + 1, xb = std::min(rg.right - 1, w - 1);
@@ -66,41 +73,54 @@ void blurPass(Pass &pass)
     const Kernels &k = kernels();
     // Beyond these the 3 x 3 cells reach the outside column or row.
     const int fastRight = std::min(xb, w - 2), fastBottom = std::min(yb, h - 2);
+    const RowSplit split = pass.split(ya, yb);
     pass.sweep(xa, xb, ya, yb, [&](int a, int b) {
-        const std::size_t width = std::size_t(b - a + 3);  // columns a - 1 .. b + 1
-        QRgb *ring = s.ring.get(3 * width);
-        const int lastColumn = std::min(b + 1, w - 1);
-        const auto slot = [&](int r) { return ring + std::size_t((r - firstSource) % 3) * width; };
-        const auto keep = [&](int r) {
-            if (r > lastSource)
-                return;
-            const std::size_t at = std::size_t(r - firstSource);
-            QRgb *copy = slot(r);
-            const QRgb *line = pass.row(r);
-            std::copy(line + a, line + lastColumn + 1, copy + 1);
-            copy[0] = a == xa ? line[a - 1] : s.edge[at];
-            if (b < xb)
-                s.nextEdge[at] = line[b];
-        };
-        const auto original = [&](int x, int y) -> Color {
-            if (x >= w || y >= h)
-                return NoColor;
-            return fromQRgb(slot(y)[x - a + 1]);
-        };
-        keep(firstSource);
-        keep(firstSource + 1);
-        const int fb = std::min(b, fastRight);
-        for (int y = ya; y <= yb; ++y) {
-            keep(y + 1);
-            QRgb *out = pass.row(y);
-            int x = a;
-            if (y <= fastBottom && a <= fb) {
-                k.blur(out + a, slot(y - 1) + 1, slot(y) + 1, slot(y + 1) + 1, fb - a + 1);
-                x = fb + 1;
-            }
-            for (; x <= b; ++x)
-                out[x] = blurAt(original, x, y);
+        // Slot 2i: the last row of band i; slot 2i + 1: the first row of band i + 1.
+        BoundaryRows boundary(pass, a, b, 1, 2 * (split.count - 1));
+        for (int i = 1; i < split.count; ++i) {
+            boundary.keep(2 * i - 2, split.start(i) - 1);
+            boundary.keep(2 * i - 1, split.start(i));
         }
+        const std::size_t width = std::size_t(b - a + 3);  // columns a - 1 .. b + 1
+        const int lastColumn = std::min(b + 1, w - 1);
+        const int fb = std::min(b, fastRight);
+        pass.inBands(split, [&](int band, int first, int last) {
+            QRgb *ring = scratch().ring.get(3 * width);
+            const auto slot = [&](int r) { return ring + std::size_t((r - firstSource) % 3) * width; };
+            const int owned = band == 0 ? firstSource : first, ownedLast = band == split.count - 1 ? lastSource : last;
+            const auto keep = [&](int r) {
+                if (r > lastSource)
+                    return;
+                const std::size_t at = std::size_t(r - firstSource);
+                const bool above = r < first && band > 0, below = r > last && band < split.count - 1;
+                const QRgb *line = above   ? boundary.at(2 * band - 2)
+                                   : below ? boundary.at(2 * band + 1)
+                                           : pass.row(r) + a;  // at column a
+                QRgb *copy = slot(r);
+                std::copy(line, line + (lastColumn - a + 1), copy + 1);
+                copy[0] = a == xa ? line[-1] : s.edge[at];
+                if (b < xb && r >= owned && r <= ownedLast)
+                    s.nextEdge[at] = line[b - a];
+            };
+            const auto original = [&](int x, int y) -> Color {
+                if (x >= w || y >= h)
+                    return NoColor;
+                return fromQRgb(slot(y)[x - a + 1]);
+            };
+            keep(first - 1);
+            keep(first);
+            for (int y = first; y <= last; ++y) {
+                keep(y + 1);
+                QRgb *out = pass.row(y);
+                int x = a;
+                if (y <= fastBottom && a <= fb) {
+                    k.blur(out + a, slot(y - 1) + 1, slot(y) + 1, slot(y + 1) + 1, fb - a + 1);
+                    x = fb + 1;
+                }
+                for (; x <= b; ++x)
+                    out[x] = blurAt(original, x, y);
+            }
+        });
         std::swap(s.edge, s.nextEdge);
     });
 }
@@ -108,7 +128,8 @@ void blurPass(Pass &pass)
 void embossPass(Pass &pass)
 {
     // In place: row y reads row y + 1 one column right, which neither this
-    // strip (top to bottom) nor an earlier one (left of it) has written yet.
+    // strip (top to bottom) nor an earlier one (left of it) has written yet;
+    // the last row of a band reads the next band's first from its copy.
     const Region &rg = pass.region;
     const int xa = rg.left, xb = std::min(rg.right - 1, pass.width - 1);
     const int ya = rg.top, yb = std::min(rg.bottom - 1, pass.height - 1);
@@ -116,22 +137,29 @@ void embossPass(Pass &pass)
         return;
     const Kernels &k = kernels();
     const int fastRight = std::min(xb, pass.width - 2), fastBottom = std::min(yb, pass.height - 2);
+    const RowSplit split = pass.split(ya, yb);
     pass.sweep(xa, xb, ya, yb, [&](int a, int b) {
+        BoundaryRows boundary(pass, a, b, 1, split.count - 1);  // slot i: the first row of band i + 1
+        for (int i = 1; i < split.count; ++i)
+            boundary.keep(i - 1, split.start(i));
         const int fb = std::min(b, fastRight);
-        for (int y = ya; y <= yb; ++y) {
-            QRgb *out = pass.row(y);
-            int x = a;
-            if (y <= fastBottom && a <= fb) {
-                k.emboss(out + a, pass.row(y + 1) + a + 1, fb - a + 1);
-                x = fb + 1;
+        pass.inBands(split, [&](int band, int first, int last) {
+            for (int y = first; y <= last; ++y) {
+                QRgb *out = pass.row(y);
+                int x = a;
+                if (y <= fastBottom && a <= fb) {
+                    const QRgb *below = y == last && band < split.count - 1 ? boundary.at(band) : pass.row(y + 1) + a;
+                    k.emboss(out + a, below + 1, fb - a + 1);
+                    x = fb + 1;
+                }
+                // The neighbour is outside: red -1, green 0, blue 0.
+                for (; x <= b; ++x) {
+                    const Color c = fromQRgb(out[x]);
+                    out[x] = composed(std::abs(colorRed(c) + 1 - 128), std::abs(colorGreen(c) - 128),
+                                      std::abs(colorBlue(c) - 128));
+                }
             }
-            // The neighbour is outside: red -1, green 0, blue 0.
-            for (; x <= b; ++x) {
-                const Color c = fromQRgb(out[x]);
-                out[x] = composed(std::abs(colorRed(c) + 1 - 128), std::abs(colorGreen(c) - 128),
-                                  std::abs(colorBlue(c) - 128));
-            }
-        }
+        });
     });
 }
 
@@ -141,7 +169,9 @@ void sharpenOrSnow(Pass &pass, bool snow)
 {
     // In place, each strip from the bottom row up, so that the row above is
     // still the original; the column left of a strip was written by the strip
-    // before, which kept its original last column aside.
+    // before, which kept its original last column aside. The first row of a
+    // band reads the row above it from its copy, and each band keeps the last
+    // columns of its own rows.
     const Region &rg = pass.region;
     const int xa = rg.left + 1, xb = std::min(rg.right, pass.width - 1);
     const int ya = rg.top + 1, yb = std::min(rg.bottom, pass.height - 1);
@@ -151,23 +181,29 @@ void sharpenOrSnow(Pass &pass, bool snow)
     const auto kernel = snow ? k.snow : k.sharpen;
     Scratch &s = scratch();
     const std::size_t rows = std::size_t(yb - ya + 1);
-    s.edge.resize(rows);
+    s.edge.resize(rows);  // entry i: row ya - 1 + i
     s.nextEdge.resize(rows);
+    const RowSplit split = pass.split(ya, yb);
     pass.sweep(xa, xb, ya, yb, [&](int a, int b) {
-        if (b < xb)
-            for (std::size_t i = 0; i < rows; ++i)
-                s.nextEdge[i] = pass.row(ya - 1 + int(i))[b];
+        BoundaryRows boundary(pass, a, b, 1, split.count - 1);  // slot i: the last row of band i
+        for (int i = 1; i < split.count; ++i)
+            boundary.keep(i - 1, split.start(i) - 1);
         const int n = b - a + 1;
-        for (int y = yb; y >= ya; --y) {
-            QRgb *out = pass.row(y) + a;
-            const QRgb *above = pass.row(y - 1) + a;
-            if (a == xa) {
-                kernel(out, above - 1, n);
-            } else {
-                kernel(out, &s.edge[std::size_t(y - ya)], 1);
-                kernel(out + 1, above, n - 1);
+        pass.inBands(split, [&](int band, int first, int last) {
+            if (b < xb)
+                for (int y = band == 0 ? ya - 1 : first; y <= std::min(last, yb - 1); ++y)
+                    s.nextEdge[std::size_t(y - ya + 1)] = pass.row(y)[b];
+            for (int y = last; y >= first; --y) {
+                QRgb *out = pass.row(y) + a;
+                const QRgb *above = y == first && band > 0 ? boundary.at(band - 1) : pass.row(y - 1) + a;
+                if (a == xa) {
+                    kernel(out, above - 1, n);
+                } else {
+                    kernel(out, &s.edge[std::size_t(y - ya)], 1);
+                    kernel(out + 1, above, n - 1);
+                }
             }
-        }
+        });
         std::swap(s.edge, s.nextEdge);
     });
 }
@@ -264,7 +300,8 @@ void diffusePass(Pass &pass)
         return;
     }
     // Draw k of the pass (k = 0, 1, ...) belongs to pixel k / 4 in column-major
-    // order; a row of a strip needs the states of draws H * 4 apart.
+    // order; a row of a strip needs the states of draws H * 4 apart, and a
+    // band's first row those of the draws before its rows in each column.
     const std::uint64_t rows = std::uint64_t(yb - ya + 1);
     const std::uint64_t pixels = rows * std::uint64_t(xb - xa + 1);
     const std::uint32_t start = stateBefore(std::uint32_t(pass.random.Rnd() * 16777216.0f));
@@ -275,42 +312,67 @@ void diffusePass(Pass &pass)
     // of five rows, each stored twice (slots i and i + 5), so that any five
     // consecutive rows lie at one stride. Its first two columns, left of the
     // strip and written by the strip before, come from that strip's last two.
-    const int firstSource = ya - 2;
+    // A band reads the two rows on either side of it from the boundary copies
+    // and saves the last columns of its own rows only.
+    const int firstSource = ya - 2, lastSource = yb + 2;
     const std::size_t sourceRows = std::size_t(yb - ya + 5);
     s.edge.resize(2 * sourceRows);
     s.nextEdge.resize(2 * sourceRows);
+    const RowSplit split = pass.split(ya, yb);
     pass.sweep(xa, xb, ya, yb, [&](int a, int b) {
+        // Slots 4i .. 4i + 3: the two rows above band i, the two below it.
+        BoundaryRows boundary(pass, a, b, 2, 4 * split.count);
+        for (int i = 0; i < split.count; ++i) {
+            const int first = split.start(i), last = split.start(i + 1) - 1;
+            if (i > 0) {
+                boundary.keep(4 * i, first - 2);
+                boundary.keep(4 * i + 1, first - 1);
+            }
+            if (i < split.count - 1) {
+                boundary.keep(4 * i + 2, last + 1);
+                boundary.keep(4 * i + 3, last + 2);
+            }
+        }
         const int n = b - a + 1;
         const std::size_t width = std::size_t(n + 4);  // columns a - 2 .. b + 2
-        QRgb *ring = s.ring.get(10 * width);
-        const auto keep = [&](int r) {
-            const std::size_t at = std::size_t(r - firstSource);
-            QRgb *copy = ring + (at % 5) * width;
-            const QRgb *line = pass.row(r);
-            std::copy(line + a, line + b + 3, copy + 2);
-            if (a == xa) {
-                copy[0] = line[a - 2];
-                copy[1] = line[a - 1];
-            } else {
-                copy[0] = s.edge[2 * at];
-                copy[1] = s.edge[2 * at + 1];
+        pass.inBands(split, [&](int band, int first, int last) {
+            Scratch &own = scratch();
+            QRgb *ring = own.ring.get(10 * width);
+            const int owned = band == 0 ? firstSource : first, ownedLast = band == split.count - 1 ? lastSource : last;
+            const auto keep = [&](int r) {
+                const std::size_t at = std::size_t(r - firstSource);
+                QRgb *copy = ring + (at % 5) * width;
+                const QRgb *line = r < first && band > 0                ? boundary.at(4 * band + (r - first + 2))
+                                   : r > last && band < split.count - 1 ? boundary.at(4 * band + 1 + (r - last))
+                                                                        : pass.row(r) + a;  // at column a
+                std::copy(line, line + n + 2, copy + 2);
+                if (a == xa) {
+                    copy[0] = line[-2];
+                    copy[1] = line[-1];
+                } else {
+                    copy[0] = s.edge[2 * at];
+                    copy[1] = s.edge[2 * at + 1];
+                }
+                if (r >= owned && r <= ownedLast) {
+                    s.nextEdge[2 * at] = copy[width - 4];  // columns b - 1 and b
+                    s.nextEdge[2 * at + 1] = copy[width - 3];
+                }
+                std::copy(copy, copy + width, copy + 5 * width);
+            };
+            std::vector<std::uint32_t> &states = own.states;
+            states.resize(std::size_t(n));
+            states[0] = stepPower(4 * (rows * std::uint64_t(a - xa) + std::uint64_t(first - ya)))(start);
+            for (int i = 1; i < n; ++i)
+                states[std::size_t(i)] = nextColumn(states[std::size_t(i - 1)]);
+            for (int r = first - 2; r < first + 2; ++r)
+                keep(r);
+            for (int y = first; y <= last; ++y) {
+                keep(y + 2);
+                const std::size_t window = std::size_t(y - 2 - firstSource) % 5;
+                const QRgb *centre = ring + (window + 2) * width + 2;
+                k.diffuse(pass.row(y) + a, centre, std::ptrdiff_t(width), states.data(), n);
             }
-            s.nextEdge[2 * at] = copy[width - 4];  // columns b - 1 and b
-            s.nextEdge[2 * at + 1] = copy[width - 3];
-            std::copy(copy, copy + width, copy + 5 * width);
-        };
-        s.states.resize(std::size_t(n));
-        s.states[0] = stepPower(4 * rows * std::uint64_t(a - xa))(start);
-        for (int i = 1; i < n; ++i)
-            s.states[std::size_t(i)] = nextColumn(s.states[std::size_t(i - 1)]);
-        for (int r = firstSource; r < ya + 2; ++r)
-            keep(r);
-        for (int y = ya; y <= yb; ++y) {
-            keep(y + 2);
-            const std::size_t window = std::size_t(y - 2 - firstSource) % 5;
-            const QRgb *centre = ring + (window + 2) * width + 2;
-            k.diffuse(pass.row(y) + a, centre, std::ptrdiff_t(width), s.states.data(), n);
-        }
+        });
         std::swap(s.edge, s.nextEdge);
     });
     pass.random.seed(stepPower(4 * pixels)(start));
@@ -341,7 +403,6 @@ void shiftPass(Pass &pass, double amplitude)
     constexpr int TileColumns = 32;
     const int columns = xb - xa + 1, rows = bottom - top + 1;
     Scratch &s = scratch();
-    QRgb *tile = s.tiles.get(std::size_t(rows) * TileColumns);
 
     // An exact column gets a shift no row can take here and is done pixel by pixel afterwards.
     constexpr int Never = 1 << 30;
@@ -361,22 +422,44 @@ void shiftPass(Pass &pass, double amplitude)
     }
     const int firstRow = std::max(0, top + lowest), lastRow = std::min(pass.height - 1, bottom + highest);
     const Kernels &k = kernels();
+    // In bands, each round gathers the rows of one strip from its tile and
+    // fills the next strip's tile (those columns are not written yet), so
+    // that a strip takes one round; the two tiles take turns. The exact
+    // columns, which write rows far from the one they read, follow the round.
+    const RowSplit sourceRows = pass.split(top, bottom), resultRows = pass.split(firstRow, lastRow);
+    const int bands = std::min(sourceRows.count, resultRows.count);
+    const RowSplit sourceBands{sourceRows.first, sourceRows.rows, bands};
+    const RowSplit resultBands{resultRows.first, resultRows.rows, bands};
+    const std::size_t tileSize = std::size_t(rows) * TileColumns;
+    QRgb *const tiles = s.tiles.get(2 * tileSize);
+    const auto tileOf = [&](int a) { return tiles + std::size_t((a - xa) / TileColumns % 2) * tileSize; };
+    const auto fill = [&](int a, int first, int last) {
+        const int n = std::min(a + TileColumns - 1, xb) - a + 1;
+        QRgb *const tile = tileOf(a);
+        for (int y = first; y <= last; ++y) {
+            QRgb *kept = tile + std::size_t(y - top) * TileColumns;
+            if (y > lastInside)
+                std::fill_n(kept, n, OutsideWritten);  // the outside row reads -1, and -1 written is this
+            else if (n == TileColumns)
+                std::memcpy(kept, pass.row(y) + a, TileColumns * sizeof(QRgb));
+            else
+                std::copy_n(pass.row(y) + a, n, kept);
+        }
+    };
     pass.sweep(
         xa, xb, firstRow, lastRow,
         [&](int a, int b) {
             const int n = b - a + 1;
-            for (int y = top; y <= bottom; ++y) {
-                QRgb *kept = tile + std::size_t(y - top) * TileColumns;
-                if (y > lastInside)
-                    std::fill_n(kept, n, OutsideWritten);  // the outside row reads -1, and -1 written is this
-                else if (n == TileColumns)
-                    std::memcpy(kept, pass.row(y) + a, TileColumns * sizeof(QRgb));
-                else
-                    std::copy_n(pass.row(y) + a, n, kept);
-            }
+            if (a == xa)
+                pass.inBands(sourceBands, [&](int, int first, int last) { fill(a, first, last); });
+            const QRgb *const tile = tileOf(a);
             const int *stripShifts = shifts.data() + (a - xa);
-            for (int y = firstRow; y <= lastRow; ++y)
-                k.shiftRow(pass.row(y) + a, tile, TileColumns, stripShifts, n, y - top, rows);
+            pass.inBands(resultBands, [&](int band, int first, int last) {
+                for (int y = first; y <= last; ++y)
+                    k.shiftRow(pass.row(y) + a, tile, TileColumns, stripShifts, n, y - top, rows);
+                if (b < xb)
+                    fill(b + 1, sourceBands.start(band), sourceBands.start(band + 1) - 1);
+            });
             if (!anyExact)
                 return;
             for (int x = a; x <= b; ++x) {

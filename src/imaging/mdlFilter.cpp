@@ -111,7 +111,12 @@ Pass::Pass(PictureSurface &target, const Region &region, bool smallRegion, Rando
     : target(target), region(region), smallRegion(smallRegion), random(random), width(target.pixelWidth()),
       height(target.pixelHeight()), m_bits(target.raster().bits()),  // detaches a shared raster once, here
       m_bytesPerLine(target.raster().bytesPerLine()), m_pacer(target)
-{}
+{
+    // Split by the pixels of the region in the picture, as a whole-picture job.
+    const std::int64_t columns = std::min(region.right, width - 1) - std::max(region.left, 0) + 1;
+    const int rows = std::min(region.bottom, height - 1) - std::max(region.top, 0) + 1;
+    m_bands = smallRegion || columns <= 0 || rows <= 0 ? 1 : rowBandCount(rows, columns * rows);
+}
 
 void Pass::columnsDone(int a, int b, int top, int bottom)
 {
@@ -135,8 +140,10 @@ template <typename Kernel> void pointPass(Pass &pass, Kernel &&kernel)
         return;  // reads outside give -1 and writes there vanish: nothing to do
     const int y0 = area.top(), y1 = area.bottom();
     pass.sweep(area.left(), area.right(), y0, y1, [&](int a, int b) {
-        for (int y = y0; y <= y1; ++y)
-            kernel(pass.row(y) + a, b - a + 1);
+        pass.inBands(pass.split(y0, y1), [&](int, int first, int last) {
+            for (int y = first; y <= last; ++y)
+                kernel(pass.row(y) + a, b - a + 1);
+        });
     });
 }
 
