@@ -229,24 +229,29 @@ template <bool Anticlockwise, bool Stream> void turnTiles(const QImage &source, 
     };
     // Tiles small enough that the rows read and the rows written stay in the
     // cache, turned 4 x 4 pixels at a time; the ragged edges pixel by pixel.
-    constexpr int TileRows = 256, TileColumns = 64;
+    // Bands of source rows write their own columns of the result, in whole
+    // cache lines of it (16 rows).
+    constexpr int TileRows = 256, TileColumns = 64, BandUnit = 16;
     const int w4 = w & ~3, h4 = h & ~3;
-    for (int y0 = 0; y0 < h4; y0 += TileRows) {
-        const int y1 = std::min(y0 + TileRows, h4);
-        for (int x0 = 0; x0 < w4; x0 += TileColumns) {
-            const int x1 = std::min(x0 + TileColumns, w4);
-            // Down the tile's columns, so that the rows written fill in order.
-            for (int x = x0; x < x1; x += 4)
-                for (int y = y0; y < y1; y += 4) {
-                    // The block's corner that lands top left of its turned place.
-                    QRgb *corner = Anticlockwise ? &place(x + 3, y) : &place(x, y + 3);
-                    turnBlock<Anticlockwise, Stream>(in + qsizetype(y) * strideIn + x, strideIn, corner, strideOut);
-                }
+    forRowBands((h4 + BandUnit - 1) / BandUnit, std::int64_t(w) * h, [&](int firstUnit, int endUnit) {
+        const int top = firstUnit * BandUnit, bottom = std::min(endUnit * BandUnit, h4);
+        for (int y0 = top; y0 < bottom; y0 += TileRows) {
+            const int y1 = std::min(y0 + TileRows, bottom);
+            for (int x0 = 0; x0 < w4; x0 += TileColumns) {
+                const int x1 = std::min(x0 + TileColumns, w4);
+                // Down the tile's columns, so that the rows written fill in order.
+                for (int x = x0; x < x1; x += 4)
+                    for (int y = y0; y < y1; y += 4) {
+                        // The block's corner that lands top left of its turned place.
+                        QRgb *corner = Anticlockwise ? &place(x + 3, y) : &place(x, y + 3);
+                        turnBlock<Anticlockwise, Stream>(in + qsizetype(y) * strideIn + x, strideIn, corner, strideOut);
+                    }
+            }
         }
-    }
 #if defined(__SSE2__)
-    _mm_sfence();  // the streamed stores land before the result is read
+        _mm_sfence();  // the streamed stores land before the result is read
 #endif
+    });
     for (int y = 0; y < h; ++y)
         for (int x = (y < h4 ? w4 : 0); x < w; ++x)
             place(x, y) = in[qsizetype(y) * strideIn + x];
@@ -291,28 +296,46 @@ void fastOffsets(int i, int c0, int count, double cosT, double sinT, int *dxs, i
 
 }  // namespace
 
+// The bits are taken once, before the bands: a band must not detach the image.
 void mirrorRows(QImage &image)
 {
-    for (int y = 0; y < image.height(); ++y)
-        reverseRow(line(image, y), image.width());
+    uchar *const bits = image.bits();
+    const qsizetype stride = image.bytesPerLine();
+    const int width = image.width(), height = image.height();
+    forRowBands(height, std::int64_t(width) * height, [&](int first, int end) {
+        for (int y = first; y < end; ++y)
+            reverseRow(reinterpret_cast<QRgb *>(bits + stride * y), width);
+    });
 }
 
 void mirrorColumns(QImage &image)
 {
+    uchar *const bits = image.bits();
+    const qsizetype stride = image.bytesPerLine();
+    const int height = image.height();
     const size_t bytes = size_t(image.width()) * 4;
-    for (int top = 0, bottom = image.height() - 1; top < bottom; ++top, --bottom)
-        std::swap_ranges(image.scanLine(top), image.scanLine(top) + bytes, image.scanLine(bottom));
+    // Bands of the pairs of rows that change places.
+    forRowBands(height / 2, std::int64_t(image.width()) * height, [&](int first, int end) {
+        for (int top = first; top < end; ++top) {
+            uchar *const upper = bits + stride * top;
+            std::swap_ranges(upper, upper + bytes, bits + stride * (height - 1 - top));
+        }
+    });
 }
 
 void xorPixels(QImage &image, QRgb colour)
 {
     const QRgb mask = colour & 0xFFFFFFu;
-    const int width = image.width();
-    for (int y = 0; y < image.height(); ++y) {
-        QRgb *row = line(image, y);
-        for (int x = 0; x < width; ++x)
-            row[x] ^= mask;
-    }
+    uchar *const bits = image.bits();
+    const qsizetype stride = image.bytesPerLine();
+    const int width = image.width(), height = image.height();
+    forRowBands(height, std::int64_t(width) * height, [&](int first, int end) {
+        for (int y = first; y < end; ++y) {
+            QRgb *row = reinterpret_cast<QRgb *>(bits + stride * y);
+            for (int x = 0; x < width; ++x)
+                row[x] ^= mask;
+        }
+    });
 }
 
 QImage resample(const QImage &source, int width, int height)
@@ -412,16 +435,19 @@ void rotateByMapping(const QImage &source, QImage &target, float theta,
     };
     const double cosT = std::cos(double(theta)), sinT = std::sin(double(theta));
     constexpr int Tile = 64;
-    int dxs[Tile * Tile], dys[Tile * Tile];
-    unsigned char nearHalf[Tile];
+    // The offsets of a tile of steps, each thread its own.
+    struct Offsets {
+        int dxs[Tile * Tile], dys[Tile * Tile];
+        unsigned char nearHalf[Tile];
+    };
     // The offsets of steps i0..i1 x c0..c1, row (i - i0) of the tile.
-    const auto offsets = [&](int i0, int i1, int c0, int c1) {
+    const auto offsets = [&](Offsets &o, int i0, int i1, int c0, int c1) {
         const int count = c1 - c0 + 1;
         for (int i = i0; i <= i1; ++i) {
-            int *dx = dxs + (i - i0) * Tile, *dy = dys + (i - i0) * Tile;
-            fastOffsets(i, c0, count, cosT, sinT, dx, dy, nearHalf);
+            int *dx = o.dxs + (i - i0) * Tile, *dy = o.dys + (i - i0) * Tile;
+            fastOffsets(i, c0, count, cosT, sinT, dx, dy, o.nearHalf);
             for (int k = 0; k < count; ++k)
-                if (nearHalf[k]) {
+                if (o.nearHalf[k]) {
                     const int c = c0 + k;
                     exactOffset(i, c, theta, std::nearbyint(std::sqrt(double(i) * i + double(c) * c)), dx[k], dy[k]);
                 }
@@ -430,9 +456,12 @@ void rotateByMapping(const QImage &source, QImage &target, float theta,
 
     // Steps with i and c both above 0 write pixels off the two axes through
     // the centre, each pixel once, so their order is free: tile by tile,
-    // each quadrant in the order that writes along the target's rows.
-    for (int i0 = 1; i0 <= n; i0 += Tile) {
+    // each quadrant in the order that writes along the target's rows; the
+    // rows of tiles i0..i0 + 63 in bands across the cores.
+    const auto tileRow = [&](int i0) {
         const int i1 = std::min(i0 + Tile - 1, n);
+        Offsets o;
+        const int *const dxs = o.dxs, *const dys = o.dys;
         for (int c0 = 1; c0 <= n; c0 += Tile) {
             const int c1 = std::min(c0 + Tile - 1, n);
             // Quadrants whose pixels all lie outside the target write nothing.
@@ -443,7 +472,7 @@ void rotateByMapping(const QImage &source, QImage &target, float theta,
                        q3 = columnsLeft && rowsBelow;
             if (!(q0 || q1 || q2 || q3))
                 continue;
-            offsets(i0, i1, c0, c1);
+            offsets(o, i0, i1, c0, c1);
             // One quadrant: lines of the target's rows in turn; the source
             // pixels of the next line are fetched while this one is copied.
             const auto quadrant = [&](bool active, bool rowsByC, auto &&from, auto &&to) {
@@ -485,8 +514,17 @@ void rotateByMapping(const QImage &source, QImage &target, float theta,
                 q3, false, [&](int dx, int dy) { return QPoint(sx - dy, sy + dx); },
                 [&](int i, int c) { return QPoint(tx - c, ty + i); });
         }
+    };
+    const int tileRows = (n + Tile - 1) / Tile;
+    RowBandTeam team(rowBandCount(tileRows, std::int64_t(tw) * th));
+    for (int first = 0; first < tileRows; first += team.bands()) {
+        const int end = std::min(first + team.bands(), tileRows);
+        team.run([&](int band) {
+            if (first + band < end)
+                tileRow(1 + (first + band) * Tile);
+        });
         if (rowsDone)
-            rowsDone(i0, i1, n);
+            rowsDone(1 + first * Tile, std::min(end * Tile, n), n);
     }
 
     // Steps on the axes write the axes' pixels, some twice (step (0, k) and
@@ -498,15 +536,16 @@ void rotateByMapping(const QImage &source, QImage &target, float theta,
         copy(sx + dy, sy - dx, tx + c, ty - i);
         copy(sx - dy, sy + dx, tx - c, ty + i);
     };
+    Offsets o;
     for (int c0 = 0; c0 <= n; c0 += Tile) {
         const int c1 = std::min(c0 + Tile - 1, n);
-        offsets(0, 0, c0, c1);
+        offsets(o, 0, 0, c0, c1);
         for (int c = c0; c <= c1; ++c)
-            axisStep(0, c, dxs[c - c0], dys[c - c0]);
+            axisStep(0, c, o.dxs[c - c0], o.dys[c - c0]);
     }
     for (int i = 1; i <= n; ++i) {
-        offsets(i, i, 0, 0);
-        axisStep(i, 0, dxs[0], dys[0]);
+        offsets(o, i, i, 0, 0);
+        axisStep(i, 0, o.dxs[0], o.dys[0]);
     }
 }
 

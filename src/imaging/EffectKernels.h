@@ -2,7 +2,8 @@
 // The pixel loops of the effects on RGB32 rasters: the two mirrors and the
 // XOR in place, and the resample and the quarter turn into a new raster.
 // Each is one pass over the pixels, written so that the compiler vectorises
-// it, with no intermediate whole-picture copy.
+// it, with no intermediate whole-picture copy, and a large picture's rows
+// run in bands across the cores.
 
 #include <QImage>
 
@@ -47,7 +48,8 @@ QImage quarterTurn(const QImage &source, bool anticlockwise);
 // centre. Target pixels with no source keep their colour. Centres are half
 // the sizes rounded halves to even, n half the larger target side rounded.
 // The result is as if the steps ran in that order; rowsDone(first, last, n)
-// follows each band of steps i = first..last, for the progress on screen.
+// follows each band of steps i = first..last, on the calling thread, for the
+// progress on screen.
 void rotateByMapping(const QImage &source, QImage &target, float theta,
                      const std::function<void(int first, int last, int n)> &rowsDone = {});
 

@@ -6,6 +6,7 @@
 #include "pinxel/Error.h"
 #include "pinxel/PictureSurface.h"
 #include "platform/raster/RasterPool.h"
+#include "platform/raster/RowBands.h"
 
 #include <algorithm>
 #include <cmath>
@@ -46,7 +47,14 @@ QImage clearedRaster(const PictureSurface &target, int width, int height)
     QImage cleared = newRaster(width, height);
     if (cleared.isNull())
         throw Error(ErrOutOfMemory);
-    cleared.fill(toQRgb(target.BackColor));
+    // In bands: a fresh raster's pages are first touched here.
+    const QRgb background = toQRgb(target.BackColor);
+    uchar *const bits = cleared.bits();
+    const qsizetype stride = cleared.bytesPerLine();
+    forRowBands(height, std::int64_t(width) * height, [&](int first, int end) {
+        for (int y = first; y < end; ++y)
+            std::fill_n(reinterpret_cast<QRgb *>(bits + stride * y), width, background);
+    });
     return cleared;
 }
 
