@@ -1,10 +1,13 @@
-// The effects on a 4000 x 3000 picture, one thread, beside the Qt calls that
-// do the same work in the same run: mirrored, invertPixels, transformed and
-// scaled. Each effect carries its time budget as the counter target_ms.
+// The effects on a 4000 x 3000 picture, with one thread and with the rows in
+// bands across all cores, beside the Qt calls that do the same work in the
+// same run: mirrored, invertPixels, transformed and scaled. Each effect
+// carries its time budget as the counter target_ms; the run on all cores
+// carries its time over the one-thread run's as vs_one_thread.
 
 #include "BenchCanvas.h"
 #include "imaging/mdlEffect.h"
 #include "platform/raster/RasterPool.h"
+#include "platform/raster/RowBands.h"
 
 #include "pinxel/PictureSurface.h"
 
@@ -12,9 +15,69 @@
 #include <QTransform>
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <chrono>
+#include <map>
+#include <vector>
+
 using namespace pinxel;
 
 namespace {
+
+const int AllCores = rowBandLimits().maxBands;
+
+// The effect's own time in a run on one thread (the last argument 1) or on
+// all cores (0); an all-core run follows the one-thread runs of its other
+// arguments and reports its mean time over their median.
+class Threads {
+public:
+    explicit Threads(benchmark::State &state, int argument) : m_state(state), m_oneThread(state.range(argument) == 1)
+    {
+        for (int i = 0; i < argument; ++i)
+            m_key.push_back(state.range(i));
+        rowBandLimits().maxBands = m_oneThread ? 1 : AllCores;
+    }
+    ~Threads() { rowBandLimits().maxBands = AllCores; }
+
+    template <typename Effect> void time(const Effect &effect)
+    {
+        const auto start = std::chrono::steady_clock::now();
+        effect();
+        benchmark::ClobberMemory();
+        m_spent += std::chrono::steady_clock::now() - start;
+    }
+
+    void report()
+    {
+        static std::map<std::vector<std::int64_t>, std::vector<double>> oneThreadTimes;
+        const double mean = std::chrono::duration<double>(m_spent).count() / double(m_state.iterations());
+        std::vector<double> &single = oneThreadTimes[m_key];
+        if (m_oneThread) {
+            single.push_back(mean);
+        } else if (!single.empty()) {
+            std::vector<double> sorted = single;
+            std::nth_element(sorted.begin(), sorted.begin() + std::ptrdiff_t(sorted.size() / 2), sorted.end());
+            m_state.counters["vs_one_thread"] = mean / sorted[sorted.size() / 2];
+        }
+    }
+
+private:
+    benchmark::State &m_state;
+    const bool m_oneThread;
+    std::vector<std::int64_t> m_key;
+    std::chrono::steady_clock::duration m_spent{};
+};
+
+// Each set of arguments with one thread and then with all cores.
+void withThreads(benchmark::internal::Benchmark *bench, const std::vector<std::vector<std::int64_t>> &sets)
+{
+    for (const std::vector<std::int64_t> &set : sets)
+        for (const std::int64_t threads : {1, 0}) {
+            std::vector<std::int64_t> args = set;
+            args.push_back(threads);
+            bench->Args(args);
+        }
+}
 
 constexpr int Width = 4000;
 constexpr int Height = 3000;
@@ -49,18 +112,18 @@ void report(benchmark::State &state, double targetMs, std::int64_t pixels)
 void BM_Effect(benchmark::State &state)
 {
     const int kind = int(state.range(0));
+    Threads threads(state, 2);
     Surfaces s(Width, Height);
-    for (auto _ : state) {
-        ApplyPictureEffect(kind, s.target, s.scratch);
-        benchmark::ClobberMemory();
-    }
+    for (auto _ : state)
+        threads.time([&] { ApplyPictureEffect(kind, s.target, s.scratch); });
+    threads.report();
     report(state, double(state.range(1)), std::int64_t(Width) * Height);
 }
 BENCHMARK(BM_Effect)
-    ->ArgNames({"kind", "target"})
-    ->Args({EffectFlipHorizontal, 8})
-    ->Args({EffectFlipVertical, 8})
-    ->Args({EffectInvertColors, 8})
+    ->ArgNames({"kind", "target", "threads"})
+    ->Apply([](benchmark::internal::Benchmark *bench) {
+        withThreads(bench, {{EffectFlipHorizontal, 8}, {EffectFlipVertical, 8}, {EffectInvertColors, 8}});
+    })
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 
@@ -71,6 +134,7 @@ BENCHMARK(BM_Effect)
 void BM_Rotate(benchmark::State &state)
 {
     const int angle = int(state.range(0));
+    Threads threads(state, 3);
     Surfaces s(Width, Height);
     for (auto _ : state) {
         state.PauseTiming();
@@ -80,18 +144,16 @@ void BM_Rotate(benchmark::State &state)
         RotateAngle = float(angle);
         RotateClockwise = FlagFalse;
         state.ResumeTiming();
-        ApplyPictureEffect(EffectRotate, s.target, s.scratch);
-        benchmark::ClobberMemory();
+        threads.time([&] { ApplyPictureEffect(EffectRotate, s.target, s.scratch); });
     }
+    threads.report();
     report(state, double(state.range(1)), std::int64_t(Width) * Height);
 }
 BENCHMARK(BM_Rotate)
-    ->ArgNames({"angle", "target", "fresh"})
-    ->Args({90, 15, 0})
-    ->Args({270, 15, 0})
-    ->Args({45, 80, 0})
-    ->Args({90, 15, 1})
-    ->Args({45, 80, 1})
+    ->ArgNames({"angle", "target", "fresh", "threads"})
+    ->Apply([](benchmark::internal::Benchmark *bench) {
+        withThreads(bench, {{90, 15, 0}, {270, 15, 0}, {45, 80, 0}, {90, 15, 1}, {45, 80, 1}});
+    })
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 
@@ -101,6 +163,7 @@ void BM_Resize(benchmark::State &state)
 {
     const int percent = int(state.range(0)), width = int(state.range(1));
     const int height = width * 3 / 4;
+    Threads threads(state, 3);
     Surfaces s(width, height);
     for (auto _ : state) {
         state.PauseTiming();
@@ -109,17 +172,16 @@ void BM_Resize(benchmark::State &state)
             releaseKeptRasters();
         ResizeFactorX = ResizeFactorY = float(percent) / 100.0f;
         state.ResumeTiming();
-        ApplyPictureEffect(EffectResize, s.target, s.scratch);
-        benchmark::ClobberMemory();
+        threads.time([&] { ApplyPictureEffect(EffectResize, s.target, s.scratch); });
     }
+    threads.report();
     report(state, 25, std::int64_t(width) * height);
 }
 BENCHMARK(BM_Resize)
-    ->ArgNames({"percent", "width", "fresh"})
-    ->Args({50, Width, 0})
-    ->Args({200, 1600, 0})
-    ->Args({50, Width, 1})
-    ->Args({200, 1600, 1})
+    ->ArgNames({"percent", "width", "fresh", "threads"})
+    ->Apply([](benchmark::internal::Benchmark *bench) {
+        withThreads(bench, {{50, Width, 0}, {200, 1600, 0}, {50, Width, 1}, {200, 1600, 1}});
+    })
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 
