@@ -9,12 +9,24 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTextStream>
+#include <QThread>
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
+#include <utility>
+#include <vector>
+
+#ifdef Q_OS_LINUX
+#include <csignal>
+#include <sys/prctl.h>
+#endif
 
 namespace pinxel::cli {
 namespace {
@@ -28,7 +40,10 @@ struct ScriptOptions {
     QString on;
     QString save;
     QString journal;
+    QString jobs;
     QStringList allowWrites;
+    bool share = false;          // a child replaying a share of a batch (--batch-share)
+    QStringList shareArguments;  // the arguments a share's child runs with
 };
 
 // What the run may write: see ScriptWrites.
@@ -122,6 +137,177 @@ int runOnce(const ScriptOptions &options, const QString &onPicture, const QStrin
     }
 }
 
+// ---------------------------------------------------------------- jobs
+//
+// A replay on many pictures spread over processes of the tool itself
+// (--jobs N). The batch's pictures, in order, are cut into N shares of
+// consecutive pictures; each share is replayed by a child
+// `pinxel script ... --batch-share`, which reads its pictures from standard
+// input and ends each picture's output with a mark on both streams. The
+// output reaches this process's streams in the pictures' order, a
+// picture's printed lines before its messages, as one process prints them;
+// the first share's as it comes.
+
+// Ends a picture's output on both streams of a child: no printed text holds a NUL.
+const QByteArray PictureEnd("\0pinxel: end of picture\0\n", 25);
+
+void put(std::FILE *stream, const QByteArray &bytes)
+{
+    if (bytes.isEmpty())
+        return;
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
+    std::fflush(stream);
+}
+
+struct Share {
+    QStringList pictures;
+    std::unique_ptr<QProcess> process;
+    QByteArray out, err;  // what was not passed on yet
+    int passed = 0;       // pictures whose output was passed on
+    bool ended = false;
+    bool failed = false;  // did not start, or did not end normally
+    int exitCode = 0;
+
+    // Passes on the output of the pictures replayed; once ended, the rest.
+    void passOn()
+    {
+        for (;;) {
+            const qsizetype outEnd = out.indexOf(PictureEnd), errEnd = err.indexOf(PictureEnd);
+            if (outEnd < 0 || errEnd < 0)
+                break;
+            put(stdout, out.left(outEnd));
+            put(stderr, err.left(errEnd));
+            out.remove(0, outEnd + PictureEnd.size());
+            err.remove(0, errEnd + PictureEnd.size());
+            ++passed;
+        }
+        if (!ended)
+            return;
+        put(stdout, std::exchange(out, {}));
+        put(stderr, std::exchange(err, {}));
+        if (!failed)
+            return;
+        const QString what = passed < pictures.size() ? QStringLiteral("on %1").arg(pictures[passed])
+                                                      : QStringLiteral("after %1").arg(pictures.back());
+        const QString left =
+            pictures.size() - passed > 1
+                ? QStringLiteral("; %1 more pictures were not replayed").arg(pictures.size() - passed - 1)
+                : QString();
+        std::fprintf(stderr, "pinxel script: the replay %s %s%s\n", qPrintable(what),
+                     process->error() == QProcess::FailedToStart ? "could not start" : "ended abnormally",
+                     qPrintable(left));
+        std::fflush(stderr);
+    }
+};
+
+// The children's environment: each would warn again of an unset runtime
+// folder as this process did when it started; they are given the one it chose.
+QProcessEnvironment childEnvironment()
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    if (!environment.contains(QStringLiteral("XDG_RUNTIME_DIR"))) {
+        const QtMessageHandler previous =
+            qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
+        const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+        qInstallMessageHandler(previous);
+        if (!runtime.isEmpty())
+            environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
+    }
+    return environment;
+}
+
+// Replays the pictures in `jobs` child processes run with the arguments (the
+// batch's, without --on and --jobs); returns the worst exit code, 1 for a
+// child that could not start or did not end normally.
+int replayInShares(const QStringList &arguments, const QStringList &pictures, int jobs)
+{
+    std::vector<Share> shares(size_t(std::clamp<qsizetype>(jobs, 1, pictures.size())));
+    for (size_t i = 0; i < shares.size(); ++i) {
+        const qsizetype first = pictures.size() * qsizetype(i) / qsizetype(shares.size());
+        const qsizetype end = pictures.size() * qsizetype(i + 1) / qsizetype(shares.size());
+        shares[i].pictures = pictures.mid(first, end - first);
+    }
+    QEventLoop loop;
+    size_t head = 0;  // the first share whose output is not all passed on
+    const auto advance = [&] {
+        for (; head < shares.size(); ++head) {
+            shares[head].passOn();
+            if (!shares[head].ended)
+                return;
+        }
+        loop.quit();
+    };
+    const QProcessEnvironment environment = childEnvironment();
+    for (Share &share : shares) {
+        share.process = std::make_unique<QProcess>();
+        QProcess &process = *share.process;
+        process.setProcessEnvironment(environment);
+#ifdef Q_OS_LINUX
+        // Gone with this process, as one process's batch would be.
+        process.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
+#endif
+        const auto take = [&share, &shares, &head] {
+            share.out += share.process->readAllStandardOutput();
+            share.err += share.process->readAllStandardError();
+            if (head < shares.size() && &share == &shares[head])
+                share.passOn();
+        };
+        QObject::connect(&process, &QProcess::readyReadStandardOutput, take);
+        QObject::connect(&process, &QProcess::readyReadStandardError, take);
+        QObject::connect(&process, &QProcess::finished,
+                         [&share, take, &advance](int code, QProcess::ExitStatus status) {
+                             share.ended = true;
+                             share.failed = status != QProcess::NormalExit;
+                             share.exitCode = share.failed ? 1 : code;
+                             take();
+                             advance();
+                         });
+        QObject::connect(&process, &QProcess::errorOccurred, [&share, &advance](QProcess::ProcessError error) {
+            if (error != QProcess::FailedToStart)
+                return;  // a crash also finishes
+            share.ended = share.failed = true;
+            share.exitCode = 1;
+            advance();
+        });
+        QByteArray names;
+        for (const QString &picture : share.pictures)
+            names += QFile::encodeName(picture) + '\0';
+        process.start(QCoreApplication::applicationFilePath(),
+                      QStringList{QStringLiteral("script")} + arguments + QStringList{QStringLiteral("--batch-share")});
+        if (!process.waitForStarted())
+            continue;  // reported in its turn
+        process.write(names);
+        process.closeWriteChannel();
+    }
+    if (head < shares.size())
+        loop.exec();
+    int worst = 0;
+    for (const Share &share : shares)
+        worst = std::max(worst, share.exitCode);
+    return worst;
+}
+
+// In a child: the share's pictures, from standard input.
+QStringList sharePictures()
+{
+    QFile in;
+    QStringList pictures;
+    if (!in.open(stdin, QIODevice::ReadOnly))
+        return pictures;
+    for (const QByteArray &name : in.readAll().split('\0'))
+        if (!name.isEmpty())
+            pictures << QFile::decodeName(name);
+    return pictures;
+}
+
+// In a child: ends the output of one picture on both streams.
+void endSharePicture()
+{
+    std::fflush(stdout);
+    put(stdout, PictureEnd);
+    put(stderr, PictureEnd);
+}
+
 // The pictures --on names: one file, or a pattern of file names in one folder.
 QStringList picturesOn(const QString &on)
 {
@@ -139,7 +325,8 @@ int runScript(const QStringList &arguments)
 {
     if (arguments.contains(QLatin1String("--help")) || arguments.isEmpty()) {
         std::printf("usage: pinxel script [--no-file-menu] [--show|--headless] [--record OUT] [--journal DIR]\n"
-                    "                     [--on PICTURE|'DIR/*.bmp' [--save OUT]] [--allow-writes DIR]... FILE|-\n"
+                    "                     [--on PICTURE|'DIR/*.bmp' [--save OUT] [--jobs N]] [--allow-writes DIR]...\n"
+                    "                     FILE|-\n"
                     "Opens the editor as the control does (headless unless --show and a display) and runs\n"
                     "the script's lines:\n%s"
                     "  --headless     runs the editor model alone, with no window (no frame, screenshot or\n"
@@ -150,6 +337,8 @@ int runScript(const QStringList &arguments)
                     "  --on PICTURE   replays on another picture (its load line replaced); a quoted pattern\n"
                     "                 replays on every picture it matches, each in a fresh editor\n"
                     "  --save OUT     saves the final picture: a file, or with a pattern a folder ending in /\n"
+                    "  --jobs N       replays a pattern's pictures in N processes (default: one a core); the\n"
+                    "                 output, messages and exit code are those of one process\n"
                     "  --journal DIR  keeps a recovery journal of the run in DIR (pinxel recover restores it)\n"
                     "A script writes files (save and screenshot lines, Save and Save As answered by it) only\n"
                     "inside its own folder (standard input: the current folder), at its --save target and\n"
@@ -167,6 +356,7 @@ int runScript(const QStringList &arguments)
                          : argument == QLatin1String("--on")      ? &options.on
                          : argument == QLatin1String("--save")    ? &options.save
                          : argument == QLatin1String("--journal") ? &options.journal
+                         : argument == QLatin1String("--jobs")    ? &options.jobs
                                                                   : nullptr;
         if (argument == QLatin1String("--allow-writes")) {
             options.allowWrites << QString();
@@ -178,7 +368,16 @@ int runScript(const QStringList &arguments)
                 return 2;
             }
             *value = arguments[++i];
-        } else if (argument == QLatin1String("--no-file-menu")) {
+            if (value != &options.on && value != &options.jobs)
+                options.shareArguments << argument << *value;
+            continue;
+        }
+        if (argument == QLatin1String("--batch-share")) {
+            options.share = true;
+            continue;
+        }
+        options.shareArguments << argument;
+        if (argument == QLatin1String("--no-file-menu")) {
             options.fileMenu = false;
         } else if (argument == QLatin1String("--show")) {
             options.show = true;
@@ -192,12 +391,21 @@ int runScript(const QStringList &arguments)
         std::fprintf(stderr, "pinxel script: which script?\n");
         return 2;
     }
-    const QStringList pictures = options.on.isEmpty() ? QStringList{QString()} : picturesOn(options.on);
+    bool numberOk = !arguments.contains(QLatin1String("--jobs"));
+    const int jobs = numberOk ? QThread::idealThreadCount() : options.jobs.toInt(&numberOk);
+    if (!numberOk || jobs < 1) {
+        std::fprintf(stderr, "pinxel script: --jobs takes a whole number of processes, 1 or more, not '%s'\n",
+                     qPrintable(options.jobs));
+        return 2;
+    }
+    const QStringList pictures = options.share          ? sharePictures()
+                                 : options.on.isEmpty() ? QStringList{QString()}
+                                                        : picturesOn(options.on);
     if (pictures.isEmpty()) {
         std::fprintf(stderr, "pinxel script: no picture matches %s\n", qPrintable(options.on));
         return 2;
     }
-    const bool many = pictures.size() > 1 || options.on != pictures.front();
+    const bool many = options.share || pictures.size() > 1 || options.on != pictures.front();
     if (many && !options.save.isEmpty() && !QFileInfo(options.save).isDir()) {
         std::fprintf(stderr, "pinxel script: with a pattern, --save names a folder that exists: %s\n",
                      qPrintable(options.save));
@@ -211,18 +419,25 @@ int runScript(const QStringList &arguments)
         std::fprintf(stderr, "pinxel script: a pattern replays a script file, not standard input\n");
         return 2;
     }
+    if (many && !options.share && jobs > 1 && pictures.size() > 1)
+        return replayInShares(options.shareArguments, pictures, jobs);
     int worst = 0;
     for (const QString &picture : pictures) {
         QString saveTo = options.save;
         if (many && !saveTo.isEmpty())
             saveTo = QDir(options.save).filePath(QFileInfo(picture).completeBaseName() + QStringLiteral(".bmp"));
-        if (many)
+        if (many) {
+            // Before the picture's messages, which go to the other stream.
             std::printf("on %s\n", qPrintable(picture));
+            std::fflush(stdout);
+        }
         const int code = runOnce(options, picture, saveTo);
         worst = std::max(worst, code);
         // No event loop runs here: the closed editor is deleted now, so that
         // a long batch keeps its memory.
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        if (options.share)
+            endSharePicture();
     }
     return worst;
 }

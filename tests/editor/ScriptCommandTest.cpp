@@ -4,6 +4,7 @@
 #include "support/TestSupport.h"
 
 #include <QApplication>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -398,6 +399,70 @@ TEST_F(ScriptCommandTest, ARecordedRunReplaysExactlyAndOnOtherPictures)
                                 {QStringLiteral("--record"), m_dir.filePath(QStringLiteral("no/such/run.pxs"))});
     EXPECT_EQ(refused.exitCode, 1);
     EXPECT_TRUE(refused.err.contains(QStringLiteral("no/such"))) << refused.err.toStdString();
+}
+
+// A batch spread over processes prints, saves and ends as one process does:
+// the pictures' lines and messages in the files' order, a picture that
+// fails reported in its place, the worst exit code.
+TEST_F(ScriptCommandTest, ABatchInSeveralJobsEndsAsInOne)
+{
+    QDir(m_dir.path()).mkpath(QStringLiteral("in"));
+    for (const char *name : {"a", "b", "c", "d", "e"}) {
+        const QString picture = m_dir.filePath(QStringLiteral("in/%1.bmp").arg(QLatin1String(name)));
+        if (*name == 'c') {  // not a picture: the editor fails on it
+            QFile text(picture);
+            ASSERT_TRUE(text.open(QIODevice::WriteOnly));
+            text.write("text");
+        } else {
+            ASSERT_TRUE(randomImage(30 + *name, 20, std::uint32_t(*name)).save(picture, "BMP"));
+        }
+    }
+    const QString script = m_dir.filePath(QStringLiteral("batch.pxs"));
+    QFile file(script);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("load in/a.bmp\nmnuInvertColors.Click\nmnuUndo.Click\nmnuRedo.Click\nmnuRedo.Click\nstate\n");
+    file.close();
+    struct Batch {
+        int exitCode;
+        QString out, err;
+        QStringList saved;  // the saved files' checksums
+    };
+    const QString out = m_dir.filePath(QStringLiteral("out/"));
+    const auto batch = [&](const QString &jobs) {
+        QDir(out).removeRecursively();
+        QDir().mkpath(out);
+        const ToolRun r = runFile(script, {QStringLiteral("--on"), m_dir.filePath(QStringLiteral("in/*.bmp")),
+                                           QStringLiteral("--save"), out, QStringLiteral("--jobs"), jobs});
+        Batch b{r.exitCode, r.out.join(QLatin1Char('\n')), r.err, {}};
+        for (const QFileInfo &saved : QDir(out).entryInfoList(QDir::Files, QDir::Name)) {
+            QFile bytes(saved.filePath());
+            EXPECT_TRUE(bytes.open(QIODevice::ReadOnly));
+            b.saved << saved.fileName() + QLatin1Char(' ')
+                           + QString::fromLatin1(
+                               QCryptographicHash::hash(bytes.readAll(), QCryptographicHash::Sha1).toHex());
+        }
+        return b;
+    };
+    const Batch one = batch(QStringLiteral("1"));
+    EXPECT_EQ(one.exitCode, 1) << one.err.toStdString();
+    EXPECT_EQ(one.saved.size(), 4);
+    EXPECT_EQ(one.out.count(QStringLiteral("on /")), 5) << one.out.toStdString();
+    EXPECT_EQ(one.out.count(QStringLiteral("refused: mnuRedo")), 4) << one.out.toStdString();
+    EXPECT_TRUE(one.err.contains(QStringLiteral("c.bmp"))) << one.err.toStdString();
+    for (const char *jobs : {"2", "3", "9"}) {
+        const Batch many = batch(QString::fromLatin1(jobs));
+        EXPECT_EQ(many.exitCode, one.exitCode) << jobs;
+        EXPECT_EQ(many.out.toStdString(), one.out.toStdString()) << jobs;
+        EXPECT_EQ(many.err.toStdString(), one.err.toStdString()) << jobs;
+        EXPECT_EQ(many.saved, one.saved) << jobs;
+    }
+    for (const char *jobs : {"0", "-2", "two", ""}) {
+        const ToolRun refused = runFile(script, {QStringLiteral("--on"), m_dir.filePath(QStringLiteral("in/*.bmp")),
+                                                 QStringLiteral("--jobs"), QString::fromLatin1(jobs)});
+        EXPECT_EQ(refused.exitCode, 2) << jobs;
+        EXPECT_TRUE(refused.err.contains(QStringLiteral("--jobs takes a whole number"))) << refused.err.toStdString();
+        EXPECT_TRUE(refused.out.isEmpty()) << jobs;
+    }
 }
 
 // A script is data people send each other: it writes only inside its own
