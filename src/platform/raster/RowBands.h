@@ -18,7 +18,7 @@ namespace pinxel {
 // How finely jobs are split: at most maxBands bands (the cores, up to 8), each
 // of at least pixelsPerBand pixels of work. The benchmarks and tests set
 // maxBands to 1 to compare with one thread, or lower pixelsPerBand to split
-// small pictures into many thin bands.
+// small pictures into many thin bands, while no job runs.
 struct RowBandLimits {
     int maxBands = int(std::clamp(std::thread::hardware_concurrency(), 1u, 8u));
     std::int64_t pixelsPerBand = 1 << 20;
@@ -125,7 +125,7 @@ private:
 
     // The value once done(value) holds. Rounds follow each other within
     // microseconds, far sooner than a sleeping thread wakes, so the value is
-    // watched for a while (some 50 microseconds) before sleeping on it.
+    // watched for a while (some tens of microseconds) before sleeping on it.
     template <typename T, typename Done> static T await(std::atomic<T> &value, const Done &done)
     {
         for (int spin = 0;; ++spin) {
