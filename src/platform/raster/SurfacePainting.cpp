@@ -363,7 +363,7 @@ void PictureSurface::Painting::markAlong(const QPainterPath &path, int margin, i
         const int x = int(std::floor(p.x())), y = int(std::floor(p.y()));
         return QRect(x - m, y - m, 2 * m + 2, 2 * m + 2);
     };
-    constexpr double Step = Tile / 2;  // every point of a segment is within Step / 2 of a sample
+    constexpr double Step = Tile / 2;  // the longest piece a slanting segment is marked in
     // Only the part of a segment near the bounds can mark tiles: the rest is
     // cut off first, so a segment running far outside costs nothing.
     const double reach = std::max(margin + Step, double(vertexMargin)) + 2;
@@ -381,10 +381,16 @@ void PictureSurface::Painting::markAlong(const QPainterPath &path, int margin, i
                 markRect(around(from, margin) | around(to, margin));  // straight along an axis
                 continue;
             }
+            // Piece by piece, each within the margin of the box around it:
+            // short pieces keep the boxes close to a slanting segment.
             const double length = std::hypot(to.x() - from.x(), to.y() - from.y());
-            const int steps = std::max(1, int(std::ceil(length / Step)));
-            for (int s = 0; s <= steps; ++s)
-                markRect(around(from + (to - from) * (double(s) / steps), margin + int(Step) / 2 + 1));
+            const int pieces = std::max(1, int(std::ceil(length / Step)));
+            QPointF start = from;
+            for (int piece = 1; piece <= pieces; ++piece) {
+                const QPointF end = piece == pieces ? to : from + (to - from) * (double(piece) / pieces);
+                markRect(around(start, margin) | around(end, margin));
+                start = end;
+            }
         }
     }
 }
