@@ -381,14 +381,15 @@ void PictureSurface::Painting::markAlong(const QPainterPath &path, int margin, i
                 markRect(around(from, margin) | around(to, margin));  // straight along an axis
                 continue;
             }
-            // Piece by piece, each within the margin of the box around it:
-            // short pieces keep the boxes close to a slanting segment.
+            // Piece by piece, a pixel more than the margin around each, as
+            // far as points along it reached: short pieces keep the boxes
+            // close to a slanting segment.
             const double length = std::hypot(to.x() - from.x(), to.y() - from.y());
             const int pieces = std::max(1, int(std::ceil(length / Step)));
             QPointF start = from;
             for (int piece = 1; piece <= pieces; ++piece) {
                 const QPointF end = piece == pieces ? to : from + (to - from) * (double(piece) / pieces);
-                markRect(around(start, margin) | around(end, margin));
+                markRect(around(start, margin + 1) | around(end, margin + 1));
                 start = end;
             }
         }
