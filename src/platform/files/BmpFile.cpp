@@ -2,6 +2,7 @@
 
 #include "pinxel/Error.h"
 #include "pinxel/HostServices.h"
+#include "platform/files/FileReads.h"
 #include "platform/files/PictureFileChecks.h"
 #include "platform/raster/RasterPool.h"
 #include "platform/raster/RowBands.h"
@@ -199,21 +200,6 @@ void packRow24(const QRgb *from, uchar *to, qint64 width, qint64 rowBytes)
 }
 
 // Reads bytes at an offset of the file, whatever the device's position.
-bool readAt(int handle, uchar *into, qint64 bytes, qint64 offset)
-{
-    while (bytes > 0) {
-        const ssize_t got = ::pread(handle, into, size_t(bytes), off_t(offset));
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got <= 0)
-            return false;
-        into += got;
-        bytes -= got;
-        offset += got;
-    }
-    return true;
-}
-
 }  // namespace
 
 std::optional<QImage> readBmpDirectly(QIODevice &device, const BmpLayout &layout, const QString &name)
@@ -305,18 +291,40 @@ bool writeBmp24(const QImage &picture, QIODevice &device)
         return false;
 
     const qint64 rowsPerChunk = std::max<qint64>(1, ChunkBytes / std::max<qint64>(rowBytes, 1));
-    std::vector<uchar> chunk(size_t(rowsPerChunk * rowBytes + 4));
-    for (qint64 first = 0; first < height; first += rowsPerChunk) {
-        const qint64 rows = std::min(rowsPerChunk, height - first);
+    const qint64 chunks = (height + rowsPerChunk - 1) / rowsPerChunk;
+    std::vector<uchar> buffers[2];
+    const auto pack = [&](qint64 chunk) {
+        std::vector<uchar> &into = buffers[chunk % 2];
+        into.resize(size_t(rowsPerChunk * rowBytes + 4));
+        const qint64 first = chunk * rowsPerChunk, rows = std::min(rowsPerChunk, height - first);
         for (qint64 i = 0; i < rows; ++i) {
             const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(int(height - 1 - (first + i))));
-            packRow24(line, chunk.data() + i * rowBytes, width, rowBytes);
+            packRow24(line, into.data() + i * rowBytes, width, rowBytes);
         }
-        const qint64 bytes = rows * rowBytes;
-        if (device.write(reinterpret_cast<const char *>(chunk.data()), bytes) != bytes)
-            return false;
+    };
+    bool written = true;
+    const auto write = [&](qint64 chunk) {
+        const qint64 bytes = std::min(rowsPerChunk, height - chunk * rowsPerChunk) * rowBytes;
+        written = written && device.write(reinterpret_cast<const char *>(buffers[chunk % 2].data()), bytes) == bytes;
+    };
+    // A large picture's next chunk is converted on another core while this
+    // chunk is written: each is about half of a save.
+    if (rowBandCount(int(std::min<qint64>(chunks, 2)), width * height) < 2) {
+        for (qint64 chunk = 0; chunk < chunks && written; ++chunk) {
+            pack(chunk);
+            write(chunk);
+        }
+        return written;
     }
-    return true;
+    RowBandTeam team(2);
+    for (qint64 round = 0; round <= chunks && written; ++round)
+        team.run([&](int band) {
+            if (band == 0 && round > 0)
+                write(round - 1);
+            else if (band == 1 && round < chunks)
+                pack(round);
+        });
+    return written;
 }
 
 }  // namespace pinxel

@@ -5,19 +5,23 @@
 #include "platform/files/BmpFile.h"
 #include "platform/files/CursorFile.h"
 #include "platform/files/DecodedPictures.h"
+#include "platform/files/FileReads.h"
 #include "platform/files/JpegFile.h"
 #include "platform/files/PictureFileChecks.h"
 #include "platform/files/PngFile.h"
 #include "platform/raster/RasterPool.h"
+#include "platform/raster/RowBands.h"
 
 #include <QBuffer>
 #include <QFile>
+#include <QFileDevice>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QImageWriter>
 #include <QtEndian>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -231,7 +235,22 @@ QImage decodeDevice(QIODevice &device, qint64 size, const QString &name)
         if (!fileBytes)
             throw Error(ErrOutOfMemory);
         preferLargePages(fileBytes.get(), std::size_t(size));
-        if (device.read(fileBytes.get(), size) != size)
+        // A large file is read in bands on the cores, each at its offset:
+        // the system's copy into fresh pages is most of reading it.
+        auto *file = qobject_cast<QFileDevice *>(&device);
+        std::atomic<bool> whole = true;
+        if (file && file->handle() >= 0) {
+            constexpr qint64 Chunk = qint64(1) << 20;
+            const int handle = file->handle();
+            forRowBands(int((size + Chunk - 1) / Chunk), size / 4, [&](int first, int end) {
+                const qint64 from = first * Chunk, to = std::min(size, end * Chunk);
+                if (!readAt(handle, reinterpret_cast<uchar *>(fileBytes.get()) + from, to - from, from))
+                    whole = false;
+            });
+        } else {
+            whole = device.read(fileBytes.get(), size) == size;
+        }
+        if (!whole)
             invalidPicture(name, QStringLiteral("the file could not be read to its end"));
         buffer.setData(QByteArray::fromRawData(fileBytes.get(), size));
     }
