@@ -112,8 +112,9 @@ void Dabbler::setPicturefilename(const QString &name)
 void Dabbler::loadPicture(const QString &name)
 {
     // A failure leaves Image1 with its former picture.
-    const QImage picture = HostServices::current().LoadPicture(name);
-    m_image->setPicture(picture);
+    std::optional<FileIdentity> source;
+    const QImage picture = m_image->reloadPicture(name, &source);
+    m_image->setPicture(picture, source);
     m_image->update();
     update();
 }
@@ -172,7 +173,9 @@ void Dabbler::readProperties(PropertyBag &bag)
     // From here failures are ignored: a missing picture file shows an empty
     // control. The getter loads the file itself, so it is read twice.
     try {
-        m_image->setPicture(HostServices::current().LoadPicture(picturefilename()));
+        std::optional<FileIdentity> source;
+        const QImage picture = m_image->reloadPicture(picturefilename(), &source);
+        m_image->setPicture(picture, source);
     } catch (const Error &) {
     }
     m_image->update();

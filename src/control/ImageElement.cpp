@@ -1,6 +1,7 @@
 #include "control/ImageElement.h"
 
 #include "pinxel/Error.h"
+#include "pinxel/HostServices.h"
 #include "pinxel/Numeric.h"
 #include "pinxel/Screen.h"
 
@@ -52,10 +53,30 @@ ImageElement::ImageElement(QWidget *parent) : QWidget(parent)
     setMouseTracking(true);
 }
 
-void ImageElement::setPicture(const QImage &picture)
+void ImageElement::setPicture(const QImage &picture, const std::optional<FileIdentity> &source)
 {
+    // The editor hands back the very picture it was given when nothing
+    // changed it: that picture still is the file's.
+    const bool same = !picture.isNull() && picture.cacheKey() == m_picture.cacheKey();
     m_picture = picture;
+    if (!same || source)
+        m_source = source;
     update();
+}
+
+QImage ImageElement::reloadPicture(const QString &path, std::optional<FileIdentity> *source) const
+{
+    const std::optional<FileIdentity> before = FileIdentity::of(path);
+    if (before && before->settled() && before == m_source) {
+        if (source)
+            *source = m_source;
+        return m_picture;
+    }
+    const QImage picture = HostServices::current().LoadPicture(path);
+    // A file that changed while it was read is read again next time.
+    if (source)
+        *source = before && before->settled() && FileIdentity::of(path) == before ? before : std::nullopt;
+    return picture;
 }
 
 void ImageElement::setStretch(bool stretch)

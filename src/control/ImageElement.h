@@ -5,10 +5,13 @@
 // the platform's events: button and modifier masks (1 left, 2 right,
 // 4 middle; 1 Shift, 2 Ctrl, 4 Alt) and the position in twips.
 
+#include "platform/files/FileIdentity.h"
+
 #include <QImage>
 #include <QWidget>
 
 #include <cstdint>
+#include <optional>
 
 namespace pinxel {
 
@@ -19,7 +22,17 @@ public:
 
     // An empty picture shows nothing (the container's background).
     const QImage &Picture() const { return m_picture; }
-    void setPicture(const QImage &picture);
+    // source: the file the picture was read from, as it was then; none for
+    // a picture from anywhere else (the editor's canvas). The picture shown
+    // handed back unchanged (sharing its pixels) keeps its source.
+    void setPicture(const QImage &picture, const std::optional<FileIdentity> &source = std::nullopt);
+
+    // The picture of the file at path, read through the host services,
+    // unless this element shows that file and the file has not changed
+    // since: then the picture shown, shared. The documented reloads of the
+    // control's picture file (its property's reads, the editor's canvas)
+    // thus decode an unchanged file once. source: where the picture came from.
+    QImage reloadPicture(const QString &path, std::optional<FileIdentity> *source = nullptr) const;
 
     bool Stretch() const { return m_stretch; }
     void setStretch(bool stretch);
@@ -57,6 +70,7 @@ protected:
 
 private:
     QImage m_picture;
+    std::optional<FileIdentity> m_source;
     bool m_stretch = true;
     int m_borderStyle = 1;
     int m_appearance = 0;

@@ -33,12 +33,12 @@ public:
             recorder = std::make_unique<SessionRecorder>(SessionRecorder::sessionPath(recordInto, m_sessions));
         }
 
-        HostServices &host = HostServices::current();
         const QString name = control.picturefilename();
         frmPaint &w = frmPaint::instance();
         EditorModel &m = w.model();
         if (!name.isEmpty()) {
-            m.picPaint.setPicture(host.LoadPicture(control.picturefilename()));
+            // Each documented read of the file decodes it only if it changed.
+            m.picPaint.setPicture(control.Image1()->reloadPicture(control.picturefilename()));
             w.AdjustPaintResizeBox();  // the handles follow the picture's size
         }
         m.setCaption(control.WindowCaption().isEmpty() ? QStringLiteral("Limnery") : control.WindowCaption());
@@ -65,7 +65,10 @@ public:
                 changed = w.model().isModified();
             });
         control.Timer1()->start();
-        m.ClearImageBuffer();
+        // The canvas shares the picture Image1 shows (an unchanged file's),
+        // so its first stroke copies it anyway: the history shares it too.
+        const bool shared = m.picPaint.Image().cacheKey() == control.Image1()->Picture().cacheKey();
+        m.ClearImageBuffer(shared ? UndoRing::HistoryStart::SharesPicture : UndoRing::HistoryStart::CopiesPicture);
         m.setModified(false);  // whatever the last session left: this one starts on the file
         // After a crash, the work of that session comes back first.
         std::unique_ptr<RecoveryJournal> journal =

@@ -124,7 +124,7 @@ void RecoveryJournal::writeHeading(const Opening &opening)
     if (!opening.file.isEmpty()) {
         m_file = QFileInfo(opening.file).absoluteFilePath();
         field("file", m_file);
-        field("file-checksum", fileChecksum(m_file));
+        m_fileChecksum = std::async(std::launch::async, &RecoveryJournal::fileChecksum, m_file);
     } else {
         field("checksum", key);  // a picture with no file is known by its pixels
     }
@@ -162,8 +162,15 @@ void RecoveryJournal::writeOpening()
     setupLine(QStringLiteral("load ") + QFileInfo(kept).fileName());
 }
 
+void RecoveryJournal::writeFileChecksum()
+{
+    if (m_fileChecksum.valid())
+        SessionRecorder::setupLine(QStringLiteral("# journal file-checksum %1").arg(m_fileChecksum.get()).trimmed());
+}
+
 void RecoveryJournal::beforeSave(const QString &target)
 {
+    writeFileChecksum();  // of the bytes as they were before the save
     // The first save over the picture's file would take the journal's
     // starting picture: its bytes are kept beside the journal first.
     if (m_startKept || m_file.isEmpty() || QFileInfo(target).absoluteFilePath() != m_file || !QFileInfo::exists(m_file))
@@ -191,9 +198,12 @@ void RecoveryJournal::eventEnded()
     if (m_offPending && !unsaved)
         takeOffDisk();
     m_offPending = false;
-    // On the disk only while there is something to restore.
-    if (unsaved)
+    // On the disk only while there is something to restore, and then with
+    // the checksum a restore compares the file with.
+    if (unsaved) {
+        writeFileChecksum();
         putBackOnDisk();
+    }
 }
 
 void RecoveryJournal::heardModified(bool modified)

@@ -20,6 +20,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <future>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -138,10 +139,15 @@ private:
     // A session with no file writes its heading and keeps its starting
     // picture as the first change comes: handing a picture in stays cheap.
     void writeOpening();
+    // A session on a file adds its file's checksum to its heading when the
+    // journal first goes on the disk (or before a save), computed on
+    // another core from the opening on: opening a photo stays cheap too.
+    void writeFileChecksum();
     void heardModified(bool modified);
 
     QLockFile m_lock;
-    QString m_file;  // the picture's file the session opened on
+    QString m_file;                       // the picture's file the session opened on
+    std::future<QString> m_fileChecksum;  // of m_file's bytes, until written
     std::optional<Opening> m_pending;
     bool m_startKept = false;
     bool m_offPending = false;  // nothing unsaved: off the disk once the event ends

@@ -205,7 +205,7 @@ public:
     void deleteSelection();
     void crop();
     void clear();
-    void ClearImageBuffer();
+    void ClearImageBuffer(UndoRing::HistoryStart start = UndoRing::HistoryStart::CopiesPicture);
     void undo();
     void redo();
 

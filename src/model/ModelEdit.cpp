@@ -131,7 +131,7 @@ void EditorModel::clear()
 
 // ---------------------------------------------------------------- undo and redo
 
-void EditorModel::ClearImageBuffer() { m_undoRing.ClearImageBuffer(); }
+void EditorModel::ClearImageBuffer(UndoRing::HistoryStart start) { m_undoRing.ClearImageBuffer(start); }
 
 void EditorModel::undo()
 {

@@ -4,7 +4,6 @@
 #include "pinxel/HostServices.h"
 #include "platform/files/BmpFile.h"
 #include "platform/files/CursorFile.h"
-#include "platform/files/DecodedPictures.h"
 #include "platform/files/FileReads.h"
 #include "platform/files/JpegFile.h"
 #include "platform/files/PictureFileChecks.h"
@@ -293,16 +292,7 @@ QImage loadPictureFile(const QString &path)
             throw Error(ErrPermissionDenied, QStringLiteral("Permission denied: cannot read %1").arg(path));
         throw Error(ErrDeviceIO, QStringLiteral("Device I/O error: cannot read %1: %2").arg(path, file.errorString()));
     }
-    // The identity before the read and after it: a file that changed while
-    // it was read is not kept for the next reload.
-    const std::optional<FileIdentity> before = identityOf(file.handle(), path);
-    if (before)
-        if (std::optional<QImage> decoded = DecodedPictures::find(*before))
-            return *decoded;
-    const QImage picture = decodeDevice(file, file.size(), path);
-    if (before && identityOf(file.handle(), path) == before)
-        DecodedPictures::keep(*before, picture);
-    return picture;
+    return decodeDevice(file, file.size(), path);
 }
 
 QByteArray encodeBmp24(const QImage &picture)

@@ -18,8 +18,6 @@ namespace pinxel {
 // null image; raises 53 when the file is missing, 70 when it cannot be read,
 // 481 when it is corrupt, truncated, not a picture or larger than the limits.
 // Opaque pictures come back in RGB32, pictures with transparency in ARGB32.
-// A reload of a file whose identity has not changed since its last read
-// gives the picture then decoded, shared (see DecodedPictures.h).
 QImage loadPictureFile(const QString &path);
 
 // The same for a picture held in memory; name only serves the messages.
