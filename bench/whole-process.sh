@@ -6,6 +6,8 @@
 # 1 x 1 picture. Needs, for the benchmark only:
 #   sudo apt-get install hyperfine libjpeg-turbo-progs libvips-tools imagemagick
 #   bench/whole-process.sh [BIN_DIR] [RUNS]
+# BEFORE_BIN=DIR adds the pinxel of another build (an older commit's) to
+# every group, so that before and after are measured in the same run.
 set -e
 bin=$(cd "${1:-build/default/bin}" && pwd)
 runs=${2:-7}
@@ -36,20 +38,26 @@ EOF
 echo "== JPEG, quality 90"
 hyper jpeg \
     "$bin/pinxel filter 9 $dir/photo.jpg $dir/out.bmp" \
+    ${BEFORE_BIN:+"$BEFORE_BIN/pinxel filter 9 $dir/photo.jpg $dir/out.bmp"} \
     "djpeg -bmp -outfile $dir/djpeg.bmp $dir/photo.jpg" \
     "vips copy $dir/photo.jpg $dir/vips.v" \
     "$convert $dir/photo.jpg BMP3:$dir/convert.bmp"
 echo "== PNG"
 hyper png \
     "$bin/pinxel filter 9 $dir/photo.png $dir/out.bmp" \
+    ${BEFORE_BIN:+"$BEFORE_BIN/pinxel filter 9 $dir/photo.png $dir/out.bmp"} \
     "vips copy $dir/photo.png $dir/vips.v" \
     "$convert $dir/photo.png BMP3:$dir/convert.bmp"
 echo "== BMP"
 hyper bmp \
     "$bin/pinxel filter 9 $dir/photo.bmp $dir/out.bmp" \
+    ${BEFORE_BIN:+"$BEFORE_BIN/pinxel filter 9 $dir/photo.bmp $dir/out.bmp"} \
     "cp $dir/photo.bmp $dir/copy.bmp"
 echo "== start"
 hyper start \
     "$bin/pinxel --help" \
+    ${BEFORE_BIN:+"$BEFORE_BIN/pinxel --help"} \
     "$bin/pinxel filter 9 $dir/one.bmp $dir/one-out.bmp" \
-    "$bin/pinxel effect invert $dir/one.bmp $dir/one-out.bmp"
+    ${BEFORE_BIN:+"$BEFORE_BIN/pinxel filter 9 $dir/one.bmp $dir/one-out.bmp"} \
+    "$bin/pinxel effect invert $dir/one.bmp $dir/one-out.bmp" \
+    ${BEFORE_BIN:+"$BEFORE_BIN/pinxel effect invert $dir/one.bmp $dir/one-out.bmp"}
