@@ -3,6 +3,7 @@
 #include "pinxel/PictureSurface.h"
 
 #include <QFontDatabase>
+#include <QtEndian>
 
 #include <random>
 
@@ -70,5 +71,20 @@ QString knownFontFamily()
 }
 
 QString resourcesDir() { return QStringLiteral(PINXEL_SOURCE_DIR "/resources"); }
+
+QByteArray pngChunk(const char *type, const QByteArray &data)
+{
+    const QByteArray body = QByteArray(type) + data;
+    quint32 crc = 0xFFFFFFFFu;
+    for (char c : body) {
+        crc ^= uchar(c);
+        for (int k = 0; k < 8; ++k)
+            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+    }
+    QByteArray length(4, '\0'), sum(4, '\0');
+    qToBigEndian<quint32>(quint32(data.size()), length.data());
+    qToBigEndian<quint32>(~crc, sum.data());
+    return length + body + sum;
+}
 
 }  // namespace pinxel::test

@@ -45,4 +45,7 @@ template <typename F> int errorOf(F &&f, QString *description = nullptr)
     return 0;
 }
 
+// A PNG chunk: its length, type, data and checksum.
+QByteArray pngChunk(const char *type, const QByteArray &data);
+
 }  // namespace pinxel::test

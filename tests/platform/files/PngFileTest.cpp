@@ -21,26 +21,6 @@
 namespace pinxel {
 namespace {
 
-quint32 crc32(const QByteArray &data)
-{
-    quint32 crc = 0xFFFFFFFFu;
-    for (char c : data) {
-        crc ^= uchar(c);
-        for (int k = 0; k < 8; ++k)
-            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
-    }
-    return ~crc;
-}
-
-QByteArray chunk(const char *type, const QByteArray &data)
-{
-    QByteArray out(4, '\0'), crc(4, '\0');
-    qToBigEndian<quint32>(quint32(data.size()), out.data());
-    const QByteArray body = QByteArray(type) + data;
-    qToBigEndian<quint32>(crc32(body), crc.data());
-    return out + body + crc;
-}
-
 struct Layout {
     int colorType;
     int depth;
@@ -68,7 +48,7 @@ QByteArray randomPng(const Layout &l, int width, int height, std::uint32_t seed,
     header[8] = char(l.depth);
     header[9] = char(l.colorType);
     header[12] = char(l.interlaced ? 1 : 0);
-    QByteArray png = QByteArray("\x89PNG\r\n\x1a\n", 8) + chunk("IHDR", header);
+    QByteArray png = QByteArray("\x89PNG\r\n\x1a\n", 8) + test::pngChunk("IHDR", header);
     if (l.colorType == 3) {
         QByteArray palette, alpha;
         for (int i = 0; i <= maxSample; ++i) {
@@ -76,14 +56,14 @@ QByteArray randomPng(const Layout &l, int width, int height, std::uint32_t seed,
                 palette.append(char(next() >> 24));
             alpha.append(char(i % 3 == 0 ? next() >> 24 : 255));
         }
-        png += chunk("PLTE", palette);
+        png += test::pngChunk("PLTE", palette);
         if (l.trns)
-            png += chunk("tRNS", alpha);
+            png += test::pngChunk("tRNS", alpha);
     } else if (l.trns) {
         QByteArray key;
         for (int c = 0; c < channels(l.colorType); ++c)
             key.append(char(samples[0][std::size_t(c)] >> 8)).append(char(samples[0][std::size_t(c)] & 0xFF));
-        png += chunk("tRNS", key);
+        png += test::pngChunk("tRNS", key);
     }
     // Rows of the passes (one pass when not interlaced), each from a filter byte.
     static const int adam7[7][4] = {{0, 0, 8, 8}, {4, 0, 8, 8}, {0, 4, 4, 8}, {2, 0, 4, 4},
@@ -125,8 +105,8 @@ QByteArray randomPng(const Layout &l, int width, int height, std::uint32_t seed,
                 keyed16->setPixel(x, y, qRgba(near(p[0]), near(p[1]), near(p[2]), p == samples[0] ? 0 : 255));
             }
     }
-    png += chunk("IDAT", qCompress(raw).mid(4));  // qCompress puts the size before the zlib stream
-    return png + chunk("IEND", QByteArray());
+    png += test::pngChunk("IDAT", qCompress(raw).mid(4));  // qCompress puts the size before the zlib stream
+    return png + test::pngChunk("IEND", QByteArray());
 }
 
 // What the loader gave before it had a PNG reader of its own.
@@ -217,7 +197,7 @@ TEST(PngFileTest, DamageOrACutAnywhereRefusesTheFile)
     for (const auto &[what, bytes] : cases)
         EXPECT_EQ(test::errorOf([&] { decodePicture(bytes, QStringLiteral("p.png")); }), ErrInvalidPicture) << what;
     // A damaged text chunk is dropped, as Qt drops it, in a large picture too.
-    QByteArray text = chunk("tEXt", QByteArray("Comment\0hello", 13));
+    QByteArray text = test::pngChunk("tEXt", QByteArray("Comment\0hello", 13));
     text[text.size() - 1] = char(text[text.size() - 1] ^ 1);
     expectSameAsQt(large.left(33) + text + large.mid(33), "a damaged text chunk");
 }
