@@ -5,6 +5,7 @@
 // carries its time over the one-thread run's as vs_one_thread.
 
 #include "BenchCanvas.h"
+#include "BenchThreads.h"
 #include "imaging/mdlEffect.h"
 #include "platform/raster/RasterPool.h"
 #include "platform/raster/RowBands.h"
@@ -23,50 +24,6 @@
 using namespace pinxel;
 
 namespace {
-
-const int AllCores = rowBandLimits().maxBands;
-
-// The effect's own time in a run on one thread (the last argument 1) or on
-// all cores (0); an all-core run follows the one-thread runs of its other
-// arguments and reports its mean time over their median.
-class Threads {
-public:
-    explicit Threads(benchmark::State &state, int argument) : m_state(state), m_oneThread(state.range(argument) == 1)
-    {
-        for (int i = 0; i < argument; ++i)
-            m_key.push_back(state.range(i));
-        rowBandLimits().maxBands = m_oneThread ? 1 : AllCores;
-    }
-    ~Threads() { rowBandLimits().maxBands = AllCores; }
-
-    template <typename Effect> void time(const Effect &effect)
-    {
-        const auto start = std::chrono::steady_clock::now();
-        effect();
-        benchmark::ClobberMemory();
-        m_spent += std::chrono::steady_clock::now() - start;
-    }
-
-    void report()
-    {
-        static std::map<std::vector<std::int64_t>, std::vector<double>> oneThreadTimes;
-        const double mean = std::chrono::duration<double>(m_spent).count() / double(m_state.iterations());
-        std::vector<double> &single = oneThreadTimes[m_key];
-        if (m_oneThread) {
-            single.push_back(mean);
-        } else if (!single.empty()) {
-            std::vector<double> sorted = single;
-            std::nth_element(sorted.begin(), sorted.begin() + std::ptrdiff_t(sorted.size() / 2), sorted.end());
-            m_state.counters["vs_one_thread"] = mean / sorted[sorted.size() / 2];
-        }
-    }
-
-private:
-    benchmark::State &m_state;
-    const bool m_oneThread;
-    std::vector<std::int64_t> m_key;
-    std::chrono::steady_clock::duration m_spent{};
-};
 
 // Each set of arguments with one thread and then with all cores.
 void withThreads(benchmark::internal::Benchmark *bench, const std::vector<std::vector<std::int64_t>> &sets)
@@ -112,7 +69,7 @@ void report(benchmark::State &state, double targetMs, std::int64_t pixels)
 void BM_Effect(benchmark::State &state)
 {
     const int kind = int(state.range(0));
-    Threads threads(state, 2);
+    bench::Threads threads(state, 2);
     Surfaces s(Width, Height);
     for (auto _ : state)
         threads.time([&] { ApplyPictureEffect(kind, s.target, s.scratch); });
@@ -134,7 +91,7 @@ BENCHMARK(BM_Effect)
 void BM_Rotate(benchmark::State &state)
 {
     const int angle = int(state.range(0));
-    Threads threads(state, 3);
+    bench::Threads threads(state, 3);
     Surfaces s(Width, Height);
     for (auto _ : state) {
         state.PauseTiming();
@@ -163,7 +120,7 @@ void BM_Resize(benchmark::State &state)
 {
     const int percent = int(state.range(0)), width = int(state.range(1));
     const int height = width * 3 / 4;
-    Threads threads(state, 3);
+    bench::Threads threads(state, 3);
     Surfaces s(width, height);
     for (auto _ : state) {
         state.PauseTiming();

@@ -6,6 +6,7 @@
 // cores carries its time over the one-thread run's as vs_one_thread.
 
 #include "BenchCanvas.h"
+#include "BenchThreads.h"
 #include "imaging/mdlFilter.h"
 #include "platform/raster/RowBands.h"
 
@@ -52,47 +53,25 @@ void restore(PictureSurface &surface)
     std::memcpy(surface.raster().bits(), sourcePicture().constBits(), std::size_t(sourcePicture().sizeInBytes()));
 }
 
-// Bands as the library splits them: one, or one per core.
-const int AllCores = rowBandLimits().maxBands;
-
-// The one-thread runs' mean times per filter, for the all-core runs after them.
-std::map<int, std::vector<double>> &oneThreadTimes()
-{
-    static std::map<int, std::vector<double>> times;
-    return times;
-}
-
 void BM_Filter(benchmark::State &state)
 {
     const int filter = int(state.range(0));
     const double target = double(state.range(1));
-    const bool oneThread = state.range(2) == 1;
-    rowBandLimits().maxBands = oneThread ? 1 : AllCores;
+    bench::Threads threads(state, 2);
     PictureSurface &surface = canvas();
     RandomSource random(0x50000);
     ReplaceColorFrom = 0x808080;
     ReplaceColorTo = 0x0000FF;
-    std::chrono::steady_clock::duration spent{};
     for (auto _ : state) {
         state.PauseTiming();
         restore(surface);
         state.ResumeTiming();
-        const auto start = std::chrono::steady_clock::now();
-        int left = -1, top = -1, right = -1, bottom = -1;
-        FilterPicture(filter, surface, left, top, right, bottom, random);
-        benchmark::ClobberMemory();
-        spent += std::chrono::steady_clock::now() - start;
+        threads.time([&] {
+            int left = -1, top = -1, right = -1, bottom = -1;
+            FilterPicture(filter, surface, left, top, right, bottom, random);
+        });
     }
-    rowBandLimits().maxBands = AllCores;
-    const double mean = std::chrono::duration<double>(spent).count() / double(state.iterations());
-    std::vector<double> &single = oneThreadTimes()[filter];
-    if (oneThread) {
-        single.push_back(mean);
-    } else if (!single.empty()) {
-        std::vector<double> sorted = single;
-        std::nth_element(sorted.begin(), sorted.begin() + std::ptrdiff_t(sorted.size() / 2), sorted.end());
-        state.counters["vs_one_thread"] = mean / sorted[sorted.size() / 2];
-    }
+    threads.report();
     state.counters["target_ms"] = target;
     state.SetItemsProcessed(state.iterations() * std::int64_t(Width) * Height);
 }
