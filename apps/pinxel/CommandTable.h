@@ -4,6 +4,8 @@
 // alone, so that listing the commands loads neither the library nor Qt;
 // each command's code registers its run function under the same name.
 
+#include <cstring>
+
 namespace pinxel::cli {
 
 // What a command needs decides the module that holds it.
@@ -36,13 +38,9 @@ inline constexpr CommandRow CommandTable[] = {
 // The row of the command, or nullptr.
 inline const CommandRow *commandRow(const char *name)
 {
-    for (const CommandRow &row : CommandTable) {
-        const char *a = row.name, *b = name;
-        while (*a && *a == *b)
-            ++a, ++b;
-        if (*a == *b)
+    for (const CommandRow &row : CommandTable)
+        if (std::strcmp(row.name, name) == 0)
             return &row;
-    }
     return nullptr;
 }
 
