@@ -8,6 +8,8 @@ PINXEL_PACKAGES=(
   qt6-tools-dev libqt6opengl6-dev dpkg-dev clang-format
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core xvfb xauth
+  sip-tools pyqt6-dev python3-pyqtbuild python3-pyqt6 python3-dev python3-pytest
+  doxygen qt6-documentation-tools qt6-l10n-tools abigail-tools
 )
 
 pinxel_install_deps() {
