@@ -12,6 +12,9 @@ run("dpkg-deb -f" dpkg-deb -f ${deb} Depends)
 foreach(package libqt6widgets6 libqt6printsupport6 libqt6designer6 fonts-dejavu-core)
   expect_match("${run_output}" "${package}" "the package's dependencies")
 endforeach()
+if(PYTHON3)
+  expect_match("${run_output}" "python3-pyqt6" "the package's dependencies")
+endif()
 
 set(root ${WORK_DIR}/root)
 run("dpkg-deb -x" dpkg-deb -x ${deb} ${root})
@@ -23,6 +26,7 @@ run("pinxel --help" ${root}/usr/bin/pinxel --help)
 expect_match("${run_output}" "usage: pinxel COMMAND" "pinxel --help")
 run("pinxel filter" ${root}/usr/bin/pinxel filter blur ${SOURCE_DIR}/resources/sample.bmp ${WORK_DIR}/blurred.bmp)
 expect_files(${WORK_DIR} blurred.bmp)
+expect_python_module(${root}/usr/${PYTHON_DIR})
 
 # The editor runs from the package too: a stroke through pinxel script, saved.
 file(WRITE ${WORK_DIR}/stroke.txt "load ${SOURCE_DIR}/resources/sample.bmp

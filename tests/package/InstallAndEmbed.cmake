@@ -25,6 +25,9 @@ expect_match("${run_output}" "libpinxel.so.0 => ${prefix}/" "the plugin's librar
 run("installed pinxel" ${prefix}/bin/pinxel filter grayscale ${SOURCE_DIR}/resources/sample.bmp ${WORK_DIR}/gray.bmp)
 expect_files(${WORK_DIR} gray.bmp)
 
+# The Python module, in Debian's folder under the prefix.
+expect_python_module(${prefix}/${PYTHON_DIR})
+
 # find_package(Pinxel X.Y) takes any release of the same major version from
 # X.Y on: the library keeps its interface within a major version.
 foreach(case "0.1;1" "0.1.0;1" "0.0.5;1" "0.2;0" "1.0;0")
