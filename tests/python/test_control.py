@@ -139,3 +139,46 @@ def test_method_dabbler_opens_the_modal_editor_only_at_run_time(control, close_m
     assert control.Dabbler() == ""
     QCoreApplication.sendPostedEvents(None, QEvent.Type.DeferredDelete.value)  # the closed editor
     assert len(shown) == 1 and closed == [False]
+
+
+class Bag(pinxel.PropertyBag):
+    """A host's property storage in a dict; can fail as a host's would."""
+
+    def __init__(self, values=None, failure=None):
+        super().__init__()
+        self.values = dict(values or {})
+        self.failure = failure
+
+    def ReadProperty(self, key, defaultValue=None):
+        if self.failure:
+            raise self.failure
+        return self.values.get(key, defaultValue)
+
+    def WriteProperty(self, key, value, defaultValue=None):
+        if self.failure:
+            raise self.failure
+        self.values[key] = value
+
+
+def test_properties_round_trip_through_a_python_bag(control):
+    control.setWindowCaption("Kept")
+    control.setEditWidth(4321)
+    bag = Bag()
+    control.writeProperties(bag)
+    assert list(bag.values) == ["Appearance", "BorderStyle", "Stretch", "WindowCaption", "PictureFilename",
+                                "EditWidth", "EditHeight", "EditMaximized", "EditMenuFile"]
+    restored = pinxel.Dabbler()
+    restored.readProperties(bag)
+    assert (restored.WindowCaption(), restored.EditWidth()) == ("Kept", 4321)
+    dispose(restored)
+
+
+@pytest.mark.parametrize(
+    "bag, number",
+    [(Bag({"EditWidth": "wide"}), 13), (Bag(failure=KeyError("gone")), 13),
+     (Bag(failure=pinxel.Error(57, "Device I/O error")), 57)],
+)
+def test_a_failing_bag_ends_the_restore_with_pinxel_error(control, bag, number):
+    with pytest.raises(pinxel.Error) as raised:
+        control.readProperties(bag)
+    assert raised.value.number == number
