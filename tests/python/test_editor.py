@@ -88,14 +88,22 @@ def test_a_python_file_handler_saves_and_opens(editor):
     assert editor.picture().width() == 6
 
 
-def test_an_exception_in_the_file_handler_is_a_failed_save(editor, close_modal):
-    editor.setFileHandler(Store(failure=RuntimeError("the server is gone")))
+@pytest.mark.parametrize(
+    "store, command, message",
+    [(Store(failure=RuntimeError("the server is gone")), "mnuSave", "the server is gone"),
+     (Store(failure=pinxel.Error(70, "Permission denied")), "mnuSave", "Permission denied"),
+     (Store(failure=KeyError("no such picture")), "mnuOpen", "Cannot open the file."),
+     (Store(opens=["not a picture"]), "mnuOpen", "Cannot open the file.")],
+)
+def test_a_failing_file_handler_is_reported_and_loses_nothing(editor, close_modal, store, command, message):
+    editor.setFileHandler(store)
     editor.setPicture(halves())
-    editor.setModified(True)
+    saving = command == "mnuSave"
+    editor.setModified(saving)  # an open of a modified picture would ask to save it first
     shown = close_modal()
-    assert editor.trigger("mnuSave")
-    assert len(shown) == 1 and "the server is gone" in shown[0][1]
-    assert editor.isModified(), "the picture stays modified"
+    assert editor.trigger(command)
+    assert len(shown) == 1 and message in shown[0][1]
+    assert editor.isModified() == saving and rgb(editor.picture(), 0, 0) == 0xFF0000
     editor.setFileHandler(None)
     assert editor.fileHandler() is None
 
