@@ -188,7 +188,16 @@ QtHostServices::QtHostServices() : m_printer(std::make_unique<QtPrinter>())
 
 QtHostServices::~QtHostServices() { QObject::disconnect(m_clipboardWatch); }
 
-QWidget *QtHostServices::dialogParent() const { return m_parent ? m_parent : QApplication::activeWindow(); }
+// A window just closed can stay the active one until the event loop catches
+// up, and may wait for its deferred deletion, which the dialog's own event
+// loop would run while the dialog is its child: such a window parents nothing.
+QWidget *QtHostServices::dialogParent() const
+{
+    if (m_parent)
+        return m_parent;
+    QWidget *active = QApplication::activeWindow();
+    return active && active->isVisible() ? active : nullptr;
+}
 
 void QtHostServices::setPrintToPdf(const QString &path)
 {

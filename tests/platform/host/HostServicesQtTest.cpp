@@ -14,6 +14,7 @@
 #include <QFontDialog>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -104,6 +105,23 @@ TEST(QtHostDialogTest, MessageBoxStylesGiveTheirIconsButtonsAndAnswers)
 
     seen = {};
     EXPECT_EQ(answerBox(MsgExclamationYesNoCancel, QStringLiteral("Cancel"), seen), AnswerCancel);
+}
+
+TEST(QtHostDialogTest, AClosedWindowAwaitingDeletionDoesNotParentTheBox)
+{
+    auto *closed = new QWidget;
+    closed->show();
+    QApplication::setActiveWindow(closed);
+    closed->close();
+    closed->deleteLater();
+    QPointer<QWidget> watch = closed;
+    QtHostServices host;
+    whenModal([&](QWidget *modal) {
+        EXPECT_NE(modal->parentWidget(), watch.data());
+        static_cast<QMessageBox *>(modal)->button(QMessageBox::Ok)->click();
+    });
+    EXPECT_EQ(host.MsgBox(QStringLiteral("Saved."), MsgInformation), AnswerOk);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 TEST(QtHostDialogTest, CancelledFileDialogsRaiseCancel)
