@@ -14,7 +14,6 @@
 #include <QFontDialog>
 #include <QMenu>
 #include <QMessageBox>
-#include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -111,13 +110,13 @@ TEST(QtHostDialogTest, AClosedWindowAwaitingDeletionDoesNotParentTheBox)
 {
     auto *closed = new QWidget;
     closed->show();
-    QApplication::setActiveWindow(closed);
     closed->close();
+    // Qt may not have moved the activation on yet.
+    QApplication::setActiveWindow(closed);
     closed->deleteLater();
-    QPointer<QWidget> watch = closed;
     QtHostServices host;
     whenModal([&](QWidget *modal) {
-        EXPECT_NE(modal->parentWidget(), watch.data());
+        EXPECT_NE(modal->parentWidget(), closed);
         static_cast<QMessageBox *>(modal)->button(QMessageBox::Ok)->click();
     });
     EXPECT_EQ(host.MsgBox(QStringLiteral("Saved."), MsgInformation), AnswerOk);
