@@ -9,7 +9,7 @@ PINXEL_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core xvfb xauth
   sip-tools pyqt6-dev python3-pyqtbuild python3-pyqt6 python3-dev python3-pytest
-  doxygen qt6-documentation-tools qt6-l10n-tools abigail-tools
+  doxygen qt6-documentation-tools qt6-l10n-tools qt6-translations-l10n abigail-tools
 )
 
 pinxel_install_deps() {

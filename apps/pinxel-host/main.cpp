@@ -14,8 +14,11 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QStandardPaths>
 #include <QTimer>
+#include <QTranslator>
 
 #include <cstdio>
 #include <cstdlib>
@@ -66,6 +69,14 @@ int main(int argc, char **argv)
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("pinxel-host"));
+    // Qt's own texts (the message boxes' buttons, the file, colour and print
+    // dialogs) in the system's language, as every host should load them: the
+    // library translates only its own. PINXEL_TRANSLATE=off keeps all English.
+    QTranslator qtTexts;
+    if (qEnvironmentVariable("PINXEL_TRANSLATE").compare(QLatin1String("off"), Qt::CaseInsensitive) != 0
+        && qtTexts.load(QLocale::system(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qtTexts);
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Hosts the Pinxel control Dabbler on a form."));
