@@ -1355,6 +1355,10 @@ Möchten Sie wirklich in die Datei schreiben und den Schreibschutz bzw. das Vers
         <translation>Die Breite von Linien und Rändern</translation>
     </message>
     <message>
+        <source>1 pixel</source>
+        <translation>1 Pixel</translation>
+    </message>
+    <message>
         <source>%1 pixels</source>
         <translation>%1 Pixel</translation>
     </message>

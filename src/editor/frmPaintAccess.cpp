@@ -112,7 +112,10 @@ void frmPaint::createAccess()
         cell.row = i / 2;
         cell.column = i % 2;
         cell.rect = [=] { return pixels(left, top, panels::DotCellSize, panels::DotCellSize); };
-        cell.name = [i] { return text(QT_TRANSLATE_NOOP("frmPaint", "%1 pixels")).arg(i + 1); };
+        cell.name = [i] {
+            return i == 0 ? text(QT_TRANSLATE_NOOP("frmPaint", "1 pixel"))
+                          : text(QT_TRANSLATE_NOOP("frmPaint", "%1 pixels")).arg(i + 1);
+        };
         cell.description = fixed(QT_TRANSLATE_NOOP("frmPaint", "The width of lines and outlines"));
         cell.checked = [&m, i] { return m.DotIndex == i; };
         const double x = left + panels::DotCellSize / 2, y = top + panels::DotCellSize / 2;
