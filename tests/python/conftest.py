@@ -7,7 +7,7 @@ import pathlib
 import pytest
 from PyQt6.QtCore import QCoreApplication, QEvent, QTimer
 from PyQt6.QtGui import QColor, QImage
-from PyQt6.QtWidgets import QApplication, QMessageBox
+from PyQt6.QtWidgets import QApplication, QMessageBox, QVBoxLayout, QWidget
 
 SOURCE_DIR = pathlib.Path(__file__).resolve().parents[2]
 SAMPLE = SOURCE_DIR / "resources" / "sample.bmp"
@@ -19,10 +19,22 @@ def app():
 
 
 def dispose(widget):
-    """Deletes a test's widgets now: a window left for a later deferred delete
-    could become the parent of the next test's message box and die under it."""
+    """Deletes a test's widgets now, so that no window of one test lives on
+    into the next."""
     widget.deleteLater()
     QCoreApplication.sendPostedEvents(None, QEvent.Type.DeferredDelete.value)
+
+
+def hosted(widget, size=None):
+    """Shows the widget in a host window's layout, as a program embeds it;
+    yields it and deletes the window afterwards (for fixtures)."""
+    host = QWidget()
+    QVBoxLayout(host).addWidget(widget)
+    if size:
+        host.resize(*size)
+    host.show()
+    yield widget
+    dispose(host)
 
 
 def solid(width, height, rgb):

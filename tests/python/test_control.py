@@ -6,10 +6,10 @@ import pytest
 from PyQt6.QtCore import QCoreApplication, QEvent, QPoint, Qt
 from PyQt6.QtGui import QImage
 from PyQt6.QtTest import QTest
-from PyQt6.QtWidgets import QVBoxLayout, QWidget
+from PyQt6.QtWidgets import QWidget
 
 import pinxel
-from conftest import dispose, SAMPLE, rgb, solid
+from conftest import SAMPLE, dispose, hosted, rgb, solid
 
 
 class Site(pinxel.Container):
@@ -35,14 +35,7 @@ class Site(pinxel.Container):
 
 @pytest.fixture
 def control():
-    host = QWidget()
-    layout = QVBoxLayout(host)
-    dabbler = pinxel.Dabbler()
-    layout.addWidget(dabbler)
-    host.resize(200, 150)
-    host.show()
-    yield dabbler
-    dispose(host)
+    yield from hosted(pinxel.Dabbler(), (200, 150))
 
 
 @pytest.mark.parametrize(

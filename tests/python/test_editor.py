@@ -4,10 +4,9 @@
 
 import pytest
 from PyQt6.QtGui import QImage
-from PyQt6.QtWidgets import QHBoxLayout, QWidget
 
 import pinxel
-from conftest import dispose, rgb, solid
+from conftest import hosted, rgb, solid
 
 
 class Store(pinxel.FileHandler):
@@ -31,13 +30,7 @@ class Store(pinxel.FileHandler):
 
 @pytest.fixture
 def editor():
-    host = QWidget()
-    layout = QHBoxLayout(host)
-    widget = pinxel.EditorWidget()
-    layout.addWidget(widget)
-    host.show()
-    yield widget
-    dispose(host)
+    yield from hosted(pinxel.EditorWidget())
 
 
 # A 4 x 2 picture: red on the left half, blue on the right.
