@@ -122,7 +122,9 @@ struct ComponentClass {
 /// the library recorded for them. All members are static.
 ///
 /// Every failure is a pinxel::Error with number ErrCannotCreateObject (429),
-/// whose description says what was missing ("Can't create object: ...").
+/// whose description says what was missing ("Can't create object: ..."),
+/// except a registry file that cannot be read: 70 (a folder, a pipe, no
+/// permission), 57 (a read error) or 321 (too large or no text).
 /// Call it on the GUI thread.
 class ComponentRuntime {
 public:
@@ -132,7 +134,8 @@ public:
 
     /// The class registered under a readable name (case does not matter) or
     /// a class identifier (braces and case do not matter).
-    /// \throws Error 429 when it is not registered (or there is no registry).
+    /// \throws Error 429 when it is not registered (or there is no registry
+    /// file); 70, 57 or 321 when the registry file cannot be read.
     static ComponentClass findClass(const QString &nameOrClassId);
 
     /// Creates an instance of a registered class: loads its library by the
@@ -143,7 +146,7 @@ public:
     /// Pinxel.EditProperties, `qobject_cast<pinxel::PropertyPageInterface *>`.
     /// \throws Error 429 (not registered, library missing, no entry point) or
     /// the class object's failure, with its result code in the description
-    /// (no QApplication, out of memory).
+    /// (no QApplication, out of memory); 70, 57 or 321 as findClass().
     static QWidget *createInstance(const QString &nameOrClassId, QWidget *parent = nullptr);
 
     /// Loads a library by path and calls its DllRegisterServer; returns the

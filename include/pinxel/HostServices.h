@@ -33,7 +33,8 @@ namespace pinxel {
 
 /// Message box styles (HostServices::MsgBox()): an icon (16 critical, 32
 /// question, 48 warning, 64 information) plus a button set (0 OK, 1 OK and
-/// Cancel, 3 Yes, No and Cancel, 4 Yes and No). The library uses these four.
+/// Cancel, 2 Abort, Retry and Ignore, 3 Yes, No and Cancel, 4 Yes and No,
+/// 5 Retry and Cancel). The library uses these four.
 enum MsgBoxStyle : int {
     MsgCritical = 16,               ///< error sign, OK
     MsgQuestionYesNo = 36,          ///< question sign, Yes and No
@@ -162,8 +163,9 @@ public:
     /// CommonDialog::FileName and CommonDialog::FilterIndex.
     /// \throws Error 32755 when the user cancels.
     virtual void ShowOpen(CommonDialog &dialog) = 0;
-    /// The file dialog for saving; a name typed without an extension gets
-    /// CommonDialog::DefaultExt or the chosen filter's.
+    /// The file dialog for saving; with QtHostServices a name typed without
+    /// an extension gets CommonDialog::DefaultExt or the chosen filter's
+    /// (saveDialogSuffix()).
     /// \throws Error 32755 when the user cancels.
     virtual void ShowSave(CommonDialog &dialog) = 0;
     /// The colour dialog, on CommonDialog::Color; a cancel leaves it as it was.
@@ -209,8 +211,8 @@ public:
     /// An empty path gives an empty picture; a missing file raises 53, an
     /// unreadable, corrupt, truncated or oversized one 481.
     ///
-    /// Reads BMP, JPEG, PNG and GIF, whatever the name's extension, as an
-    /// RGB32 picture.
+    /// Reads BMP, JPEG, PNG, GIF, ICO and CUR, told apart by their first
+    /// bytes whatever the name's extension, as an RGB32 picture.
     /// \throws Error 53 (missing, a folder or not a regular file), 70 (no
     /// permission to read), 57 (a read error), 481 (no picture of a known
     /// format, corrupt, truncated, beyond MaxPictureSide or MaxPicturePixels),
