@@ -45,7 +45,7 @@ enum DrawModeValue {
     DrawModeXorPen = 7,   ///< XOR pen: the same figure drawn twice gives the pixels back
     DrawModeCopyPen = 13  ///< copy pen: the pen's colour replaces the pixels
 };
-/// DrawStyle values: the line style of figures drawn with a pen of width 1.
+/// DrawStyle values: the line style of figures; the dashes grow with DrawWidth.
 enum DrawStyleValue {
     StyleSolid = 0,      ///< solid
     StyleDash = 1,       ///< dashes
