@@ -38,7 +38,7 @@ class QWidget;
 
 extern "C" {
 
-/// Result codes of the entry points and class objects: 0 and 1 succeed,
+/// Result codes of the entry points and class objects. 0 and 1 succeed,
 /// the negative ones are failures.
 enum PinxelResult : std::int32_t {
     PINXEL_S_OK = 0,     ///< Done; for DllCanUnloadNow: the library may be unloaded.
