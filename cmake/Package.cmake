@@ -33,4 +33,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS ${CMAKE_BINARY_DIR}/lib)
 # Text drawn by the editor needs a font; without one Qt draws boxes.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core")
+# The Python module runs in Debian's python3 with its PyQt6.
+if(TARGET pinxel_python)
+  string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS ", python3-pyqt6")
+endif()
 include(CPack)

@@ -13,6 +13,7 @@
 
 #include <climits>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -55,6 +56,9 @@ int main(int argc, char **argv)
         printUsage(stderr);
         return 2;
     }
+    // Scripts answer dialogs and compare texts: the tool speaks English on
+    // every machine, and so do the processes it starts.
+    setenv("PINXEL_TRANSLATE", "off", 1);
     const std::string path = modulePath(pinxel::cli::moduleFile(row->needs));
     void *module = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (!module) {

@@ -5,6 +5,7 @@
 #include "pinxel/DabblerWidget.h"
 #include "pinxel/EditorWidget.h"
 
+#include <QCoreApplication>
 #include <QIcon>
 #include <QMetaClassInfo>
 #include <QSize>
@@ -40,14 +41,17 @@ PinxelDesignerPlugins::PinxelDesignerPlugins(QObject *parent) : QObject(parent)
 
 QString EditorWidgetDesignerPlugin::toolTip() const
 {
-    return QStringLiteral("EditorWidget: the whole paint editor inside your window");
+    return QCoreApplication::translate("DabblerDesignerPlugin",
+                                       "EditorWidget: the whole paint editor inside your window");
 }
 
 QString EditorWidgetDesignerPlugin::whatsThis() const
 {
-    return QStringLiteral("A non-modal paint editor with its menus, tools, palette and canvas. The host hands it "
-                          "pictures with setPicture(), takes them with picture(), hears pictureChanged() and "
-                          "modifiedChanged(), and can own Open and Save with setFileHandler().");
+    return QCoreApplication::translate(
+        "DabblerDesignerPlugin",
+        "A non-modal paint editor with its menus, tools, palette and canvas. The host hands it "
+        "pictures with setPicture(), takes them with picture(), hears pictureChanged() and "
+        "modifiedChanged(), and can own Open and Save with setFileHandler().");
 }
 
 QIcon EditorWidgetDesignerPlugin::icon() const { return QIcon(QStringLiteral(":/pinxel/dabbler.png")); }
@@ -69,13 +73,15 @@ QString DabblerDesignerPlugin::group() const { return QStringLiteral("Pinxel"); 
 
 QString DabblerDesignerPlugin::toolTip() const
 {
-    return QStringLiteral("Dabbler: shows a picture file and opens a paint editor on it");
+    return QCoreApplication::translate("DabblerDesignerPlugin",
+                                       "Dabbler: shows a picture file and opens a paint editor on it");
 }
 
 QString DabblerDesignerPlugin::whatsThis() const
 {
-    return QStringLiteral("Shows the picture named by picturefilename. Calling Dabbler() at run time opens a "
-                          "modal paint editor on it; the edited picture shows in the control.");
+    return QCoreApplication::translate(
+        "DabblerDesignerPlugin", "Shows the picture named by picturefilename. Calling Dabbler() at run time opens a "
+                                 "modal paint editor on it; the edited picture shows in the control.");
 }
 
 QString DabblerDesignerPlugin::includeFile() const { return QStringLiteral("pinxel/DabblerWidget.h"); }

@@ -6,6 +6,7 @@
 #include "platform/component/PropertyDialog.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QMetaProperty>
 #include <QtDesigner/QDesignerFormWindowCursorInterface>
@@ -24,7 +25,8 @@ QVariantMap propertyValues(const QObject &control)
 }  // namespace
 
 DabblerTaskMenu::DabblerTaskMenu(pinxel::Dabbler *control, QObject *parent)
-    : QObject(parent), m_control(control), m_editAction(new QAction(QStringLiteral("Edit Properties..."), this))
+    : QObject(parent), m_control(control),
+      m_editAction(new QAction(QCoreApplication::translate("DabblerTaskMenu", "Edit Properties..."), this))
 {
     connect(m_editAction, &QAction::triggered, this, &DabblerTaskMenu::editProperties);
 }
@@ -35,8 +37,9 @@ QList<QAction *> DabblerTaskMenu::taskActions() const { return {m_editAction}; }
 
 std::unique_ptr<pinxel::PropertyDialog> DabblerTaskMenu::makeDialog(QWidget *parent)
 {
-    return std::make_unique<pinxel::PropertyDialog>(m_control, new pinxel::EditProperties,
-                                                    QStringLiteral("Dabbler Properties"), parent);
+    return std::make_unique<pinxel::PropertyDialog>(
+        m_control, new pinxel::EditProperties, QCoreApplication::translate("DabblerTaskMenu", "Dabbler Properties"),
+        parent);
 }
 
 void DabblerTaskMenu::editProperties()
@@ -46,7 +49,8 @@ void DabblerTaskMenu::editProperties()
     try {
         dialog = makeDialog(form ? static_cast<QWidget *>(form) : m_control->window());
     } catch (const pinxel::Error &error) {
-        QMessageBox::warning(m_control->window(), QStringLiteral("Dabbler Properties"), error.description());
+        QMessageBox::warning(m_control->window(), QCoreApplication::translate("DabblerTaskMenu", "Dabbler Properties"),
+                             error.description());
         return;
     }
     QVariantMap before = propertyValues(*m_control);
@@ -64,7 +68,7 @@ void DabblerTaskMenu::recordChanges(QVariantMap &before)
     }
     // The page already set the control; Designer's command takes the old value
     // from the control, so it is put back first for Undo to return to it.
-    form->beginCommand(QStringLiteral("Edit Properties"));
+    form->beginCommand(QCoreApplication::translate("DabblerTaskMenu", "Edit Properties"));
     for (auto it = after.cbegin(); it != after.cend(); ++it) {
         if (before.value(it.key()) == it.value())
             continue;

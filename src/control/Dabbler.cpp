@@ -11,6 +11,8 @@
 #include "pinxel/Screen.h"
 #include "platform/files/PictureFileChecks.h"
 
+#include <QCoreApplication>
+
 namespace pinxel {
 
 namespace {
@@ -92,7 +94,7 @@ QString Dabbler::openEditor()
         return QString();
     EditorLauncher *launcher = EditorLauncher::installed();
     if (!launcher) {
-        ReportError(ReportDescription, QStringLiteral("The picture editor is not available."));
+        ReportError(ReportDescription, QCoreApplication::translate("Dabbler", "The picture editor is not available."));
         return QString();
     }
     launcher->openEditor(*this);
@@ -129,7 +131,8 @@ void Dabbler::PicturePrint()
         Printer &printer = host.printer();
         printer.Copies = dialog.Copies;
         if (m_image->Picture().isNull())
-            throw Error(ErrInvalidPicture, QStringLiteral("Invalid picture: the control shows no picture"));
+            throw Error(ErrInvalidPicture,
+                        QCoreApplication::translate("Error", "Invalid picture: the control shows no picture"));
         printer.PaintPicture(m_image->Picture(), 0, 0);
         printer.EndDoc();
     } catch (const Error &error) {

@@ -7,11 +7,13 @@
 #include "pinxel/Screen.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 
 #include <functional>
 #include <iterator>
+#include <utility>
 
 namespace pinxel {
 
@@ -37,7 +39,7 @@ Element *place(Element *element, const char *name, double left, double top, doub
 
 QLabel *label(QWidget *page, const char *name, const char *caption, double l, double t, double w, double h)
 {
-    QLabel *element = place(new QLabel(QLatin1String(caption), page), name, l, t, w, h);
+    QLabel *element = place(new QLabel(QCoreApplication::translate("EditProperties", caption), page), name, l, t, w, h);
     // The places suit the small system font the page was laid out for; a
     // wider font lets a caption run on into the free space to its right
     // rather than lose its end.
@@ -53,26 +55,37 @@ QLineEdit *textBox(QWidget *page, const char *name, double l, double t, double w
 
 QCheckBox *checkBox(QWidget *page, const char *name, const char *caption, double l, double t, double w, double h)
 {
-    return place(new QCheckBox(QLatin1String(caption), page), name, l, t, w, h);
+    QCheckBox *element =
+        place(new QCheckBox(QCoreApplication::translate("EditProperties", caption), page), name, l, t, w, h);
+    if (element->sizeHint().width() > element->width())  // as a label's caption does
+        element->resize(element->sizeHint().width(), element->height());
+    return element;
 }
 
 }  // namespace
 
 EditProperties::EditProperties(QWidget *parent)
-    : QWidget(parent), lblAppearance(label(this, "lblAppearance", "Appearance:", 90, 120, 1125, 240)),
+    : QWidget(parent), lblAppearance(label(this, "lblAppearance", QT_TRANSLATE_NOOP("EditProperties", "Appearance:"),
+                                           90, 120, 1125, 240)),
       txtAppearance(textBox(this, "txtAppearance", 1320, 0, 525, 330)),
-      lblBorderStyle(label(this, "lblBorderStyle", "BorderStyle:", 90, 765, 1005, 240)),
+      lblBorderStyle(
+          label(this, "lblBorderStyle", QT_TRANSLATE_NOOP("EditProperties", "BorderStyle:"), 90, 765, 1005, 240)),
       txtBorderStyle(textBox(this, "txtBorderStyle", 1320, 720, 525, 330)),
-      lblWindowCaption(label(this, "lblWindowCaption", "WindowCaption:", 90, 1425, 1365, 240)),
+      lblWindowCaption(
+          label(this, "lblWindowCaption", QT_TRANSLATE_NOOP("EditProperties", "WindowCaption:"), 90, 1425, 1365, 240)),
       txtWindowCaption(textBox(this, "txtWindowCaption", 90, 1670, 5685, 330)),
-      lblpicturefilename(label(this, "lblpicturefilename", "picturefilename:", 90, 2070, 1245, 240)),
+      lblpicturefilename(label(this, "lblpicturefilename", QT_TRANSLATE_NOOP("EditProperties", "picturefilename:"), 90,
+                               2070, 1245, 240)),
       txtpicturefilename(textBox(this, "txtpicturefilename", 90, 2320, 5685, 330)),
-      lblEditWidth(label(this, "lblEditWidth", "EditWidth:", 90, 2715, 885, 240)),
+      lblEditWidth(label(this, "lblEditWidth", QT_TRANSLATE_NOOP("EditProperties", "EditWidth:"), 90, 2715, 885, 240)),
       txtEditWidth(textBox(this, "txtEditWidth", 90, 2970, 765, 330)),
-      lblEditHeight(label(this, "lblEditHeight", "EditHeight:", 1320, 2640, 900, 240)),
+      lblEditHeight(
+          label(this, "lblEditHeight", QT_TRANSLATE_NOOP("EditProperties", "EditHeight:"), 1320, 2640, 900, 240)),
       txtEditHeight(textBox(this, "txtEditHeight", 1320, 2895, 780, 330)),
-      chkEditMaximized(checkBox(this, "chkEditMaximized", "EditMaximized", 3480, 405, 1635, 285)),
-      chkEditMenuFile(checkBox(this, "chkEditMenuFile", "EditMenuFile", 3480, 840, 1620, 285))
+      chkEditMaximized(checkBox(this, "chkEditMaximized", QT_TRANSLATE_NOOP("EditProperties", "EditMaximized"), 3480,
+                                405, 1635, 285)),
+      chkEditMenuFile(
+          checkBox(this, "chkEditMenuFile", QT_TRANSLATE_NOOP("EditProperties", "EditMenuFile"), 3480, 840, 1620, 285))
 {
     setObjectName(QStringLiteral("EditProperties"));
     resize(sizeHint());
@@ -81,6 +94,16 @@ EditProperties::EditProperties(QWidget *parent)
                                  txtEditWidth,  txtEditHeight,  chkEditMaximized, chkEditMenuFile};
     for (std::size_t i = 1; i < std::size(tabOrder); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    // Assistive tools name each box by its label and tell which property a field edits.
+    const std::pair<QLabel *, QLineEdit *> labelled[] = {
+        {lblAppearance, txtAppearance},       {lblBorderStyle, txtBorderStyle},
+        {lblWindowCaption, txtWindowCaption}, {lblpicturefilename, txtpicturefilename},
+        {lblEditWidth, txtEditWidth},         {lblEditHeight, txtEditHeight}};
+    for (const auto &[caption, box] : labelled)
+        caption->setBuddy(box);
+    for (QWidget *field : tabOrder)
+        field->setAccessibleDescription(
+            QCoreApplication::translate("EditProperties", "The control's %1 property").arg(field->objectName().mid(3)));
 
     // Setting a value from code counts like the user's change: a box's state
     // moves its flag, any edit marks the page changed.
@@ -120,10 +143,12 @@ DabblerInterface &EditProperties::firstSelected() const
 {
     const QList<QObject *> selected = m_site ? m_site->selectedControls() : QList<QObject *>();
     if (selected.isEmpty() || !selected.front())
-        throw Error(ErrSubscriptOutOfRange, QStringLiteral("Subscript out of range: no control is selected"));
+        throw Error(ErrSubscriptOutOfRange,
+                    QCoreApplication::translate("Error", "Subscript out of range: no control is selected"));
     auto *control = qobject_cast<DabblerInterface *>(selected.front());
     if (!control)
-        throw Error(ErrNotSupported, QStringLiteral("Object doesn't support this property or method"));
+        throw Error(ErrNotSupported,
+                    QCoreApplication::translate("Error", "Object doesn't support this property or method"));
     return *control;
 }
 

@@ -2,24 +2,31 @@
 
 #include "pinxel/HostServices.h"
 
+#include <QCoreApplication>
+
 namespace pinxel {
 
 QString ReportErrorText(int code, const QString &description)
 {
     const auto twoLines = [](const char *first, const char *second) {
-        return QString::fromLatin1(first) + QStringLiteral("\r\n\r\n") + QString::fromLatin1(second);
+        return QCoreApplication::translate("ReportError", first) + QStringLiteral("\r\n\r\n")
+               + QCoreApplication::translate("ReportError", second);
     };
     switch (code) {
     case ReportDescription:
         return description;
     case ReportWrite:
-        return twoLines("Cannot write to the disk.", "Make sure the disk is not full or write-protected.");
+        return twoLines(QT_TRANSLATE_NOOP("ReportError", "Cannot write to the disk."),
+                        QT_TRANSLATE_NOOP("ReportError", "Make sure the disk is not full or write-protected."));
     case ReportPrint:
-        return twoLines("Cannot print the file.", "Make sure the print is ready.");
+        return twoLines(QT_TRANSLATE_NOOP("ReportError", "Cannot print the file."),
+                        QT_TRANSLATE_NOOP("ReportError", "Make sure the print is ready."));
     case ReportOpen:
-        return twoLines("Cannot open the file.", "The file may be corrupt or not a valid picture file.");
+        return twoLines(QT_TRANSLATE_NOOP("ReportError", "Cannot open the file."),
+                        QT_TRANSLATE_NOOP("ReportError", "The file may be corrupt or not a valid picture file."));
     case ReportDraw:
-        return twoLines("Cannot drawing using the selected tool.", "The needed file may be missing.");
+        return twoLines(QT_TRANSLATE_NOOP("ReportError", "Cannot drawing using the selected tool."),
+                        QT_TRANSLATE_NOOP("ReportError", "The needed file may be missing."));
     default:
         return QString();
     }

@@ -10,6 +10,7 @@
 #include "tools/ToolTable.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QVBoxLayout>
 
@@ -45,7 +46,7 @@ void EditorWidget::startJournal()
     opening.editor = QStringLiteral("widget");
     // A crashed session's journal is offered when the host hands the same picture in again.
     opening.picture = picture();
-    opening.name = !objectName().isEmpty() ? objectName() : QStringLiteral("the picture");
+    opening.name = !objectName().isEmpty() ? objectName() : QCoreApplication::translate("EditorWidget", "the picture");
     m_journal = RecoveryJournal::openSession(*m_editor, opening);
 }
 

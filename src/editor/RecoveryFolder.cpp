@@ -9,6 +9,7 @@
 #include "platform/files/PictureFiles.h"
 #include "platform/files/PrivateScratch.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -83,7 +84,7 @@ QString RecoveryJournal::Info::keptStart() const
 
 QString RecoveryJournal::Restored::summary() const
 {
-    QString text = QStringLiteral("Restored %1 of %2 events.").arg(events).arg(of);
+    QString text = QCoreApplication::translate("RecoveryJournal", "Restored %1 of %2 events.").arg(events).arg(of);
     for (const QString &remark : remarks)
         text += QLatin1Char(' ') + remark;
     return text;
@@ -211,7 +212,8 @@ RecoveryJournal::Restored RecoveryJournal::replay(EditorScript &script, const In
     bool cut = false;
     const QStringList lines = wholeLines(journal.path, &readable, &cut);
     if (!readable) {
-        restored.remarks << QStringLiteral("The journal %1 cannot be read.").arg(journal.path);
+        restored.remarks
+            << QCoreApplication::translate("RecoveryJournal", "The journal %1 cannot be read.").arg(journal.path);
         return restored;
     }
     restored.of += cut ? 1 : 0;  // the event a crash cut short is lost
@@ -225,13 +227,16 @@ RecoveryJournal::Restored RecoveryJournal::replay(EditorScript &script, const In
                 throw Error(ErrFileNotFound, QString());
             loadPictureFile(journal.file);  // one that cannot be read any more is as good as gone
             if (fileChecksum(journal.file) != journal.fileChecksum)
-                restored.remarks << QStringLiteral("The picture %1 changed since: the changes were replayed onto "
-                                                   "it as it is now.")
+                restored.remarks << QCoreApplication::translate(
+                                        "RecoveryJournal",
+                                        "The picture %1 changed since: the changes were replayed onto "
+                                        "it as it is now.")
                                         .arg(journal.file);
         } catch (const Error &) {
             start = whitePicture(scratch, journal.size);
-            restored.remarks << QStringLiteral("The picture %1 cannot be read any more: the changes were "
-                                               "replayed onto a white picture of its size.")
+            restored.remarks << QCoreApplication::translate("RecoveryJournal",
+                                                            "The picture %1 cannot be read any more: the changes were "
+                                                            "replayed onto a white picture of its size.")
                                     .arg(journal.file);
         }
     } else if (start.isEmpty()) {

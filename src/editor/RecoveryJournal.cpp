@@ -8,6 +8,7 @@
 #include "editor/frmPaint.h"
 #include "model/EditorModel.h"
 #include "pinxel/Error.h"
+#include "platform/Translations.h"
 #include "platform/files/PictureFiles.h"
 
 #include <QCoreApplication>
@@ -28,7 +29,8 @@ QString newJournalPath(const QString &folder)
 {
     static std::atomic<int> sessions{0};
     if (!QDir().mkpath(folder))
-        throw Error(ErrPathNotFound, QStringLiteral("Cannot create the recovery folder %1").arg(folder));
+        throw Error(ErrPathNotFound,
+                    QCoreApplication::translate("RecoveryJournal", "Cannot create the recovery folder %1").arg(folder));
     const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
     return QDir(folder).filePath(
         QStringLiteral("%1-%2-%3.pxs").arg(stamp).arg(QCoreApplication::applicationPid()).arg(++sessions));
@@ -91,7 +93,8 @@ void RecoveryJournal::hold(frmPaint &window)
 {
     m_lock.setStaleLockTime(0);  // held as long as the session lives
     if (!m_lock.tryLock(0))
-        throw Error(ErrPermissionDenied, QStringLiteral("Cannot lock the journal %1").arg(path()));
+        throw Error(ErrPermissionDenied,
+                    QCoreApplication::translate("RecoveryJournal", "Cannot lock the journal %1").arg(path()));
     attach(window);
     m_modified = QObject::connect(&window.model(), &EditorModel::modifiedChanged, &window,
                                   [this](bool modified) { heardModified(modified); });
@@ -236,8 +239,10 @@ std::unique_ptr<RecoveryJournal> RecoveryJournal::openSession(frmPaint &window, 
         }
         for (const Info &journal : left) {
             const QString question =
-                QStringLiteral("Restore the unsaved changes made to %1 on %2?")
-                    .arg(journal.name, QLocale::c().toString(journal.started, QStringLiteral("d MMM yyyy, HH:mm")));
+                QCoreApplication::translate("RecoveryJournal", "Restore the unsaved changes made to %1 on %2?")
+                    .arg(journal.name,
+                         translations::textLocale().toString(
+                             journal.started, QCoreApplication::translate("RecoveryJournal", "d MMM yyyy, HH:mm")));
             if (HostServices::current().MsgBox(question, MsgQuestionYesNo) != AnswerYes) {
                 discard(journal);
                 continue;
@@ -256,7 +261,8 @@ std::unique_ptr<RecoveryJournal> RecoveryJournal::openSession(frmPaint &window, 
         }
         return std::make_unique<RecoveryJournal>(journals, window, opening);
     } catch (const Error &error) {
-        window.model().showNotice(QStringLiteral("No recovery journal: %1").arg(error.description()));
+        window.model().showNotice(
+            QCoreApplication::translate("RecoveryJournal", "No recovery journal: %1").arg(error.description()));
         return nullptr;
     }
 }

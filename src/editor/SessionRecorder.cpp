@@ -6,6 +6,7 @@
 #include "pinxel/Error.h"
 #include "platform/files/FileWrites.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -20,7 +21,8 @@ SessionRecorder::SessionRecorder(const QString &path, Start start)
     const QIODevice::OpenMode mode =
         QIODevice::ReadWrite | QIODevice::Text | (start == Start::Create ? QIODevice::Truncate : QIODevice::NotOpen);
     if (!m_file.open(mode))
-        throw Error(ErrPermissionDenied, QStringLiteral("Cannot record into %1: %2").arg(path, m_file.errorString()));
+        throw Error(ErrPermissionDenied, QCoreApplication::translate("SessionRecorder", "Cannot record into %1: %2")
+                                             .arg(path, m_file.errorString()));
     if (start == Start::Create) {
         write(QStringLiteral("# A Pinxel editing session: replay it with pinxel script %1\n")
                   .arg(QFileInfo(path).fileName()));

@@ -6,6 +6,7 @@
 #include "control/FileMenuShown.h"
 #include "document/mdlGeneral.h"
 #include "pinxel/Screen.h"
+#include "view/Accessibility.h"
 #include "view/CanvasTextBox.h"
 #include "view/CanvasViewport.h"
 #include "view/CurveHandle.h"
@@ -46,10 +47,12 @@ frmPaint::frmPaint(QWidget *embedIn) : QWidget(embedIn)
         setAttribute(Qt::WA_DeleteOnClose);
     setAcceptDrops(true);
     setWindowTitle(m_model.caption());
+    installAccessibility();  // before any element: none may keep an interface made without it
     createElements();
     createToolPanels();
     createPalette();
     createMenus();
+    createAccess();
     wireEvents();
     m_model.setView(this);
     // A press on the window's background (around the canvas, between the

@@ -17,6 +17,7 @@
 //   frmPaintLayout.cpp     Form_Resize, scroll bars, resize handles, the wheel
 //   frmPaintPanels.cpp     the tool buttons and the width, brush and fill panels
 //   frmPaintColors.cpp     the palette and the two swatches
+//   frmPaintAccess.cpp     the keyboard's groups, the tab order, names for assistive tools
 
 #include "model/EditorModel.h"
 #include "model/EditorView.h"
@@ -47,6 +48,7 @@ class QMimeData;
 namespace pinxel {
 
 class CanvasTextBox;
+class CellGrid;
 class CanvasViewport;
 class CurveHandle;
 class StatusBar;
@@ -225,6 +227,8 @@ private:
     void createToolPanels();
     void createPalette();
     void createMenus();
+    void createAccess();
+    void followChoices();
     // The items' keys of an embedded editor, offered or taken back with its menu bar.
     void offerShortcuts(bool offered);
     void wireEvents();
@@ -247,6 +251,9 @@ private:
     QCloseEvent *m_closing = nullptr;                       // the user's or host's close being decided
     QSize m_assumedFrame;                                   // invalid: none assumed
     int m_shownDot = 0, m_shownFill = 0, m_shownBrush = 0;  // the panels' choices as shown
+    // The groups the keyboard chooses from (frmPaintAccess.cpp).
+    CellGrid *m_toolGrid = nullptr, *m_dotGrid = nullptr, *m_brushGrid = nullptr, *m_fillGrid = nullptr,
+             *m_colorGrid = nullptr;
 };
 
 }  // namespace pinxel

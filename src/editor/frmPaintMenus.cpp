@@ -36,7 +36,8 @@ void frmPaint::createMenus()
             // The menu bar's Alt keys hold for a whole window: inside a host's
             // window they would clash with the host's and other editors' own.
             const bool barMenu = row.kind == MenuRow::Menu && !parent;
-            QMenu *created = new QMenu(barMenu && !isWindow() ? withoutMnemonic(row.caption) : row.caption, holder);
+            const QString caption = shownCaption(row);
+            QMenu *created = new QMenu(barMenu && !isWindow() ? withoutMnemonic(caption) : caption, holder);
             created->setObjectName(row.name);
             created->menuAction()->setObjectName(row.name);
             if (row.kind == MenuRow::Menu && parent)
@@ -50,7 +51,8 @@ void frmPaint::createMenus()
             showItem(row.name);
             continue;
         }
-        QAction *action = row.kind == MenuRow::Separator ? parent->addSeparator() : parent->addAction(row.caption);
+        QAction *action =
+            row.kind == MenuRow::Separator ? parent->addSeparator() : parent->addAction(shownCaption(row));
         action->setObjectName(row.name);
         if (row.kind == MenuRow::Separator)
             continue;

@@ -11,6 +11,7 @@
 #include "pinxel/Screen.h"
 #include "tools/BrushShapes.h"
 #include "tools/ToolTable.h"
+#include "view/Accessibility.h"
 #include "view/ShapeSample.h"
 #include "view/ToolIcons.h"
 #include "view/TwipsPlacement.h"
@@ -90,9 +91,9 @@ void frmPaint::createToolPanels()
     fraTools->setStyleSheet(QString::fromLatin1(ToolButtonLook));
     for (int i = 0; i < ToolCount; ++i) {
         const ToolRow &row = toolRow(i);
-        auto *button = new QToolButton(fraTools);
+        auto *button = new ChoiceButton(fraTools);
         button->setObjectName(QStringLiteral("optTools(%1)").arg(i));
-        button->setToolTip(QString::fromLatin1(row.tooltip));
+        button->setToolTip(shownToolText(row.tooltip));
         button->setCheckable(true);
         button->setAutoExclusive(true);
         button->setFocusPolicy(Qt::NoFocus);
@@ -187,6 +188,7 @@ void frmPaint::showPalette()
         const QLabel *image = imgBrush[size_t(brush)];
         lblBrush->move(image->x() - 4, image->y() - 4);
     }
+    followChoices();
 }
 
 }  // namespace pinxel

@@ -2,6 +2,7 @@
 
 #include "imaging/FilterPass.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace pinxel {
@@ -12,40 +13,41 @@ namespace {
 constexpr std::nullopt_t RunsFilter = std::nullopt;  // the menu item runs the row's own filter
 }  // namespace
 
-// The captions are the editor's own texts, kept as it shows them.
+// The captions are the editor's own texts, kept as it shows them in English;
+// the menus translate them in the menu table's context.
 // clang-format off
 constexpr std::array<FilterRow, FilterCount> FilterTable = {{
     // number, command name, menu item, menu caption, what the menu item runs,
     // pop-up caption, shown in the pop-up, pass
-    {FilterBlackWhite,     "black-white",      "mnuBlacknWhite",     "&Black && White",      RunsFilter,
-     "&Black && White", true, blackWhitePass},
-    {FilterBlur,           "blur",             "mnuBlur",            "B&lur",                RunsFilter,
-     "B&lur", false, blurPass},
-    {FilterBrightness,     "brightness",       "mnuBrightness",      "B&rightness",          RunsFilter,
-     "&Light", true, brightnessPass},
-    {FilterCrease,         "crease",           "mnuCrease",          "&Crease",              RunsFilter,
-     "&Crease", false, creasePass},
-    {FilterDarkness,       "darkness",         "mnuDarkness",        "&Darkness",            RunsFilter,
-     "&Dirty", true, darknessPass},
-    {FilterDiffuse,        "diffuse",          "mnuDiffuse",         "Di&ffuse",             RunsFilter,
-     "Di&ffuse", true, diffusePass},
-    {FilterEmboss,         "emboss",           "mnuEmboss",          "&Emboss",              RunsFilter,
-     "&Emboss", false, embossPass},
-    {FilterGrayBlackWhite, "gray-black-white", "mnuGrayBlacknWhite", "Gra&y Black && White", RunsFilter,
-     "Gra&y Black && White", true, grayBlackWhitePass},
-    {FilterGrayscale,      "grayscale",        "mnuGrayscale",       "&Grayscale",           RunsFilter,
-     "&Grayscale", true, grayscalePass},
+    {FilterBlackWhite,     "black-white",      "mnuBlacknWhite",     QT_TRANSLATE_NOOP("MenuTable", "&Black && White"),      RunsFilter,
+     QT_TRANSLATE_NOOP("MenuTable", "&Black && White"), true, blackWhitePass},
+    {FilterBlur,           "blur",             "mnuBlur",            QT_TRANSLATE_NOOP("MenuTable", "B&lur"),                RunsFilter,
+     QT_TRANSLATE_NOOP("MenuTable", "B&lur"), false, blurPass},
+    {FilterBrightness,     "brightness",       "mnuBrightness",      QT_TRANSLATE_NOOP("MenuTable", "B&rightness"),          RunsFilter,
+     QT_TRANSLATE_NOOP("MenuTable", "&Light"), true, brightnessPass},
+    {FilterCrease,         "crease",           "mnuCrease",          QT_TRANSLATE_NOOP("MenuTable", "&Crease"),              RunsFilter,
+     QT_TRANSLATE_NOOP("MenuTable", "&Crease"), false, creasePass},
+    {FilterDarkness,       "darkness",         "mnuDarkness",        QT_TRANSLATE_NOOP("MenuTable", "&Darkness"),            RunsFilter,
+     QT_TRANSLATE_NOOP("MenuTable", "&Dirty"), true, darknessPass},
+    {FilterDiffuse,        "diffuse",          "mnuDiffuse",         QT_TRANSLATE_NOOP("MenuTable", "Di&ffuse"),             RunsFilter,
+     QT_TRANSLATE_NOOP("MenuTable", "Di&ffuse"), true, diffusePass},
+    {FilterEmboss,         "emboss",           "mnuEmboss",          QT_TRANSLATE_NOOP("MenuTable", "&Emboss"),              RunsFilter,
+     QT_TRANSLATE_NOOP("MenuTable", "&Emboss"), false, embossPass},
+    {FilterGrayBlackWhite, "gray-black-white", "mnuGrayBlacknWhite", QT_TRANSLATE_NOOP("MenuTable", "Gra&y Black && White"), RunsFilter,
+     QT_TRANSLATE_NOOP("MenuTable", "Gra&y Black && White"), true, grayBlackWhitePass},
+    {FilterGrayscale,      "grayscale",        "mnuGrayscale",       QT_TRANSLATE_NOOP("MenuTable", "&Grayscale"),           RunsFilter,
+     QT_TRANSLATE_NOOP("MenuTable", "&Grayscale"), true, grayscalePass},
     // The menu's Invert Colors is the invert effect; the engine's 9 does nothing.
-    {FilterInvertColors,   nullptr,            "mnuInvertColors",    "&Invert Colors",       EffectInvertColors,
-     "&Invert Colors", false, nullptr},
-    {FilterReplaceColors,  "replace-colors",   "mnuReplaceColors",   "&Replace Colors",      RunsFilter,
-     "&Replace Color", false, replaceColorsPass},
-    {FilterSharpen,        "sharpen",          "mnuSharpen",         "&Sharpen",             RunsFilter,
-     "&Sharpen", false, sharpenPass},
-    {FilterSnow,           "snow",             "mnuSnow",            "S&now",                RunsFilter,
-     "S&now", false, snowPass},
-    {FilterWave,           "wave",             "mnuWave",            "&Wave",                RunsFilter,
-     "&Wave", true, wavePass},
+    {FilterInvertColors,   nullptr,            "mnuInvertColors",    QT_TRANSLATE_NOOP("MenuTable", "&Invert Colors"),       EffectInvertColors,
+     QT_TRANSLATE_NOOP("MenuTable", "&Invert Colors"), false, nullptr},
+    {FilterReplaceColors,  "replace-colors",   "mnuReplaceColors",   QT_TRANSLATE_NOOP("MenuTable", "&Replace Colors"),      RunsFilter,
+     QT_TRANSLATE_NOOP("MenuTable", "&Replace Color"), false, replaceColorsPass},
+    {FilterSharpen,        "sharpen",          "mnuSharpen",         QT_TRANSLATE_NOOP("MenuTable", "&Sharpen"),             RunsFilter,
+     QT_TRANSLATE_NOOP("MenuTable", "&Sharpen"), false, sharpenPass},
+    {FilterSnow,           "snow",             "mnuSnow",            QT_TRANSLATE_NOOP("MenuTable", "S&now"),                RunsFilter,
+     QT_TRANSLATE_NOOP("MenuTable", "S&now"), false, snowPass},
+    {FilterWave,           "wave",             "mnuWave",            QT_TRANSLATE_NOOP("MenuTable", "&Wave"),                RunsFilter,
+     QT_TRANSLATE_NOOP("MenuTable", "&Wave"), true, wavePass},
 }};
 // clang-format on
 

@@ -7,6 +7,8 @@
 #include "model/MenuTable.h"
 #include "tools/ToolTable.h"
 
+#include <QCoreApplication>
+
 namespace pinxel {
 
 namespace {
@@ -44,8 +46,8 @@ EditorModel::EditorModel(EditorView *view) : m_view(view ? view : &m_headless)
     picPaint.Font = realFace(design);
     m_headless.textBox().setTextFont(picPaint.Font);
     m_caption = QStringLiteral("Dabstudio");
-    cdlOpen.DialogTitle = QStringLiteral("Open");
-    cdlSave.DialogTitle = QStringLiteral("Save As");
+    cdlOpen.DialogTitle = QCoreApplication::translate("EditorModel", "Open");
+    cdlSave.DialogTitle = QCoreApplication::translate("EditorModel", "Save As");
 
     createItems();
     registerEvents();
@@ -135,7 +137,8 @@ bool EditorModel::queryUnload()
 {
     if (!m_fileMenuShown || IsDirty != FlagTrue)
         return false;
-    const int answer = host().MsgBox(QStringLiteral("Do you want to save the changes?"), MsgExclamationYesNoCancel);
+    const int answer = host().MsgBox(QCoreApplication::translate("EditorModel", "Do you want to save the changes?"),
+                                     MsgExclamationYesNoCancel);
     if (answer == AnswerYes) {
         save();
         return isSet(IsDirty);  // a cancelled or failed save keeps the window open
@@ -153,7 +156,8 @@ void EditorModel::setCaption(const QString &caption)
 
 void EditorModel::UpdateCaption()
 {
-    const QString name = CurrentFileName.isEmpty() ? QStringLiteral("untitled") : CurrentFileName;
+    const QString name =
+        CurrentFileName.isEmpty() ? QCoreApplication::translate("EditorModel", "untitled") : CurrentFileName;
     setCaption(name + QStringLiteral(" - Dabstudio"));
 }
 
@@ -266,6 +270,21 @@ void EditorModel::setStatus(int panel, const QString &text) { m_status.at(size_t
 // The hint of the current tool in its present state.
 QString EditorModel::toolHint() { return toolBox.current().hint(); }
 
+QString EditorModel::swatchHint(int intInfo)
+{
+    switch (intInfo) {
+    case 1:
+        return QCoreApplication::translate(
+            "EditorModel", "Click to set the foreground color; Right-click to set the background color");
+    case 2:
+        return QCoreApplication::translate("EditorModel", "Double-click to set the foreground color with custom color");
+    case 3:
+        return QCoreApplication::translate("EditorModel", "Double-click to set the background color with custom color");
+    default:
+        return QString();
+    }
+}
+
 void EditorModel::UpdateStatusBar(int intInfo, double X, double Y, int intPercentage, Flag blnClear)
 {
     Q_UNUSED(intPercentage);  // every caller passes 0 and no panel shows it
@@ -285,23 +304,7 @@ void EditorModel::UpdateStatusBar(int intInfo, double X, double Y, int intPercen
             setStatus(panel, QString());
         return;
     }
-    switch (intInfo) {
-    case 0:
-        setStatus(1, toolHint());
-        break;
-    case 1:
-        setStatus(1, QStringLiteral("Click to set the foreground color; Right-click to set the background color"));
-        break;
-    case 2:
-        setStatus(1, QStringLiteral("Double-click to set the foreground color with custom color"));
-        break;
-    case 3:
-        setStatus(1, QStringLiteral("Double-click to set the background color with custom color"));
-        break;
-    default:
-        setStatus(1, QString());
-        break;
-    }
+    setStatus(1, intInfo == 0 ? toolHint() : swatchHint(intInfo));
     if (intInfo != 0) {
         setStatus(2, QString());
         setStatus(3, QString());

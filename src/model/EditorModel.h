@@ -145,6 +145,8 @@ public:
     void UpdateStatusBar(int intInfo, double X, double Y, int intPercentage, Flag blnClear);
     QString statusText(int panel) const { return m_status.at(size_t(panel - 1)); }
     QString toolHint();
+    // The hint of intInfo 1 (the palette), 2 (the foreground swatch) or 3 (the fill swatch); else empty.
+    static QString swatchHint(int intInfo);
 
     // --- Tool palette and option panels (ModelTools.cpp).
     // The press on a tool button (optTools_MouseDown) and its click (optTools_Click).

@@ -6,6 +6,8 @@
 #include "imaging/FilterTable.h"
 #include "imaging/mdlEffect.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace pinxel {
@@ -41,40 +43,55 @@ Click rotation(bool clockwise)
 void clearStatus(EditorModel &m) { m.UpdateStatusBar(0, 0, 0, 0, FlagTrue); }
 
 const Entry FileItems[] = {
-    {"mnuNew", "&New", "Ctrl+N", &EditorModel::newPicture},
-    {"mnuOpen", "&Open", "Ctrl+O", &EditorModel::openPicture},
-    {"mnuSave", "&Save", "Ctrl+S", &EditorModel::save},
-    {"mnuSaveAs", "Save &As...", "", &EditorModel::saveAs},
+    {"mnuNew", QT_TRANSLATE_NOOP("MenuTable", "&New"), "Ctrl+N", &EditorModel::newPicture},
+    {"mnuOpen", QT_TRANSLATE_NOOP("MenuTable", "&Open"), "Ctrl+O", &EditorModel::openPicture},
+    {"mnuSave", QT_TRANSLATE_NOOP("MenuTable", "&Save"), "Ctrl+S", &EditorModel::save},
+    {"mnuSaveAs", QT_TRANSLATE_NOOP("MenuTable", "Save &As..."), "", &EditorModel::saveAs},
     {"mnuSep1", "-"},
-    {"mnuPrint", "&Print", "Ctrl+P", &EditorModel::print},
+    {"mnuPrint", QT_TRANSLATE_NOOP("MenuTable", "&Print"), "Ctrl+P", &EditorModel::print},
     {"mnuSep2", "-"},
     // The window closes itself: its own row (frmPaint) gives the click.
-    {"mnuExit", "&Exit", "", nullptr},
+    {"mnuExit", QT_TRANSLATE_NOOP("MenuTable", "&Exit"), "", nullptr},
 };
 
 const Entry EditItems[] = {
-    {"mnuUndo", "&Undo", "Ctrl+Z", &EditorModel::undo},
-    {"mnuRedo", "&Redo", "Ctrl+Y", &EditorModel::redo},
+    {"mnuUndo", QT_TRANSLATE_NOOP("MenuTable", "&Undo"), "Ctrl+Z", &EditorModel::undo},
+    {"mnuRedo", QT_TRANSLATE_NOOP("MenuTable", "&Redo"), "Ctrl+Y", &EditorModel::redo},
     {"mnuSep3", "-"},
-    {"mnuCut", "Cu&t", "Ctrl+X", &EditorModel::cut},
-    {"mnuCopy", "&Copy", "Ctrl+C", &EditorModel::copy},
-    {"mnuPaste", "&Paste", "Ctrl+V", &EditorModel::paste},
-    {"mnuDelete", "&Delete", "Del", &EditorModel::deleteSelection},
+    {"mnuCut", QT_TRANSLATE_NOOP("MenuTable", "Cu&t"), "Ctrl+X", &EditorModel::cut},
+    {"mnuCopy", QT_TRANSLATE_NOOP("MenuTable", "&Copy"), "Ctrl+C", &EditorModel::copy},
+    {"mnuPaste", QT_TRANSLATE_NOOP("MenuTable", "&Paste"), "Ctrl+V", &EditorModel::paste},
+    {"mnuDelete", QT_TRANSLATE_NOOP("MenuTable", "&Delete"), "Del", &EditorModel::deleteSelection},
     {"mnuSep4", "-"},
-    {"mnuCrop", "C&rop", "", &EditorModel::crop},
+    {"mnuCrop", QT_TRANSLATE_NOOP("MenuTable", "C&rop"), "", &EditorModel::crop},
 };
 
 const Entry FormatColorItems[] = {
     {"mnuSep7", "-"},
-    {"mnuForegroundColor", "F&oreground Color...", "", &EditorModel::chooseForegroundColor},
-    {"mnuFillColor", "Fi&ll Color...", "", &EditorModel::chooseFillColor},
-    {"mnuFont", "&Font...", "Ctrl+F", &EditorModel::chooseFont},
+    {"mnuForegroundColor", QT_TRANSLATE_NOOP("MenuTable", "F&oreground Color..."), "",
+     &EditorModel::chooseForegroundColor},
+    {"mnuFillColor", QT_TRANSLATE_NOOP("MenuTable", "Fi&ll Color..."), "", &EditorModel::chooseFillColor},
+    {"mnuFont", QT_TRANSLATE_NOOP("MenuTable", "&Font..."), "Ctrl+F", &EditorModel::chooseFont},
 };
 
-const char *const BorderStyleCaptions[] = {"&Solid", "&Dash", "D&ot", "D&ashDot", "Da&shDotDot"};
-const char *const FillStyleCaptions[] = {"&Solid",         "&Transparent",       "&Horizontal Line",
-                                         "&Vertical Line", "&Downward Diagonal", "&Upward Diagonal",
-                                         "&Cross",         "Diagona&l Cross"};
+const char *const BorderStyleCaptions[] = {
+    QT_TRANSLATE_NOOP("MenuTable", "&Solid"), QT_TRANSLATE_NOOP("MenuTable", "&Dash"),
+    QT_TRANSLATE_NOOP("MenuTable", "D&ot"), QT_TRANSLATE_NOOP("MenuTable", "D&ashDot"),
+    QT_TRANSLATE_NOOP("MenuTable", "Da&shDotDot")};
+// A fill style's caption names a pattern: its "&Solid" is not the border style's.
+struct Caption {
+    const char *source, *comment;
+};
+const Caption FillStyleCaptions[] = {
+    QT_TRANSLATE_NOOP3("MenuTable", "&Solid", "fill style"),
+    QT_TRANSLATE_NOOP3("MenuTable", "&Transparent", "fill style"),
+    QT_TRANSLATE_NOOP3("MenuTable", "&Horizontal Line", "fill style"),
+    QT_TRANSLATE_NOOP3("MenuTable", "&Vertical Line", "fill style"),
+    QT_TRANSLATE_NOOP3("MenuTable", "&Downward Diagonal", "fill style"),
+    QT_TRANSLATE_NOOP3("MenuTable", "&Upward Diagonal", "fill style"),
+    QT_TRANSLATE_NOOP3("MenuTable", "&Cross", "fill style"),
+    QT_TRANSLATE_NOOP3("MenuTable", "Diagona&l Cross", "fill style"),
+};
 
 const Entry ResizeItems[] = {
     {"mnuResize25", "25%", "", effect(EffectResize, 0.25f)},
@@ -85,27 +102,28 @@ const Entry ResizeItems[] = {
     {"mnuResize175", "175%", "", effect(EffectResize, 1.75f)},
     {"mnuResize200", "200%", "", effect(EffectResize, 2.0f)},
     {"mnuSep5", "-"},
-    {"mnuResizeBoth", "&Both", "", resizeAxis(ResizeAxis::Both)},
-    {"mnuResizeWidth", "&Width", "", resizeAxis(ResizeAxis::Width)},
-    {"mnuResizeHeight", "&Height", "", resizeAxis(ResizeAxis::Height)},
+    {"mnuResizeBoth", QT_TRANSLATE_NOOP("MenuTable", "&Both"), "", resizeAxis(ResizeAxis::Both)},
+    {"mnuResizeWidth", QT_TRANSLATE_NOOP("MenuTable", "&Width"), "", resizeAxis(ResizeAxis::Width)},
+    {"mnuResizeHeight", QT_TRANSLATE_NOOP("MenuTable", "&Height"), "", resizeAxis(ResizeAxis::Height)},
 };
 
 const Entry FlipItems[] = {
-    {"mnuFlipHorizontal", "&Horizontal", "", effect(EffectFlipHorizontal)},
-    {"mnuFlipVertical", "&Vertical", "", effect(EffectFlipVertical)},
+    {"mnuFlipHorizontal", QT_TRANSLATE_NOOP("MenuTable", "&Horizontal"), "", effect(EffectFlipHorizontal)},
+    {"mnuFlipVertical", QT_TRANSLATE_NOOP("MenuTable", "&Vertical"), "", effect(EffectFlipVertical)},
 };
 
 const Entry RotateItems[] = {
-    {"mnuRotate45", "By 45\u00b0", "", effect(EffectRotate, 0.0f, 45.0f)},
-    {"mnuRotate90", "By 90\u00b0", "", effect(EffectRotate, 0.0f, 90.0f)},
-    {"mnuRotate135", "By 135\u00b0", "", effect(EffectRotate, 0.0f, 135.0f)},
-    {"mnuRotate180", "By 180\u00b0", "", &EditorModel::rotate180},  // two flips, two undo steps
-    {"mnuRotate225", "By 225\u00b0", "", effect(EffectRotate, 0.0f, 225.0f)},
-    {"mnuRotate270", "By 270\u00b0", "", effect(EffectRotate, 0.0f, 270.0f)},
-    {"mnuRotate315", "By 315\u00b0", "", effect(EffectRotate, 0.0f, 315.0f)},
+    {"mnuRotate45", QT_TRANSLATE_NOOP("MenuTable", "By 45\u00b0"), "", effect(EffectRotate, 0.0f, 45.0f)},
+    {"mnuRotate90", QT_TRANSLATE_NOOP("MenuTable", "By 90\u00b0"), "", effect(EffectRotate, 0.0f, 90.0f)},
+    {"mnuRotate135", QT_TRANSLATE_NOOP("MenuTable", "By 135\u00b0"), "", effect(EffectRotate, 0.0f, 135.0f)},
+    {"mnuRotate180", QT_TRANSLATE_NOOP("MenuTable", "By 180\u00b0"), "",
+     &EditorModel::rotate180},  // two flips, two undo steps
+    {"mnuRotate225", QT_TRANSLATE_NOOP("MenuTable", "By 225\u00b0"), "", effect(EffectRotate, 0.0f, 225.0f)},
+    {"mnuRotate270", QT_TRANSLATE_NOOP("MenuTable", "By 270\u00b0"), "", effect(EffectRotate, 0.0f, 270.0f)},
+    {"mnuRotate315", QT_TRANSLATE_NOOP("MenuTable", "By 315\u00b0"), "", effect(EffectRotate, 0.0f, 315.0f)},
     {"mnuSep6", "-"},
-    {"mnuRotateClockwise", "&Clockwise", "", rotation(true)},
-    {"mnuRotateAntiClockwise", "&Anti-Clockwise", "", rotation(false)},
+    {"mnuRotateClockwise", QT_TRANSLATE_NOOP("MenuTable", "&Clockwise"), "", rotation(true)},
+    {"mnuRotateAntiClockwise", QT_TRANSLATE_NOOP("MenuTable", "&Anti-Clockwise"), "", rotation(false)},
 };
 
 class Rows {
@@ -143,17 +161,18 @@ std::vector<MenuRow> makeRows()
 {
     Rows r;
     const QString bar;
-    r.menu("mnuFile", bar, "&File", clearStatus).state.visible = false;  // shown when the control's EditMenuFile is set
+    r.menu("mnuFile", bar, QT_TRANSLATE_NOOP("MenuTable", "&File"), clearStatus).state.visible =
+        false;  // shown when the control's EditMenuFile is set
     r.items("mnuFile", FileItems);
 
-    r.menu("mnuEdit", bar, "&Edit", clearStatus);
+    r.menu("mnuEdit", bar, QT_TRANSLATE_NOOP("MenuTable", "&Edit"), clearStatus);
     r.items("mnuEdit", EditItems);
     for (MenuRow &row : r.rows)
         if (row.parent == QLatin1String("mnuEdit") && row.kind == MenuRow::Item)
             row.state.enabled = false;  // nothing to undo, copy or paste yet
 
-    r.menu("mnuFormat", bar, "F&ormat");
-    r.menu("mnuBorderStyle", QStringLiteral("mnuFormat"), "&Border Style");
+    r.menu("mnuFormat", bar, QT_TRANSLATE_NOOP("MenuTable", "F&ormat"));
+    r.menu("mnuBorderStyle", QStringLiteral("mnuFormat"), QT_TRANSLATE_NOOP("MenuTable", "&Border Style"));
     for (int i = 0; i < 5; ++i) {
         MenuRow &row =
             r.item(ElementEvents::indexed(QStringLiteral("mnuBS"), i), QStringLiteral("mnuBorderStyle"),
@@ -161,26 +180,28 @@ std::vector<MenuRow> makeRows()
         row.checkable = true;
         row.state.checked = i == 0;
     }
-    r.menu("mnuFillStyle", QStringLiteral("mnuFormat"), "Fi&ll Style");
+    r.menu("mnuFillStyle", QStringLiteral("mnuFormat"), QT_TRANSLATE_NOOP("MenuTable", "Fi&ll Style"));
     for (int i = 0; i < 8; ++i) {
         MenuRow &row =
             r.item(ElementEvents::indexed(QStringLiteral("mnuFS"), i), QStringLiteral("mnuFillStyle"),
-                   QString::fromLatin1(FillStyleCaptions[i]), "", [i](EditorModel &m) { m.chooseFillStyle(i); });
+                   QString::fromLatin1(FillStyleCaptions[i].source), "", [i](EditorModel &m) { m.chooseFillStyle(i); });
+        row.comment = FillStyleCaptions[i].comment;
         row.checkable = true;
         row.state.checked = i == 0;
         row.state.visible = i != 1;  // transparent shapes come from the fill panel
     }
     r.items("mnuFormat", FormatColorItems);
 
-    r.menu("mnuEffect", bar, "Effec&t", clearStatus);
-    r.menu("mnuResize", QStringLiteral("mnuEffect"), "Re&size");
+    r.menu("mnuEffect", bar, QT_TRANSLATE_NOOP("MenuTable", "Effec&t"), clearStatus);
+    r.menu("mnuResize", QStringLiteral("mnuEffect"), QT_TRANSLATE_NOOP("MenuTable", "Re&size"));
     r.items("mnuResize", ResizeItems);
-    r.menu("mnuFlip", QStringLiteral("mnuEffect"), "&Flip");
+    r.menu("mnuFlip", QStringLiteral("mnuEffect"), QT_TRANSLATE_NOOP("MenuTable", "&Flip"));
     r.items("mnuFlip", FlipItems);
-    r.menu("mnuRotate", QStringLiteral("mnuEffect"), "&Rotate");
+    r.menu("mnuRotate", QStringLiteral("mnuEffect"), QT_TRANSLATE_NOOP("MenuTable", "&Rotate"));
     r.items("mnuRotate", RotateItems);
     r.item(QStringLiteral("mnuSep8"), QStringLiteral("mnuEffect"), QStringLiteral("-"));
-    r.item(QStringLiteral("mnuClear"), QStringLiteral("mnuEffect"), QStringLiteral("&Clear"), "", &EditorModel::clear);
+    r.item(QStringLiteral("mnuClear"), QStringLiteral("mnuEffect"),
+           QString::fromLatin1(QT_TRANSLATE_NOOP("MenuTable", "&Clear")), "", &EditorModel::clear);
     for (const char *choice :
          {"mnuResizeBoth", "mnuResizeWidth", "mnuResizeHeight", "mnuRotateClockwise", "mnuRotateAntiClockwise"})
         r.find(choice).checkable = true;
@@ -188,7 +209,7 @@ std::vector<MenuRow> makeRows()
     r.find("mnuRotateClockwise").state.checked = true;
 
     // The Filter menu and the filter brush's pop-up: one row of the filter table each.
-    r.menu("mnuFilter", bar, "&Filte&r", clearStatus);
+    r.menu("mnuFilter", bar, QT_TRANSLATE_NOOP("MenuTable", "&Filte&r"), clearStatus);
     for (const FilterRow &filterRow : FilterTable)
         r.item(QString::fromLatin1(filterRow.menuItem), QStringLiteral("mnuFilter"),
                QString::fromUtf8(filterRow.menuCaption), "",
@@ -211,6 +232,11 @@ std::vector<MenuRow> makeRows()
 }
 
 }  // namespace
+
+QString shownCaption(const MenuRow &row)
+{
+    return QCoreApplication::translate("MenuTable", row.caption.toUtf8().constData(), row.comment);
+}
 
 const std::vector<MenuRow> &menuRows()
 {

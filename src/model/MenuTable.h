@@ -27,9 +27,14 @@ struct MenuRow {
     QString shortcut;
     std::function<void(EditorModel &)> click;  // none: the item does nothing
     bool checkable = false;
-    ItemState state;  // as the editor opens
+    ItemState state;                // as the editor opens
+    const char *comment = nullptr;  // tells the caption from another of the same text, for its translation
 };
 
 const std::vector<MenuRow> &menuRows();
+
+// A row's caption as the editor shows it, in the user's language (the row
+// keeps the English one, which scripts and the model name).
+QString shownCaption(const MenuRow &row);
 
 }  // namespace pinxel

@@ -10,6 +10,8 @@
 
 #include "document/mdlGeneral.h"
 
+#include <QCoreApplication>
+
 namespace pinxel {
 
 // ---------------------------------------------------------------- the floating selection
@@ -92,7 +94,8 @@ void EditorModel::paste()
             try {
                 checkHandedPicture(desktop);
             } catch (const Error &) {
-                showNotice(QStringLiteral("The clipboard holds no picture the editor can read."));
+                showNotice(
+                    QCoreApplication::translate("EditorModel", "The clipboard holds no picture the editor can read."));
                 return;
             }
             pasteFloating(desktop);

@@ -127,7 +127,7 @@ void EditorModel::showFilterMenu()
             continue;
         if (item(row.name).checked)
             checked = int(captions.size());
-        captions << row.caption;
+        captions << shownCaption(row);
         names.push_back(row.name);
     }
     const int chosen = host().PopupMenu(captions, checked);

@@ -7,6 +7,7 @@
 #include "platform/files/PrivateScratch.h"
 #include "tools/ToolTable.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <optional>
@@ -15,11 +16,14 @@ namespace pinxel {
 
 namespace {
 
-const char *const OpenFilter =
+//: Descriptions and patterns alternate between the bars: translate the descriptions only.
+const char *const OpenFilter = QT_TRANSLATE_NOOP(
+    "EditorModel",
     "All Picture Files|*.bmp;*.dib;*.gif;*.jpg; *.wma;*.emf;*.ico;*.cur|Bitmaps (*.bmp;*.dib)|*.bmp;*.dib|GIF Images "
     "(*.gif)|*.gif|JPEG Images (*.jpg)|*.jpg|MetaFiles (*.wma;*.emf)|*.wma; *.emf|Icons (*.ico;*.cur)|*.ico;*.cur|All "
-    "Files (*.*)|*.*";
-const char *const SaveFilter = "Bitmap Files (*.bmp) |*.bmp";
+    "Files (*.*)|*.*");
+//: Description and pattern between the bar: translate the description only.
+const char *const SaveFilter = QT_TRANSLATE_NOOP("EditorModel", "Bitmap Files (*.bmp) |*.bmp");
 
 // Writes the picture to CurrentFileName; failures go to the caller.
 void saveCanvas(EditorModel &model)
@@ -38,7 +42,8 @@ bool saveToHost(EditorModel &model, bool saveAs)
     bool stored = false;
     // The host's own reason is shown: the disk message of a file write would mislead.
     const auto failed = [](const QString &why) {
-        ReportError(ReportDescription, QStringLiteral("The picture could not be saved: %1").arg(why));
+        ReportError(ReportDescription,
+                    QCoreApplication::translate("EditorModel", "The picture could not be saved: %1").arg(why));
     };
     try {
         stored = model.fileHandler()->save(model.composedPicture(), saveAs);
@@ -47,7 +52,7 @@ bool saveToHost(EditorModel &model, bool saveAs)
     } catch (const std::exception &error) {
         failed(QString::fromLocal8Bit(error.what()));
     } catch (...) {
-        failed(QStringLiteral("the host gave no reason"));
+        failed(QCoreApplication::translate("EditorModel", "the host gave no reason"));
     }
     if (stored) {
         model.setModified(false);
@@ -67,7 +72,7 @@ std::optional<QImage> openFromHost(FileHandler &handler)
     } catch (const std::exception &error) {
         throw Error(ErrInvalidPicture, QString::fromLocal8Bit(error.what()));
     } catch (...) {
-        throw Error(ErrInvalidPicture, QStringLiteral("The picture could not be opened."));
+        throw Error(ErrInvalidPicture, QCoreApplication::translate("EditorModel", "The picture could not be opened."));
     }
     if (picture)
         EditorModel::checkHandedPicture(*picture);
@@ -93,7 +98,8 @@ bool saveNamed(EditorModel &model)
 // the command, so the unsaved picture is never thrown away.
 bool EditorModel::askToSaveChanges()
 {
-    const int answer = host().MsgBox(QStringLiteral("Do you want to save the changes?"), MsgExclamationYesNoCancel);
+    const int answer = host().MsgBox(QCoreApplication::translate("EditorModel", "Do you want to save the changes?"),
+                                     MsgExclamationYesNoCancel);
     if (answer == AnswerCancel)
         return false;
     if (answer == AnswerYes) {
@@ -137,7 +143,7 @@ void EditorModel::openPicture()
             if (const std::optional<QImage> picture = openFromHost(*m_fileHandler))
                 showOpened(*picture, QString());
         } else {
-            cdlOpen.Filter = QString::fromLatin1(OpenFilter);
+            cdlOpen.Filter = QCoreApplication::translate("EditorModel", OpenFilter);
             cdlOpen.FileName.clear();
             host().ShowOpen(cdlOpen);
             const QString path = cdlOpen.FileName;
@@ -172,14 +178,14 @@ void EditorModel::openDroppedFile(const QString &path)
 {
     if (!m_fileMenuShown) {
         // The host keeps the files to itself (the window takes no such drop).
-        showNotice(QStringLiteral("Files do not open here: the File menu is hidden."));
+        showNotice(QCoreApplication::translate("EditorModel", "Files do not open here: the File menu is hidden."));
         return;
     }
     QImage picture;
     try {
         picture = host().LoadPicture(path);
     } catch (const Error &error) {
-        showNotice(QStringLiteral("%1 holds no picture the editor can read: %2")
+        showNotice(QCoreApplication::translate("EditorModel", "%1 holds no picture the editor can read: %2")
                        .arg(QFileInfo(path).fileName(), error.description()));
         return;
     }
@@ -215,8 +221,8 @@ void EditorModel::saveAs()
     const QString previousName = CurrentFileName;
     bool written = false;
     try {
-        cdlSave.DialogTitle = QStringLiteral("Save As");
-        cdlSave.Filter = QString::fromLatin1(SaveFilter);
+        cdlSave.DialogTitle = QCoreApplication::translate("EditorModel", "Save As");
+        cdlSave.Filter = QCoreApplication::translate("EditorModel", SaveFilter);
         cdlSave.DefaultExt = QStringLiteral("*.brg");
         host().ShowSave(cdlSave);
         if (cdlSave.FileName.isEmpty())
@@ -247,9 +253,10 @@ void EditorModel::saveAs()
 
 Flag EditorModel::ReadOnlyPrompt(const QString &path)
 {
-    const QString text = QStringLiteral("The file is read-only/hidden. \r\n"
-                                        "Are you sure you want to write into the file and remove the "
-                                        "read-only/hidden property?");
+    const QString text =
+        QCoreApplication::translate("EditorModel", "The file is read-only/hidden. \r\n"
+                                                   "Are you sure you want to write into the file and remove the "
+                                                   "read-only/hidden property?");
     if (host().MsgBox(text, MsgQuestionYesNo) != AnswerYes)
         return FlagFalse;
     host().SetAttr(path, AttrNormal);

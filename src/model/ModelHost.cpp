@@ -6,6 +6,8 @@
 #include "pinxel/Error.h"
 #include "platform/files/PictureFileChecks.h"
 
+#include <QCoreApplication>
+
 namespace pinxel {
 
 void EditorModel::checkHandedPicture(const QImage &picture)
@@ -37,7 +39,8 @@ void EditorModel::setFileHandler(FileHandler *handler)
 void EditorModel::pasteDroppedPicture(const QImage &picture)
 {
     if (picture.isNull()) {
-        showNotice(QStringLiteral("The dropped data holds no picture the editor can read."));
+        showNotice(
+            QCoreApplication::translate("EditorModel", "The dropped data holds no picture the editor can read."));
         return;
     }
     try {

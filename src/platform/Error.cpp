@@ -1,5 +1,7 @@
 #include "pinxel/Error.h"
 
+#include <QCoreApplication>
+
 namespace pinxel {
 
 Error::Error(int number, const QString &description)
@@ -12,37 +14,37 @@ QString Error::standardDescription(int number)
 {
     switch (number) {
     case ErrInvalidProcedureCall:
-        return QStringLiteral("Invalid procedure call or argument");
+        return QCoreApplication::translate("Error", "Invalid procedure call or argument");
     case ErrOverflow:
-        return QStringLiteral("Overflow");
+        return QCoreApplication::translate("Error", "Overflow");
     case ErrOutOfMemory:
-        return QStringLiteral("Out of memory");
+        return QCoreApplication::translate("Error", "Out of memory");
     case ErrSubscriptOutOfRange:
-        return QStringLiteral("Subscript out of range");
+        return QCoreApplication::translate("Error", "Subscript out of range");
     case ErrDivisionByZero:
-        return QStringLiteral("Division by zero");
+        return QCoreApplication::translate("Error", "Division by zero");
     case ErrTypeMismatch:
-        return QStringLiteral("Type mismatch");
+        return QCoreApplication::translate("Error", "Type mismatch");
     case ErrFileNotFound:
-        return QStringLiteral("File not found");
+        return QCoreApplication::translate("Error", "File not found");
     case ErrDeviceIO:
-        return QStringLiteral("Device I/O error");
+        return QCoreApplication::translate("Error", "Device I/O error");
     case ErrDiskFull:
-        return QStringLiteral("Disk full");
+        return QCoreApplication::translate("Error", "Disk full");
     case ErrPermissionDenied:
-        return QStringLiteral("Permission denied");
+        return QCoreApplication::translate("Error", "Permission denied");
     case ErrPathNotFound:
-        return QStringLiteral("Path not found");
+        return QCoreApplication::translate("Error", "Path not found");
     case ErrPropertyNotFound:
-        return QStringLiteral("Invalid property value");
+        return QCoreApplication::translate("Error", "Invalid property value");
     case ErrInvalidPicture:
-        return QStringLiteral("Invalid picture");
+        return QCoreApplication::translate("Error", "Invalid picture");
     case ErrPrinter:
-        return QStringLiteral("Printer error");
+        return QCoreApplication::translate("Error", "Printer error");
     case ErrCancel:
-        return QStringLiteral("Cancel was selected.");
+        return QCoreApplication::translate("Error", "Cancel was selected.");
     default:
-        return QStringLiteral("Application-defined or object-defined error");
+        return QCoreApplication::translate("Error", "Application-defined or object-defined error");
     }
 }
 

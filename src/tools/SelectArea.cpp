@@ -10,6 +10,7 @@
 #include "tools/ToolContext.h"
 #include "tools/Tools.h"
 
+#include <QCoreApplication>
 #include <QRect>
 
 #include <cmath>
@@ -70,7 +71,8 @@ public:
     QString hint() const override
     {
         if (isSet(ctx.state().SelectionUnmoved))
-            return QStringLiteral("Press and hold down CTRL before moving the selection to copy it");
+            return QCoreApplication::translate("SelectArea",
+                                               "Press and hold down CTRL before moving the selection to copy it");
         return Tool::hint();
     }
 

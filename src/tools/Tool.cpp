@@ -34,7 +34,7 @@ void Tool::useCopyPen(Color color)
 QString Tool::hint() const
 {
     const ToolRow &row = toolRow(m_index);
-    return QString::fromLatin1(busy() && row.busyHint ? row.busyHint : row.hint);
+    return shownToolText(busy() && row.busyHint ? row.busyHint : row.hint);
 }
 
 }  // namespace pinxel

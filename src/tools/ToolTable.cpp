@@ -1,5 +1,7 @@
 #include "tools/ToolTable.h"
 
+#include <QCoreApplication>
+
 namespace pinxel {
 
 const ToolRow &toolRow(int index)
@@ -8,5 +10,7 @@ const ToolRow &toolRow(int index)
                                 false, "", nullptr, nullptr, nullptr,   nullptr,          false};
     return index >= 0 && index < ToolCount ? tooltable::ToolRows[index] : NoTool;
 }
+
+QString shownToolText(const char *text) { return QCoreApplication::translate("ToolTable", text); }
 
 }  // namespace pinxel

@@ -7,6 +7,9 @@
 
 #include "tools/Tools.h"
 
+#include <QString>
+#include <QtGlobal>
+
 #include <iterator>
 #include <memory>
 #include <string_view>
@@ -59,51 +62,51 @@ inline constexpr PreviewPen NoPen = PreviewPen::None, Outline = PreviewPen::Outl
 inline constexpr ToolRow ToolRows[] = {
     // tooltip, cell, pointer, panels, preview pen, snapshot at release, keeps zoom, drag size, hint, busy hint,
     // make, icon, what choosing it does, whether that runs at the press
-    {"Select Area", 0, 0, "", PanelNone, Outline, false, false, true,
-     "Selects a rectangular part of the picture to move or delete",
-     "Press and hold down SHIFT to select a square part", makeSelectArea, paintSelectAreaIcon, nullptr, false},
-    {"Pick Color", 1, 0, "pick.cur", PanelNone, NoPen, true, true, false,
-     "Picks up a foreground color (click) or background color (right-click) from the picture for drawing",
+    {QT_TRANSLATE_NOOP("ToolTable", "Select Area"), 0, 0, "", PanelNone, Outline, false, false, true,
+     QT_TRANSLATE_NOOP("ToolTable", "Selects a rectangular part of the picture to move or delete"),
+     QT_TRANSLATE_NOOP("ToolTable", "Press and hold down SHIFT to select a square part"), makeSelectArea, paintSelectAreaIcon, nullptr, false},
+    {QT_TRANSLATE_NOOP("ToolTable", "Pick Color"), 1, 0, "pick.cur", PanelNone, NoPen, true, true, false,
+     QT_TRANSLATE_NOOP("ToolTable", "Picks up a foreground color (click) or background color (right-click) from the picture for drawing"),
      nullptr, makePickColor, paintPickColorIcon, nullptr, false},
-    {"Eraser", 2, 1, "eraser.cur", Width, NoPen, true, false, false,
-     "Erases a partion of the picture using the selected eraser width", nullptr, makeEraser, paintEraserIcon, nullptr, false},
-    {"Fill", 1, 1, "fill.cur", PanelNone, NoPen, true, false, false, "Fills an area", nullptr, makeFill, paintFillIcon, nullptr, false},
-    {"Pencil", 2, 0, "pencil.cur", Width, NoPen, true, false, false,
-     "Draws using a pencil with the selected dot size", nullptr, makePencil, paintPencilIcon, nullptr, false},
-    {"Line", 4, 0, "cross.cur", Width, Outline, true, false, true,
-     "Draws a straight line with the selected line width",
-     "Press and hold down CTRL to draw a horizontal or vertical line; SHIFT to draw a 45-degree line", makeShapeTool, paintLineIcon, nullptr, false},
-    {"Rectangle", 5, 0, "cross.cur", WidthFill, Shape, true, false, true,
-     "Draws a rectangle with the selected outline width and fill style",
-     "Press and hold down SHIFT to draw a square", makeShapeTool, paintRectangleIcon, nullptr, false},
-    {"Ellipse", 6, 0, "cross.cur", WidthFill, Shape, true, false, true,
-     "Draws an ellips with the selected outline width and fill style",
-     "Press and hold down SHIFT to draw a circle", makeShapeTool, paintEllipseIcon, nullptr, false},
-    {"Text", 7, 0, "text.cur", PanelNone, NoPen, false, false, false,
-     "Insert text into the picture", "Press ENTER or double-click to finish inserting the text", makeText, paintTextIcon, nullptr, false},
-    {"Arrow", 4, 1, "cross.cur", Width, Outline, true, false, true,
-     "Draws an arrow with the selected arrow width",
-     "Press and hold down CTRL to draw a horizontal or vertical arrow; SHIFT to draw a 45-degree arrow",
+    {QT_TRANSLATE_NOOP("ToolTable", "Eraser"), 2, 1, "eraser.cur", Width, NoPen, true, false, false,
+     QT_TRANSLATE_NOOP("ToolTable", "Erases a partion of the picture using the selected eraser width"), nullptr, makeEraser, paintEraserIcon, nullptr, false},
+    {QT_TRANSLATE_NOOP("ToolTable", "Fill"), 1, 1, "fill.cur", PanelNone, NoPen, true, false, false, QT_TRANSLATE_NOOP("ToolTable", "Fills an area"), nullptr, makeFill, paintFillIcon, nullptr, false},
+    {QT_TRANSLATE_NOOP("ToolTable", "Pencil"), 2, 0, "pencil.cur", Width, NoPen, true, false, false,
+     QT_TRANSLATE_NOOP("ToolTable", "Draws using a pencil with the selected dot size"), nullptr, makePencil, paintPencilIcon, nullptr, false},
+    {QT_TRANSLATE_NOOP("ToolTable", "Line"), 4, 0, "cross.cur", Width, Outline, true, false, true,
+     QT_TRANSLATE_NOOP("ToolTable", "Draws a straight line with the selected line width"),
+     QT_TRANSLATE_NOOP("ToolTable", "Press and hold down CTRL to draw a horizontal or vertical line; SHIFT to draw a 45-degree line"), makeShapeTool, paintLineIcon, nullptr, false},
+    {QT_TRANSLATE_NOOP("ToolTable", "Rectangle"), 5, 0, "cross.cur", WidthFill, Shape, true, false, true,
+     QT_TRANSLATE_NOOP("ToolTable", "Draws a rectangle with the selected outline width and fill style"),
+     QT_TRANSLATE_NOOP("ToolTable", "Press and hold down SHIFT to draw a square"), makeShapeTool, paintRectangleIcon, nullptr, false},
+    {QT_TRANSLATE_NOOP("ToolTable", "Ellipse"), 6, 0, "cross.cur", WidthFill, Shape, true, false, true,
+     QT_TRANSLATE_NOOP("ToolTable", "Draws an ellips with the selected outline width and fill style"),
+     QT_TRANSLATE_NOOP("ToolTable", "Press and hold down SHIFT to draw a circle"), makeShapeTool, paintEllipseIcon, nullptr, false},
+    {QT_TRANSLATE_NOOP("ToolTable", "Text"), 7, 0, "text.cur", PanelNone, NoPen, false, false, false,
+     QT_TRANSLATE_NOOP("ToolTable", "Insert text into the picture"), QT_TRANSLATE_NOOP("ToolTable", "Press ENTER or double-click to finish inserting the text"), makeText, paintTextIcon, nullptr, false},
+    {QT_TRANSLATE_NOOP("ToolTable", "Arrow"), 4, 1, "cross.cur", Width, Outline, true, false, true,
+     QT_TRANSLATE_NOOP("ToolTable", "Draws an arrow with the selected arrow width"),
+     QT_TRANSLATE_NOOP("ToolTable", "Press and hold down CTRL to draw a horizontal or vertical arrow; SHIFT to draw a 45-degree arrow"),
      makeShapeTool, paintArrowIcon, nullptr, false},
-    {"Air Brush", 3, 0, "airbrush.cur", Width, NoPen, true, false, false,
-     "Draws using an airbrush with the selected airbrush size", nullptr, makeAirBrush, paintAirBrushIcon, nullptr, false},
-    {"Rounded Rectangle", 5, 1, "cross.cur", WidthFill, Shape, true, false, true,
-     "Draws a rounded rectangle with the selected outline width and fill style",
-     "Press and hold down SHIFT to draw a rounded-square", makeShapeTool, paintRoundedRectangleIcon, nullptr, false},
-    {"Polygon", 6, 1, "cross.cur", WidthFill, NoPen, false, false, false,
-     "Draws a polygon with the selected outline width and fill area",
-     "Press ENTER or double-click to finish drawing the polygon", makePolygon, paintPolygonIcon, nullptr, false},
-    {"Curve", 7, 1, "", Width, NoPen, false, false, false,
-     "Draws a bezier curve with the selected curve width",
-     "Press ENTER or double-click to finish drawing the curve", makeCurve, paintCurveIcon, nullptr, false},
-    {"Filter Brush", 3, 1, "filter.cur", Width, NoPen, true, false, false,
-     "Apply the selected filter to the image", nullptr, makeFilterBrush, paintFilterBrushIcon, askForBrushFilter, true},
-    {"Zoom", 0, 1, "zoom.cur", PanelNone, Shape, false, false, false,
-     "Zoom in or zoom out the image 1.25x (press and hold down CTRL to zoom out)", nullptr, makeZoom, paintZoomIcon, keepPictureAtActualSize, false},
-    {"Brush", 8, 0, "brush.cur", WidthBrush, NoPen, true, false, false,
-     "Draws using a brush with the selected shape", nullptr, makeBrush, paintBrushIcon, nullptr, false},
-    {"Hand", 8, 1, "handflat.cur", PanelNone, NoPen, true, true, false,
-     "Pan to see other part of the picture", nullptr, makeHand, paintHandIcon, nullptr, false},
+    {QT_TRANSLATE_NOOP("ToolTable", "Air Brush"), 3, 0, "airbrush.cur", Width, NoPen, true, false, false,
+     QT_TRANSLATE_NOOP("ToolTable", "Draws using an airbrush with the selected airbrush size"), nullptr, makeAirBrush, paintAirBrushIcon, nullptr, false},
+    {QT_TRANSLATE_NOOP("ToolTable", "Rounded Rectangle"), 5, 1, "cross.cur", WidthFill, Shape, true, false, true,
+     QT_TRANSLATE_NOOP("ToolTable", "Draws a rounded rectangle with the selected outline width and fill style"),
+     QT_TRANSLATE_NOOP("ToolTable", "Press and hold down SHIFT to draw a rounded-square"), makeShapeTool, paintRoundedRectangleIcon, nullptr, false},
+    {QT_TRANSLATE_NOOP("ToolTable", "Polygon"), 6, 1, "cross.cur", WidthFill, NoPen, false, false, false,
+     QT_TRANSLATE_NOOP("ToolTable", "Draws a polygon with the selected outline width and fill area"),
+     QT_TRANSLATE_NOOP("ToolTable", "Press ENTER or double-click to finish drawing the polygon"), makePolygon, paintPolygonIcon, nullptr, false},
+    {QT_TRANSLATE_NOOP("ToolTable", "Curve"), 7, 1, "", Width, NoPen, false, false, false,
+     QT_TRANSLATE_NOOP("ToolTable", "Draws a bezier curve with the selected curve width"),
+     QT_TRANSLATE_NOOP("ToolTable", "Press ENTER or double-click to finish drawing the curve"), makeCurve, paintCurveIcon, nullptr, false},
+    {QT_TRANSLATE_NOOP("ToolTable", "Filter Brush"), 3, 1, "filter.cur", Width, NoPen, true, false, false,
+     QT_TRANSLATE_NOOP("ToolTable", "Apply the selected filter to the image"), nullptr, makeFilterBrush, paintFilterBrushIcon, askForBrushFilter, true},
+    {QT_TRANSLATE_NOOP("ToolTable", "Zoom"), 0, 1, "zoom.cur", PanelNone, Shape, false, false, false,
+     QT_TRANSLATE_NOOP("ToolTable", "Zoom in or zoom out the image 1.25x (press and hold down CTRL to zoom out)"), nullptr, makeZoom, paintZoomIcon, keepPictureAtActualSize, false},
+    {QT_TRANSLATE_NOOP("ToolTable", "Brush"), 8, 0, "brush.cur", WidthBrush, NoPen, true, false, false,
+     QT_TRANSLATE_NOOP("ToolTable", "Draws using a brush with the selected shape"), nullptr, makeBrush, paintBrushIcon, nullptr, false},
+    {QT_TRANSLATE_NOOP("ToolTable", "Hand"), 8, 1, "handflat.cur", PanelNone, NoPen, true, true, false,
+     QT_TRANSLATE_NOOP("ToolTable", "Pan to see other part of the picture"), nullptr, makeHand, paintHandIcon, nullptr, false},
 };
 // clang-format on
 }  // namespace tooltable
@@ -142,5 +145,9 @@ inline constexpr int ToolHand = toolNumber("Hand");
 // The row of a tool number; any other number has a row that shows and
 // records nothing.
 const ToolRow &toolRow(int index);
+
+// A text of a tool's row (its tooltip, a hint) as the editor shows it, in
+// the user's language; the row keeps the English one, which names the tool.
+QString shownToolText(const char *text);
 
 }  // namespace pinxel

@@ -5,6 +5,7 @@
 
 #include "control/EditProperties.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -53,6 +54,33 @@ TEST_F(EditPropertiesPage, FieldsSitAtTheirPlacesWithTheirCaptionsAndTabOrder)
         if ((w->focusPolicy() & Qt::TabFocus) && w->parentWidget() == &page)
             walked.push_back(w);
     EXPECT_EQ(walked, order);
+}
+
+TEST_F(EditPropertiesPage, AssistiveToolsFindEachFieldByItsCaptionAndItsProperty)
+{
+    QAccessibleInterface *root = QAccessible::queryAccessibleInterface(&page);
+    ASSERT_NE(root, nullptr);
+    struct Field {
+        const char *name;
+        QAccessible::Role role;
+        const char *description;
+    };
+    const Field fields[] = {
+        {"Appearance:", QAccessible::EditableText, "The control's Appearance property"},
+        {"picturefilename:", QAccessible::EditableText, "The control's picturefilename property"},
+        {"EditHeight:", QAccessible::EditableText, "The control's EditHeight property"},
+        {"EditMenuFile", QAccessible::CheckBox, "The control's EditMenuFile property"},
+    };
+    for (const Field &field : fields) {
+        SCOPED_TRACE(field.name);
+        QAccessibleInterface *found = nullptr;
+        for (int i = 0; i < root->childCount() && !found; ++i)
+            if (QAccessibleInterface *child = root->child(i);
+                child->role() == field.role && child->text(QAccessible::Name) == QLatin1String(field.name))
+                found = child;
+        ASSERT_NE(found, nullptr);
+        EXPECT_EQ(found->text(QAccessible::Description), QLatin1String(field.description));
+    }
 }
 
 TEST_F(EditPropertiesPage, OpeningOnANewControlShowsItsDefaultsAndMarksThePageChanged)

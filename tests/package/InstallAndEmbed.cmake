@@ -14,6 +14,7 @@ expect_files(${prefix}
   bin/pinxel lib/pinxel/pinxel-commands.so lib/pinxel/pinxel-picture-commands.so
   bin/pinxel-host share/pinxel/sample.bmp
   lib/cmake/Pinxel/PinxelConfig.cmake lib/cmake/Pinxel/PinxelTargets.cmake
+  lib/cmake/Pinxel/PinxelConfigVersion.cmake lib/pkgconfig/pinxel.pc
   ${QT_PLUGIN_DIR}/designer/libpinxel_designer.so)
 # The API reference, when the build made it.
 if(DOCS)
@@ -28,6 +29,29 @@ expect_match("${run_output}" "libpinxel.so.0 => ${prefix}/" "the plugin's librar
 # The installed program runs from the prefix, finding its library there.
 run("installed pinxel" ${prefix}/bin/pinxel filter grayscale ${SOURCE_DIR}/resources/sample.bmp ${WORK_DIR}/gray.bmp)
 expect_files(${WORK_DIR} gray.bmp)
+
+# find_package(Pinxel X.Y) takes any release of the same major version from
+# X.Y on: the library keeps its interface within a major version.
+foreach(case "0.1;1" "0.1.0;1" "0.0.5;1" "0.2;0" "1.0;0")
+  list(GET case 0 requested)
+  list(GET case 1 accepted)
+  execute_process(COMMAND ${CMAKE_COMMAND} -S ${SOURCE_DIR}/tests/package/version -B ${WORK_DIR}/version-${requested}
+    -DREQUESTED=${requested} -DCMAKE_PREFIX_PATH=${prefix} -DCMAKE_FIND_USE_PACKAGE_REGISTRY=OFF
+    RESULT_VARIABLE rc OUTPUT_QUIET ERROR_QUIET)
+  if((rc EQUAL 0) AND NOT accepted OR (NOT rc EQUAL 0) AND accepted)
+    message(FATAL_ERROR "find_package(Pinxel ${requested}): accepted=${accepted} expected, configure returned ${rc}")
+  endif()
+endforeach()
+
+# A host built without CMake, through pkg-config alone.
+set(ENV{PKG_CONFIG_PATH} ${prefix}/lib/pkgconfig)
+run("pkg-config" pkg-config --cflags --libs pinxel)
+string(STRIP "${run_output}" run_output)
+separate_arguments(pkg_flags UNIX_COMMAND "${run_output}")
+run("build the pkg-config host" c++ -std=c++17 ${SOURCE_DIR}/examples/pkgconfig/main.cpp -o ${WORK_DIR}/pkgconfig-host
+    ${pkg_flags})
+run("run the pkg-config host" ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ${WORK_DIR}/pkgconfig-host)
+expect_match("${run_output}" "ran=1 flipped=1" "the pkg-config host's editing")
 
 run("configure the example" ${CMAKE_COMMAND} -S ${SOURCE_DIR}/examples/embed -B ${WORK_DIR}/build
     -DCMAKE_PREFIX_PATH=${prefix} -DCMAKE_BUILD_TYPE=Release -DCMAKE_FIND_USE_PACKAGE_REGISTRY=OFF)

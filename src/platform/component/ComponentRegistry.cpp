@@ -3,6 +3,7 @@
 #include "pinxel/Error.h"
 #include "platform/files/FileWrites.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -98,8 +99,8 @@ void ComponentRegistry::update(const QString &path, const std::function<void(Com
 {
     const QFileInfo info(path);
     if (!QDir().mkpath(info.absolutePath()))
-        throw Error(ErrPathNotFound,
-                    QStringLiteral("Path not found: cannot create the folder %1").arg(info.absolutePath()));
+        throw Error(ErrPathNotFound, QCoreApplication::translate("Error", "Path not found: cannot create the folder %1")
+                                         .arg(info.absolutePath()));
     // Refused before the lock is taken: a folder, a pipe, a read-only
     // registry (also for root) or a folder that cannot be written.
     checkWritableTarget(path);
@@ -107,15 +108,19 @@ void ComponentRegistry::update(const QString &path, const std::function<void(Com
     if (!lock.tryLock(10000)) {
         if (lock.error() == QLockFile::LockFailedError)
             throw Error(ErrPermissionDenied,
-                        QStringLiteral("Permission denied: the component registry %1 is locked").arg(path));
+                        QCoreApplication::translate("Error", "Permission denied: the component registry %1 is locked")
+                            .arg(path));
         // The folder was writable a moment ago: the usual reason left is a full disk.
         struct statvfs space {};
         const bool full =
             ::statvfs(QFile::encodeName(info.absolutePath()).constData(), &space) == 0 && space.f_bavail == 0;
         if (full)
-            throw Error(ErrDiskFull,
-                        QStringLiteral("Disk full: no space left to lock the component registry %1").arg(path));
-        throw Error(ErrDeviceIO, QStringLiteral("Device I/O error: cannot create the lock file %1.lock").arg(path));
+            throw Error(ErrDiskFull, QCoreApplication::translate(
+                                         "Error", "Disk full: no space left to lock the component registry %1")
+                                         .arg(path));
+        throw Error(
+            ErrDeviceIO,
+            QCoreApplication::translate("Error", "Device I/O error: cannot create the lock file %1.lock").arg(path));
     }
     ComponentRegistry registry(path);
     change(registry);

@@ -3,6 +3,7 @@
 #include "pinxel/Error.h"
 #include "platform/component/ComponentRegistry.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QHash>
 #include <QLibrary>
@@ -13,7 +14,7 @@ namespace {
 
 [[noreturn]] void cannotCreate(const QString &why)
 {
-    throw Error(ErrCannotCreateObject, QStringLiteral("Can't create object: %1").arg(why));
+    throw Error(ErrCannotCreateObject, QCoreApplication::translate("Error", "Can't create object: %1").arg(why));
 }
 
 QString resultText(std::int32_t result)
@@ -30,12 +31,12 @@ QLibrary &loadedLibrary(const QString &path)
     if (QLibrary *known = libraries.value(key))
         return *known;
     if (!QFileInfo::exists(key))
-        cannotCreate(QStringLiteral("the library %1 does not exist").arg(key));
+        cannotCreate(QCoreApplication::translate("Error", "the library %1 does not exist").arg(key));
     auto *library = new QLibrary(key);
     if (!library->load()) {
         const QString why = library->errorString();
         delete library;
-        cannotCreate(QStringLiteral("cannot load %1: %2").arg(key, why));
+        cannotCreate(QCoreApplication::translate("Error", "cannot load %1: %2").arg(key, why));
     }
     libraries.insert(key, library);
     return *library;
@@ -45,7 +46,8 @@ template <typename Function> Function entryPoint(const QString &libraryPath, con
 {
     auto function = reinterpret_cast<Function>(loadedLibrary(libraryPath).resolve(name));
     if (!function)
-        cannotCreate(QStringLiteral("%1 does not export %2").arg(libraryPath, QLatin1String(name)));
+        cannotCreate(
+            QCoreApplication::translate("Error", "%1 does not export %2").arg(libraryPath, QLatin1String(name)));
     return function;
 }
 
@@ -58,7 +60,8 @@ ComponentClass ComponentRuntime::findClass(const QString &nameOrClassId)
     const ComponentRegistry registry;
     const std::optional<ComponentClass> found = registry.find(nameOrClassId);
     if (!found)
-        cannotCreate(QStringLiteral("%1 is not registered in %2").arg(nameOrClassId, registry.path()));
+        cannotCreate(
+            QCoreApplication::translate("Error", "%1 is not registered in %2").arg(nameOrClassId, registry.path()));
     return *found;
 }
 
@@ -70,12 +73,13 @@ QWidget *ComponentRuntime::createInstance(const QString &nameOrClassId, QWidget 
     const QByteArray classId = entry.classId.toUtf8();
     std::int32_t result = getClassObject(classId.constData(), &classObject);
     if (result != PINXEL_S_OK || !classObject)
-        cannotCreate(
-            QStringLiteral("%1 offers no class %2 (%3)").arg(entry.library, entry.classId, resultText(result)));
+        cannotCreate(QCoreApplication::translate("Error", "%1 offers no class %2 (%3)")
+                         .arg(entry.library, entry.classId, resultText(result)));
     void *instance = nullptr;
     result = classObject->CreateInstance(classObject, parent, &instance);
     if (result != PINXEL_S_OK || !instance)
-        cannotCreate(QStringLiteral("the class object of %1 failed (%2)").arg(entry.name, resultText(result)));
+        cannotCreate(QCoreApplication::translate("Error", "the class object of %1 failed (%2)")
+                         .arg(entry.name, resultText(result)));
     return static_cast<QWidget *>(instance);
 }
 

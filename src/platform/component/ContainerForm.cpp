@@ -3,6 +3,7 @@
 #include "pinxel/Dabbler.h"
 #include "pinxel/Error.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 namespace pinxel {
@@ -27,7 +28,8 @@ QString ContainerForm::restore(DabblerInterface &control, const QString &firstPi
         try {
             control.setPicturefilename(firstPicture);
         } catch (const Error &error) {
-            return QStringLiteral("The picture %1 cannot be shown: %2").arg(firstPicture, error.description());
+            return QCoreApplication::translate("ContainerForm", "The picture %1 cannot be shown: %2")
+                .arg(firstPicture, error.description());
         }
         return QString();
     }
@@ -35,8 +37,9 @@ QString ContainerForm::restore(DabblerInterface &control, const QString &firstPi
         control.readProperties(*m_bag);
     } catch (const Error &error) {
         m_backupBeforeSave = true;
-        return QStringLiteral("The form file %1 could not be restored: the value of %2 is not valid (%3).\n"
-                              "The values before it were restored; the file is kept as it is.")
+        return QCoreApplication::translate(
+                   "ContainerForm", "The form file %1 could not be restored: the value of %2 is not valid (%3).\n"
+                                    "The values before it were restored; the file is kept as it is.")
             .arg(path(), m_bag->lastReadKey(), error.description());
     }
     return QString();
@@ -52,7 +55,8 @@ QString ContainerForm::save(DabblerInterface &control)
         QFile::remove(backup);
         if (!QFile::copy(path(), backup))
             throw Error(ErrPermissionDenied,
-                        QStringLiteral("Permission denied: cannot keep a copy of %1 as %2").arg(path(), backup));
+                        QCoreApplication::translate("Error", "Permission denied: cannot keep a copy of %1 as %2")
+                            .arg(path(), backup));
     }
     control.writeProperties(*m_bag);
     m_bag->save();

@@ -3,6 +3,7 @@
 #include "pinxel/ComponentRuntime.h"
 #include "pinxel/Error.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QMessageBox>
 #include <QPushButton>
@@ -22,7 +23,8 @@ PropertyDialog::PropertyDialog(QObject *control, QWidget *page, const QString &t
     if (!m_page) {
         const QString name = m_pageWidget ? QString::fromLatin1(m_pageWidget->metaObject()->className()) : QString();
         delete m_pageWidget;
-        throw Error(ErrCannotCreateObject, QStringLiteral("Can't create object: %1 is no property page").arg(name));
+        throw Error(ErrCannotCreateObject,
+                    QCoreApplication::translate("Error", "Can't create object: %1 is no property page").arg(name));
     }
     m_pageWidget->setParent(this);
     auto *buttons =

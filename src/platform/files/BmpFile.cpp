@@ -7,6 +7,7 @@
 #include "platform/raster/RasterPool.h"
 #include "platform/raster/RowBands.h"
 
+#include <QCoreApplication>
 #include <QFileDevice>
 #include <QIODevice>
 #include <QtEndian>
@@ -43,7 +44,7 @@ qint32 s32(const char *p) { return qFromLittleEndian<qint32>(p); }
 BmpLayout validateBmp(const QByteArray &head, qint64 fileSize, const QString &name)
 {
     if (fileSize < FileHeader + 12 || head.size() < FileHeader + 12)
-        invalidPicture(name, QStringLiteral("the bitmap file is truncated"));
+        invalidPicture(name, QCoreApplication::translate("Error", "the bitmap file is truncated"));
     const char *d = head.constData();
     const quint32 offBits = u32(d + 10);
     const quint32 infoSize = u32(d + 14);
@@ -58,7 +59,7 @@ BmpLayout validateBmp(const QByteArray &head, qint64 fileSize, const QString &na
         paletteEntrySize = 3;
     } else if (infoSize >= 40 && infoSize <= 124) {
         if (head.size() < FileHeader + 40)
-            invalidPicture(name, QStringLiteral("the bitmap file is truncated"));
+            invalidPicture(name, QCoreApplication::translate("Error", "the bitmap file is truncated"));
         width = s32(d + 18);
         height = s32(d + 22);
         bitCount = u16(d + 28);
@@ -66,10 +67,10 @@ BmpLayout validateBmp(const QByteArray &head, qint64 fileSize, const QString &na
         sizeImage = u32(d + 34);
         colorsUsed = u32(d + 46);
     } else {
-        invalidPicture(name, QStringLiteral("unknown bitmap header of %1 bytes").arg(infoSize));
+        invalidPicture(name, QCoreApplication::translate("Error", "unknown bitmap header of %1 bytes").arg(infoSize));
     }
     if (fileSize < FileHeader + qint64(infoSize))
-        invalidPicture(name, QStringLiteral("the bitmap file is truncated"));
+        invalidPicture(name, QCoreApplication::translate("Error", "the bitmap file is truncated"));
     const bool topDown = height < 0;
     height = qAbs(height);
     checkPictureSize(width, height, name);
@@ -83,37 +84,44 @@ BmpLayout validateBmp(const QByteArray &head, qint64 fileSize, const QString &na
     case 32:
         break;
     default:
-        invalidPicture(name, QStringLiteral("%1 bits per pixel is not a bitmap depth").arg(bitCount));
+        invalidPicture(name,
+                       QCoreApplication::translate("Error", "%1 bits per pixel is not a bitmap depth").arg(bitCount));
     }
     const bool rle = compression == Rle8 || compression == Rle4;
     if (compression == Rle8 && bitCount != 8)
-        invalidPicture(name, QStringLiteral("8-bit run-length coding on a %1-bit bitmap").arg(bitCount));
+        invalidPicture(
+            name, QCoreApplication::translate("Error", "8-bit run-length coding on a %1-bit bitmap").arg(bitCount));
     if (compression == Rle4 && bitCount != 4)
-        invalidPicture(name, QStringLiteral("4-bit run-length coding on a %1-bit bitmap").arg(bitCount));
+        invalidPicture(
+            name, QCoreApplication::translate("Error", "4-bit run-length coding on a %1-bit bitmap").arg(bitCount));
     if (rle && topDown)
-        invalidPicture(name, QStringLiteral("a run-length coded bitmap cannot be stored top-down"));
+        invalidPicture(name,
+                       QCoreApplication::translate("Error", "a run-length coded bitmap cannot be stored top-down"));
     if (!rle && compression != Rgb && compression != BitFields && compression != AlphaBitFields)
-        invalidPicture(name, QStringLiteral("unsupported bitmap compression %1").arg(compression));
+        invalidPicture(name,
+                       QCoreApplication::translate("Error", "unsupported bitmap compression %1").arg(compression));
 
     qint64 paletteEntries = 0;
     if (bitCount <= 8) {
         paletteEntries = colorsUsed ? qint64(colorsUsed) : (qint64(1) << bitCount);
         if (paletteEntries > 256)
-            invalidPicture(name, QStringLiteral("a palette of %1 colours").arg(paletteEntries));
+            invalidPicture(name, QCoreApplication::translate("Error", "a palette of %1 colours").arg(paletteEntries));
     }
     const qint64 masks = (compression == BitFields && infoSize == 40) ? 12 : 0;
     const qint64 headersEnd = FileHeader + infoSize + masks + paletteEntries * paletteEntrySize;
     if (headersEnd > fileSize)
-        invalidPicture(name, QStringLiteral("the bitmap file is truncated in its palette"));
+        invalidPicture(name, QCoreApplication::translate("Error", "the bitmap file is truncated in its palette"));
     if (offBits < FileHeader + infoSize || offBits >= fileSize)
-        invalidPicture(name, QStringLiteral("the pixel data offset %1 lies outside the file").arg(offBits));
+        invalidPicture(
+            name, QCoreApplication::translate("Error", "the pixel data offset %1 lies outside the file").arg(offBits));
 
     const qint64 available = fileSize - offBits;
     if (rle) {
         if (sizeImage > available)
-            invalidPicture(name, QStringLiteral("the bitmap file is truncated: %1 of %2 bytes of pixel data")
-                                     .arg(available)
-                                     .arg(sizeImage));
+            invalidPicture(
+                name, QCoreApplication::translate("Error", "the bitmap file is truncated: %1 of %2 bytes of pixel data")
+                          .arg(available)
+                          .arg(sizeImage));
         // A two-byte run covers at most 255 pixels; pixels a file skips over
         // are left undefined, so they do not count as filled.
         checkDataCanFill(width * height, available * 128, available, name);
@@ -121,9 +129,10 @@ BmpLayout validateBmp(const QByteArray &head, qint64 fileSize, const QString &na
         const qint64 rowBytes = ((width * bitCount + 31) / 32) * 4;
         const qint64 needed = rowBytes * height;
         if (needed > available)
-            invalidPicture(name, QStringLiteral("the bitmap file is truncated: %1 of %2 bytes of pixel data")
-                                     .arg(available)
-                                     .arg(needed));
+            invalidPicture(
+                name, QCoreApplication::translate("Error", "the bitmap file is truncated: %1 of %2 bytes of pixel data")
+                          .arg(available)
+                          .arg(needed));
     }
     BmpLayout layout;
     layout.width = width;
@@ -251,13 +260,13 @@ std::optional<QImage> readBmpDirectly(QIODevice &device, const BmpLayout &layout
         });
     } else {
         if (!device.seek(layout.offBits))
-            invalidPicture(name, QStringLiteral("the pixel data cannot be reached"));
+            invalidPicture(name, QCoreApplication::translate("Error", "the pixel data cannot be reached"));
         readRows(0, height, [&](uchar *into, qint64, qint64 bytes) {
             return device.read(reinterpret_cast<char *>(into), bytes) == bytes;
         });
     }
     if (cutShort)
-        invalidPicture(name, QStringLiteral("the bitmap file is truncated"));
+        invalidPicture(name, QCoreApplication::translate("Error", "the bitmap file is truncated"));
     if ((all >> 24) != 0xFF)
         picture.reinterpretAsFormat(QImage::Format_ARGB32);
     return picture;
@@ -271,7 +280,8 @@ bool writeBmp24(const QImage &picture, QIODevice &device)
     const qint64 dataSize = rowBytes * height;
     constexpr int HeadersSize = FileHeader + 40;
     if (HeadersSize + dataSize > 0xFFFFFFFFll)
-        throw Error(ErrInvalidPicture, QStringLiteral("The picture is too large for a bitmap file."));
+        throw Error(ErrInvalidPicture,
+                    QCoreApplication::translate("Error", "The picture is too large for a bitmap file."));
 
     char headers[HeadersSize] = {};
     headers[0] = 'B';

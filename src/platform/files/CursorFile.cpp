@@ -3,6 +3,7 @@
 #include "pinxel/Error.h"
 #include "platform/files/PictureFiles.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QIODevice>
@@ -28,7 +29,7 @@ enum IconType : quint16 {
 [[noreturn]] void invalid(const QString &name, const QString &why)
 {
     const QString where = name.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(name);
-    throw Error(ErrInvalidPicture, QStringLiteral("Invalid picture%1: %2").arg(where, why));
+    throw Error(ErrInvalidPicture, QCoreApplication::translate("Error", "Invalid picture%1: %2").arg(where, why));
 }
 
 quint16 u16(const char *p) { return qFromLittleEndian<quint16>(p); }
@@ -49,7 +50,7 @@ struct Entry {
 QImage decodeDib(const char *d, qint64 size, const QString &name)
 {
     if (size < InfoHeader)
-        invalid(name, QStringLiteral("the icon image is truncated"));
+        invalid(name, QCoreApplication::translate("Error", "the icon image is truncated"));
     const quint32 headerSize = u32(d);
     const qint32 width = s32(d + 4);
     const qint32 doubleHeight = s32(d + 8);
@@ -57,19 +58,19 @@ QImage decodeDib(const char *d, qint64 size, const QString &name)
     const quint32 compression = u32(d + 16);
     const quint32 colorsUsed = u32(d + 32);
     if (headerSize < InfoHeader || headerSize > size)
-        invalid(name, QStringLiteral("unknown icon image header"));
+        invalid(name, QCoreApplication::translate("Error", "unknown icon image header"));
     const int height = doubleHeight / 2;
     if (width <= 0 || height <= 0 || width > MaxIconSide || height > MaxIconSide)
-        invalid(name, QStringLiteral("an icon image of %1 x %2 pixels").arg(width).arg(height));
+        invalid(name, QCoreApplication::translate("Error", "an icon image of %1 x %2 pixels").arg(width).arg(height));
     if (compression != 0)
-        invalid(name, QStringLiteral("compressed icon images are not supported"));
+        invalid(name, QCoreApplication::translate("Error", "compressed icon images are not supported"));
     if (bitCount != 1 && bitCount != 4 && bitCount != 8 && bitCount != 24 && bitCount != 32)
-        invalid(name, QStringLiteral("%1 bits per pixel is not an icon depth").arg(bitCount));
+        invalid(name, QCoreApplication::translate("Error", "%1 bits per pixel is not an icon depth").arg(bitCount));
     qint64 paletteEntries = 0;
     if (bitCount <= 8) {
         paletteEntries = colorsUsed ? qint64(colorsUsed) : (qint64(1) << bitCount);
         if (paletteEntries > 256)
-            invalid(name, QStringLiteral("a palette of %1 colours").arg(paletteEntries));
+            invalid(name, QCoreApplication::translate("Error", "a palette of %1 colours").arg(paletteEntries));
     }
     const qint64 xorStride = ((qint64(width) * bitCount + 31) / 32) * 4;
     const qint64 andStride = ((qint64(width) + 31) / 32) * 4;
@@ -78,7 +79,7 @@ QImage decodeDib(const char *d, qint64 size, const QString &name)
     bool hasMask = andStart + andStride * height <= size;
     // A 32-bit image carries its alpha and may leave the mask out; the others need it.
     if (andStart > size || (!hasMask && bitCount != 32))
-        invalid(name, QStringLiteral("the icon image is truncated"));
+        invalid(name, QCoreApplication::translate("Error", "the icon image is truncated"));
 
     std::vector<QRgb> palette(static_cast<size_t>(paletteEntries));
     for (qint64 i = 0; i < paletteEntries; ++i) {
@@ -142,12 +143,12 @@ bool looksLikeIconDirectory(const QByteArray &data)
 CursorImage decodeIconDirectory(const QByteArray &data, const QString &name)
 {
     if (!looksLikeIconDirectory(data))
-        invalid(name, QStringLiteral("not an icon or cursor file"));
+        invalid(name, QCoreApplication::translate("Error", "not an icon or cursor file"));
     const char *d = data.constData();
     const bool cursor = u16(d + 2) == TypeCursor;
     const int count = u16(d + 4);
     if (DirHeader + qint64(count) * DirEntry > data.size())
-        invalid(name, QStringLiteral("the icon directory is truncated"));
+        invalid(name, QCoreApplication::translate("Error", "the icon directory is truncated"));
 
     std::vector<Entry> entries;
     for (int i = 0; i < count; ++i) {
@@ -159,7 +160,8 @@ CursorImage decodeIconDirectory(const QByteArray &data, const QString &name)
                     u32(e + 8),
                     u32(e + 12)};
         if (entry.offset < DirHeader || qint64(entry.offset) + entry.size > data.size() || entry.size == 0)
-            invalid(name, QStringLiteral("image %1 of the icon directory lies outside the file").arg(i + 1));
+            invalid(name, QCoreApplication::translate("Error", "image %1 of the icon directory lies outside the file")
+                              .arg(i + 1));
         entries.push_back(entry);
     }
     // The pointer size when there is one, else the largest image.
@@ -189,21 +191,24 @@ CursorImage readCursorFile(const QString &path)
 {
     const QFileInfo info(path);
     if (path.isEmpty() || !info.exists() || info.isDir())
-        throw Error(ErrFileNotFound, QStringLiteral("File not found: %1").arg(path));
+        throw Error(ErrFileNotFound, QCoreApplication::translate("Error", "File not found: %1").arg(path));
     if (info.size() > MaxIconFile)
-        invalid(path, QStringLiteral("the file is too large for a cursor"));
+        invalid(path, QCoreApplication::translate("Error", "the file is too large for a cursor"));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw Error(ErrPermissionDenied, QStringLiteral("Permission denied: cannot read %1").arg(path));
+        throw Error(ErrPermissionDenied,
+                    QCoreApplication::translate("Error", "Permission denied: cannot read %1").arg(path));
     return decodeIconDirectory(file.readAll(), path);
 }
 
 QByteArray encodeCursor(const QImage &source, QPoint hotSpot)
 {
     if (source.isNull() || source.width() > 256 || source.height() > 256)
-        throw Error(ErrInvalidProcedureCall, QStringLiteral("A cursor is 1 to 256 pixels a side."));
+        throw Error(ErrInvalidProcedureCall,
+                    QCoreApplication::translate("Error", "A cursor is 1 to 256 pixels a side."));
     if (!QRect(QPoint(0, 0), source.size()).contains(hotSpot))
-        throw Error(ErrInvalidProcedureCall, QStringLiteral("The hot spot lies outside the cursor."));
+        throw Error(ErrInvalidProcedureCall,
+                    QCoreApplication::translate("Error", "The hot spot lies outside the cursor."));
     const QImage image = source.convertToFormat(QImage::Format_ARGB32);
     const int width = image.width(), height = image.height();
     const int xorBytes = width * 4 * height;

@@ -3,6 +3,7 @@
 #include "pinxel/Error.h"
 #include "platform/files/FileWrites.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -15,7 +16,8 @@ namespace {
 [[noreturn]] void badLine(const QString &origin, int line, const QString &why)
 {
     const QString where = origin.isEmpty() ? QString() : origin + QStringLiteral(", ");
-    throw Error(ErrBadFileFormat, QStringLiteral("Bad file format: %1line %2: %3").arg(where).arg(line).arg(why));
+    throw Error(ErrBadFileFormat,
+                QCoreApplication::translate("Error", "Bad file format: %1line %2: %3").arg(where).arg(line).arg(why));
 }
 
 bool needsQuotes(const QString &value)
@@ -178,25 +180,33 @@ IniDocument IniDocument::load(const QString &path)
     if (!info.exists())
         return IniDocument();
     if (info.isDir())
-        throw Error(ErrPermissionDenied, QStringLiteral("Permission denied: %1 is a folder, not a file").arg(path));
+        throw Error(ErrPermissionDenied,
+                    QCoreApplication::translate("Error", "Permission denied: %1 is a folder, not a file").arg(path));
     // A pipe or a device would block the read or never end.
     if (!info.isFile())
-        throw Error(ErrPermissionDenied, QStringLiteral("Permission denied: %1 is not a regular file").arg(path));
+        throw Error(ErrPermissionDenied,
+                    QCoreApplication::translate("Error", "Permission denied: %1 is not a regular file").arg(path));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw Error(ErrPermissionDenied,
-                    QStringLiteral("Permission denied: cannot read %1: %2").arg(path, file.errorString()));
+        throw Error(ErrPermissionDenied, QCoreApplication::translate("Error", "Permission denied: cannot read %1: %2")
+                                             .arg(path, file.errorString()));
     if (file.size() > MaxFileSize)
         throw Error(ErrBadFileFormat,
-                    QStringLiteral("Bad file format: %1 is larger than %2 bytes").arg(path).arg(MaxFileSize));
+                    QCoreApplication::translate("Error", "Bad file format: %1 is larger than %2 bytes")
+                        .arg(path)
+                        .arg(MaxFileSize));
     const QByteArray bytes = file.read(MaxFileSize + 1);
     if (file.error() != QFileDevice::NoError)
-        throw Error(ErrDeviceIO, QStringLiteral("Device I/O error: %1: %2").arg(path, file.errorString()));
+        throw Error(ErrDeviceIO,
+                    QCoreApplication::translate("Error", "Device I/O error: %1: %2").arg(path, file.errorString()));
     if (bytes.size() > MaxFileSize)
         throw Error(ErrBadFileFormat,
-                    QStringLiteral("Bad file format: %1 is larger than %2 bytes").arg(path).arg(MaxFileSize));
+                    QCoreApplication::translate("Error", "Bad file format: %1 is larger than %2 bytes")
+                        .arg(path)
+                        .arg(MaxFileSize));
     if (bytes.contains('\0'))
-        throw Error(ErrBadFileFormat, QStringLiteral("Bad file format: %1 is not a text file").arg(path));
+        throw Error(ErrBadFileFormat,
+                    QCoreApplication::translate("Error", "Bad file format: %1 is not a text file").arg(path));
     return parse(QString::fromUtf8(bytes), path);
 }
 
@@ -219,15 +229,16 @@ void IniDocument::save(const QString &path) const
 {
     const QFileInfo info(path);
     if (!QDir().mkpath(info.absolutePath()))
-        throw Error(ErrPathNotFound,
-                    QStringLiteral("Path not found: cannot create the folder %1").arg(info.absolutePath()));
+        throw Error(ErrPathNotFound, QCoreApplication::translate("Error", "Path not found: cannot create the folder %1")
+                                         .arg(info.absolutePath()));
     // A file that load() would refuse is never written: it could not be read back.
     const QByteArray bytes = toText().toUtf8();
     if (bytes.size() > MaxFileSize)
-        throw Error(ErrBadFileFormat, QStringLiteral("Bad file format: %1 would be larger than %2 bytes (%3)")
-                                          .arg(path)
-                                          .arg(MaxFileSize)
-                                          .arg(bytes.size()));
+        throw Error(ErrBadFileFormat,
+                    QCoreApplication::translate("Error", "Bad file format: %1 would be larger than %2 bytes (%3)")
+                        .arg(path)
+                        .arg(MaxFileSize)
+                        .arg(bytes.size()));
     saveFileAtomically(path, [&bytes](QIODevice &file) { return file.write(bytes) == bytes.size(); });
 }
 

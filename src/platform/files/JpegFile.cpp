@@ -3,6 +3,8 @@
 #include "platform/files/PictureFileChecks.h"
 #include "platform/raster/RasterPool.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <csetjmp>
 #include <cstdio>
@@ -78,7 +80,9 @@ QImage readJpeg(const QByteArray &data, const QString &name)
     std::optional<PagesMappedAside> mapped;
     std::vector<JSAMPROW> rows;
     if (setjmp(trap.escape))
-        invalidPicture(name, QStringLiteral("the file is damaged (%1)").arg(QString::fromLatin1(trap.message)));
+        invalidPicture(
+            name,
+            QCoreApplication::translate("Error", "the file is damaged (%1)").arg(QString::fromLatin1(trap.message)));
 
     jpeg_mem_src(&info, reinterpret_cast<const unsigned char *>(data.constData()),
                  static_cast<unsigned long>(data.size()));
@@ -93,8 +97,9 @@ QImage readJpeg(const QByteArray &data, const QString &name)
     jpeg_start_decompress(&info);
     picture = newRaster(int(info.output_width), int(info.output_height));
     if (picture.isNull())
-        invalidPicture(
-            name, QStringLiteral("out of memory for %1 x %2 pixels").arg(info.output_width).arg(info.output_height));
+        invalidPicture(name, QCoreApplication::translate("Error", "out of memory for %1 x %2 pixels")
+                                 .arg(info.output_width)
+                                 .arg(info.output_height));
     mapped.emplace(picture.bits(), std::size_t(picture.sizeInBytes()));
     rows.resize(info.rec_outbuf_height);
     while (info.output_scanline < info.output_height) {

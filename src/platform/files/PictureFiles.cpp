@@ -12,6 +12,7 @@
 #include "platform/raster/RowBands.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileDevice>
 #include <QFileInfo>
@@ -30,16 +31,16 @@ namespace pinxel {
 void invalidPicture(const QString &name, const QString &why)
 {
     const QString where = name.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(name);
-    throw Error(ErrInvalidPicture, QStringLiteral("Invalid picture%1: %2").arg(where, why));
+    throw Error(ErrInvalidPicture, QCoreApplication::translate("Error", "Invalid picture%1: %2").arg(where, why));
 }
 
 void checkPictureSize(qint64 width, qint64 height, const QString &name)
 {
     if (width <= 0 || height <= 0)
-        invalidPicture(name, QStringLiteral("the picture has no pixels"));
+        invalidPicture(name, QCoreApplication::translate("Error", "the picture has no pixels"));
     if (width > MaxPictureSide || height > MaxPictureSide || width * height > MaxPicturePixels)
-        invalidPicture(name, QStringLiteral("%1 x %2 pixels is larger than the largest picture "
-                                            "(%3 pixels a side, %4 pixels in all)")
+        invalidPicture(name, QCoreApplication::translate("Error", "%1 x %2 pixels is larger than the largest picture "
+                                                                  "(%3 pixels a side, %4 pixels in all)")
                                  .arg(width)
                                  .arg(height)
                                  .arg(MaxPictureSide)
@@ -50,12 +51,17 @@ void checkDataCanFill(qint64 pixels, qint64 fillable, qint64 bytes, const QStrin
 {
     constexpr qint64 SmallPicture = qint64(1) << 20;
     if (pixels > SmallPicture && pixels > fillable)
-        invalidPicture(name, QStringLiteral("%1 bytes of data cannot fill %2 pixels").arg(bytes).arg(pixels));
+        invalidPicture(
+            name,
+            QCoreApplication::translate("Error", "%1 bytes of data cannot fill %2 pixels").arg(bytes).arg(pixels));
 }
 
 namespace {
 
-[[noreturn]] void truncated(const QString &name) { invalidPicture(name, QStringLiteral("the file is truncated")); }
+[[noreturn]] void truncated(const QString &name)
+{
+    invalidPicture(name, QCoreApplication::translate("Error", "the file is truncated"));
+}
 
 // Qt's GIF reader also returns what it decoded before the data ran out, so
 // the block structure is walked first: every block must be complete, and the
@@ -110,7 +116,8 @@ void validateGif(const QByteArray &data, const QString &name)
             fillable += std::min(codes * (codes + 1) / 2, codes * 4096);
             sawImage = true;
         } else {
-            invalidPicture(name, QStringLiteral("unknown GIF block 0x%1").arg(introducer, 2, 16, QLatin1Char('0')));
+            invalidPicture(name, QCoreApplication::translate("Error", "unknown GIF block 0x%1")
+                                     .arg(introducer, 2, 16, QLatin1Char('0')));
         }
     }
     if (pos > size || !sawImage)
@@ -191,7 +198,7 @@ QImage readThroughQt(QIODevice &device, const char *format, const QString &name)
     // Room for the largest picture in 32 bits a pixel, and no more.
     reader.setAllocationLimit(int(MaxPicturePixels * 4 / (1024 * 1024)) + 1);
     if (!reader.canRead())
-        invalidPicture(name, QStringLiteral("not a picture file of a known format"));
+        invalidPicture(name, QCoreApplication::translate("Error", "not a picture file of a known format"));
     const QSize size = reader.size();
     if (size.isValid())
         checkPictureSize(size.width(), size.height(), name);
@@ -206,7 +213,7 @@ QImage readThroughQt(QIODevice &device, const char *format, const QString &name)
 QImage decodeDevice(QIODevice &device, qint64 size, const QString &name)
 {
     if (size <= 0)
-        invalidPicture(name, QStringLiteral("the file is empty"));
+        invalidPicture(name, QCoreApplication::translate("Error", "the file is empty"));
     const QByteArray head = device.peek(14 + 124);
     if (head.startsWith("BM")) {
         const BmpLayout layout = validateBmp(head, size, name);
@@ -222,7 +229,7 @@ QImage decodeDevice(QIODevice &device, qint64 size, const QString &name)
     const bool jpeg = head.startsWith("\xFF\xD8\xFF");
     const bool png = head.startsWith("\x89PNG\r\n\x1A\n");
     if (!gif && !jpeg && !png)
-        invalidPicture(name, QStringLiteral("not a picture file of a known format"));
+        invalidPicture(name, QCoreApplication::translate("Error", "not a picture file of a known format"));
     // A buffer's bytes are read where they are; a file's go into memory of
     // large pages, which the system maps in a few steps instead of thousands.
     QBuffer buffer;
@@ -250,7 +257,7 @@ QImage decodeDevice(QIODevice &device, qint64 size, const QString &name)
             whole = device.read(fileBytes.get(), size) == size;
         }
         if (!whole)
-            invalidPicture(name, QStringLiteral("the file could not be read to its end"));
+            invalidPicture(name, QCoreApplication::translate("Error", "the file could not be read to its end"));
         buffer.setData(QByteArray::fromRawData(fileBytes.get(), size));
     }
     if (jpeg) {
@@ -280,17 +287,21 @@ QImage loadPictureFile(const QString &path)
         return QImage();
     const QFileInfo info(path);
     if (!info.exists())
-        throw Error(ErrFileNotFound, QStringLiteral("File not found: %1").arg(path));
+        throw Error(ErrFileNotFound, QCoreApplication::translate("Error", "File not found: %1").arg(path));
     if (info.isDir())
-        throw Error(ErrFileNotFound, QStringLiteral("File not found: %1 is a folder").arg(path));
+        throw Error(ErrFileNotFound, QCoreApplication::translate("Error", "File not found: %1 is a folder").arg(path));
     // A pipe or a device would block the read or never end.
     if (!info.isFile())
-        throw Error(ErrFileNotFound, QStringLiteral("File not found: %1 is not a regular file").arg(path));
+        throw Error(ErrFileNotFound,
+                    QCoreApplication::translate("Error", "File not found: %1 is not a regular file").arg(path));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         if (file.error() == QFileDevice::PermissionsError)
-            throw Error(ErrPermissionDenied, QStringLiteral("Permission denied: cannot read %1").arg(path));
-        throw Error(ErrDeviceIO, QStringLiteral("Device I/O error: cannot read %1: %2").arg(path, file.errorString()));
+            throw Error(ErrPermissionDenied,
+                        QCoreApplication::translate("Error", "Permission denied: cannot read %1").arg(path));
+        throw Error(
+            ErrDeviceIO,
+            QCoreApplication::translate("Error", "Device I/O error: cannot read %1: %2").arg(path, file.errorString()));
     }
     return decodeDevice(file, file.size(), path);
 }
@@ -307,14 +318,16 @@ QByteArray encodeBmp24(const QImage &picture)
 void saveImageFile(const QImage &picture, const QString &path, const char *format)
 {
     if (picture.isNull())
-        throw Error(ErrInvalidPicture, QStringLiteral("Invalid picture: there is no picture to save"));
+        throw Error(ErrInvalidPicture,
+                    QCoreApplication::translate("Error", "Invalid picture: there is no picture to save"));
     saveFileAtomically(path, [&](QIODevice &device) { return QImageWriter(&device, format).write(picture); });
 }
 
 void savePictureFile(const QImage &picture, const QString &path)
 {
     if (picture.isNull())
-        throw Error(ErrInvalidPicture, QStringLiteral("Invalid picture: there is no picture to save"));
+        throw Error(ErrInvalidPicture,
+                    QCoreApplication::translate("Error", "Invalid picture: there is no picture to save"));
     checkPictureSize(picture.width(), picture.height(), QString());
     saveFileAtomically(path, [&picture](QIODevice &device) { return writeBmp24(picture, device); });
 }

@@ -4,6 +4,7 @@
 #include "platform/files/PictureFileChecks.h"
 #include "platform/raster/RasterPool.h"
 
+#include <QCoreApplication>
 #include <QtEndian>
 
 #include <algorithm>
@@ -31,7 +32,7 @@ void checkHeader(const QByteArray &data, const QString &name)
 {
     const auto *d = reinterpret_cast<const uchar *>(data.constData());
     if (data.size() < 33 || std::memcmp(d + 12, "IHDR", 4) != 0)
-        invalidPicture(name, QStringLiteral("the file is truncated"));
+        invalidPicture(name, QCoreApplication::translate("Error", "the file is truncated"));
     const qint64 width = qFromBigEndian<quint32>(d + 16), height = qFromBigEndian<quint32>(d + 20);
     checkPictureSize(width, height, name);
     static const int channels[] = {1, 0, 3, 1, 2, 0, 4};
@@ -43,7 +44,9 @@ void checkHeader(const QByteArray &data, const QString &name)
 
 [[noreturn]] void damaged(const QString &name, int error)
 {
-    invalidPicture(name, QStringLiteral("the file is damaged (%1)").arg(QString::fromUtf8(spng_strerror(error))));
+    invalidPicture(
+        name,
+        QCoreApplication::translate("Error", "the file is damaged (%1)").arg(QString::fromUtf8(spng_strerror(error))));
 }
 
 // Byte-order RGBA, as libspng gives it, to the picture's 0xAARRGGBB; the
@@ -171,7 +174,7 @@ QImage readPng(const QByteArray &data, const QString &name)
     Context context;
     spng_ctx *ctx = context.ctx;
     if (!ctx)
-        invalidPicture(name, QStringLiteral("out of memory"));
+        invalidPicture(name, QCoreApplication::translate("Error", "out of memory"));
     // Ancillary chunks with a bad checksum are dropped, as other readers do;
     // the text and profile chunks may not grow past what the file could hold.
     // Large pictures have their data's checksums checked beside the decoding.
@@ -206,7 +209,8 @@ QImage readPng(const QByteArray &data, const QString &name)
 
     QImage picture = newRaster(width, height);
     if (picture.isNull())
-        invalidPicture(name, QStringLiteral("out of memory for %1 x %2 pixels").arg(width).arg(height));
+        invalidPicture(name,
+                       QCoreApplication::translate("Error", "out of memory for %1 x %2 pixels").arg(width).arg(height));
     const PagesMappedAside mapped(picture.bits(), std::size_t(picture.sizeInBytes()));
     std::uint32_t alphas = 0xFF000000u;
     const auto convert = [&](const void *row, int y) {
@@ -247,7 +251,8 @@ QImage readPng(const QByteArray &data, const QString &name)
             damaged(name, error);
         std::unique_ptr<uchar[]> all(new (std::nothrow) uchar[size]);
         if (!all)
-            invalidPicture(name, QStringLiteral("out of memory for %1 x %2 pixels").arg(width).arg(height));
+            invalidPicture(
+                name, QCoreApplication::translate("Error", "out of memory for %1 x %2 pixels").arg(width).arg(height));
         if (const int error = spng_decode_image(ctx, all.get(), size, format, SPNG_DECODE_TRNS))
             damaged(name, error);
         for (int y = 0; y < height; ++y)
@@ -257,7 +262,7 @@ QImage readPng(const QByteArray &data, const QString &name)
     if (const int error = spng_decode_chunks(ctx))
         damaged(name, error);
     if (checkedBeside && !checksums.sound())
-        invalidPicture(name, QStringLiteral("the file is damaged (a chunk's checksum is wrong)"));
+        invalidPicture(name, QCoreApplication::translate("Error", "the file is damaged (a chunk's checksum is wrong)"));
     if (alphas != 0xFF000000u)
         picture.reinterpretAsFormat(QImage::Format_ARGB32);
     return picture;

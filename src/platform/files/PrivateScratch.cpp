@@ -2,6 +2,7 @@
 
 #include "pinxel/Error.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QMutex>
 #include <QStringList>
@@ -18,7 +19,8 @@ QStringList g_alive;  // the folders' paths, each ending in '/'
 PrivateScratch::PrivateScratch()
 {
     if (!m_dir.isValid())
-        throw Error(ErrPathNotFound, QStringLiteral("Cannot create a temporary folder for printing."));
+        throw Error(ErrPathNotFound,
+                    QCoreApplication::translate("Error", "Cannot create a temporary folder for printing."));
     const QMutexLocker locked(&g_lock);
     g_alive << QDir::cleanPath(m_dir.path()) + QLatin1Char('/');
 }

@@ -126,7 +126,7 @@ bool statPath(const QString &path, struct stat &info)
 
 [[noreturn]] void fileNotFound(const QString &path)
 {
-    throw Error(ErrFileNotFound, QStringLiteral("File not found: %1").arg(path));
+    throw Error(ErrFileNotFound, QCoreApplication::translate("Error", "File not found: %1").arg(path));
 }
 }  // namespace
 
@@ -157,8 +157,9 @@ void HostServices::SetAttr(const QString &path, int attributes)
     else
         mode |= S_IWUSR;
     if (::chmod(QFile::encodeName(path).constData(), mode) != 0)
-        throw Error(ErrPermissionDenied,
-                    QStringLiteral("Permission denied: cannot change the attributes of %1").arg(path));
+        throw Error(
+            ErrPermissionDenied,
+            QCoreApplication::translate("Error", "Permission denied: cannot change the attributes of %1").arg(path));
 }
 
 void HostServices::Kill(const QString &path)
@@ -169,9 +170,11 @@ void HostServices::Kill(const QString &path)
     // A read-only file is protected from deletion, as it is from writing,
     // even for an administrator.
     if (!(info.st_mode & S_IWUSR))
-        throw Error(ErrPermissionDenied, QStringLiteral("Permission denied: %1 is read-only").arg(path));
+        throw Error(ErrPermissionDenied,
+                    QCoreApplication::translate("Error", "Permission denied: %1 is read-only").arg(path));
     if (::unlink(QFile::encodeName(path).constData()) != 0)
-        throw Error(ErrPermissionDenied, QStringLiteral("Permission denied: cannot delete %1").arg(path));
+        throw Error(ErrPermissionDenied,
+                    QCoreApplication::translate("Error", "Permission denied: cannot delete %1").arg(path));
 }
 
 QString HostServices::AppPath()

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QCursor>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -64,7 +65,8 @@ public:
         if (!m_painter.isActive()) {
             printer.setCopyCount(qMax(1, Copies));
             if (!m_painter.begin(&printer))
-                throw Error(ErrPrinter, QStringLiteral("Printer error: the print job could not be started"));
+                throw Error(ErrPrinter,
+                            QCoreApplication::translate("Error", "Printer error: the print job could not be started"));
         }
         // At its own size, or scaled down to fit the printable area.
         const QSizeF unitsPerPixel(printer.resolution() * twipsPerPixelX() / 1440.0,
@@ -76,7 +78,8 @@ public:
     void EndDoc() override
     {
         if (m_painter.isActive() && !m_painter.end())
-            throw Error(ErrPrinter, QStringLiteral("Printer error: the print job could not be finished"));
+            throw Error(ErrPrinter,
+                        QCoreApplication::translate("Error", "Printer error: the print job could not be finished"));
     }
 
 private:
@@ -93,7 +96,7 @@ private:
 
 namespace {
 
-[[noreturn]] void cancelled() { throw Error(ErrCancel, QStringLiteral("Cancel was selected.")); }
+[[noreturn]] void cancelled() { throw Error(ErrCancel, QCoreApplication::translate("Error", "Cancel was selected.")); }
 
 enum DialogFlag : int {
     FlagOverwritePrompt = 2,
@@ -260,7 +263,7 @@ int QtHostServices::MsgBox(const QString &text, int style)
 void QtHostServices::ShowOpen(CommonDialog &dialog)
 {
     QFileDialog box(dialogParent());
-    prepareFileDialog(box, dialog, QStringLiteral("Open"));
+    prepareFileDialog(box, dialog, QCoreApplication::translate("QtHostServices", "Open"));
     box.setAcceptMode(QFileDialog::AcceptOpen);
     box.setFileMode((dialog.Flags & FlagFileMustExist) ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     if (box.exec() != QDialog::Accepted || box.selectedFiles().isEmpty())
@@ -271,7 +274,7 @@ void QtHostServices::ShowOpen(CommonDialog &dialog)
 void QtHostServices::ShowSave(CommonDialog &dialog)
 {
     QFileDialog box(dialogParent());
-    prepareFileDialog(box, dialog, QStringLiteral("Save As"));
+    prepareFileDialog(box, dialog, QCoreApplication::translate("QtHostServices", "Save As"));
     box.setAcceptMode(QFileDialog::AcceptSave);
     box.setFileMode(QFileDialog::AnyFile);
     box.setOption(QFileDialog::DontConfirmOverwrite, !(dialog.Flags & FlagOverwritePrompt));
@@ -282,17 +285,18 @@ void QtHostServices::ShowSave(CommonDialog &dialog)
         const QFileInfo chosen(box.selectedFiles().front());
         if (!(dialog.Flags & FlagPathMustExist) || chosen.absoluteDir().exists())
             break;
-        QMessageBox::warning(&box, box.windowTitle(),
-                             QStringLiteral("The folder %1 does not exist.").arg(chosen.absolutePath()));
+        QMessageBox::warning(
+            &box, box.windowTitle(),
+            QCoreApplication::translate("QtHostServices", "The folder %1 does not exist.").arg(chosen.absolutePath()));
     }
     readFileDialog(box, dialog);
 }
 
 void QtHostServices::ShowColor(CommonDialog &dialog)
 {
-    const QColor chosen =
-        QColorDialog::getColor(QColor::fromRgb(toQRgb(dialog.Color)), dialogParent(),
-                               dialog.DialogTitle.isEmpty() ? QStringLiteral("Color") : dialog.DialogTitle);
+    const QColor chosen = QColorDialog::getColor(
+        QColor::fromRgb(toQRgb(dialog.Color)), dialogParent(),
+        dialog.DialogTitle.isEmpty() ? QCoreApplication::translate("QtHostServices", "Color") : dialog.DialogTitle);
     if (chosen.isValid())
         dialog.Color = fromQRgb(chosen.rgb());
 }
@@ -314,7 +318,8 @@ void QtHostServices::ShowFont(CommonDialog &dialog)
     // Qt's font dialog has no colour: with the effects offered, it sits in a
     // box of our own beside a colour button.
     QDialog box(dialogParent());
-    box.setWindowTitle(dialog.DialogTitle.isEmpty() ? QStringLiteral("Font") : dialog.DialogTitle);
+    box.setWindowTitle(dialog.DialogTitle.isEmpty() ? QCoreApplication::translate("QtHostServices", "Font")
+                                                    : dialog.DialogTitle);
     auto *layout = new QVBoxLayout(&box);
     auto *fonts = new QFontDialog(initial, &box);
     fonts->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
@@ -323,7 +328,7 @@ void QtHostServices::ShowFont(CommonDialog &dialog)
     QColor color = QColor::fromRgb(toQRgb(dialog.Color));
     QPushButton *colorButton = nullptr;
     if (dialog.Flags & FlagFontEffects) {
-        colorButton = new QPushButton(QStringLiteral("&Color..."), &box);
+        colorButton = new QPushButton(QCoreApplication::translate("QtHostServices", "&Color..."), &box);
         const auto showColor = [&] {
             QPixmap swatch(16, 16);
             swatch.fill(color);
@@ -331,7 +336,8 @@ void QtHostServices::ShowFont(CommonDialog &dialog)
         };
         showColor();
         QObject::connect(colorButton, &QPushButton::clicked, &box, [&color, &box, showColor] {
-            const QColor picked = QColorDialog::getColor(color, &box, QStringLiteral("Color"));
+            const QColor picked =
+                QColorDialog::getColor(color, &box, QCoreApplication::translate("QtHostServices", "Color"));
             if (picked.isValid()) {
                 color = picked;
                 showColor();
