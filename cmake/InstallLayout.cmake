@@ -5,6 +5,7 @@ set(PINXEL_INSTALL_BINDIR bin)
 set(PINXEL_INSTALL_LIBDIR lib)
 set(PINXEL_INSTALL_INCLUDEDIR include)
 set(PINXEL_INSTALL_DATADIR share/pinxel)
+set(PINXEL_INSTALL_DOCDIR share/doc/pinxel)
 set(PINXEL_INSTALL_CMAKEDIR ${PINXEL_INSTALL_LIBDIR}/cmake/Pinxel)
 
 # Qt's plugin folder, taken relative to Qt's own prefix, so that under the

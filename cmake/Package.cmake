@@ -13,13 +13,13 @@ Files: *
 Copyright: 2026 The Pinxel developers
 License: MIT
  ${_pinxel_license_body}")
-install(FILES ${PROJECT_BINARY_DIR}/copyright DESTINATION share/doc/pinxel)
+install(FILES ${PROJECT_BINARY_DIR}/copyright DESTINATION ${PINXEL_INSTALL_DOCDIR})
 
 set(CPACK_PACKAGE_NAME pinxel)
 set(CPACK_PACKAGE_VENDOR "The Pinxel developers")
 set(CPACK_PACKAGE_CONTACT "Pinxel developers <pinxel@localhost>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Paint editor control for Qt applications")
-set(CPACK_PACKAGE_DESCRIPTION "Pinxel gives a Qt application a complete paint editor in one embeddable\ncontrol, Dabbler, with a Qt Designer plugin, a CMake package and the pinxel\ncommand line tool.")
+set(CPACK_PACKAGE_DESCRIPTION "Pinxel gives a Qt application a complete paint editor in one embeddable\ncontrol, Dabbler, with a Qt Designer plugin, a CMake package, the pinxel\ncommand line tool and the API reference (HTML and the Qt help file pinxel.qch,\nin /usr/share/doc/pinxel).")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)

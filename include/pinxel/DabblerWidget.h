@@ -1,13 +1,16 @@
 #pragma once
-// Dabbler: the control the library offers to hosts. Its face is one image
-// element, Image1, that fills it; Appearance, BorderStyle and Stretch are
-// Image1's own, the six editor settings are members of the control.
-//
-// A host that links the library (find_package(Pinxel), a .ui file from Qt
-// Designer) creates the widget itself; one that creates it by name through the
-// component runtime reaches it through DabblerInterface (pinxel/Dabbler.h).
-// The method Dabbler shares the class's name, so call it through the
-// interface: dabbler->DabblerInterface::Dabbler().
+/// \file
+/// \brief pinxel::Dabbler: the control the library offers to hosts, as a widget.
+///
+/// Its face is one image element, Image1, that fills it; Appearance,
+/// BorderStyle and Stretch are Image1's own, the six editor settings are
+/// members of the control.
+///
+/// A host that links the library (find_package(Pinxel), a .ui file from Qt
+/// Designer) creates the widget itself; one that creates it by name through the
+/// component runtime reaches it through DabblerInterface (pinxel/Dabbler.h).
+/// The method Dabbler shares the class's name, so call it through the
+/// interface: `dabbler->DabblerInterface::Dabbler()`.
 //
 // The class lives in two files: DabblerProperties.cpp holds the properties
 // and their persistence, Dabbler.cpp the display, the event relays and the
@@ -25,6 +28,26 @@ namespace pinxel {
 class Container;
 class ImageElement;
 
+/// The control Dabbler as a widget, for a host that links the library.
+///
+/// Its face is one image element, Image1, that fills it; Appearance,
+/// BorderStyle and Stretch are Image1's own, the six editor settings are
+/// members of the control. The members are those of DabblerInterface (see
+/// there for each one's failures); this class adds the Qt signals of the
+/// control's events, its properties in Qt's property system (for Qt
+/// Designer, .ui files and QObject::setProperty()) and the picture file
+/// name as stored.
+///
+/// \code
+/// #include "pinxel/DabblerWidget.h"
+/// auto *dabbler = new pinxel::Dabbler(this);
+/// dabbler->setPicturefilename("picture.bmp");   // throws pinxel::Error when it cannot be loaded
+/// dabbler->setEditMenuFile(true);
+/// dabbler->DabblerInterface::Dabbler();          // the method shares the class's name
+/// \endcode
+///
+/// A widget of the GUI thread: make it and call it there only, after the
+/// QApplication exists. See \ref linked.
 class Dabbler : public QWidget, public DabblerInterface {
     Q_OBJECT
     Q_INTERFACES(pinxel::DabblerInterface)
@@ -48,24 +71,42 @@ class Dabbler : public QWidget, public DabblerInterface {
     // six it sets by their setters. picturefilename reads the stored name here
     // without reloading the file, as property browsers read every property on
     // each refresh.
+    /// Appearance() in Qt's property system; a value other than 0 or 1 is
+    /// logged and refused instead of thrown.
     Q_PROPERTY(int Appearance READ Appearance WRITE writeAppearance)
+    /// BorderStyle() in Qt's property system; a value other than 0 or 1 is
+    /// logged and refused instead of thrown.
     Q_PROPERTY(int BorderStyle READ BorderStyle WRITE writeBorderStyle)
+    /// Stretch() in Qt's property system.
     Q_PROPERTY(bool Stretch READ Stretch WRITE setStretch)
+    /// WindowCaption() in Qt's property system.
     Q_PROPERTY(QString WindowCaption READ WindowCaption WRITE setWindowCaption)
+    /// The picture file in Qt's property system: reads storedPictureFilename()
+    /// (no reload); a write goes through setPicturefilename(), a picture that
+    /// does not load being logged instead of thrown (the name stays stored).
     Q_PROPERTY(QString picturefilename READ storedPictureFilename WRITE writePicturefilename)
+    /// EditWidth() in Qt's property system, in twips.
     Q_PROPERTY(int EditWidth READ EditWidth WRITE setEditWidth)
+    /// EditHeight() in Qt's property system, in twips.
     Q_PROPERTY(int EditHeight READ EditHeight WRITE setEditHeight)
+    /// EditMaximized() in Qt's property system.
     Q_PROPERTY(bool EditMaximized READ EditMaximized WRITE setEditMaximized)
+    /// EditMenuFile() in Qt's property system.
     Q_PROPERTY(bool EditMenuFile READ EditMenuFile WRITE setEditMenuFile)
 public:
+    /// A new control with the design values (Appearance 0, BorderStyle 1,
+    /// Stretch true, EditWidth and EditHeight 10000), no picture and no
+    /// container. Needs the QApplication.
     explicit Dabbler(QWidget *parent = nullptr);
     ~Dabbler() override;
 
+    /// The control itself.
     QWidget *widget() override { return this; }
 
     void setContainer(Container *container) override { m_container = container; }
+    /// The container set with setContainer(), or nullptr.
     Container *container() const { return m_container; }
-    // The container's ambient user mode; true without a container.
+    /// The container's ambient user mode; true without a container.
     bool ambientUserMode() const;
 
     void initProperties() override;
@@ -95,34 +136,45 @@ public:
     QImage picture() const override;
     void setPicture(const QImage &picture) override;
 
-    // The picture file name as stored, without the getter's reload.
+    /// The picture file name as stored, without the getter's reload.
     QString storedPictureFilename() const { return m_pictureFilename; }
 
+    /// The image element Image1 that shows the picture and reports the
+    /// pointer. Its class is internal to the library; a host has no use for
+    /// it beyond its identity.
     ImageElement *Image1() const { return m_image; }
-    // The one-second mirror of the editor's canvas into Image1; it runs only
-    // while Dabbler waits for the modal editor.
+    /// The one-second mirror of the editor's canvas into Image1; it runs only
+    /// while Dabbler waits for the modal editor.
     QTimer *Timer1() const { return m_timer1; }
 
-    // The Resize behaviour: Image1 takes the control's inner size.
+    /// The Resize behaviour: Image1 takes the control's inner size.
+    /// resizeEvent() calls it; a host need not.
     void resizeImage();
 
 signals:
+    /// A button went down over the picture. Button and Shift are masks
+    /// (button 1 left, 2 right, 4 middle; shift 1 Shift, 2 Ctrl, 4 Alt), X
+    /// and Y the position in twips. Also raised through the container.
     void MouseDown(std::int16_t Button, std::int16_t Shift, float X, float Y);
+    /// The pointer moved over the picture; the arguments as MouseDown().
     void MouseMove(std::int16_t Button, std::int16_t Shift, float X, float Y);
+    /// A button went up over the picture; the arguments as MouseDown().
     void MouseUp(std::int16_t Button, std::int16_t Shift, float X, float Y);
+    /// The picture was clicked (left or right button). Also raised through the container.
     void Click();
-    // Declared for hosts; the control never raises it.
+    /// Declared for hosts; the control never raises it.
     void DblClick();
-    // A copy of the open editor's canvas changed Image1 (the once-a-second
-    // mirror, and the last copy as the editor closes).
+    /// A copy of the open editor's canvas changed Image1 (the once-a-second
+    /// mirror, and the last copy as the editor closes).
     void pictureEdited();
-    // The modal editor closed; changed: the picture had changes the editor
-    // did not save. The editor opens on the file each time, so a host that
-    // keeps those changes takes picture() here and saves it.
+    /// The modal editor closed; changed: the picture had changes the editor
+    /// did not save. The editor opens on the file each time, so a host that
+    /// keeps those changes takes picture() here and saves it.
     void editorClosed(bool changed);
 
 protected:
     QString openEditor() override;
+    /// Keeps Image1 filling the control (resizeImage()).
     void resizeEvent(QResizeEvent *event) override;
 
 private:

@@ -1,13 +1,16 @@
 #pragma once
-// The library's own translations. The library carries its German texts in
-// itself and installs a translator for them when the host's application
-// object is made (or at once, when the library is loaded after it) and the
-// system's messages locale (LC_ALL, LC_MESSAGES, LANG) is German, of any
-// region. Any other locale, an unreadable one (taken as the C locale) and
-// PINXEL_TRANSLATE=off in the environment leave every text in English. A
-// host's QLocale::setDefault() does not change the library's language: the
-// default locale formats the host's numbers and dates and may be set at any
-// time, while the texts an editor shows are chosen once, from the system.
+/// \file
+/// \brief The library's own translations: German texts, chosen from the system's locale.
+///
+/// The library's own translations. The library carries its German texts in
+/// itself and installs a translator for them when the host's application
+/// object is made (or at once, when the library is loaded after it) and the
+/// system's messages locale (LC_ALL, LC_MESSAGES, LANG) is German, of any
+/// region. Any other locale, an unreadable one (taken as the C locale) and
+/// PINXEL_TRANSLATE=off in the environment leave every text in English. A
+/// host's QLocale::setDefault() does not change the library's language: the
+/// default locale formats the host's numbers and dates and may be set at any
+/// time, while the texts an editor shows are chosen once, from the system.
 
 namespace pinxel {
 

@@ -1,6 +1,6 @@
 # Makes the Debian package with cpack, unpacks it with dpkg-deb -x and runs
 # its programs from there.
-#   cmake -DBUILD_DIR=... -DSOURCE_DIR=... -DWORK_DIR=... -DCPACK=... -DVERSION=... -P DebianPackage.cmake
+#   cmake -DBUILD_DIR=... -DSOURCE_DIR=... -DWORK_DIR=... -DCPACK=... -DVERSION=... [-DDOCS=ON] -P DebianPackage.cmake
 include(${CMAKE_CURRENT_LIST_DIR}/Check.cmake)
 
 file(REMOVE_RECURSE ${WORK_DIR})
@@ -21,6 +21,9 @@ run("dpkg-deb -x" dpkg-deb -x ${deb} ${root})
 expect_files(${root} usr/share/doc/pinxel/copyright usr/lib/Cursors/pencil.cur usr/include/pinxel/DabblerWidget.h)
 file(READ ${root}/usr/share/doc/pinxel/copyright copyright)
 expect_match("${copyright}" "License: MIT" "the copyright file")
+if(DOCS)
+  expect_files(${root} usr/share/doc/pinxel/pinxel.qch usr/share/doc/pinxel/html/index.html)
+endif()
 
 run("pinxel --help" ${root}/usr/bin/pinxel --help)
 expect_match("${run_output}" "usage: pinxel COMMAND" "pinxel --help")

@@ -1,7 +1,7 @@
 # Installs the build into a fresh prefix, builds examples/embed and
 # examples/inline against it with nothing but find_package(Pinxel), and runs
 # them offscreen.
-#   cmake -DBUILD_DIR=... -DSOURCE_DIR=... -DWORK_DIR=... -DQT_PLUGIN_DIR=... -P InstallAndEmbed.cmake
+#   cmake -DBUILD_DIR=... -DSOURCE_DIR=... -DWORK_DIR=... -DQT_PLUGIN_DIR=... [-DDOCS=ON] -P InstallAndEmbed.cmake
 include(${CMAKE_CURRENT_LIST_DIR}/Check.cmake)
 
 file(REMOVE_RECURSE ${WORK_DIR})
@@ -16,6 +16,11 @@ expect_files(${prefix}
   lib/cmake/Pinxel/PinxelConfig.cmake lib/cmake/Pinxel/PinxelTargets.cmake
   lib/cmake/Pinxel/PinxelConfigVersion.cmake lib/pkgconfig/pinxel.pc
   ${QT_PLUGIN_DIR}/designer/libpinxel_designer.so)
+# The API reference, when the build made it.
+if(DOCS)
+  expect_files(${prefix} share/doc/pinxel/pinxel.qch share/doc/pinxel/html/index.html
+    share/doc/pinxel/html/by_name.html share/doc/pinxel/html/linked.html share/doc/pinxel/html/inline_editor.html)
+endif()
 
 # The installed plugin finds the library in the prefix, wherever the prefix is.
 run("ldd on the plugin" ldd ${prefix}/${QT_PLUGIN_DIR}/designer/libpinxel_designer.so)
