@@ -83,8 +83,9 @@ TEST_F(AccessibilityTest, EveryElementIsFoundByItsNameAndRole)
         QAccessibleInterface *found = findIn(all, element.name);
         ASSERT_NE(found, nullptr);
         EXPECT_EQ(found->role(), element.role);
-        if (!element.description.isEmpty())
+        if (!element.description.isEmpty()) {
             EXPECT_EQ(found->text(QAccessible::Description), element.description);
+        }
     }
 }
 
