@@ -117,3 +117,10 @@ def test_error_is_a_python_exception_with_number_and_description():
     error = pinxel.Error(481, "Invalid picture")
     assert isinstance(error, Exception)
     assert (error.number, error.description, str(error)) == (481, "Invalid picture", "Invalid picture")
+
+
+def test_translations_switch_off_with_one_call():
+    pinxel.setTranslationsEnabled(False)
+    assert pinxel.translationsActive() is False
+    with pytest.raises(TypeError):
+        pinxel.setTranslationsEnabled("off")
